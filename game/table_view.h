@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "card.h"
+#include "scoring.h"
+#include "table.h"
+
+namespace zanfel {
+
+enum class Picture { Youout, Theyout };
+
+// What the announcement window shows when a player goes out.
+struct Announcement {
+    std::string_view caption;
+    Picture picture;
+};
+
+inline constexpr Announcement kHumanWent{"You won this hand !!", Picture::Youout};
+inline constexpr Announcement kComputerWent{"Someone else called...", Picture::Theyout};
+
+enum class Answer { Ok = 1, Cancel = 2 };
+
+// What the game needs from the screen. The game calls it after it has changed its own state;
+// the screen only shows that state and reports the player's answers.
+class TableView {
+public:
+    virtual ~TableView() = default;
+
+    // One image changed: it now shows `card`, or the empty place when card is 0.
+    virtual void showImage(PileImage image, CardNumber card) = 0;
+    // Menus, hint, counts and the timer follow Game::controls().
+    virtual void showControls() = 0;
+    // Modal; returns once the player has closed the announcement.
+    virtual void announceGoingOut(const Announcement& announcement) = 0;
+    // Modal; returns once the sheet is hidden. Each showing must call
+    // Game::scoreSheetActivated() once the sheet is up.
+    virtual void showScoreSheet(const ScoreSheetText& sheet) = 0;
+    virtual void hideScoreSheet() = 0;
+    // A question with OK and Cancel; closing it without a button counts as Cancel.
+    virtual Answer askPlayAgain(const std::string& question) = 0;
+    // Reads the saved table colour and applies it. False when the saved value was unusable:
+    // the player has been told, and the program must end.
+    virtual bool applySavedColour() = 0;
+    // Ends the program at once, with every window closed.
+    virtual void endProgram() = 0;
+};
+
+}  // namespace zanfel
