@@ -1,0 +1,81 @@
+// How much one tick of the computer players costs, and a whole hand of them with the human
+// idle. Also the deal, which runs four shuffles.
+#include <benchmark/benchmark.h>
+
+#include "computer_player.h"
+#include "game.h"
+
+namespace zanfel {
+namespace {
+
+// A screen that shows nothing and answers OK: the cost measured is the game's own.
+class SilentView final : public TableView {
+public:
+    void showImage(PileImage, CardNumber) override {}
+    void showControls() override {}
+    void announceGoingOut(const Announcement&) override { ++handsEnded; }
+    void showScoreSheet(const ScoreSheetText&) override {}
+    void hideScoreSheet() override {}
+    Answer askPlayAgain(const std::string&) override { return Answer::Ok; }
+    bool applySavedColour() override { return true; }
+    void endProgram() override {}
+    int handsEnded = 0;
+};
+
+// The same shuffles every run, so every run plays the same hands.
+class CountingRandom final : public RandomSource {
+public:
+    float reseedAndDraw() override {
+        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<float>(state_ >> 40) / 16777216.0f;
+    }
+
+private:
+    std::uint64_t state_ = 7;
+};
+
+constexpr int kTickLimit = 20000;  // a hand that no longer moves is stopped here
+
+void BM_OneTick(benchmark::State& state) {
+    SilentView view;
+    CountingRandom random;
+    Game game(view, random);
+    game.startUp();
+    game.shuffleAndDeal();
+    const Table dealt = game.table();
+    int base = kMiddleBase;
+    for (auto _ : state) {
+        Table table = dealt;
+        base = nextPlayerBase(base);
+        benchmark::DoNotOptimize(playComputerTurn(table, base));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_OneTick);
+
+void BM_WholeHandOfComputerPlayers(benchmark::State& state) {
+    SilentView view;
+    CountingRandom random;
+    Game game(view, random);
+    game.startUp();
+    std::int64_t ticks = 0;
+    for (auto _ : state) {
+        game.shuffleAndDeal();
+        const int endedBefore = view.handsEnded;
+        for (int i = 0; i < kTickLimit && view.handsEnded == endedBefore; ++i, ++ticks) game.tick();
+    }
+    state.counters["ticks_per_hand"] = benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_WholeHandOfComputerPlayers);
+
+void BM_ShuffleAndDeal(benchmark::State& state) {
+    SilentView view;
+    CountingRandom random;
+    Game game(view, random);
+    game.startUp();
+    for (auto _ : state) game.shuffleAndDeal();
+}
+BENCHMARK(BM_ShuffleAndDeal);
+
+}  // namespace
+}  // namespace zanfel

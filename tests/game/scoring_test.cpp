@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "scoring.h"
+
+namespace zanfel {
+namespace {
+
+void fill(PileList& list, int cards) {
+    list.clear();
+    for (int i = 0; i < cards; ++i) list.addEnd(static_cast<CardNumber>(i + 1));
+}
+
+TEST(TallyHand, ScoresCardsPlayedLessTwoPerPersonalCard) {
+    Table table;
+    // The human went out with 20 cards on the foundations: 32 left in stock and work piles.
+    fill(table.lstStack[0], 28);
+    for (int k = 1; k <= 4; ++k) fill(table.lstStack[k], 1);
+    // The middle player played nothing: all 52 held, 13 of them in the personal pile.
+    fill(table.lstPlayer[0], 35);
+    for (int k = 1; k <= 4; ++k) fill(table.lstPlayer[k], 1);
+    fill(table.lstPlayer[5], 13);
+    // The left player holds 30 cards, 4 in the personal pile; the right player 40, 10.
+    fill(table.lstPlayer[6], 26);
+    fill(table.lstPlayer[11], 4);
+    fill(table.lstPlayer[12], 30);
+    fill(table.lstPlayer[17], 10);
+    const HandRow row = scoreHand(table);
+    EXPECT_EQ(row[kHuman], 20);
+    EXPECT_EQ(row[kMiddlePlayer], -26);
+    EXPECT_EQ(row[kLeftPlayer], 52 - 30 - 8);
+    EXPECT_EQ(row[kRightPlayer], 52 - 40 - 20);
+}
+
+TEST(ScoreSheet, ListsEveryHandInOrderWithItsTotal) {
+    HandScores scores;
+    scores.set(1, {20, -26, 5, 0});
+    scores.set(2, {-3, 40, 1, 2});
+    scores.set(3, {10, 10, -7, 0});
+    ScoreSheetText sheet;
+    rebuildSheet(sheet, scores, 3);
+    EXPECT_EQ(sheet.lblScore[kHuman], "20\n\r-3\n\r10\n\r");
+    EXPECT_EQ(sheet.lblScore[kMiddlePlayer], "-26\n\r40\n\r10\n\r");
+    EXPECT_EQ(sheet.lblTotal[kHuman], "27");
+    EXPECT_EQ(sheet.lblTotal[kMiddlePlayer], "24");
+    EXPECT_EQ(sheet.lblTotal[kLeftPlayer], "-1");
+    EXPECT_EQ(sheet.lblTotal[kRightPlayer], "2");
+}
+
+TEST(ScoreSheet, AGameLongerThanTwentyHandsKeepsEveryHand) {
+    HandScores scores;
+    for (int hand = 1; hand <= 25; ++hand) scores.set(hand, {static_cast<std::int16_t>(hand), 0, 0, 0});
+    ScoreSheetText sheet;
+    rebuildSheet(sheet, scores, 25);
+    EXPECT_EQ(sheet.lblTotal[kHuman], std::to_string(25 * 26 / 2));
+    EXPECT_EQ(std::count(sheet.lblScore[kHuman].begin(), sheet.lblScore[kHuman].end(), '\n'), 25);
+    scores.clear();
+    EXPECT_EQ(scores.rowCount(), 21);
+    EXPECT_EQ(scores.row(20)[kHuman], 0);
+}
+
+TEST(ScoreSheet, TotalsAreReadBackAsTheLeadingNumber) {
+    EXPECT_EQ(leadingNumber(""), 0);
+    EXPECT_EQ(leadingNumber("104"), 104);
+    EXPECT_EQ(leadingNumber("-26"), -26);
+    EXPECT_EQ(leadingNumber("  12abc"), 12);
+    EXPECT_EQ(leadingNumber("x12"), 0);
+}
+
+struct EndCase {
+    std::array<int, 4> totals;  // by player index: human, middle, left, right
+    bool over;
+    const char* question;
+};
+
+class EndOfGame : public ::testing::TestWithParam<EndCase> {};
+
+TEST_P(EndOfGame, NamesTheWinnerOrTheTie) {
+    const EndCase& c = GetParam();
+    const GameOutcome outcome = judgeTotals(c.totals);
+    EXPECT_EQ(outcome.over, c.over);
+    if (c.over) {
+        EXPECT_EQ(gameOverQuestion(outcome), c.question);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Totals, EndOfGame,
+    ::testing::Values(EndCase{{100, 80, 100, 50}, true, "We have a tie !!\r\nDo you want to play again?"},
+                      EndCase{{99, 98, 97, 96}, false, ""},
+                      EndCase{{40, 101, 60, 20}, true, "The middle player won !!\r\nDo you want to play again?"},
+                      EndCase{{120, 50, 50, 10}, true, "You Won !!\r\nDo you want to play again?"},
+                      EndCase{{10, 20, 130, 0}, true, "The left player won !!\r\nDo you want to play again?"},
+                      EndCase{{10, 20, 30, 100}, true, "The player on the right won !!\r\nDo you want to play again?"},
+                      EndCase{{-40, 99, 99, 100}, true, "The player on the right won !!\r\nDo you want to play again?"}));
+
+}  // namespace
+}  // namespace zanfel
