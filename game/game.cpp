@@ -70,6 +70,12 @@ void Game::levelCommand(int level) {
     showControls();
 }
 
+void Game::cardCountCommand() {
+    if (ended_) return;
+    controls_.cardCountChecked = !controls_.cardCountChecked;
+    showControls();
+}
+
 void Game::updateCardCounts() {
     for (int k = 0; k < kSlotsPerPlayer; ++k) controls_.counts[k] = std::to_string(table_.lstStack[k].count());
 }

@@ -30,6 +30,7 @@ public:
     void scoreCommand();
     void pauseCommand();
     void levelCommand(int level);
+    void cardCountCommand();
     void exitCommand() { endProgram(); }
     void scoreSheetActivated();
 

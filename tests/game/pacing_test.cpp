@@ -49,5 +49,15 @@ TEST(Pause, StopsAndResumesThePlayersWithTheMarkFollowing) {
     EXPECT_TRUE(f.game.controls().timerEnabled);
 }
 
+TEST(CardCount, TogglesTheMarkWhileTheCountsStayCurrent) {
+    testing::GameFixture f;
+    f.game.cardCountCommand();
+    EXPECT_TRUE(f.game.controls().cardCountChecked);
+    f.game.deckClicked();
+    EXPECT_EQ(f.game.controls().counts[5], "13");
+    f.game.cardCountCommand();
+    EXPECT_FALSE(f.game.controls().cardCountChecked);
+}
+
 }  // namespace
 }  // namespace zanfel
