@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Zanfel, builds it, and then plays or tests it.
+#   ./run.sh play   install what is missing, build, start the game
+#   ./run.sh test   install what is missing, build with warnings as errors, run every test,
+#                   then run them again under AddressSanitizer and UndefinedBehaviorSanitizer
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
+          fonts-dejavu-core xvfb xauth xdotool imagemagick)
+jobs=$(nproc 2>/dev/null || echo 2)
+
+install_missing() {
+    local missing=() p
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"
+}
+
+build() {  # build DIR [cmake options...]
+    local dir=$1; shift
+    cmake -S . -B "$dir" "$@"
+    cmake --build "$dir" --parallel "$jobs"
+}
+
+run_tests() {  # run_tests DIR
+    (cd "$1" && ctest --output-on-failure --parallel "$jobs")
+}
+
+case "${1:-}" in
+    play)
+        install_missing
+        build build
+        exec ./build/ui/zanfel
+        ;;
+    test)
+        install_missing
+        build build -DZANFEL_WERROR=ON
+        run_tests build
+        ./build/bench/engine_bench --benchmark_min_time=0.05
+        build build-sanitize -DZANFEL_WERROR=ON -DZANFEL_SANITIZE=ON -DZANFEL_BUILD_BENCH=OFF \
+              -DCMAKE_BUILD_TYPE=Debug
+        ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
+            UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
+        ;;
+    *)
+        sed -n '2,5p' "$0"
+        exit 2
+        ;;
+esac
