@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QStringList>
+
+namespace zanfel::artwork {
+
+// The 200 x 200 picture shown when a hand goes out: a burst on a square with the call in
+// large black letters, one entry of `lines` per line.
+QImage drawBurstPicture(QColor square, QColor burst, const QStringList& lines);
+
+}  // namespace zanfel::artwork

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "card_id.h"
+
+class QPainter;
+
+namespace zanfel::artwork {
+
+// Jacks, queens and kings get a framed panel with a big letter between an emblem and the
+// suit. Each rank has its own panel colour and emblem (plume, coronet, crown) so the three
+// are told apart at a glance even when the cards are shown small.
+void paintCourtPanel(QPainter& painter, CardId card);
+
+}  // namespace zanfel::artwork

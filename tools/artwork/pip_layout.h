@@ -1,0 +1,16 @@
+#pragma once
+
+#include <vector>
+
+namespace zanfel::artwork {
+
+// Where a number card's pips sit, as fractions of the pip field: x 0 left column,
+// 0.5 middle, 1 right; y 0 top row to 1 bottom row. Pips below the middle are upside down.
+struct PipSpot {
+    double x;
+    double y;
+};
+
+std::vector<PipSpot> pipLayout(int rank);
+
+}  // namespace zanfel::artwork

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPainterPath>
+#include <QPointF>
+
+#include "card_id.h"
+
+class QPainter;
+
+namespace zanfel::artwork {
+
+// Suit outline filling the unit box [-0.5, 0.5]², point up (spades) or lobes up (hearts).
+QPainterPath suitPath(Suit suit);
+
+// Fills the suit symbol `height` pixels tall centred on `centre`, upside down if asked,
+// in the suit's own ink.
+void paintSuit(QPainter& painter, Suit suit, QPointF centre, double height, bool upsideDown = false);
+
+}  // namespace zanfel::artwork
