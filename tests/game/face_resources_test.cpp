@@ -9,6 +9,8 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -51,8 +53,12 @@ Rgb pixel(const Bytes& dib, int x, int y) {
     return {dib.at(at + 2), dib.at(at + 1), dib.at(at)};
 }
 
-bool isWhite(Rgb p) { return p.r >= 250 && p.g >= 250 && p.b >= 250; }
-bool isStronglyRed(Rgb p) { return p.r >= 150 && p.g <= 90 && p.b <= 90; }
+bool isWhite(Rgb p) {
+    return p.r >= 250 && p.g >= 250 && p.b >= 250;
+}
+bool isStronglyRed(Rgb p) {
+    return p.r >= 150 && p.g <= 90 && p.b <= 90;
+}
 
 int countPixels(const Bytes& dib, int x0, int y0, int x1, int y1, bool (*test)(Rgb)) {
     int count = 0;
@@ -64,17 +70,57 @@ int countPixels(const Bytes& dib, int x0, int y0, int x1, int y1, bool (*test)(R
     return count;
 }
 
+// The middle of a face, between the two corner indices.
+constexpr int kFieldLeft = 15, kFieldRight = 57, kFieldTop = 7, kFieldBottom = 89;
+
+// Only clearly inked pixels count, so the soft edges between close pips do not join them.
+bool inkedInField(const Bytes& dib, int x, int y) {
+    if (x < kFieldLeft || x >= kFieldRight || y < kFieldTop || y >= kFieldBottom) {
+        return false;
+    }
+    const Rgb p = pixel(dib, x, y);
+    return p.r + p.g + p.b < 3 * 150;
+}
+
+void markConnected(const Bytes& dib, std::vector<bool>& seen, int x, int y) {
+    std::vector<std::pair<int, int>> stack{{x, y}};
+    while (!stack.empty()) {
+        const auto [cx, cy] = stack.back();
+        stack.pop_back();
+        if (!inkedInField(dib, cx, cy) || seen[cy * kWidth + cx]) {
+            continue;
+        }
+        seen[cy * kWidth + cx] = true;
+        stack.insert(stack.end(), {{cx + 1, cy}, {cx - 1, cy}, {cx, cy + 1}, {cx, cy - 1}});
+    }
+}
+
+// Separate marks in the middle of a face: its pips, or the one big pip of an ace.
+int marksInField(const Bytes& dib) {
+    std::vector<bool> seen(kWidth * kHeight, false);
+    int marks = 0;
+    for (int y = kFieldTop; y < kFieldBottom; ++y) {
+        for (int x = kFieldLeft; x < kFieldRight; ++x) {
+            if (inkedInField(dib, x, y) && !seen[y * kWidth + x]) {
+                ++marks;
+                markConnected(dib, seen, x, y);
+            }
+        }
+    }
+    return marks;
+}
+
 void expectBareDib(const Bytes& dib) {
     ASSERT_EQ(dib.size(), kDibBytes);
-    EXPECT_EQ(le(dib, 0, 4), 40u);                         // biSize
-    EXPECT_EQ(le(dib, 4, 4), std::uint32_t{kWidth});       // biWidth
-    EXPECT_EQ(le(dib, 8, 4), std::uint32_t{kHeight});      // biHeight, positive: bottom-up
-    EXPECT_EQ(le(dib, 12, 2), 1u);                         // biPlanes
-    EXPECT_EQ(le(dib, 14, 2), 24u);                        // biBitCount
-    EXPECT_EQ(le(dib, 16, 4), 0u);                         // biCompression, BI_RGB
-    EXPECT_EQ(le(dib, 20, 4), kRowBytes * kHeight);        // biSizeImage
-    EXPECT_EQ(le(dib, 32, 4), 0u);                         // biClrUsed: no colour table
-    EXPECT_EQ(le(dib, 36, 4), 0u);                         // biClrImportant
+    EXPECT_EQ(le(dib, 0, 4), 40u);                     // biSize
+    EXPECT_EQ(le(dib, 4, 4), std::uint32_t{kWidth});   // biWidth
+    EXPECT_EQ(le(dib, 8, 4), std::uint32_t{kHeight});  // biHeight, positive: bottom-up
+    EXPECT_EQ(le(dib, 12, 2), 1u);                     // biPlanes
+    EXPECT_EQ(le(dib, 14, 2), 24u);                    // biBitCount
+    EXPECT_EQ(le(dib, 16, 4), 0u);                     // biCompression, BI_RGB
+    EXPECT_EQ(le(dib, 20, 4), kRowBytes * kHeight);    // biSizeImage
+    EXPECT_EQ(le(dib, 32, 4), 0u);                     // biClrUsed: no colour table
+    EXPECT_EQ(le(dib, 36, 4), 0u);                     // biClrImportant
     for (int row = 0; row < kHeight; ++row) {
         for (std::size_t i = kWidth * 3; i < kRowBytes; ++i) {
             ASSERT_EQ(dib[kHeaderBytes + row * kRowBytes + i], 0) << "padding of row " << row;
@@ -82,7 +128,9 @@ void expectBareDib(const Bytes& dib) {
     }
 }
 
-fs::path facePath(int card) { return kResources / "faces" / (std::to_string(card + 100) + ".dib"); }
+fs::path facePath(int card) {
+    return kResources / "faces" / (std::to_string(card + 100) + ".dib");
+}
 
 TEST(FaceResources, FolderHoldsExactlyTheFiftyTwoFaces) {
     std::set<std::string> expected, found;
@@ -133,6 +181,28 @@ TEST(FaceResources, OnlyHeartsAndDiamondsAreRed) {
     }
 }
 
+// Card n has rank (n - 1) / 4 + 1: aces one big pip, number cards as many pips as their
+// rank, and jacks, queens and kings a panel, each rank's in its own colour.
+TEST(FaceResources, EachFaceShowsItsRank) {
+    for (int card = 1; card <= 40; ++card) {
+        SCOPED_TRACE(facePath(card).string());
+        const Bytes dib = readFile(facePath(card));
+        ASSERT_EQ(dib.size(), kDibBytes);
+        EXPECT_EQ(marksInField(dib), card <= 4 ? 1 : (card - 1) / 4 + 1);
+        EXPECT_TRUE(isWhite(pixel(dib, 53, 27)));
+    }
+    for (int suit = 1; suit <= 4; ++suit) {
+        std::set<std::tuple<int, int, int>> panels;
+        for (int card = 40 + suit; card <= 52; card += 4) {
+            const Rgb panel = pixel(readFile(facePath(card)), 53, 27);
+            EXPECT_FALSE(isWhite(panel)) << facePath(card);
+            EXPECT_GT(panel.r + panel.g + panel.b, 3 * 150) << facePath(card);
+            panels.insert({panel.r, panel.g, panel.b});
+        }
+        EXPECT_EQ(panels.size(), 3u) << "jack, queen and king panels of suit " << suit;
+    }
+}
+
 TEST(FaceResources, BacksAreBareDibsOfTheirColour) {
     const std::pair<const char*, Rgb> backs[] = {
         {"deck.dib", {0xC0, 0x00, 0x00}},
@@ -165,7 +235,7 @@ TEST(FaceResources, PicturesHaveTheirSizes) {
         SCOPED_TRACE(picture.name);
         const Bytes png = readFile(kResources / picture.name);
         ASSERT_GE(png.size(), 26u);
-        EXPECT_EQ(be32(png, 0), 0x89504E47u);  // "\x89PNG"
+        EXPECT_EQ(be32(png, 0), 0x89504E47u);   // "\x89PNG"
         EXPECT_EQ(be32(png, 12), 0x49484452u);  // "IHDR"
         EXPECT_EQ(be32(png, 16), picture.width);
         EXPECT_EQ(be32(png, 20), picture.height);
