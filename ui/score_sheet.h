@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "scoring.h"
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QShowEvent;
+class QWidget;
+
+// The running score sheet (Form2): one column of hand scores per player, the totals below.
+// It is created once and then only hidden and shown again; its captions stay until the next
+// setText. Each showing emits activated() once the sheet is up, so the game can run its
+// end-of-game check from inside the sheet's modal loop.
+class ScoreSheet : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ScoreSheet(QWidget* parent = nullptr);
+
+    // Fills the columns, one hand score per line, and the totals; by player index.
+    void setText(const zanfel::ScoreSheetText& text);
+
+    // The score column area, for anyone who needs to know whether it scrolls.
+    QScrollArea* scoreArea() const { return scoreArea_; }
+
+signals:
+    void activated();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildHeadings();
+    void buildScoreColumns();
+    void buildTotals();
+    void buildLines();
+    void fitScoreColumns();
+    void announceActivation();
+
+    std::array<QLabel*, zanfel::kPlayers> lblScore_{};
+    std::array<QLabel*, zanfel::kPlayers> lblTotal_{};
+    QScrollArea* scoreArea_ = nullptr;
+    QWidget* scoreColumns_ = nullptr;
+    QPushButton* cmdOk_ = nullptr;
+    bool activationPending_ = false;
+};
