@@ -1,0 +1,48 @@
+#include "announcement_window.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+// The window was drawn in twips, fifteen to a pixel.
+constexpr int px(int twips) { return (twips + 7) / 15; }
+
+// The window carries no icon of its own; without this it would borrow the game's.
+QIcon blankIcon() {
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+}  // namespace
+
+AnnouncementWindow::AnnouncementWindow(QWidget* parent) : QDialog(parent) {
+    setModal(true);
+    setFixedSize(px(3000), px(3000));
+    setWindowIcon(blankIcon());
+
+    cmdOK_ = new QPushButton(tr("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setGeometry(px(2350), px(2475), px(495), px(375));
+    cmdOK_->setDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AnnouncementWindow::setAnnouncement(const QString& caption, const QPixmap& picture) {
+    setWindowTitle(caption);
+    picture_ = picture;
+    update();
+}
+
+void AnnouncementWindow::reject() { accept(); }
+
+// The picture is stretched over the whole client area, as the pictures are drawn for it.
+void AnnouncementWindow::paintEvent(QPaintEvent*) {
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture_);
+}
