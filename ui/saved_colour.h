@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+class QWidget;
+
+// The table colour is the one value the game keeps between runs: the decimal text of a
+// signed 32-bit colour in section "Colors", key "BackgroundColor", of the "Settings" store.
+
+// A saved value we cannot use, numbered and worded as the old GetColors routine reported it.
+struct ColourError {
+    int number;
+    QString description;
+    friend bool operator==(const ColourError&, const ColourError&) = default;
+};
+
+inline const ColourError kTypeMismatch{13, QStringLiteral("Type mismatch")};
+inline const ColourError kOverflow{6, QStringLiteral("Overflow")};
+inline const ColourError kInvalidPropertyValue{380, QStringLiteral("Invalid property value")};
+
+// Nothing saved (keep the colour), a colour to apply, or an error.
+using SavedColour = std::variant<std::monostate, QColor, ColourError>;
+
+// A colour value: 0..16777215 is RGB with red in the low byte; with the high bit set the low
+// byte names a system colour, looked up in `palette`. Anything else is no colour.
+std::optional<QColor> colourFromValue(std::int32_t value, const QPalette& palette);
+
+// The saved text as the game reads it: blanks around a decimal integer are allowed.
+SavedColour parseSavedColour(const QString& text, const QPalette& palette);
+
+// "Error encountered in GetColors routine - 13 Type mismatch"
+QString colourErrorMessage(const ColourError& error);
+
+// The text stored under Colors/BackgroundColor in the per-user settings, empty when absent.
+QString savedColourText();
+
+// The message box that reports an unusable saved colour: OK only, titled "Zanfel".
+void showColourError(QWidget* parent, const ColourError& error);
