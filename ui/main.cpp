@@ -1,0 +1,20 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "main_window.h"
+#include "pictures.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zanfel"));
+    // One icon for every window of the game: the table, the score sheet, the about window.
+    QApplication::setWindowIcon(QIcon(iconPicture()));
+
+    Form1 window;
+    window.show();
+    window.startUp();
+    // An unusable saved colour ends the program before the event loop has started.
+    if (window.ended())
+        return 0;
+    return app.exec();
+}

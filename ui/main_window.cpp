@@ -1,0 +1,156 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QTimer>
+
+#include "announcement_window.h"
+#include "card_image.h"
+#include "pictures.h"
+#include "play_again.h"
+#include "saved_colour.h"
+#include "score_sheet.h"
+
+namespace {
+
+zanfel::RandomSource& chooseRandom(zanfel::RandomSource* given, std::unique_ptr<zanfel::RandomSource>& own) {
+    if (given)
+        return *given;
+    own = std::make_unique<zanfel::ClockRandomSource>();
+    return *own;
+}
+
+QString fromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Form1::Form1(zanfel::RandomSource* random, QWidget* parent)
+    : QMainWindow(parent), game_(*this, chooseRandom(random, ownRandom_)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(tr("Zanfel v2.0"));
+    createTable();
+    createMenus();
+    playerTimer_ = new QTimer(this);
+    playerTimer_->setObjectName(QStringLiteral("PlayerTimer"));
+    playerTimer_->setInterval(zanfel::kLevelIntervalMs[zanfel::kNormalLevel]);
+    connect(playerTimer_, &QTimer::timeout, this, [this] { game_.tick(); });
+    // The table has one size; the window follows it and cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+Form1::~Form1() = default;
+
+void Form1::startUp() {
+    helpFile_ = QCoreApplication::applicationDirPath() + QStringLiteral("/ZanfelHelp.chm");
+    game_.startUp();
+}
+
+void Form1::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
+    switch (image.kind) {
+        case zanfel::ImageKind::Stack:
+            stack_[image.index]->showCard(card);
+            break;
+        case zanfel::ImageKind::Player:
+            player_[image.index]->showCard(card);
+            break;
+        case zanfel::ImageKind::Pile:
+            pile_[image.index]->showCard(card);
+            break;
+    }
+}
+
+void Form1::showControls() {
+    const zanfel::Controls& controls = game_.controls();
+    mnuDeal_->setEnabled(controls.dealEnabled);
+    mnuPause_->setEnabled(controls.pauseEnabled);
+    mnuPause_->setChecked(controls.pauseChecked);
+    mnuUnstuck_->setEnabled(controls.unstuckEnabled);
+    for (int n = 1; n <= zanfel::kLevelCount; ++n)
+        mnuLevel_[n]->setChecked(controls.levelChecked[n]);
+    lblTips_->setText(fromStd(controls.hint));
+    for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k)
+        lblStack_[k]->setText(fromStd(controls.counts[k]));
+    mnuCardCount_->setChecked(controls.cardCountChecked);
+    for (QLabel* label : lblStack_)
+        label->setVisible(controls.cardCountChecked);
+    showTimer(controls);
+}
+
+// setInterval restarts a running timer, so it is only touched when the level changed.
+void Form1::showTimer(const zanfel::Controls& controls) {
+    if (playerTimer_->interval() != controls.timerIntervalMs)
+        playerTimer_->setInterval(controls.timerIntervalMs);
+    if (controls.timerEnabled && !playerTimer_->isActive())
+        playerTimer_->start();
+    else if (!controls.timerEnabled && playerTimer_->isActive())
+        playerTimer_->stop();
+}
+
+void Form1::announceGoingOut(const zanfel::Announcement& announcement) {
+    if (!announcement_)
+        announcement_ = new AnnouncementWindow(this);
+    announcement_->setAnnouncement(fromStd(announcement.caption), goingOutPicture(announcement.picture));
+    announcement_->exec();
+}
+
+ScoreSheet* Form1::scoreSheet() {
+    if (!scoreSheet_) {
+        scoreSheet_ = new ScoreSheet(this);
+        connect(scoreSheet_, &ScoreSheet::activated, this, [this] { game_.scoreSheetActivated(); });
+    }
+    return scoreSheet_;
+}
+
+void Form1::showScoreSheet(const zanfel::ScoreSheetText& sheet) {
+    scoreSheet()->setText(sheet);
+    scoreSheet_->exec();
+}
+
+void Form1::hideScoreSheet() {
+    if (scoreSheet_)
+        scoreSheet_->hide();
+}
+
+zanfel::Answer Form1::askPlayAgain(const std::string& question) {
+    return ::askPlayAgain(scoreSheet(), fromStd(question));
+}
+
+bool Form1::applySavedColour() {
+    const SavedColour saved = parseSavedColour(savedColourText(), QApplication::palette());
+    if (const auto* error = std::get_if<ColourError>(&saved)) {
+        showColourError(this, *error);
+        return false;
+    }
+    if (const auto* colour = std::get_if<QColor>(&saved))
+        setTableColour(*colour);
+    return true;
+}
+
+// Every window goes at once, and exit() also ends any modal loop still running.
+void Form1::endProgram() {
+    playerTimer_->stop();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    game_.exitCommand();
+}
+
+void Form1::setTableColour(const QColor& colour) {
+    QPalette palette = table_->palette();
+    palette.setColor(QPalette::Window, colour);
+    table_->setPalette(palette);
+}
+
+QColor Form1::tableColour() const {
+    return table_->palette().color(QPalette::Window);
+}
