@@ -72,6 +72,10 @@ struct EndCase {
     const char* question;
 };
 
+void PrintTo(const EndCase& c, std::ostream* out) {
+    *out << c.totals[0] << ", " << c.totals[1] << ", " << c.totals[2] << ", " << c.totals[3];
+}
+
 class EndOfGame : public ::testing::TestWithParam<EndCase> {};
 
 TEST_P(EndOfGame, NamesTheWinnerOrTheTie) {

@@ -234,6 +234,57 @@ private slots:
         QVERIFY(window_->ended());
         QVERIFY(!window_->isVisible() && !answers.windows[1]->isVisible());
     }
+
+    // The left player goes out while the sheet is open from the Score command: the tick closes
+    // that sheet, and the announcement and the hand's own sheet follow once the Score
+    // command's modal showing has returned, with no computer move in between.
+    void aHandEndingUnderTheScoreSheetIsAnnouncedAfterItCloses() {
+        {
+            EndOfHandAnswers firstHand;
+            clickDeck();
+            humanPlaysEverything();
+            window_->game().humanGoesOut();
+        }
+        clickDeck();
+        zanfel::Game& game = window_->game();
+        zanfel::PileList& leftPersonal = game.table().lstPlayer[zanfel::kLeftBase + zanfel::kPersonalSlot];
+        leftPersonal.clear();
+        leftPersonal.addEnd(1);
+        while (game.playerBase() != zanfel::kMiddleBase)
+            game.tick();
+        action("mnuLevel5")->trigger();
+
+        QStringList seen;
+        bool sheetUp = false;
+        bool sheetVisibleAtAnnouncement = true;
+        int baseAtAnnouncement = -1;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            if (auto* sheet = qobject_cast<ScoreSheet*>(modal)) {
+                if (sheetUp)
+                    return;
+                sheetUp = true;
+                seen << QStringLiteral("sheet");
+                if (seen.size() > 1)  // the hand's own sheet: OK, behind its end-of-game check
+                    QMetaObject::invokeMethod(sheet, [sheet] { sheet->accept(); }, Qt::QueuedConnection);
+            } else if (auto* announcement = dynamic_cast<AnnouncementWindow*>(modal)) {
+                sheetUp = false;
+                seen << announcement->windowTitle();
+                sheetVisibleAtAnnouncement = window_->findChild<ScoreSheet*>()->isVisible();
+                baseAtAnnouncement = game.playerBase();
+                announcement->accept();
+            }
+        });
+        action("mnuScore")->trigger();  // returns once the sheet, the announcement and the tally are done
+
+        QCOMPARE(seen, (QStringList{"sheet", "Someone else called...", "sheet"}));
+        QVERIFY(!sheetVisibleAtAnnouncement);
+        QCOMPARE(baseAtAnnouncement, zanfel::kLeftBase);
+        QCOMPARE(game.handNumber(), 2);
+        QCOMPARE(game.scoreSheet().lblScore[zanfel::kHuman], "52\n\r-26\n\r");
+        QVERIFY(!timer()->isActive());
+        QVERIFY(action("mnuDeal")->isEnabled());
+        QVERIFY(!window_->ended());
+    }
 };
 
 QTEST_MAIN(TablePlayTest)
