@@ -47,25 +47,6 @@ TEST(Shuffle, ADrawOnADrawnFiftyTwoWrapsToTheLowestCardLeft) {
     EXPECT_EQ(arrays.dealOrder[5], 4);  // and on upward from there
 }
 
-TEST(Shuffle, ProbingFavoursTheCardAfterARunOfDrawnPlaces) {
-    ShuffleArrays arrays;
-    arrays.refillSourceDeck();
-    ScriptedRandom random({landOn(10), landOn(11), landOn(10)});
-    shuffleDeck(arrays, random);
-    EXPECT_EQ(arrays.dealOrder[3], 12);  // places 10 and 11 are drawn, so 12 answers
-}
-
-TEST(Shuffle, AnyDrawsGiveFiftyTwoDifferentCards) {
-    std::vector<float> draws;
-    for (int i = 0; i < 52; ++i) draws.push_back(static_cast<float>((i * 37) % 52) / 52.0f);
-    ShuffleArrays arrays;
-    arrays.refillSourceDeck();
-    ScriptedRandom random(draws);
-    shuffleDeck(arrays, random);
-    const std::vector<int> cards = dealt(arrays);
-    EXPECT_EQ(std::set<int>(cards.begin(), cards.end()).size(), 52u);
-}
-
 TEST(ClockRandomSource, AFrozenClockStillGivesNewValuesInRange) {
     ClockRandomSource random([] { return std::uint64_t{42}; });
     float previous = random.reseedAndDraw();
