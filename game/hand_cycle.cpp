@@ -16,7 +16,7 @@ void Game::resetTable() {
     for (int k = 0; k < kSlotsPerPlayer; ++k) show({ImageKind::Stack, k});
     for (int i = 0; i < kComputerLists; ++i) show({ImageKind::Player, i});
     // The stock's count reads a full deck before anything is dealt.
-    for (int k = 1; k < kSlotsPerPlayer; ++k) controls_.counts[k] = "0";
+    for (int k = 1; k < kSlotsPerPlayer; ++k) controls_.counts[k] = std::to_string(0);
     controls_.counts[kStockSlot] = std::to_string(kDeckSize);
     showControls();
 }
