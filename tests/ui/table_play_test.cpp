@@ -1,9 +1,9 @@
-// Playing at the window: the red deck, the pace and the pause, the card counts, leaving, and
-// the windows at the end of a hand.
+// The main window: how it stands after start-up, and playing at it: the red deck, the pace
+// and the pause, the card counts, leaving, and the windows at the end of a hand.
 
-#include <QAction>
 #include <QLabel>
-#include <QTest>
+#include <QMenu>
+#include <QMenuBar>
 
 #include "announcement_window.h"
 #include "card_image.h"
@@ -15,224 +15,196 @@ using namespace testing_support;
 
 namespace {
 
-// Closes every modal window of a hand's end and notes what each showed, in order.
-class EndOfHandAnswers {
-public:
-    explicit EndOfHandAnswers(QMessageBox::StandardButton reply = QMessageBox::Ok)
-        : reply_(reply), answerer_([this](QWidget* modal) { answer(modal); }) {}
+// Each menu: its title, then every item as "name|caption|shortcut|state" or "name|-" for a
+// separator; the state holds E if it is enabled, C if it is checkable and X if it is checked.
+const QStringList kStartUpMenus{
+    "&Game: mnuNewGame|&New Game|Ctrl+N|E, mnuDeal|&Deal|Ctrl+D|E, mnuPause|&Pause|Ctrl+Z|C, space1|-, "
+    "mnuScore|&Score||E, space2|-, mnuExit|&Exit|Ctrl+X|E",
+    "&Skill Level: mnuLevel1|&Super Easy||EC, mnuLevel2|&Easy||EC, mnuLevel3|&Normal||ECX, "
+    "mnuLevel4|&Really Hard||EC, mnuLevel5|&Blinding||EC",
+    "&Options: mnuBackColor|&Background Color...||E, mnuCardCount|&Show Card Count||EC, space3|-, "
+    "mnuReset|&Reset Options||E",
+    "&Help: mnuHelpTopics|Help Topics||E, mnuAbout|&About||E, space4|-, mnuUnstuck|&No one can play||"};
 
-    QStringList seen;               // "You won this hand !!", "sheet", "question"...
-    std::vector<QWidget*> windows;  // the announcement and the sheet, at every showing
+QString describe(const QAction* item) {
+    if (item->isSeparator())
+        return item->objectName() + "|-";
+    const QString state = QString(item->isEnabled() ? "E" : "") + (item->isCheckable() ? "C" : "") +
+                          (item->isChecked() ? "X" : "");
+    return QStringList{item->objectName(), item->text(), item->shortcut().toString(), state}.join('|');
+}
+
+// Answers the windows of a hand's end and notes each in `seen`: the announcement's caption,
+// "sheet", and the question with the window it came up over.
+struct HandEndAnswers {
+    QStringList seen;
     qint64 pictureKey = 0;
-    MessageBoxSeen question;
-
-private:
-    void answer(QWidget* modal) {
-        if (auto* sheet = qobject_cast<ScoreSheet*>(modal)) {
-            answerSheet(sheet);
+    QMessageBox::StandardButton reply = QMessageBox::Ok;
+    int sheetsLeftOpen = 0;                   // for the game to close
+    std::function<void()> announced = [] {};  // runs as each announcement comes up
+    ModalAnswerer answerer{[this](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen << box->text() + " over " + box->parentWidget()->metaObject()->className();
+            box->button(reply)->click();
+        } else if (auto* sheet = qobject_cast<ScoreSheet*>(modal);
+                   sheet && seen.value(seen.size() - 1) != "sheet") {
+            seen << "sheet";
+            // The sheet runs the end-of-game check from a call it queues as it comes up: OK is
+            // queued behind that, and left out when the check has put its question over the sheet.
+            if (sheetsLeftOpen-- <= 0)
+                QTimer::singleShot(0, sheet, [sheet] {
+                    if (QApplication::activeModalWidget() == sheet)
+                        sheet->accept();
+                });
         } else if (auto* announcement = dynamic_cast<AnnouncementWindow*>(modal)) {
-            windows.push_back(announcement);
             seen << announcement->windowTitle();
             pictureKey = announcement->picture().cacheKey();
+            announced();
             announcement->accept();
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen << QStringLiteral("question");
-            question.answer(box, reply_);
         }
-    }
-
-    // The sheet runs the end-of-game check from a call it queues as it comes up: OK is queued
-    // behind that, and left out when the check has put its question over the sheet.
-    void answerSheet(ScoreSheet* sheet) {
-        if (sheetPending_)
-            return;
-        sheetPending_ = true;
-        windows.push_back(sheet);
-        seen << QStringLiteral("sheet");
-        QMetaObject::invokeMethod(
-            sheet,
-            [this, sheet] {
-                sheetPending_ = false;
-                if (QApplication::activeModalWidget() == sheet)
-                    sheet->accept();
-            },
-            Qt::QueuedConnection);
-    }
-
-    QMessageBox::StandardButton reply_;
-    bool sheetPending_ = false;
-    ModalAnswerer answerer_;
+    }};
 };
 
 }  // namespace
 
-class TablePlayTest : public QObject {
+class MainWindowTest : public WindowTest {
     Q_OBJECT
 
-    PrivateSettings settings_;
-    FirstPlaceRandom random_;
-    std::unique_ptr<Form1> window_;
-
-    template <typename T = CardImage>
-    T* find(const QString& name) {
-        T* child = window_->findChild<T*>(name);
-        if (!child)
-            qFatal("no child named %s", qPrintable(name));
-        return child;
-    }
-    QAction* action(const QString& name) { return find<QAction>(name); }
-    QTimer* timer() { return find<QTimer>("PlayerTimer"); }
-    zanfel::CardNumber card(const QString& image) { return find(image)->card(); }
-    QStringList counts() {
-        QStringList texts;
-        for (int k = 0; k <= 5; ++k)
-            texts << find<QLabel>(QStringLiteral("lblStack%1").arg(k))->text();
-        return texts;
-    }
+    zanfel::CardNumber card(const QString& image) { return find<CardImage>(image)->card(); }
+    QString text(const QString& label) { return find<QLabel>(label)->text(); }
     void clickDeck(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(find("Deck"), button); }
-    void checkedLevelIs(int level) {
-        for (int n = 1; n <= 5; ++n)
-            QCOMPARE(action(QStringLiteral("mnuLevel%1").arg(n))->isChecked(), n == level);
-    }
-    // Every card of the human's has reached the foundations: the hand scores 52 for the human.
-    void humanPlaysEverything() {
+    void chooseLevel(int level) { action(QStringLiteral("mnuLevel%1").arg(level))->trigger(); }
+    // Every card of the human's reaches the foundations: the hand scores 52 for the human.
+    void humanWinsAHand() {
+        clickDeck();
         for (auto& list : window_->game().table().lstStack)
             list.clear();
+        window_->game().humanGoesOut();
     }
 
 private slots:
-    void initTestCase() { QVERIFY(settings_.ok()); }
-    void init() { window_ = startedWindow(random_); }
+    void init() { startWindow(); }
     void cleanup() {
         window_.reset();
         clearQuitRequest();
     }
 
-    void deckClickDealsThenTurnsTheStockByThree() {
-        clickDeck(Qt::RightButton);
+    void windowStandsAsAtStartUp() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Zanfel v2.0"));
+        QCOMPARE(window_->centralWidget()->size(), QSize(754, 452));
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck to deal"));
         QVERIFY(!timer()->isActive());
-
-        clickDeck();
-        QCOMPARE(counts(), (QStringList{"35", "1", "1", "1", "1", "13"}));
-        QVERIFY(!action("mnuDeal")->isEnabled());
-        QVERIFY(action("mnuPause")->isEnabled() && !action("mnuPause")->isChecked());
-        QVERIFY(action("mnuUnstuck")->isEnabled());
-        QVERIFY(timer()->isActive());
         QCOMPARE(timer()->interval(), 1000);
-        QCOMPARE(find<QLabel>("lblTips")->text(),
-                 QStringLiteral("Click the back of the red deck for 3 more cards"));
-        QCOMPARE(card("Stack5"), 5);
-        QCOMPARE(find("Stack5")->picture().cacheKey(), facePicture(5).cacheKey());
-        QCOMPARE(card("Stack1"), 1);
-        QCOMPARE(card("Stack4"), 4);
-        QCOMPARE(card("Stack0"), 18);
-        QCOMPARE(card("Player17"), 5);  // the right player's personal pile
-        QCOMPARE(card("Pile0"), zanfel::kNoCard);
-
-        clickDeck();
-        QCOMPARE(card("Stack0"), 21);
-        QCOMPARE(find("Stack0")->picture().cacheKey(), facePicture(21).cacheKey());
-        QCOMPARE(counts()[0], QStringLiteral("35"));
-        clickDeck();
-        QCOMPARE(card("Stack0"), 24);
+        QStringList backs;  // every image but these four shows the empty place
+        for (const CardImage* image : window_->findChildren<CardImage*>())
+            if (image->picture().cacheKey() != emptyPlacePicture().cacheKey())
+                backs << image->objectName() + ' ' + image->picture().toImage().pixelColor(35, 48).name();
+        QCOMPARE(backs, (QStringList{"PlayerDeck0 #008000", "PlayerDeck1 #000080", "PlayerDeck2 #008080",
+                                     "Deck #c00000"}));
+        QCOMPARE(facePicture(1).size(), QSize(71, 96));  // the faces are read as bare DIBs
+        QStringList menus;
+        for (const QAction* title : window_->menuBar()->actions()) {
+            QStringList items;
+            for (const QAction* item : title->menu()->actions())
+                items << describe(item);
+            menus << title->text() + ": " + items.join(", ");
+        }
+        QCOMPARE(menus, kStartUpMenus);
     }
 
-    void deckClickWhilePausedDoesNothing() {
-        clickDeck();
-        action("mnuPause")->trigger();
-        clickDeck();
-        QCOMPARE(card("Stack0"), 18);
-        QVERIFY(!timer()->isActive());
+    // Drawn for a smaller font than ours, the count caption runs on to the right, uncut.
+    void everythingStandsAtItsPlace() {
+        QList<QRect> places;
+        for (const char* name : {"Deck", "Stack5", "Pile15", "Player11", "PlayerDeck2", "lblTips"})
+            places << find(name)->geometry();
+        const QList<QRect> wanted{{547, 352, 57, 73}, {424, 352, 57, 73}, {504, 224, 57, 73},
+                                  {16, 96, 57, 73},   {680, 93, 57, 73},  {616, 392, 129, 41}};
+        QCOMPARE(places, wanted);
+        const auto* caption = find<QLabel>("lblStack6");
+        QCOMPARE(caption->pos(), QPoint(88, 432));
+        QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
+        QVERIFY(caption->geometry().right() < find("lblStack1")->x());
     }
 
-    void skillLevelSetsTheTimer_data() {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<int>("interval");
-        const int intervals[] = {0, 3000, 2000, 1000, 500, 100};
-        for (int level = 1; level <= 5; ++level)
-            QTest::addRow("level %d", level) << level << intervals[level];
-    }
-    void skillLevelSetsTheTimer() {
-        QFETCH(int, level);
-        QFETCH(int, interval);
-        action(QStringLiteral("mnuLevel%1").arg(level))->trigger();
-        QCOMPARE(timer()->interval(), interval);
-        QVERIFY(!timer()->isActive());
-        checkedLevelIs(level);
-        // During a hand, after another level and chosen twice: still one mark.
+    // A right click does nothing; the images show the dealt cards, the stock turns by three;
+    // while paused the deck is ignored and a new pace waits for the resume.
+    void deckClickDealsTurnsAndPauses() {
+        clickDeck(Qt::RightButton);
+        QVERIFY(action("mnuDeal")->isEnabled());
         clickDeck();
-        action(QStringLiteral("mnuLevel%1").arg(level == 1 ? 5 : 1))->trigger();
-        action(QStringLiteral("mnuLevel%1").arg(level))->trigger();
-        action(QStringLiteral("mnuLevel%1").arg(level))->trigger();
-        QCOMPARE(timer()->interval(), interval);
+        QCOMPARE(text("lblStack0") + text("lblStack5"), QStringLiteral("3513"));
+        QVERIFY(!action("mnuDeal")->isEnabled() && action("mnuUnstuck")->isEnabled());
         QVERIFY(timer()->isActive());
-        checkedLevelIs(level);
-    }
-
-    void pauseStopsAndResumesTheComputerPlayers() {
+        QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck for 3 more cards"));
+        QCOMPARE(card("Stack5"), 5);
+        QCOMPARE(card("Player17"), 5);  // the right player's personal pile
+        QCOMPARE(card("Stack0"), 18);
         clickDeck();
+        QCOMPARE(find<CardImage>("Stack0")->picture().cacheKey(), facePicture(21).cacheKey());
         QAction* pause = action("mnuPause");
         pause->trigger();
-        QVERIFY(pause->isChecked());
-        QVERIFY(!timer()->isActive());
-        action("mnuLevel5")->trigger();  // a new pace waits for the resume
+        QVERIFY(pause->isChecked() && !timer()->isActive());
+        clickDeck();
+        QCOMPARE(card("Stack0"), 21);
+        chooseLevel(5);
         QCOMPARE(timer()->interval(), 100);
         QVERIFY(!timer()->isActive());
         pause->trigger();
-        QVERIFY(!pause->isChecked());
-        QVERIFY(timer()->isActive());
-        // New Game while paused: the mark goes, Pause is disabled, the timer stops.
-        pause->trigger();
-        action("mnuNewGame")->trigger();
-        QVERIFY(!pause->isChecked() && !pause->isEnabled());
-        QVERIFY(!timer()->isActive());
-        QVERIFY(action("mnuDeal")->isEnabled());
+        QVERIFY(!pause->isChecked() && timer()->isActive());
     }
 
+    // Before the deal the timer stays stopped; during a hand it runs at the chosen pace.
+    void skillLevelSetsTheTimer() {
+        const int intervals[] = {0, 3000, 2000, 1000, 500, 100};
+        for (bool dealt : {false, true}) {
+            if (dealt)
+                clickDeck();
+            for (int level = 1; level <= 5; ++level) {
+                chooseLevel(level);
+                QCOMPARE(timer()->interval(), intervals[level]);
+                QCOMPARE(timer()->isActive(), dealt);
+                for (int n = 1; n <= 5; ++n)
+                    QCOMPARE(action(QStringLiteral("mnuLevel%1").arg(n))->isChecked(), n == level);
+            }
+        }
+    }
+
+    // Hidden at start-up, then shown and hidden again.
     void cardCountShowsAndHidesTheCounts() {
-        QAction* cardCount = action("mnuCardCount");
-        cardCount->trigger();
-        QVERIFY(cardCount->isChecked());
-        for (int k = 0; k <= 6; ++k)
-            QVERIFY(find<QLabel>(QStringLiteral("lblStack%1").arg(k))->isVisible());
-        cardCount->trigger();
-        QVERIFY(!cardCount->isChecked());
-        for (int k = 0; k <= 6; ++k)
-            QVERIFY(find<QLabel>(QStringLiteral("lblStack%1").arg(k))->isHidden());
+        for (bool shown : {false, true, false}) {
+            QCOMPARE(action("mnuCardCount")->isChecked(), shown);
+            for (int k = 0; k <= 6; ++k)
+                QCOMPARE(find(QStringLiteral("lblStack%1").arg(k))->isVisible(), shown);
+            action("mnuCardCount")->trigger();
+        }
     }
 
     void exitAndClosingEndTheProgram() {
-        clickDeck();
-        action("mnuExit")->trigger();
-        QVERIFY(window_->ended() && !window_->isVisible());
-        QVERIFY(!timer()->isActive());
-        init();
-        clickDeck();
-        window_->close();
-        QVERIFY(window_->ended());
-        QVERIFY(!timer()->isActive());
+        for (bool byMenu : {true, false}) {
+            clickDeck();
+            byMenu ? action("mnuExit")->trigger() : void(window_->close());
+            QVERIFY(window_->ended() && !window_->isVisible() && !timer()->isActive());
+            startWindow();
+        }
     }
 
     // Two hands that the human wins outright: 52 and 52 pass 99, and Cancel ends the program.
+    // Each window is made once, over the table, and the question comes up over the sheet.
     void handEndsThroughTheAnnouncementAndTheSheet() {
-        EndOfHandAnswers answers{QMessageBox::Cancel};
+        HandEndAnswers answers;
+        answers.reply = QMessageBox::Cancel;
         action("mnuScore")->trigger();  // nothing scored yet: nothing opens
-        for (int hand = 1; hand <= 2; ++hand) {
-            clickDeck();
-            humanPlaysEverything();
-            window_->game().humanGoesOut();
-        }
+        humanWinsAHand();
+        humanWinsAHand();
         QCOMPARE(answers.seen.mid(0, 3),
                  (QStringList{"You won this hand !!", "sheet", "You won this hand !!"}));
-        QCOMPARE(answers.seen.last(), QStringLiteral("question"));
+        QCOMPARE(answers.seen.last(),
+                 QStringLiteral("You Won !!\nDo you want to play again? over ScoreSheet"));
         QCOMPARE(answers.pictureKey, goingOutPicture(zanfel::Picture::Youout).cacheKey());
-        QCOMPARE(answers.question.text, QStringLiteral("You Won !!\nDo you want to play again?"));
-        // Each window is made once, over the table, and the question comes up over the sheet.
-        QCOMPARE(answers.windows[0], answers.windows[2]);
-        QCOMPARE(answers.windows[1]->parentWidget(), window_.get());
-        QCOMPARE(answers.question.parent, answers.windows[1]);
+        QCOMPARE(window_->findChildren<QDialog*>().size(), 2);  // the announcement and the sheet
         QVERIFY(window_->ended());
-        QVERIFY(!window_->isVisible() && !answers.windows[1]->isVisible());
+        QVERIFY(!window_->isVisible() && !window_->findChild<ScoreSheet*>()->isVisible());
     }
 
     // The left player goes out while the sheet is open from the Score command: the tick closes
@@ -240,10 +212,8 @@ private slots:
     // command's modal showing has returned, with no computer move in between.
     void aHandEndingUnderTheScoreSheetIsAnnouncedAfterItCloses() {
         {
-            EndOfHandAnswers firstHand;
-            clickDeck();
-            humanPlaysEverything();
-            window_->game().humanGoesOut();
+            HandEndAnswers firstHand;
+            humanWinsAHand();
         }
         clickDeck();
         zanfel::Game& game = window_->game();
@@ -252,31 +222,19 @@ private slots:
         leftPersonal.addEnd(1);
         while (game.playerBase() != zanfel::kMiddleBase)
             game.tick();
-        action("mnuLevel5")->trigger();
+        chooseLevel(5);
 
-        QStringList seen;
-        bool sheetUp = false;
+        HandEndAnswers answers;
+        answers.sheetsLeftOpen = 1;
         bool sheetVisibleAtAnnouncement = true;
         int baseAtAnnouncement = -1;
-        ModalAnswerer answerer([&](QWidget* modal) {
-            if (auto* sheet = qobject_cast<ScoreSheet*>(modal)) {
-                if (sheetUp)
-                    return;
-                sheetUp = true;
-                seen << QStringLiteral("sheet");
-                if (seen.size() > 1)  // the hand's own sheet: OK, behind its end-of-game check
-                    QMetaObject::invokeMethod(sheet, [sheet] { sheet->accept(); }, Qt::QueuedConnection);
-            } else if (auto* announcement = dynamic_cast<AnnouncementWindow*>(modal)) {
-                sheetUp = false;
-                seen << announcement->windowTitle();
-                sheetVisibleAtAnnouncement = window_->findChild<ScoreSheet*>()->isVisible();
-                baseAtAnnouncement = game.playerBase();
-                announcement->accept();
-            }
-        });
+        answers.announced = [&] {
+            sheetVisibleAtAnnouncement = window_->findChild<ScoreSheet*>()->isVisible();
+            baseAtAnnouncement = game.playerBase();
+        };
         action("mnuScore")->trigger();  // returns once the sheet, the announcement and the tally are done
 
-        QCOMPARE(seen, (QStringList{"sheet", "Someone else called...", "sheet"}));
+        QCOMPARE(answers.seen, (QStringList{"sheet", "Someone else called...", "sheet"}));
         QVERIFY(!sheetVisibleAtAnnouncement);
         QCOMPARE(baseAtAnnouncement, zanfel::kLeftBase);
         QCOMPARE(game.handNumber(), 2);
@@ -287,5 +245,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TablePlayTest)
+QTEST_MAIN(MainWindowTest)
 #include "table_play_test.moc"

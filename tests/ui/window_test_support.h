@@ -1,13 +1,15 @@
 #pragma once
 
-// What the window tests share: a scripted shuffle, a private settings folder, a window that
-// has started up, and a way to answer modal windows from inside their own loops.
+// What the window tests share: a scripted shuffle, a private settings folder, a started
+// window with its named children, and a way to answer modal windows from inside their loops.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -19,67 +21,34 @@ namespace testing_support {
 
 // Every draw lands on place 1, so each deck comes out in order 1..52: work piles 1..4, the
 // personal pile 5..17 with 5 on top, the stock 18..52 with 18 face up.
-class FirstPlaceRandom final : public zanfel::RandomSource {
-public:
+struct FirstPlaceRandom final : zanfel::RandomSource {
     float reseedAndDraw() override { return 0.0f; }
 };
 
-// The per-user settings of the test run live in a folder of their own.
-class PrivateSettings {
-public:
-    PrivateSettings() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path()); }
-    bool ok() const { return folder_.isValid(); }
-    static void setSavedColour(const QString& text) { store().setValue(kKey, text); }
-    static void removeSavedColour() { store().remove(kKey); }
+template <typename T = QWidget>
+T* child(const QObject* parent, const QString& name) {
+    T* found = parent->findChild<T*>(name);
+    if (!found)
+        qFatal("no child named %s", qPrintable(name));
+    return found;
+}
 
-private:
-    static inline const QString kKey = QStringLiteral("Colors/BackgroundColor");
-    static QSettings store() {
-        return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Zanfel"),
-                         QStringLiteral("Settings"));
-    }
-    QTemporaryDir folder_;
-};
-
-inline std::unique_ptr<Form1> startedWindow(zanfel::RandomSource& random) {
-    auto window = std::make_unique<Form1>(&random);
-    window->show();
-    window->startUp();
-    return window;
+// What a message box showed: "title|text|icon|buttons in hex".
+inline QString describeBox(const QMessageBox* box) {
+    return QStringLiteral("%1|%2|%3|%4")
+        .arg(box->windowTitle(), box->text())
+        .arg(box->icon())
+        .arg(box->standardButtons().toInt(), 0, 16);
 }
 
 // Hands every modal window that comes up while it lives to `answer`, which must close it.
-class ModalAnswerer : public QObject {
-public:
-    explicit ModalAnswerer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
-        connect(&poll_, &QTimer::timeout, this, [this] {
+struct ModalAnswerer : QTimer {
+    explicit ModalAnswerer(std::function<void(QWidget*)> answer) {
+        connect(this, &QTimer::timeout, [answer] {
             if (QWidget* modal = QApplication::activeModalWidget())
-                answer_(modal);
+                answer(modal);
         });
-        poll_.start(5);
-    }
-
-private:
-    std::function<void(QWidget*)> answer_;
-    QTimer poll_;
-};
-
-// What a message box said, noted as it was answered.
-struct MessageBoxSeen {
-    bool seen = false;
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QWidget* parent = nullptr;
-
-    void answer(QMessageBox* box, QMessageBox::StandardButton button) {
-        seen = true;
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        buttons = box->standardButtons();
-        parent = box->parentWidget();
-        box->button(button)->click();
+        start(5);
     }
 };
 
@@ -89,5 +58,28 @@ inline void clearQuitRequest() {
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     QApplication::exec();
 }
+
+// The tests on the main window: a started window with the scripted shuffle, and the per-user
+// settings in a temporary folder of their own.
+class WindowTest : public QObject {
+protected:
+    WindowTest() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path()); }
+
+    QTemporaryDir settingsFolder_;
+    FirstPlaceRandom random_;
+    std::unique_ptr<Form1> window_;
+
+    void startWindow() {
+        window_ = std::make_unique<Form1>(&random_);
+        window_->show();
+        window_->startUp();
+    }
+    template <typename T = QWidget>
+    T* find(const QString& name) {
+        return child<T>(window_.get(), name);
+    }
+    QAction* action(const QString& name) { return find<QAction>(name); }
+    QTimer* timer() { return find<QTimer>("PlayerTimer"); }
+};
 
 }  // namespace testing_support
