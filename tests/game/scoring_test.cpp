@@ -66,36 +66,22 @@ TEST(ScoreSheet, TotalsAreReadBackAsTheLeadingNumber) {
     EXPECT_EQ(leadingNumber("x12"), 0);
 }
 
-struct EndCase {
-    std::array<int, 4> totals;  // by player index: human, middle, left, right
-    bool over;
-    const char* question;
-};
-
-void PrintTo(const EndCase& c, std::ostream* out) {
-    *out << c.totals[0] << ", " << c.totals[1] << ", " << c.totals[2] << ", " << c.totals[3];
-}
-
-class EndOfGame : public ::testing::TestWithParam<EndCase> {};
-
-TEST_P(EndOfGame, NamesTheWinnerOrTheTie) {
-    const EndCase& c = GetParam();
-    const GameOutcome outcome = judgeTotals(c.totals);
-    EXPECT_EQ(outcome.over, c.over);
-    if (c.over) {
-        EXPECT_EQ(gameOverQuestion(outcome), c.question);
+// Totals by player index (human, middle, left, right) and the question they lead to.
+TEST(EndOfGame, NamesTheWinnerOrTheTieOnceATotalPassesNinetyNine) {
+    EXPECT_FALSE(judgeTotals({99, 98, 97, 96}).over);
+    const std::vector<std::pair<std::array<int, 4>, std::string>> cases{
+        {{100, 80, 100, 50}, "We have a tie !!"},  // the human leads; the left player equals
+        {{40, 101, 60, 20}, "The middle player won !!"},
+        {{120, 50, 50, 10}, "You Won !!"},  // two equal totals below the leader are no tie
+        {{10, 20, 130, 0}, "The left player won !!"},
+        {{-40, 99, 99, 100}, "The player on the right won !!"},
+    };
+    for (const auto& [totals, winner] : cases) {
+        const GameOutcome outcome = judgeTotals(totals);
+        EXPECT_TRUE(outcome.over) << winner;
+        EXPECT_EQ(gameOverQuestion(outcome), winner + "\r\nDo you want to play again?");
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Totals, EndOfGame,
-    ::testing::Values(EndCase{{100, 80, 100, 50}, true, "We have a tie !!\r\nDo you want to play again?"},
-                      EndCase{{99, 98, 97, 96}, false, ""},
-                      EndCase{{40, 101, 60, 20}, true, "The middle player won !!\r\nDo you want to play again?"},
-                      EndCase{{120, 50, 50, 10}, true, "You Won !!\r\nDo you want to play again?"},
-                      EndCase{{10, 20, 130, 0}, true, "The left player won !!\r\nDo you want to play again?"},
-                      EndCase{{10, 20, 30, 100}, true, "The player on the right won !!\r\nDo you want to play again?"},
-                      EndCase{{-40, 99, 99, 100}, true, "The player on the right won !!\r\nDo you want to play again?"}));
 
 }  // namespace
 }  // namespace zanfel
