@@ -65,9 +65,11 @@ void BM_WholeHandOfComputerPlayers(benchmark::State& state) {
     for (auto _ : state) {
         game.shuffleAndDeal();
         const int endedBefore = view.handsEnded;
-        for (int i = 0; i < kTickLimit && view.handsEnded == endedBefore; ++i, ++ticks) game.tick();
+        for (int i = 0; i < kTickLimit && view.handsEnded == endedBefore; ++i, ++ticks)
+            game.tick();
     }
-    state.counters["ticks_per_hand"] = benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kAvgIterations);
+    state.counters["ticks_per_hand"] =
+        benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_WholeHandOfComputerPlayers);
 
@@ -76,7 +78,8 @@ void BM_ShuffleAndDeal(benchmark::State& state) {
     CountingRandom random;
     Game game(view, random);
     game.startUp();
-    for (auto _ : state) game.shuffleAndDeal();
+    for (auto _ : state)
+        game.shuffleAndDeal();
 }
 BENCHMARK(BM_ShuffleAndDeal);
 

@@ -15,15 +15,25 @@ constexpr CardNumber kFirstKing = 49;
 
 enum class Suit { Diamonds = 0, Spades = 1, Hearts = 2, Clubs = 3 };
 
-constexpr int rankOf(CardNumber n) { return (n - 1) / 4 + 1; }
-constexpr Suit suitOf(CardNumber n) { return static_cast<Suit>(n % 4); }
-constexpr bool isRed(CardNumber n) { return n % 2 == 0; }
+constexpr int rankOf(CardNumber n) {
+    return (n - 1) / 4 + 1;
+}
+constexpr Suit suitOf(CardNumber n) {
+    return static_cast<Suit>(n % 4);
+}
+constexpr bool isRed(CardNumber n) {
+    return n % 2 == 0;
+}
 
-constexpr bool isAce(CardNumber n) { return n > 0 && n < 5; }
+constexpr bool isAce(CardNumber n) {
+    return n > 0 && n < 5;
+}
 
 // The one card that may follow `top` on a foundation: same suit, next rank.
 // Above a king this is 53 or more, which is no card, so a king closes its foundation.
-constexpr int foundationSuccessor(CardNumber top) { return top + 4; }
+constexpr int foundationSuccessor(CardNumber top) {
+    return top + 4;
+}
 
 // An empty foundation takes any ace; otherwise only the successor of its top.
 constexpr bool fitsOnFoundation(CardNumber top, CardNumber card) {
@@ -35,15 +45,20 @@ constexpr bool fitsOnFoundation(CardNumber top, CardNumber card) {
 constexpr bool buildsDownOn(CardNumber card, CardNumber top) {
     const int difference = top - card;
     switch (suitOf(card)) {
-        case Suit::Diamonds: return difference == 1 || difference == 3;
-        case Suit::Spades: return difference == 5 || difference == 7;
+        case Suit::Diamonds:
+            return difference == 1 || difference == 3;
+        case Suit::Spades:
+            return difference == 5 || difference == 7;
         case Suit::Hearts:
-        case Suit::Clubs: return difference == 3 || difference == 5;
+        case Suit::Clubs:
+            return difference == 3 || difference == 5;
     }
     return false;
 }
 
 // Face pictures are resources numbered card + 100.
-constexpr int faceResourceId(CardNumber n) { return n + 100; }
+constexpr int faceResourceId(CardNumber n) {
+    return n + 100;
+}
 
 }  // namespace zanfel

@@ -10,7 +10,8 @@ constexpr int kStockTurn = 3;
 
 std::optional<int> lowestEmptyFoundation(const Table& table) {
     for (int j = 0; j < kFoundations; ++j)
-        if (table.pileTop[j] == kNoCard) return j;
+        if (table.pileTop[j] == kNoCard)
+            return j;
     return std::nullopt;
 }
 
@@ -18,7 +19,8 @@ std::optional<int> lowestEmptyFoundation(const Table& table) {
 std::optional<int> lowestFittingFoundation(const Table& table, CardNumber card) {
     for (int j = 0; j < kFoundations; ++j) {
         const CardNumber top = table.pileTop[j];
-        if (top < kFirstKing && card == foundationSuccessor(top)) return j;
+        if (top < kFirstKing && card == foundationSuccessor(top))
+            return j;
     }
     return std::nullopt;
 }
@@ -26,18 +28,20 @@ std::optional<int> lowestFittingFoundation(const Table& table, CardNumber card) 
 // A work pile takes any card when empty. It takes a fitting card from the personal pile or
 // the stock, and from a work pile only that pile's last card, so a built pile stays whole.
 std::optional<int> firstTakingWorkPile(const Table& table, int base, int fromSlot, CardNumber card) {
-    const bool mayBuild = fromSlot == kPersonalSlot || fromSlot == kStockSlot ||
-                          table.lstPlayer[base + fromSlot].count() == 1;
+    const bool mayBuild =
+        fromSlot == kPersonalSlot || fromSlot == kStockSlot || table.lstPlayer[base + fromSlot].count() == 1;
     for (int j = kFirstWorkSlot; j <= kLastWorkSlot; ++j) {
         const PileList& target = table.lstPlayer[base + j];
-        if (target.empty() || (mayBuild && buildsDownOn(card, target.top()))) return j;
+        if (target.empty() || (mayBuild && buildsDownOn(card, target.top())))
+            return j;
     }
     return std::nullopt;
 }
 
 std::optional<ComputerAction> findMove(const Table& table, int base, int fromSlot) {
     const PileList& source = table.lstPlayer[base + fromSlot];
-    if (source.empty()) return std::nullopt;  // an empty stock gives nothing to play
+    if (source.empty())
+        return std::nullopt;  // an empty stock gives nothing to play
     const CardNumber card = source.top();
     if (isAce(card)) {
         if (auto j = lowestEmptyFoundation(table))
@@ -70,8 +74,10 @@ ComputerAction playComputerTurn(Table& table, int base) {
         }
     }
     PileList& stock = table.lstPlayer[base + kStockSlot];
-    if (stock.empty()) return ComputerAction{ComputerActionKind::Pass, kStockSlot, 0};
-    for (int i = 0; i < kStockTurn; ++i) stock.rotate();
+    if (stock.empty())
+        return ComputerAction{ComputerActionKind::Pass, kStockSlot, 0};
+    for (int i = 0; i < kStockTurn; ++i)
+        stock.rotate();
     return ComputerAction{ComputerActionKind::TurnStock, kStockSlot, 0};
 }
 

@@ -5,7 +5,9 @@
 namespace zanfel {
 
 // The turn passes left (6), right (12), middle (0), left again...
-constexpr int nextPlayerBase(int base) { return base == kMiddleBase ? kLeftBase : base == kLeftBase ? kRightBase : kMiddleBase; }
+constexpr int nextPlayerBase(int base) {
+    return base == kMiddleBase ? kLeftBase : base == kLeftBase ? kRightBase : kMiddleBase;
+}
 
 enum class ComputerActionKind { ToFoundation, ToWorkPile, TurnStock, Pass };
 

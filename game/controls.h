@@ -36,7 +36,8 @@ struct Controls {
     // The level that carries the check mark, or 0 when none does.
     int checkedLevel() const {
         for (int n = 1; n <= kLevelCount; ++n)
-            if (levelChecked[n]) return n;
+            if (levelChecked[n])
+                return n;
         return 0;
     }
 };

@@ -8,7 +8,8 @@ Game::Game(TableView& view, RandomSource& random) : view_(view), random_(random)
 
 void Game::startUp() {
     resetTable();
-    if (!applySavedColour()) return;
+    if (!applySavedColour())
+        return;
     controls_.levelChecked[kNormalLevel] = true;
     controls_.cardCountChecked = false;
     controls_.timerIntervalMs = kLevelIntervalMs[kNormalLevel];
@@ -16,24 +17,29 @@ void Game::startUp() {
 }
 
 void Game::deckClicked() {
-    if (ended_ || controls_.pauseChecked) return;
+    if (ended_ || controls_.pauseChecked)
+        return;
     if (!controls_.timerEnabled) {
         shuffleAndDeal();
         return;
     }
     PileList& stock = table_.lstStack[kStockSlot];
-    if (stock.empty()) return;  // every stock card has been played: nothing to turn
-    for (int i = 0; i < 3; ++i) stock.rotate();
+    if (stock.empty())
+        return;  // every stock card has been played: nothing to turn
+    for (int i = 0; i < 3; ++i)
+        stock.rotate();
     show({ImageKind::Stack, kStockSlot});
 }
 
 void Game::dealCommand() {
-    if (ended_ || !controls_.dealEnabled) return;
+    if (ended_ || !controls_.dealEnabled)
+        return;
     shuffleAndDeal();
 }
 
 void Game::tick() {
-    if (ended_ || !controls_.timerEnabled) return;
+    if (ended_ || !controls_.timerEnabled)
+        return;
     playerBase_ = nextPlayerBase(playerBase_);
     const int base = playerBase_;
     const ComputerAction action = playComputerTurn(table_, base);
@@ -51,11 +57,13 @@ void Game::tick() {
             return;
     }
     show({ImageKind::Player, base + action.fromSlot});
-    if (action.fromSlot == kPersonalSlot && table_.lstPlayer[base + kPersonalSlot].empty()) computerGoesOut();
+    if (action.fromSlot == kPersonalSlot && table_.lstPlayer[base + kPersonalSlot].empty())
+        computerGoesOut();
 }
 
 void Game::pauseCommand() {
-    if (ended_ || !controls_.pauseEnabled) return;
+    if (ended_ || !controls_.pauseEnabled)
+        return;
     // The two flip independently; a deal starts them in step and a reset stops both.
     controls_.timerEnabled = !controls_.timerEnabled;
     controls_.pauseChecked = !controls_.pauseChecked;
@@ -63,7 +71,8 @@ void Game::pauseCommand() {
 }
 
 void Game::levelCommand(int level) {
-    if (ended_ || level < 1 || level > kLevelCount) return;
+    if (ended_ || level < 1 || level > kLevelCount)
+        return;
     controls_.levelChecked.fill(false);
     controls_.levelChecked[level] = true;
     controls_.timerIntervalMs = kLevelIntervalMs[level];
@@ -71,13 +80,15 @@ void Game::levelCommand(int level) {
 }
 
 void Game::cardCountCommand() {
-    if (ended_) return;
+    if (ended_)
+        return;
     controls_.cardCountChecked = !controls_.cardCountChecked;
     showControls();
 }
 
 void Game::updateCardCounts() {
-    for (int k = 0; k < kSlotsPerPlayer; ++k) controls_.counts[k] = std::to_string(table_.lstStack[k].count());
+    for (int k = 0; k < kSlotsPerPlayer; ++k)
+        controls_.counts[k] = std::to_string(table_.lstStack[k].count());
 }
 
 void Game::show(PileImage image) {
@@ -86,16 +97,20 @@ void Game::show(PileImage image) {
     view_.showImage(image, card);
 }
 
-void Game::showControls() { view_.showControls(); }
+void Game::showControls() {
+    view_.showControls();
+}
 
 bool Game::applySavedColour() {
-    if (view_.applySavedColour()) return true;
+    if (view_.applySavedColour())
+        return true;
     endProgram();
     return false;
 }
 
 void Game::endProgram() {
-    if (ended_) return;
+    if (ended_)
+        return;
     ended_ = true;
     controls_.timerEnabled = false;
     view_.endProgram();

@@ -12,11 +12,15 @@ void Game::resetTable() {
     controls_.hint = kHintDeal;
     shuffle_.refillSourceDeck();
     table_.clear();
-    for (int j = 0; j < kFoundations; ++j) show({ImageKind::Pile, j});
-    for (int k = 0; k < kSlotsPerPlayer; ++k) show({ImageKind::Stack, k});
-    for (int i = 0; i < kComputerLists; ++i) show({ImageKind::Player, i});
+    for (int j = 0; j < kFoundations; ++j)
+        show({ImageKind::Pile, j});
+    for (int k = 0; k < kSlotsPerPlayer; ++k)
+        show({ImageKind::Stack, k});
+    for (int i = 0; i < kComputerLists; ++i)
+        show({ImageKind::Player, i});
     // The stock's count reads a full deck before anything is dealt.
-    for (int k = 1; k < kSlotsPerPlayer; ++k) controls_.counts[k] = std::to_string(0);
+    for (int k = 1; k < kSlotsPerPlayer; ++k)
+        controls_.counts[k] = std::to_string(0);
     controls_.counts[kStockSlot] = std::to_string(kDeckSize);
     showControls();
 }
@@ -24,7 +28,8 @@ void Game::resetTable() {
 void Game::dealPlayer(PileList* slots, ImageKind kind, int base) {
     shuffleDeck(shuffle_, random_);
     dealInto(shuffle_, slots);
-    for (int k = kFirstWorkSlot; k <= kLastWorkSlot; ++k) show({kind, base + k});
+    for (int k = kFirstWorkSlot; k <= kLastWorkSlot; ++k)
+        show({kind, base + k});
     show({kind, base + kPersonalSlot});
     show({kind, base + kStockSlot});
 }
@@ -46,7 +51,8 @@ void Game::shuffleAndDeal() {
 }
 
 void Game::goOut(const Announcement& announcement) {
-    if (ended_) return;
+    if (ended_)
+        return;
     controls_.timerEnabled = false;
     showControls();
     if (sheetOpenFromMenu_) {
@@ -63,9 +69,11 @@ void Game::finishGoingOut(const Announcement& announcement) {
     controls_.hint = kHintDeal;
     showControls();
     view_.announceGoingOut(announcement);
-    if (ended_) return;
+    if (ended_)
+        return;
     tallyHand();
-    if (ended_) return;
+    if (ended_)
+        return;
     resetTable();
 }
 
@@ -74,7 +82,8 @@ void Game::tallyHand() {
     scores_.set(handNumber_, scoreHand(table_));
     rebuildSheet(sheet_, scores_, handNumber_);
     view_.showScoreSheet(sheet_);
-    if (ended_) return;
+    if (ended_)
+        return;
     if (gameOverChoice_ == static_cast<int>(Answer::Cancel))
         endProgram();
     else if (gameOverChoice_ == static_cast<int>(Answer::Ok))
@@ -84,34 +93,41 @@ void Game::tallyHand() {
 void Game::scoreSheetActivated() {
     gameOverChoice_ = 0;
     std::array<int, kPlayers> totals{};
-    for (int player = 0; player < kPlayers; ++player) totals[player] = leadingNumber(sheet_.lblTotal[player]);
+    for (int player = 0; player < kPlayers; ++player)
+        totals[player] = leadingNumber(sheet_.lblTotal[player]);
     const GameOutcome outcome = judgeTotals(totals);
-    if (!outcome.over) return;
+    if (!outcome.over)
+        return;
     gameOverChoice_ = static_cast<std::int16_t>(view_.askPlayAgain(gameOverQuestion(outcome)));
     view_.hideScoreSheet();
 }
 
 void Game::scoreCommand() {
-    if (ended_ || handNumber_ <= 0) return;
+    if (ended_ || handNumber_ <= 0)
+        return;
     sheetOpenFromMenu_ = true;
     view_.showScoreSheet(sheet_);
     sheetOpenFromMenu_ = false;
-    if (ended_ || !pendingGoingOut_) return;
+    if (ended_ || !pendingGoingOut_)
+        return;
     const Announcement announcement = *pendingGoingOut_;
     pendingGoingOut_.reset();
     finishGoingOut(announcement);
 }
 
 void Game::newGameCommand() {
-    if (ended_) return;
+    if (ended_)
+        return;
     newGame();
 }
 
 void Game::newGame() {
-    if (!applySavedColour()) return;
+    if (!applySavedColour())
+        return;
     resetTable();
     handNumber_ = 0;
-    for (auto& caption : sheet_.lblScore) caption.clear();
+    for (auto& caption : sheet_.lblScore)
+        caption.clear();
     scores_.clear();
 }
 

@@ -33,7 +33,8 @@ float ClockRandomSource::nextValue() {
 
 float ClockRandomSource::reseedAndDraw() {
     float value = nextValue();
-    while (value == previous_) value = nextValue();
+    while (value == previous_)
+        value = nextValue();
     previous_ = value;
     return value;
 }

@@ -32,7 +32,8 @@ HandRow scoreHand(const Table& table) {
 }
 
 void HandScores::set(int hand, const HandRow& row) {
-    if (hand >= rowCount()) rows_.resize(hand + 1, HandRow{});
+    if (hand >= rowCount())
+        rows_.resize(hand + 1, HandRow{});
     rows_[hand] = row;
 }
 
@@ -52,12 +53,15 @@ void rebuildSheet(ScoreSheetText& sheet, const HandScores& scores, int handNumbe
 
 int leadingNumber(std::string_view text) {
     std::size_t at = 0;
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
+    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
+        ++at;
     bool negative = false;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) negative = text[at++] == '-';
+    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
+        negative = text[at++] == '-';
     long value = 0;
     for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at) {
-        if (value < 1'000'000'000L) value = value * 10 + (text[at] - '0');
+        if (value < 1'000'000'000L)
+            value = value * 10 + (text[at] - '0');
     }
     return static_cast<int>(negative ? -value : value);
 }
@@ -70,11 +74,14 @@ GameOutcome judgeTotals(const std::array<int, kPlayers>& totals) {
             break;
         }
     }
-    if (!outcome.over) return outcome;
+    if (!outcome.over)
+        return outcome;
     for (int player = 1; player < kPlayers; ++player)
-        if (totals[player] > totals[outcome.leader]) outcome.leader = player;
+        if (totals[player] > totals[outcome.leader])
+            outcome.leader = player;
     for (int player = 0; player < kPlayers; ++player)
-        if (player != outcome.leader && totals[player] == totals[outcome.leader]) outcome.tie = true;
+        if (player != outcome.leader && totals[player] == totals[outcome.leader])
+            outcome.tie = true;
     return outcome;
 }
 

@@ -12,7 +12,8 @@ constexpr int kFirstStockEntry = kFirstPersonalEntry + kPersonalPileSize;
 }  // namespace
 
 void ShuffleArrays::refillSourceDeck() {
-    for (int n = 0; n <= kDeckSize; ++n) sourceDeck[n] = static_cast<CardNumber>(n);
+    for (int n = 0; n <= kDeckSize; ++n)
+        sourceDeck[n] = static_cast<CardNumber>(n);
 }
 
 int drawPlace(float r) {
@@ -25,7 +26,8 @@ void shuffleDeck(ShuffleArrays& arrays, RandomSource& random) {
         arrays.drawIndex = static_cast<std::int16_t>(drawPlace(random.reseedAndDraw()));
         while (arrays.sourceDeck[arrays.drawIndex] == kNoCard) {
             ++arrays.drawIndex;
-            if (arrays.drawIndex > kDeckSize) arrays.drawIndex = 1;
+            if (arrays.drawIndex > kDeckSize)
+                arrays.drawIndex = 1;
         }
         arrays.dealOrder[i] = arrays.sourceDeck[arrays.drawIndex];
         arrays.sourceDeck[arrays.drawIndex] = kNoCard;
@@ -33,7 +35,8 @@ void shuffleDeck(ShuffleArrays& arrays, RandomSource& random) {
 }
 
 void dealInto(const ShuffleArrays& arrays, PileList* slots) {
-    for (int i = kFirstWorkSlot; i <= kLastWorkSlot; ++i) slots[i].addEnd(arrays.dealOrder[i]);
+    for (int i = kFirstWorkSlot; i <= kLastWorkSlot; ++i)
+        slots[i].addEnd(arrays.dealOrder[i]);
     for (int i = kFirstPersonalEntry; i <= kDeckSize; ++i) {
         const int slot = i < kFirstStockEntry ? kPersonalSlot : kStockSlot;
         slots[slot].addEnd(arrays.dealOrder[i]);

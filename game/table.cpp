@@ -3,22 +3,29 @@
 namespace zanfel {
 
 namespace {
-CardNumber topOrNone(const PileList& list) { return list.empty() ? kNoCard : list.top(); }
+CardNumber topOrNone(const PileList& list) {
+    return list.empty() ? kNoCard : list.top();
+}
 }  // namespace
 
 CardNumber Table::cardFor(PileImage image) const {
     switch (image.kind) {
-        case ImageKind::Stack: return topOrNone(lstStack[image.index]);
-        case ImageKind::Player: return topOrNone(lstPlayer[image.index]);
-        case ImageKind::Pile: return pileTop[image.index];
+        case ImageKind::Stack:
+            return topOrNone(lstStack[image.index]);
+        case ImageKind::Player:
+            return topOrNone(lstPlayer[image.index]);
+        case ImageKind::Pile:
+            return pileTop[image.index];
     }
     return kNoCard;
 }
 
 void Table::clear() {
     pileTop.fill(kNoCard);
-    for (auto& list : lstStack) list.clear();
-    for (auto& list : lstPlayer) list.clear();
+    for (auto& list : lstStack)
+        list.clear();
+    for (auto& list : lstPlayer)
+        list.clear();
 }
 
 }  // namespace zanfel

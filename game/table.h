@@ -37,9 +37,12 @@ constexpr int kImageCount = kSlotsPerPlayer + kComputerLists + kFoundations;
 // Images in one flat numbering: Stack(0..5), then Player(0..17), then Pile(0..15).
 constexpr int flatIndex(PileImage image) {
     switch (image.kind) {
-        case ImageKind::Stack: return image.index;
-        case ImageKind::Player: return kSlotsPerPlayer + image.index;
-        case ImageKind::Pile: return kSlotsPerPlayer + kComputerLists + image.index;
+        case ImageKind::Stack:
+            return image.index;
+        case ImageKind::Player:
+            return kSlotsPerPlayer + image.index;
+        case ImageKind::Pile:
+            return kSlotsPerPlayer + kComputerLists + image.index;
     }
     return 0;
 }

@@ -7,7 +7,9 @@
 namespace {
 
 // The window was drawn in twips, fifteen to a pixel.
-constexpr int px(int twips) { return (twips + 7) / 15; }
+constexpr int px(int twips) {
+    return (twips + 7) / 15;
+}
 
 // The window carries no icon of its own; without this it would borrow the game's.
 QIcon blankIcon() {
@@ -36,7 +38,9 @@ void AnnouncementWindow::setAnnouncement(const QString& caption, const QPixmap& 
     update();
 }
 
-void AnnouncementWindow::reject() { accept(); }
+void AnnouncementWindow::reject() {
+    accept();
+}
 
 // The picture is stretched over the whole client area, as the pictures are drawn for it.
 void AnnouncementWindow::paintEvent(QPaintEvent*) {

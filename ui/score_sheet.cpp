@@ -13,7 +13,9 @@
 namespace {
 
 // The sheet was drawn in twips, fifteen to a pixel.
-constexpr int px(int twips) { return (twips + 7) / 15; }
+constexpr int px(int twips) {
+    return (twips + 7) / 15;
+}
 
 constexpr int kLabelWidth = px(975);
 constexpr int kScoreTop = px(360);
@@ -21,11 +23,13 @@ constexpr int kScoreHeight = px(3975);
 constexpr int kSheetWidth = px(4845);
 
 // Left edge of screen column c; the columns are 1200 twips apart.
-constexpr int columnLeft(int column) { return px(120 + 1200 * column); }
+constexpr int columnLeft(int column) {
+    return px(120 + 1200 * column);
+}
 
 // Screen column c shows this player: human, left, middle, right.
-constexpr std::array<int, zanfel::kPlayers> kPlayerInColumn = {
-    zanfel::kHuman, zanfel::kLeftPlayer, zanfel::kMiddlePlayer, zanfel::kRightPlayer};
+constexpr std::array<int, zanfel::kPlayers> kPlayerInColumn = {zanfel::kHuman, zanfel::kLeftPlayer,
+                                                               zanfel::kMiddlePlayer, zanfel::kRightPlayer};
 
 const char* const kHeadings[zanfel::kPlayers] = {
     QT_TRANSLATE_NOOP("ScoreSheet", "Your Score"), QT_TRANSLATE_NOOP("ScoreSheet", "Left Guy"),

@@ -14,7 +14,8 @@ TEST(Card, EncodingGivesRankSuitColourAndPicture) {
     EXPECT_TRUE(isRed(10));
     EXPECT_FALSE(isRed(49));
     EXPECT_EQ(faceResourceId(1), 101);
-    for (CardNumber n = 0; n <= 5; ++n) EXPECT_EQ(isAce(n), n >= 1 && n <= 4) << n;
+    for (CardNumber n = 0; n <= 5; ++n)
+        EXPECT_EQ(isAce(n), n >= 1 && n <= 4) << n;
 }
 
 TEST(Card, FoundationTakesAnAceWhenEmptyThenTheSameSuitUpToTheKing) {
@@ -22,9 +23,11 @@ TEST(Card, FoundationTakesAnAceWhenEmptyThenTheSameSuitUpToTheKing) {
     EXPECT_FALSE(fitsOnFoundation(0, 5));
     EXPECT_FALSE(fitsOnFoundation(2, 3));
     EXPECT_TRUE(fitsOnFoundation(6, 10));  // three of hearts on the two of hearts
-    for (CardNumber top : {5, 8, 14}) EXPECT_FALSE(fitsOnFoundation(top, 10)) << top;
+    for (CardNumber top : {5, 8, 14})
+        EXPECT_FALSE(fitsOnFoundation(top, 10)) << top;
     for (CardNumber king = 49; king <= 52; ++king)
-        for (CardNumber card = 1; card <= 52; ++card) EXPECT_FALSE(fitsOnFoundation(king, card));
+        for (CardNumber card = 1; card <= 52; ++card)
+            EXPECT_FALSE(fitsOnFoundation(king, card));
 }
 
 TEST(Card, BuildingDownNeedsTheNextRankUpInTheOtherColour) {
@@ -36,13 +39,16 @@ TEST(Card, BuildingDownNeedsTheNextRankUpInTheOtherColour) {
     }
     // A red six (22, 24) goes on a black seven (25, 27) only; an eight of hearts on a black nine.
     EXPECT_TRUE(buildsDownOn(22, 27) && buildsDownOn(24, 25) && buildsDownOn(30, 33) && buildsDownOn(30, 35));
-    EXPECT_FALSE(buildsDownOn(30, 34) || buildsDownOn(30, 36) || buildsDownOn(30, 37) || buildsDownOn(30, 25));
+    EXPECT_FALSE(buildsDownOn(30, 34) || buildsDownOn(30, 36) || buildsDownOn(30, 37) ||
+                 buildsDownOn(30, 25));
 }
 
 TEST(PileList, KeepsTopFirstOrderThroughFrontEndAndRotation) {
     PileList list;
-    for (CardNumber n = 1; n <= 52; ++n) list.addEnd(n);
-    for (int i = 0; i < 1000; ++i) list.rotate();  // 1000 mod 52 = 12 steps on
+    for (CardNumber n = 1; n <= 52; ++n)
+        list.addEnd(n);
+    for (int i = 0; i < 1000; ++i)
+        list.rotate();  // 1000 mod 52 = 12 steps on
     EXPECT_EQ(list.count(), 52);
     EXPECT_EQ(list.top(), 13);
     EXPECT_EQ(list.item(51), 12);

@@ -14,11 +14,13 @@ constexpr int b = kLeftBase;
 // A player whose piles hold the given cards, top first.
 struct Position {
     Table table;
-    Position(std::initializer_list<CardNumber> personal, std::initializer_list<std::initializer_list<CardNumber>> work,
+    Position(std::initializer_list<CardNumber> personal,
+             std::initializer_list<std::initializer_list<CardNumber>> work,
              std::initializer_list<CardNumber> stock) {
         setPile(table.lstPlayer[b + kPersonalSlot], personal);
         int slot = kFirstWorkSlot;
-        for (auto pile : work) setPile(table.lstPlayer[b + slot++], pile);
+        for (auto pile : work)
+            setPile(table.lstPlayer[b + slot++], pile);
         setPile(table.lstPlayer[b + kStockSlot], stock);
     }
     ComputerAction play() { return playComputerTurn(table, b); }
@@ -46,7 +48,8 @@ TEST(ComputerPlayer, FoundationsTakeAcesFirstThenTheLowestFittingPileButNothingO
     Position kings({1, 2}, {{3, 4}, {3, 4}, {3, 4}, {3, 4}}, {2});
     kings.table.pileTop.fill(49);  // no empty foundation, and kings take nothing
     EXPECT_EQ(kings.play().kind, Kind::TurnStock);
-    for (CardNumber top : kings.table.pileTop) EXPECT_EQ(top, 49);
+    for (CardNumber top : kings.table.pileTop)
+        EXPECT_EQ(top, 49);
 }
 
 TEST(ComputerPlayer, TheFirstWorkPileThatTakesTheCardWinsWhetherEmptyOrFitting) {
@@ -112,7 +115,8 @@ TEST(ComputerPlayer, AnEmptyStockPassesTheTurnAndChangesNothing) {
     const Table before = p.table;
     EXPECT_EQ(p.play().kind, Kind::Pass);
     EXPECT_TRUE(p.pile(kStockSlot).empty());
-    for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(p.pile(slot).top(), before.lstPlayer[b + slot].top());
+    for (int slot = 1; slot <= 5; ++slot)
+        EXPECT_EQ(p.pile(slot).top(), before.lstPlayer[b + slot].top());
     // Other sources still play.
     setPile(p.table.lstPlayer[b + kPersonalSlot], {2, 44});
     EXPECT_EQ(p.play().kind, Kind::ToFoundation);
@@ -146,7 +150,8 @@ TEST_F(ComputerTurns, AMoveReShowsOnlyTheImagesItTouched) {
     EXPECT_EQ(f.view.shownImages, (std::vector<PileImage>{{ImageKind::Pile, 0}, {ImageKind::Player, b + 5}}));
     EXPECT_EQ(f.game.shownCard({ImageKind::Pile, 0}), 1);
     EXPECT_EQ(f.game.shownCard({ImageKind::Player, b + 5}), 40);
-    for (int i = 0; i < 3; ++i) f.game.tick();
+    for (int i = 0; i < 3; ++i)
+        f.game.tick();
     const auto ace = std::find(t.pileTop.begin(), t.pileTop.end(), 3);
     ASSERT_NE(ace, t.pileTop.end());
     EXPECT_EQ(f.game.shownCard({ImageKind::Pile, static_cast<int>(ace - t.pileTop.begin())}), 3);
@@ -159,8 +164,10 @@ TEST_F(ComputerTurns, TheHumansPilesAndCountsAreNeverTouched) {
     const auto counts = f.game.controls().counts;
     for (int i = 0; i < 300; ++i) {
         f.game.tick();
-        if (!f.view.announcements.empty()) break;  // the hand is over and the table cleared
-        for (int k = 0; k < 6; ++k) ASSERT_EQ(f.game.table().lstStack[k].top(), before.lstStack[k].top());
+        if (!f.view.announcements.empty())
+            break;  // the hand is over and the table cleared
+        for (int k = 0; k < 6; ++k)
+            ASSERT_EQ(f.game.table().lstStack[k].top(), before.lstStack[k].top());
         ASSERT_EQ(f.game.controls().counts, counts);
     }
 }

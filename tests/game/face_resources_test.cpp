@@ -25,7 +25,8 @@ Bytes readFile(const fs::path& path) {
 
 std::uint32_t number(const Bytes& b, std::size_t at, int bytes, bool bigEndian = false) {
     std::uint32_t v = 0;
-    for (int i = 0; i < bytes; ++i) v = v << 8 | b.at(bigEndian ? at + i : at + bytes - 1 - i);
+    for (int i = 0; i < bytes; ++i)
+        v = v << 8 | b.at(bigEndian ? at + i : at + bytes - 1 - i);
     return v;
 }
 
@@ -37,17 +38,20 @@ std::uint32_t pixel(const Bytes& dib, int x, int y) {
 int countPixels(const Bytes& dib, bool (*test)(std::uint32_t), int left = 0, int top = 0, int width = kWidth,
                 int height = kHeight) {
     int count = 0;
-    for (int i = 0; i < width * height; ++i) count += test(pixel(dib, left + i % width, top + i / width));
+    for (int i = 0; i < width * height; ++i)
+        count += test(pixel(dib, left + i % width, top + i / width));
     return count;
 }
 
 void expectBareDib(const Bytes& dib) {
     ASSERT_EQ(dib.size(), 40u + kRowBytes * kHeight);
     // biSize 40, biWidth 71, biHeight 96 (positive: bottom-up), biBitCount 24, BI_RGB, no colour table.
-    const std::tuple<int, int, std::uint32_t> fields[] = {{0, 4, 40}, {4, 4, 71}, {8, 4, 96},
+    const std::tuple<int, int, std::uint32_t> fields[] = {{0, 4, 40},  {4, 4, 71}, {8, 4, 96},
                                                           {14, 2, 24}, {16, 4, 0}, {32, 4, 0}};
-    for (const auto& [at, bytes, value] : fields) EXPECT_EQ(number(dib, at, bytes), value) << "byte " << at;
-    for (int row = 0; row < kHeight; ++row) EXPECT_EQ(number(dib, 40 + row * kRowBytes + 213, 3), 0u);
+    for (const auto& [at, bytes, value] : fields)
+        EXPECT_EQ(number(dib, at, bytes), value) << "byte " << at;
+    for (int row = 0; row < kHeight; ++row)
+        EXPECT_EQ(number(dib, 40 + row * kRowBytes + 213, 3), 0u);
 }
 
 TEST(FaceResources, FolderHoldsNothingButTheFaces) {  // the next test reads each of 101..152
@@ -69,9 +73,10 @@ TEST(FaceResources, EveryFaceIsADrawnBareDibOfItsSuitColour) {
 }
 
 TEST(FaceResources, BacksAreBareDibsOfTheirColour) {
-    const std::tuple<const char*, std::uint32_t> backs[] = {
-        {"deck.dib", 0xC00000}, {"player_deck_0.dib", 0x008000},
-        {"player_deck_1.dib", 0x000080}, {"player_deck_2.dib", 0x008080}};
+    const std::tuple<const char*, std::uint32_t> backs[] = {{"deck.dib", 0xC00000},
+                                                            {"player_deck_0.dib", 0x008000},
+                                                            {"player_deck_1.dib", 0x000080},
+                                                            {"player_deck_2.dib", 0x008080}};
     for (const auto& [name, colour] : backs) {
         SCOPED_TRACE(name);
         const Bytes dib = readFile(kResources / "backs" / name);
@@ -82,9 +87,11 @@ TEST(FaceResources, BacksAreBareDibsOfTheirColour) {
 
 // Width and height are the first fields of the IHDR chunk, 16 bytes in, stored big-endian.
 TEST(FaceResources, PicturesHaveTheirSizes) {
-    const std::tuple<const char*, std::uint32_t, std::uint32_t> pictures[] = {
-        {"empty_place.png", 48, 48}, {"youout.png", 200, 200}, {"theyout.png", 200, 200},
-        {"zanfel_icon.png", 64, 64}, {"about.png", 360, 280}};
+    const std::tuple<const char*, std::uint32_t, std::uint32_t> pictures[] = {{"empty_place.png", 48, 48},
+                                                                              {"youout.png", 200, 200},
+                                                                              {"theyout.png", 200, 200},
+                                                                              {"zanfel_icon.png", 64, 64},
+                                                                              {"about.png", 360, 280}};
     for (const auto& [name, width, height] : pictures) {
         const Bytes png = readFile(kResources / name);
         EXPECT_EQ(number(png, 16, 4, true), width) << name;

@@ -48,12 +48,14 @@ public:
     void showControls() override { ++controlsShown; }
     void announceGoingOut(const Announcement& announcement) override {
         announcements.push_back(announcement);
-        if (whileAnnouncing) whileAnnouncing();
+        if (whileAnnouncing)
+            whileAnnouncing();
     }
     void showScoreSheet(const ScoreSheetText& sheet) override {
         sheetsShown.push_back(sheet);
         game->scoreSheetActivated();
-        if (whileSheetOpen) whileSheetOpen();
+        if (whileSheetOpen)
+            whileSheetOpen();
     }
     void hideScoreSheet() override { ++sheetHides; }
     Answer askPlayAgain(const std::string& question) override {
@@ -82,7 +84,8 @@ struct GameFixture {
 // Lays cards on a list, top card first.
 inline void setPile(PileList& list, std::initializer_list<CardNumber> topFirst) {
     list.clear();
-    for (CardNumber card : topFirst) list.addEnd(card);
+    for (CardNumber card : topFirst)
+        list.addEnd(card);
 }
 
 }  // namespace zanfel::testing

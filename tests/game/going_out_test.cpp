@@ -13,7 +13,8 @@ protected:
 
     // The human has played every card: 52 for the human, -26 for the others, who played nothing.
     void humanPlaysEverything() {
-        for (auto& list : f.game.table().lstStack) list.clear();
+        for (auto& list : f.game.table().lstStack)
+            list.clear();
         f.game.humanGoesOut();
     }
     void nextHandHumanWins() {
@@ -24,7 +25,8 @@ protected:
     // player's, plays it out.
     void leftPlayerAboutToGoOut() {
         setPile(f.game.table().lstPlayer[kLeftBase + kPersonalSlot], {1});
-        while (f.game.playerBase() != kMiddleBase) f.game.tick();
+        while (f.game.playerBase() != kMiddleBase)
+            f.game.tick();
     }
     const Announcement& lastAnnouncement() const { return f.view.announcements.back(); }
 
@@ -73,7 +75,7 @@ TEST_F(GoingOut, OkAtTheEndOfAGameStartsANewOneWithHandOneNext) {
     EXPECT_EQ(f.game.handNumber(), 0);
     EXPECT_EQ(f.game.scoreSheet().lblScore[kHuman], "");
     EXPECT_EQ(f.game.handScores().row(1)[kHuman], 0);
-    EXPECT_EQ(f.view.coloursApplied, 2);  // start-up and the new game
+    EXPECT_EQ(f.view.coloursApplied, 2);                             // start-up and the new game
     EXPECT_FALSE(f.game.ended() || f.game.controls().timerEnabled);  // nothing is dealt
 
     f.game.scoreCommand();  // the finished game's sheet never asks again
@@ -99,9 +101,12 @@ TEST_F(GoingOut, TheTwentyFirstHandIsKeptLikeAnyOther) {
     for (int hand = 1; hand <= 21; ++hand) {
         Table& table = f.game.table();
         table.clear();
-        for (PileList* stock : {&table.lstStack[0], &table.lstPlayer[0], &table.lstPlayer[6], &table.lstPlayer[12]})
-            for (CardNumber n = 1; n <= 52; ++n) stock->addEnd(n);
-        if (hand == 21) table.lstPlayer[6].removeFirst();  // the left player got one card out
+        for (PileList* stock :
+             {&table.lstStack[0], &table.lstPlayer[0], &table.lstPlayer[6], &table.lstPlayer[12]})
+            for (CardNumber n = 1; n <= 52; ++n)
+                stock->addEnd(n);
+        if (hand == 21)
+            table.lstPlayer[6].removeFirst();  // the left player got one card out
         f.game.humanGoesOut();
         f.game.deckClicked();
     }

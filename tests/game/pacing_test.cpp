@@ -12,7 +12,9 @@ TEST(SkillLevel, MovesTheOneMarkAndSetsTheInterval) {
         f.game.levelCommand(level);
         EXPECT_EQ(f.game.controls().timerIntervalMs, intervals[level]);
         EXPECT_EQ(f.game.controls().checkedLevel(), level);
-        EXPECT_EQ(std::count(f.game.controls().levelChecked.begin(), f.game.controls().levelChecked.end(), true), 1);
+        EXPECT_EQ(
+            std::count(f.game.controls().levelChecked.begin(), f.game.controls().levelChecked.end(), true),
+            1);
     }
     f.game.levelCommand(0);
     f.game.levelCommand(6);

@@ -7,17 +7,20 @@ namespace {
 
 void fill(PileList& list, int cards) {
     list.clear();
-    for (int i = 0; i < cards; ++i) list.addEnd(static_cast<CardNumber>(i + 1));
+    for (int i = 0; i < cards; ++i)
+        list.addEnd(static_cast<CardNumber>(i + 1));
 }
 
 TEST(TallyHand, ScoresCardsPlayedLessTwoPerPersonalCard) {
     Table table;
     // The human went out with 20 cards on the foundations: 32 left in stock and work piles.
     fill(table.lstStack[0], 28);
-    for (int k = 1; k <= 4; ++k) fill(table.lstStack[k], 1);
+    for (int k = 1; k <= 4; ++k)
+        fill(table.lstStack[k], 1);
     // The middle player played nothing: all 52 held, 13 of them in the personal pile.
     fill(table.lstPlayer[0], 35);
-    for (int k = 1; k <= 4; ++k) fill(table.lstPlayer[k], 1);
+    for (int k = 1; k <= 4; ++k)
+        fill(table.lstPlayer[k], 1);
     fill(table.lstPlayer[5], 13);
     // The left player holds 30 cards, 4 in the personal pile; the right player 40, 10.
     fill(table.lstPlayer[6], 26);
@@ -48,7 +51,8 @@ TEST(ScoreSheet, ListsEveryHandInOrderWithItsTotal) {
 
 TEST(ScoreSheet, AGameLongerThanTwentyHandsKeepsEveryHand) {
     HandScores scores;
-    for (int hand = 1; hand <= 25; ++hand) scores.set(hand, {static_cast<std::int16_t>(hand), 0, 0, 0});
+    for (int hand = 1; hand <= 25; ++hand)
+        scores.set(hand, {static_cast<std::int16_t>(hand), 0, 0, 0});
     ScoreSheetText sheet;
     rebuildSheet(sheet, scores, 25);
     EXPECT_EQ(sheet.lblTotal[kHuman], std::to_string(25 * 26 / 2));

@@ -12,15 +12,20 @@ namespace {
 
 using testing::ScriptedRandom;
 
-std::vector<int> dealt(const ShuffleArrays& arrays) { return {arrays.dealOrder.begin() + 1, arrays.dealOrder.end()}; }
+std::vector<int> dealt(const ShuffleArrays& arrays) {
+    return {arrays.dealOrder.begin() + 1, arrays.dealOrder.end()};
+}
 
-constexpr float landOn(int place) { return (place - 1) / 52.0f + 0.001f; }
+constexpr float landOn(int place) {
+    return (place - 1) / 52.0f + 0.001f;
+}
 
 TEST(Shuffle, DrawsLandOnPlacesOneToFiftyTwo) {
     EXPECT_EQ(drawPlace(0.0f), 1);
     EXPECT_EQ(drawPlace(0.5f), 27);
     EXPECT_EQ(drawPlace(0.99999994f), 52);  // the largest float below one
-    for (int place = 1; place <= 52; ++place) EXPECT_EQ(drawPlace(landOn(place)), place);
+    for (int place = 1; place <= 52; ++place)
+        EXPECT_EQ(drawPlace(landOn(place)), place);
 }
 
 TEST(Shuffle, EveryDrawOnOneDealsTheDeckInOrder) {
@@ -31,7 +36,8 @@ TEST(Shuffle, EveryDrawOnOneDealsTheDeckInOrder) {
     std::vector<int> inOrder(52);
     std::iota(inOrder.begin(), inOrder.end(), 1);
     EXPECT_EQ(dealt(arrays), inOrder);
-    EXPECT_TRUE(std::all_of(arrays.sourceDeck.begin(), arrays.sourceDeck.end(), [](int n) { return n == 0; }));
+    EXPECT_TRUE(
+        std::all_of(arrays.sourceDeck.begin(), arrays.sourceDeck.end(), [](int n) { return n == 0; }));
 }
 
 TEST(Shuffle, ADrawOnADrawnFiftyTwoWrapsToTheLowestCardLeft) {

@@ -63,23 +63,28 @@ TEST(Deal, EveryPlayerHoldsADifferentFullDeckInTheDealLayout) {
         std::set<CardNumber> cards;
         for (int k = 0; k < 6; ++k) {
             EXPECT_EQ(slots[k].count(), k == 0 ? 35 : k == 5 ? 13 : 1);
-            for (int i = 0; i < slots[k].count(); ++i) cards.insert(slots[k].item(i));
+            for (int i = 0; i < slots[k].count(); ++i)
+                cards.insert(slots[k].item(i));
         }
         EXPECT_EQ(cards.size(), 52u);
         EXPECT_EQ(*cards.begin(), 1);
         EXPECT_EQ(*cards.rbegin(), 52);
     }
-    for (CardNumber top : t.pileTop) EXPECT_EQ(top, kNoCard);
+    for (CardNumber top : t.pileTop)
+        EXPECT_EQ(top, kNoCard);
 }
 
 TEST(Deal, PersonalPileTopIsEntryFiveAndTheStockShowsEntryEighteen) {
     GameFixture f({0.0f});  // every draw on 1: each deck comes out 1..52
     f.game.deckClicked();   // between hands the deck deals
     const Table& t = f.game.table();
-    for (int k = 1; k <= 4; ++k) EXPECT_EQ(t.lstStack[k].top(), k);
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_EQ(t.lstStack[k].top(), k);
     EXPECT_EQ(t.lstStack[5].item(12), 17);
     EXPECT_EQ(t.lstStack[0].item(34), 52);
-    for (auto [kind, base] : {std::pair{ImageKind::Stack, 0}, {ImageKind::Player, 0}, {ImageKind::Player, 6},
+    for (auto [kind, base] : {std::pair{ImageKind::Stack, 0},
+                              {ImageKind::Player, 0},
+                              {ImageKind::Player, 6},
                               {ImageKind::Player, 12}}) {
         EXPECT_EQ(f.game.shownCard({kind, base + 5}), 5);
         EXPECT_EQ(f.game.shownCard({kind, base + 0}), 18);  // the dealing click does not also turn
