@@ -15,6 +15,7 @@ struct ComputerAction {
     ComputerActionKind kind = ComputerActionKind::Pass;
     int fromSlot = 0;  // the source slot of a move
     int to = 0;        // the foundation, or the work-pile slot, the card went to
+    friend constexpr bool operator==(const ComputerAction&, const ComputerAction&) = default;
 };
 
 // One action of the computer player whose lists start at `base`: the first move found, or

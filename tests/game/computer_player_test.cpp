@@ -8,14 +8,18 @@ namespace {
 
 using testing::setPile;
 using Kind = ComputerActionKind;
+using Piles = std::initializer_list<std::initializer_list<CardNumber>>;
 
 constexpr int b = kLeftBase;
 
-// A player whose piles hold the given cards, top first.
+// Cards that fit nowhere among the others below: black twos to fives and a red jack.
+constexpr CardNumber k2S = 5, k3S = 9, k4C = 15, k5S = 17, kJD = 44;
+constexpr Piles kStuck{{k4C}, {k4C}, {k4C}, {k4C}};
+
+// The left player's piles, top first.
 struct Position {
     Table table;
-    Position(std::initializer_list<CardNumber> personal,
-             std::initializer_list<std::initializer_list<CardNumber>> work,
+    Position(std::initializer_list<CardNumber> personal, Piles work,
              std::initializer_list<CardNumber> stock) {
         setPile(table.lstPlayer[b + kPersonalSlot], personal);
         int slot = kFirstWorkSlot;
@@ -27,99 +31,73 @@ struct Position {
     const PileList& pile(int slot) const { return table.lstPlayer[b + slot]; }
 };
 
-// Cards that fit nowhere among the others below: a black two and black threes and fours.
-constexpr CardNumber kTwoOfSpades = 5, kThreeOfSpades = 9, kFourOfClubs = 15, kFiveOfSpades = 17;
+constexpr ComputerAction foundation(int from, int j) {
+    return {Kind::ToFoundation, from, j};
+}
+constexpr ComputerAction workPile(int from, int j) {
+    return {Kind::ToWorkPile, from, j};
+}
+constexpr ComputerAction kTurn{Kind::TurnStock, kStockSlot, 0};
 
 TEST(ComputerPlayer, FoundationsTakeAcesFirstThenTheLowestFittingPileButNothingOnAKing) {
-    Position ace({2, 40}, {{1}, {3}, {4}, {kTwoOfSpades}}, {kThreeOfSpades});
+    Position ace({2, 40}, {{1}, {3}, {4}, {k2S}}, {k3S});
     ace.table.pileTop[0] = 6;
-    const ComputerAction action = ace.play();  // the personal ace, before the aces below it
-    EXPECT_EQ(action.kind, Kind::ToFoundation);
-    EXPECT_EQ(action.fromSlot, kPersonalSlot);
-    EXPECT_EQ(action.to, 1);
+    EXPECT_EQ(ace.play(), foundation(kPersonalSlot, 1));  // before the aces below it
     EXPECT_EQ(ace.pile(kPersonalSlot).top(), 40);
 
-    Position two({10}, {{kFourOfClubs}, {kFourOfClubs}, {kFourOfClubs}, {kFourOfClubs}}, {kFiveOfSpades});
+    Position two({10}, kStuck, {k5S});
     two.table.pileTop.fill(48);
     two.table.pileTop[3] = two.table.pileTop[7] = 6;  // two twos of hearts: the lower one
-    EXPECT_EQ(two.play().to, 3);
-    EXPECT_EQ(two.table.pileTop[7], 6);
+    EXPECT_EQ(two.play(), foundation(kPersonalSlot, 3));
+    EXPECT_EQ(two.table.pileTop[3], 10);
 
     Position kings({1, 2}, {{3, 4}, {3, 4}, {3, 4}, {3, 4}}, {2});
     kings.table.pileTop.fill(49);  // no empty foundation, and kings take nothing
-    EXPECT_EQ(kings.play().kind, Kind::TurnStock);
-    for (CardNumber top : kings.table.pileTop)
-        EXPECT_EQ(top, 49);
+    EXPECT_EQ(kings.play(), kTurn);
 }
 
 TEST(ComputerPlayer, TheFirstWorkPileThatTakesTheCardWinsWhetherEmptyOrFitting) {
-    // Eight of hearts (30): fits a black nine (33 spades, 35 clubs), not pile 1's top.
-    Position empty2({30, 40}, {{44}, {}, {33}, {kTwoOfSpades}}, {kFiveOfSpades});
-    EXPECT_EQ(empty2.play().to, 2);
-    EXPECT_EQ(empty2.pile(2).top(), 30);
-    Position fits1({30, 40}, {{35}, {}, {33}, {kTwoOfSpades}}, {kFiveOfSpades});
-    const ComputerAction action = fits1.play();
-    EXPECT_EQ(action.kind, Kind::ToWorkPile);
-    EXPECT_EQ(action.to, 1);
+    // Eight of hearts (30): fits a black nine (33 spades, 35 clubs), not pile 1's jack.
+    Position empty2({30, 40}, {{kJD}, {}, {33}, {k2S}}, {k5S});
+    EXPECT_EQ(empty2.play(), workPile(kPersonalSlot, 2));
+    Position fits1({30, 40}, {{35}, {}, {33}, {k2S}}, {k5S});
+    EXPECT_EQ(fits1.play(), workPile(kPersonalSlot, 1));
     EXPECT_EQ(fits1.pile(1).count(), 2);
     EXPECT_EQ(fits1.pile(1).top(), 30);
 }
 
 TEST(ComputerPlayer, ABuiltWorkPileIsNeverBrokenUpButALoneCardMoves) {
-    // Work pile 4 holds 30 on 33; pile 2 holds a lone 35 that 30 would fit.
-    Position built({44}, {{kFourOfClubs}, {35}, {kFourOfClubs}, {30, 33}}, {kFiveOfSpades});
-    EXPECT_EQ(built.play().kind, Kind::TurnStock);
-    EXPECT_EQ(built.pile(4).count(), 2);
-    // A lone 30 on pile 4 moves onto pile 2 and leaves pile 4 empty.
-    Position lone({44}, {{kFourOfClubs}, {35}, {kFourOfClubs}, {30}}, {kFiveOfSpades});
-    const ComputerAction action = lone.play();
-    EXPECT_EQ(action.kind, Kind::ToWorkPile);
-    EXPECT_EQ(action.fromSlot, 4);
-    EXPECT_EQ(action.to, 2);
+    Position built({kJD}, {{k4C}, {35}, {k4C}, {30, 33}}, {k5S});  // 30 would fit the lone 35
+    EXPECT_EQ(built.play(), kTurn);
+    Position lone({kJD}, {{k4C}, {35}, {k4C}, {30}}, {k5S});
+    EXPECT_EQ(lone.play(), workPile(4, 2));
     EXPECT_TRUE(lone.pile(4).empty());
-    // The emptied pile is refilled from the personal pile on the next turn.
-    const ComputerAction refill = lone.play();
-    EXPECT_EQ(refill.fromSlot, kPersonalSlot);
-    EXPECT_EQ(refill.to, 4);
-    EXPECT_EQ(lone.pile(4).top(), 44);
+    EXPECT_EQ(lone.play(), workPile(kPersonalSlot, 4));  // the personal pile refills it
 }
 
 TEST(ComputerPlayer, TheStockCardIsPlayedOnlyWhenNothingElseMoves) {
-    Position p({44}, {{kFourOfClubs}, {kFourOfClubs}, {kFourOfClubs}, {kFourOfClubs}}, {3, 40, 41});
-    ComputerAction action = p.play();
-    EXPECT_EQ(action.kind, Kind::ToFoundation);
-    EXPECT_EQ(action.fromSlot, kStockSlot);
+    Position p({kJD}, kStuck, {3, 40, 41});
+    EXPECT_EQ(p.play(), foundation(kStockSlot, 0));
     EXPECT_EQ(p.pile(kStockSlot).top(), 40);
     setPile(p.table.lstPlayer[b + kPersonalSlot], {4});  // now an ace on top: it goes first
-    action = p.play();
-    EXPECT_EQ(action.fromSlot, kPersonalSlot);
+    EXPECT_EQ(p.play(), foundation(kPersonalSlot, 1));
 }
 
-TEST(ComputerPlayer, WithNoMoveTheStockTurnsByThree) {
-    const std::initializer_list<std::initializer_list<CardNumber>> stuck{
-        {kFourOfClubs}, {kFourOfClubs}, {kFourOfClubs}, {kFourOfClubs}};
-    Position four({44}, stuck, {41, 42, 45, 46});
-    EXPECT_EQ(four.play().kind, Kind::TurnStock);
-    EXPECT_EQ(four.pile(kStockSlot).top(), 46);
-    EXPECT_EQ(four.pile(kStockSlot).item(3), 45);
-    Position three({44}, stuck, {41, 42, 45});
-    three.play();
-    EXPECT_EQ(three.pile(kStockSlot).top(), 41);
-    Position one({44}, stuck, {41});
-    one.play();
-    EXPECT_EQ(one.pile(kStockSlot).top(), 41);
-}
-
-TEST(ComputerPlayer, AnEmptyStockPassesTheTurnAndChangesNothing) {
-    Position p({44}, {{kFourOfClubs}, {kFourOfClubs}, {kFourOfClubs}, {kFourOfClubs}}, {});
-    const Table before = p.table;
-    EXPECT_EQ(p.play().kind, Kind::Pass);
-    EXPECT_TRUE(p.pile(kStockSlot).empty());
-    for (int slot = 1; slot <= 5; ++slot)
-        EXPECT_EQ(p.pile(slot).top(), before.lstPlayer[b + slot].top());
-    // Other sources still play.
-    setPile(p.table.lstPlayer[b + kPersonalSlot], {2, 44});
-    EXPECT_EQ(p.play().kind, Kind::ToFoundation);
+TEST(ComputerPlayer, WithNoMoveTheStockTurnsByThreeOrAnEmptyOnePasses) {
+    for (auto [stock, top] :
+         {std::pair{std::vector<CardNumber>{41, 42, 45, 46}, 46}, {{41, 42, 45}, 41}, {{41}, 41}}) {
+        Position p({kJD}, kStuck, {});
+        for (CardNumber card : stock)
+            p.table.lstPlayer[b].addEnd(card);
+        EXPECT_EQ(p.play(), kTurn);
+        EXPECT_EQ(p.pile(kStockSlot).top(), top);
+    }
+    Position empty({kJD}, kStuck, {});
+    EXPECT_EQ(empty.play(), (ComputerAction{Kind::Pass, kStockSlot, 0}));
+    EXPECT_TRUE(empty.pile(kStockSlot).empty());
+    EXPECT_EQ(empty.pile(kPersonalSlot).top(), kJD);
+    setPile(empty.table.lstPlayer[b + kPersonalSlot], {2, kJD});  // other sources still play
+    EXPECT_EQ(empty.play(), foundation(kPersonalSlot, 0));
 }
 
 class ComputerTurns : public ::testing::Test {
@@ -156,19 +134,16 @@ TEST_F(ComputerTurns, AMoveReShowsOnlyTheImagesItTouched) {
     ASSERT_NE(ace, t.pileTop.end());
     EXPECT_EQ(f.game.shownCard({ImageKind::Pile, static_cast<int>(ace - t.pileTop.begin())}), 3);
     EXPECT_EQ(f.game.shownCard({ImageKind::Player, b + 4}), kNoCard);  // the emptied pile
-    EXPECT_TRUE(f.view.announcements.empty());
 }
 
 TEST_F(ComputerTurns, TheHumansPilesAndCountsAreNeverTouched) {
     const Table before = f.game.table();
     const auto counts = f.game.controls().counts;
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 300 && f.view.announcements.empty(); ++i) {
         f.game.tick();
-        if (!f.view.announcements.empty())
-            break;  // the hand is over and the table cleared
-        for (int k = 0; k < 6; ++k)
+        for (int k = 0; k < 6 && f.view.announcements.empty(); ++k)
             ASSERT_EQ(f.game.table().lstStack[k].top(), before.lstStack[k].top());
-        ASSERT_EQ(f.game.controls().counts, counts);
+        ASSERT_TRUE(!f.view.announcements.empty() || f.game.controls().counts == counts);
     }
 }
 
