@@ -24,13 +24,21 @@ void expectWaitingTable(const Game& game) {
     }
 }
 
-TEST(StartUp, LeavesAnEmptyTableAtNormalWithCountsHidden) {
+// Start-up leaves the waiting table at Normal with the counts hidden; a reset of a paused
+// hand brings it back, and a second reset changes nothing.
+TEST(ResetTable, StartUpAndEveryResetLeaveTheWaitingTable) {
     GameFixture f;
     expectWaitingTable(f.game);
     EXPECT_EQ(f.game.controls().checkedLevel(), 3);
     EXPECT_EQ(f.game.controls().timerIntervalMs, 1000);
     EXPECT_FALSE(f.game.controls().cardCountChecked);
     EXPECT_EQ(f.view.coloursApplied, 1);
+    f.game.shuffleAndDeal();
+    f.game.pauseCommand();
+    for (int reset = 0; reset < 2; ++reset) {
+        f.game.resetTable();
+        expectWaitingTable(f.game);
+    }
 }
 
 TEST(StartUp, AnUnusableSavedColourEndsTheProgram) {
@@ -43,16 +51,6 @@ TEST(StartUp, AnUnusableSavedColourEndsTheProgram) {
     EXPECT_EQ(view.programEnds, 1);
     game.deckClicked();
     EXPECT_FALSE(game.controls().timerEnabled);
-}
-
-TEST(ResetTable, TwiceIsTheSameAsOnceAndClearsAPausedHand) {
-    GameFixture f;
-    f.game.shuffleAndDeal();
-    f.game.pauseCommand();
-    f.game.resetTable();
-    expectWaitingTable(f.game);
-    f.game.resetTable();
-    expectWaitingTable(f.game);
 }
 
 TEST(Deal, EveryPlayerHoldsADifferentFullDeckInTheDealLayout) {
