@@ -11,7 +11,6 @@ using CardNumber = std::int16_t;
 
 constexpr CardNumber kNoCard = 0;
 constexpr int kDeckSize = 52;
-constexpr CardNumber kFirstKing = 49;
 
 enum class Suit { Diamonds = 0, Spades = 1, Hearts = 2, Clubs = 3 };
 

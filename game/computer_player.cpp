@@ -15,13 +15,12 @@ std::optional<int> lowestEmptyFoundation(const Table& table) {
     return std::nullopt;
 }
 
-// A foundation topped by a king takes nothing; the empty ones are the ace rule's business.
+// A king's successor is no card, so a closed foundation never matches. Empty foundations are
+// the ace rule's business: an ace only gets this far when none is left.
 std::optional<int> lowestFittingFoundation(const Table& table, CardNumber card) {
-    for (int j = 0; j < kFoundations; ++j) {
-        const CardNumber top = table.pileTop[j];
-        if (top < kFirstKing && card == foundationSuccessor(top))
+    for (int j = 0; j < kFoundations; ++j)
+        if (card == foundationSuccessor(table.pileTop[j]))
             return j;
-    }
     return std::nullopt;
 }
 

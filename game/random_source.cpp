@@ -32,9 +32,15 @@ float ClockRandomSource::nextValue() {
 }
 
 float ClockRandomSource::reseedAndDraw() {
+    // A repeat is a one-in-sixteen-million chance with a moving state; a few more draws settle
+    // it. Should the state ever stop moving, the next value up is taken rather than waiting.
+    constexpr int kRedraws = 4;
+    constexpr float kStep = 1.0f / 16777216.0f;
     float value = nextValue();
-    while (value == previous_)
+    for (int i = 0; i < kRedraws && value == previous_; ++i)
         value = nextValue();
+    if (value == previous_)
+        value = value + kStep < 1.0f ? value + kStep : 0.0f;
     previous_ = value;
     return value;
 }

@@ -24,7 +24,9 @@ int drawPlace(float r) {
 void shuffleDeck(ShuffleArrays& arrays, RandomSource& random) {
     for (int i = 1; i <= kDeckSize; ++i) {
         arrays.drawIndex = static_cast<std::int16_t>(drawPlace(random.reseedAndDraw()));
-        while (arrays.sourceDeck[arrays.drawIndex] == kNoCard) {
+        // At draw i exactly 53 - i places still hold a card, so a full round of 52 probes
+        // always finds one; the bound only keeps a broken source array from hanging the deal.
+        for (int probes = 0; arrays.sourceDeck[arrays.drawIndex] == kNoCard && probes < kDeckSize; ++probes) {
             ++arrays.drawIndex;
             if (arrays.drawIndex > kDeckSize)
                 arrays.drawIndex = 1;

@@ -79,6 +79,11 @@ TEST(ComputerPlayer, TheStockCardIsPlayedOnlyWhenNothingElseMoves) {
     Position p({kJD}, kStuck, {3, 40, 41});
     EXPECT_EQ(p.play(), foundation(kStockSlot, 0));
     EXPECT_EQ(p.pile(kStockSlot).top(), 40);
+    // The stock card builds on a work pile of any size: eight of hearts on a built nine of spades.
+    Position builds({kJD}, {{k4C}, {33, 40}, {k4C}, {k4C}}, {30, 41});
+    EXPECT_EQ(builds.play(), workPile(kStockSlot, 2));
+    EXPECT_EQ(builds.pile(2).top(), 30);
+    EXPECT_EQ(builds.pile(kStockSlot).top(), 41);
     setPile(p.table.lstPlayer[b + kPersonalSlot], {4});  // now an ace on top: it goes first
     EXPECT_EQ(p.play(), foundation(kPersonalSlot, 1));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -9,14 +10,34 @@
 
 namespace zanfel::testing {
 
-// Draws from a script, repeating its last value once it runs out.
+// A draw that lands on place 1..52 of the shuffle.
+constexpr float landOn(int place) {
+    return (place - 1) / 52.0f + 0.001f;
+}
+
+// The draws of whole decks, deck d drawing every card on places[d]: that deck comes out
+// places[d], places[d] + 1, ..., 52, 1, ... as each draw probes up to the next card left.
+inline std::vector<float> decksFrom(std::vector<int> places) {
+    std::vector<float> draws;
+    for (int place : places)
+        draws.insert(draws.end(), 52, landOn(place));
+    return draws;
+}
+
+// Enough decks drawn on place 1 (each in order 1..52) for the longest test's deals.
+inline std::vector<float> decksInOrder() {
+    return decksFrom(std::vector<int>(4 * 30, 1));
+}
+
+// Draws from a script. Asking for more than was scripted throws, so a shuffle that draws
+// where it should probe fails its test at once instead of looping on a taken place.
 class ScriptedRandom final : public RandomSource {
 public:
-    explicit ScriptedRandom(std::vector<float> draws = {0.0f}) : draws_(std::move(draws)) {}
+    explicit ScriptedRandom(std::vector<float> draws = decksInOrder()) : draws_(std::move(draws)) {}
     float reseedAndDraw() override {
-        const float value = draws_[next_ < draws_.size() ? next_ : draws_.size() - 1];
-        ++next_;
-        return value;
+        if (next_ == draws_.size())
+            throw std::logic_error("the scripted draws ran out after " + std::to_string(next_));
+        return draws_[next_++];
     }
 
 private:
@@ -75,7 +96,7 @@ struct GameFixture {
     ScriptedRandom random;
     Game game{view, random};
 
-    explicit GameFixture(std::vector<float> draws = {0.0f}) : random(std::move(draws)) {
+    explicit GameFixture(std::vector<float> draws = decksInOrder()) : random(std::move(draws)) {
         view.game = &game;
         game.startUp();
     }

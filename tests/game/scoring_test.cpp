@@ -49,19 +49,6 @@ TEST(ScoreSheet, ListsEveryHandInOrderWithItsTotal) {
     EXPECT_EQ(sheet.lblTotal[kRightPlayer], "2");
 }
 
-TEST(ScoreSheet, AGameLongerThanTwentyHandsKeepsEveryHand) {
-    HandScores scores;
-    for (int hand = 1; hand <= 25; ++hand)
-        scores.set(hand, {static_cast<std::int16_t>(hand), 0, 0, 0});
-    ScoreSheetText sheet;
-    rebuildSheet(sheet, scores, 25);
-    EXPECT_EQ(sheet.lblTotal[kHuman], std::to_string(25 * 26 / 2));
-    EXPECT_EQ(std::count(sheet.lblScore[kHuman].begin(), sheet.lblScore[kHuman].end(), '\n'), 25);
-    scores.clear();
-    EXPECT_EQ(scores.rowCount(), 21);
-    EXPECT_EQ(scores.row(20)[kHuman], 0);
-}
-
 TEST(ScoreSheet, TotalsAreReadBackAsTheLeadingNumber) {
     EXPECT_EQ(leadingNumber(""), 0);
     EXPECT_EQ(leadingNumber("104"), 104);

@@ -10,11 +10,8 @@
 namespace zanfel {
 namespace {
 
+using testing::landOn;
 using testing::ScriptedRandom;
-
-constexpr float landOn(int place) {
-    return (place - 1) / 52.0f + 0.001f;
-}
 
 std::vector<int> shuffled(std::vector<float> draws) {
     ShuffleArrays arrays;
@@ -34,13 +31,16 @@ TEST(Shuffle, DrawsLandOnPlacesOneToFiftyTwo) {
 TEST(Shuffle, AnAlreadyDrawnPlaceProbesUpwardAndWrapsFromFiftyTwoToOne) {
     std::vector<int> inOrder(52);
     std::iota(inOrder.begin(), inOrder.end(), 1);
-    EXPECT_EQ(shuffled({0.0f}), inOrder);  // every draw on 1 finds the lowest card left
+    EXPECT_EQ(shuffled(testing::decksFrom({1})), inOrder);  // every draw on 1 finds the lowest card left
     // 52 first, then 1 and 2; then 52 again, which is gone: the search wraps and takes 3.
-    const std::vector<int> wrapped = shuffled({landOn(52), landOn(1), landOn(2), landOn(52)});
+    std::vector<float> draws{landOn(52), landOn(1), landOn(2), landOn(52)};
+    draws.resize(52, landOn(1));
+    const std::vector<int> wrapped = shuffled(draws);
     EXPECT_EQ(std::vector<int>(wrapped.begin(), wrapped.begin() + 5), (std::vector<int>{52, 1, 2, 3, 4}));
 }
 
-TEST(ClockRandomSource, AFrozenClockStillGivesNewValuesInRange) {
+// A reseed that replaced the state with the clock would give one value over and over here.
+TEST(ClockRandomSource, AFrozenClockStillGivesSpreadValuesInRange) {
     ClockRandomSource random([] { return std::uint64_t{42}; });
     float previous = random.reseedAndDraw();
     std::set<float> seen{previous};
@@ -53,6 +53,8 @@ TEST(ClockRandomSource, AFrozenClockStillGivesNewValuesInRange) {
         seen.insert(value);
     }
     EXPECT_GT(seen.size(), 9900u);
+    EXPECT_LT(*seen.begin(), 0.01f);
+    EXPECT_GT(*seen.rbegin(), 0.99f);
 }
 
 TEST(ClockRandomSource, TheSystemClockGivesAShuffleOfEveryCard) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "fake_table_view.h"
 
@@ -41,23 +42,38 @@ TEST(ResetTable, StartUpAndEveryResetLeaveTheWaitingTable) {
     }
 }
 
-TEST(StartUp, AnUnusableSavedColourEndsTheProgram) {
-    testing::FakeTableView view;
-    testing::ScriptedRandom random;
-    Game game(view, random);
-    view.colourUsable = false;
-    game.startUp();
-    EXPECT_TRUE(game.ended());
-    EXPECT_EQ(view.programEnds, 1);
-    game.deckClicked();
-    EXPECT_FALSE(game.controls().timerEnabled);
+TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
+    for (bool atNewGame : {false, true}) {
+        testing::FakeTableView view;
+        testing::ScriptedRandom random;
+        Game game(view, random);
+        view.colourUsable = atNewGame;  // fails at start-up, or only later
+        game.startUp();
+        if (atNewGame) {
+            game.deckClicked();
+            view.colourUsable = false;
+            game.newGameCommand();
+        }
+        EXPECT_TRUE(game.ended());
+        EXPECT_EQ(view.programEnds, 1);
+        game.dealCommand();
+        EXPECT_FALSE(game.controls().timerEnabled);
+    }
 }
 
-TEST(Deal, EveryPlayerHoldsADifferentFullDeckInTheDealLayout) {
-    GameFixture f({0.3f, 0.9f, 0.1f, 0.5f, 0.7f});
-    f.game.shuffleAndDeal();
+// Each deck is drawn from its own place, so a deck dealt to the wrong player or in the wrong
+// order shows: the human's first (from 1), then the middle, left and right players' (2, 3, 4).
+TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
+    GameFixture f(testing::decksFrom({1, 2, 3, 4}));
+    f.game.deckClicked();  // between hands the deck deals, and does not also turn
     const Table& t = f.game.table();
-    for (const PileList* slots : {t.lstStack.data(), &t.lstPlayer[0], &t.lstPlayer[6], &t.lstPlayer[12]}) {
+    const auto entry = [](int first, int i) { return (first + i - 2) % 52 + 1; };  // DealOrder(i)
+    for (auto [kind, base, first] : {std::tuple{ImageKind::Stack, 0, 1},
+                                     {ImageKind::Player, kMiddleBase, 2},
+                                     {ImageKind::Player, kLeftBase, 3},
+                                     {ImageKind::Player, kRightBase, 4}}) {
+        SCOPED_TRACE(first);
+        const PileList* slots = kind == ImageKind::Stack ? t.lstStack.data() : &t.lstPlayer[base];
         std::set<CardNumber> cards;
         for (int k = 0; k < 6; ++k) {
             EXPECT_EQ(slots[k].count(), k == 0 ? 35 : k == 5 ? 13 : 1);
@@ -65,36 +81,22 @@ TEST(Deal, EveryPlayerHoldsADifferentFullDeckInTheDealLayout) {
                 cards.insert(slots[k].item(i));
         }
         EXPECT_EQ(cards.size(), 52u);
-        EXPECT_EQ(*cards.begin(), 1);
-        EXPECT_EQ(*cards.rbegin(), 52);
+        for (int k = 1; k <= 4; ++k)
+            EXPECT_EQ(f.game.shownCard({kind, base + k}), entry(first, k));
+        EXPECT_EQ(f.game.shownCard({kind, base + 5}), entry(first, 5));
+        EXPECT_EQ(slots[5].item(12), entry(first, 17));
+        EXPECT_EQ(f.game.shownCard({kind, base + 0}), entry(first, 18));
+        EXPECT_EQ(slots[0].item(34), entry(first, 52));
     }
     for (CardNumber top : t.pileTop)
         EXPECT_EQ(top, kNoCard);
-}
-
-TEST(Deal, PersonalPileTopIsEntryFiveAndTheStockShowsEntryEighteen) {
-    GameFixture f({0.0f});  // every draw on 1: each deck comes out 1..52
-    f.game.deckClicked();   // between hands the deck deals
-    const Table& t = f.game.table();
-    for (int k = 1; k <= 4; ++k)
-        EXPECT_EQ(t.lstStack[k].top(), k);
-    EXPECT_EQ(t.lstStack[5].item(12), 17);
-    EXPECT_EQ(t.lstStack[0].item(34), 52);
-    for (auto [kind, base] : {std::pair{ImageKind::Stack, 0},
-                              {ImageKind::Player, 0},
-                              {ImageKind::Player, 6},
-                              {ImageKind::Player, 12}}) {
-        EXPECT_EQ(f.game.shownCard({kind, base + 5}), 5);
-        EXPECT_EQ(f.game.shownCard({kind, base + 0}), 18);  // the dealing click does not also turn
-        EXPECT_EQ(f.game.shownCard({kind, base + 2}), 2);
-    }
     const Controls& c = f.game.controls();
     EXPECT_FALSE(c.dealEnabled);
     EXPECT_TRUE(c.pauseEnabled && !c.pauseChecked && c.unstuckEnabled && c.timerEnabled);
     EXPECT_EQ(c.hint, "Click the back of the red deck for 3 more cards");
     EXPECT_EQ(c.counts, (std::array<std::string, 6>{"35", "1", "1", "1", "1", "13"}));
     f.game.dealCommand();  // Deal is disabled during a hand
-    EXPECT_EQ(t.lstStack[0].top(), 18);
+    EXPECT_EQ(t.lstStack[1].top(), 1);
 }
 
 class StockTurn : public ::testing::Test {

@@ -116,10 +116,15 @@ private slots:
     // Drawn for a smaller font than ours, the count caption runs on to the right, uncut.
     void everythingStandsAtItsPlace() {
         QList<QRect> places;
-        for (const char* name : {"Deck", "Stack5", "Pile15", "Player11", "PlayerDeck2", "lblTips"})
+        // One image of each group whose order is easy to get wrong: the middle player's row,
+        // the foundations' numbering, the left and right players' piles.
+        for (const char* name : {"Deck", "Stack5", "Player5", "Pile0", "Pile9", "Pile15", "Player8",
+                                 "Player11", "Player15", "PlayerDeck2", "lblTips"})
             places << find(name)->geometry();
-        const QList<QRect> wanted{{547, 352, 57, 73}, {424, 352, 57, 73}, {504, 224, 57, 73},
-                                  {16, 96, 57, 73},   {680, 93, 57, 73},  {616, 392, 129, 41}};
+        const QList<QRect> wanted{{547, 352, 57, 73}, {424, 352, 57, 73}, {272, 0, 57, 73},
+                                  {248, 256, 57, 73}, {184, 136, 57, 73}, {504, 224, 57, 73},
+                                  {80, 136, 57, 73},  {16, 96, 57, 73},   {616, 216, 57, 73},
+                                  {680, 93, 57, 73},  {616, 392, 129, 41}};
         QCOMPARE(places, wanted);
         const auto* caption = find<QLabel>("lblStack6");
         QCOMPARE(caption->pos(), QPoint(88, 432));
