@@ -8,22 +8,6 @@ namespace {
 
 constexpr int kStockTurn = 3;
 
-std::optional<int> lowestEmptyFoundation(const Table& table) {
-    for (int j = 0; j < kFoundations; ++j)
-        if (table.pileTop[j] == kNoCard)
-            return j;
-    return std::nullopt;
-}
-
-// A king's successor is no card, so a closed foundation never matches. Empty foundations are
-// the ace rule's business: an ace only gets this far when none is left.
-std::optional<int> lowestFittingFoundation(const Table& table, CardNumber card) {
-    for (int j = 0; j < kFoundations; ++j)
-        if (card == foundationSuccessor(table.pileTop[j]))
-            return j;
-    return std::nullopt;
-}
-
 // A work pile takes any card when empty. It takes a fitting card from the personal pile or
 // the stock, and from a work pile only that pile's last card, so a built pile stays whole.
 std::optional<int> firstTakingWorkPile(const Table& table, int base, int fromSlot, CardNumber card) {
@@ -42,12 +26,9 @@ std::optional<ComputerAction> findMove(const Table& table, int base, int fromSlo
     if (source.empty())
         return std::nullopt;  // an empty stock gives nothing to play
     const CardNumber card = source.top();
-    if (isAce(card)) {
-        if (auto j = lowestEmptyFoundation(table))
-            return ComputerAction{ComputerActionKind::ToFoundation, fromSlot, *j};
-    }
-    if (auto j = lowestFittingFoundation(table, card))
-        return ComputerAction{ComputerActionKind::ToFoundation, fromSlot, *j};
+    // An ace goes to the lowest empty foundation, any other card to the lowest it follows.
+    if (const int j = table.lowestFoundationTaking(card); j >= 0)
+        return ComputerAction{ComputerActionKind::ToFoundation, fromSlot, j};
     if (auto j = firstTakingWorkPile(table, base, fromSlot, card))
         return ComputerAction{ComputerActionKind::ToWorkPile, fromSlot, *j};
     return std::nullopt;

@@ -32,7 +32,15 @@ public:
     void levelCommand(int level);
     void cardCountCommand();
     void exitCommand() { endProgram(); }
+    void noOneCanPlayCommand();
     void scoreSheetActivated();
+
+    // The human's moves. A slot is 0..5 of the human's piles, a foundation 0..15. Refused moves
+    // change nothing and show nothing.
+    void dropOnFoundation(int sourceSlot, int foundation);
+    void dropOnStack(int sourceSlot, int target);
+    // A double-click: the card goes to the lowest foundation that takes it, as if dropped there.
+    void playToFoundation(int sourceSlot);
 
     // The hand cycle's routines, also called by the moves that empty a personal pile.
     void resetTable();
@@ -57,6 +65,9 @@ private:
     void showControls();
     void dealPlayer(PileList* slots, ImageKind kind, int base);
     void showComputerAction(int base, int fromSlot, int to, bool toFoundation);
+    bool humanMayMove() const;
+    void finishHumanMove(int sourceSlot);
+    void rotateStockByOne(PileList& stock, PileImage image);
     void goOut(const Announcement& announcement);
     void finishGoingOut(const Announcement& announcement);
     void tallyHand();
@@ -79,6 +90,8 @@ private:
     int playerBase_ = kMiddleBase;
 
     bool ended_ = false;
+    // From going out until the table is reset: the hand's last position stays untouched.
+    bool handEnding_ = false;
     // The sheet is open from the Score command: a hand that ends meanwhile closes it first
     // and is announced once that command's modal showing has returned.
     bool sheetOpenFromMenu_ = false;

@@ -4,6 +4,7 @@
 namespace zanfel {
 
 void Game::resetTable() {
+    handEnding_ = false;
     controls_.unstuckEnabled = false;
     controls_.pauseEnabled = false;
     controls_.pauseChecked = false;
@@ -53,6 +54,7 @@ void Game::shuffleAndDeal() {
 void Game::goOut(const Announcement& announcement) {
     if (ended_)
         return;
+    handEnding_ = true;
     controls_.timerEnabled = false;
     showControls();
     if (sheetOpenFromMenu_) {

@@ -20,6 +20,13 @@ CardNumber Table::cardFor(PileImage image) const {
     return kNoCard;
 }
 
+int Table::lowestFoundationTaking(CardNumber card) const {
+    for (int j = 0; j < kFoundations; ++j)
+        if (fitsOnFoundation(pileTop[j], card))
+            return j;
+    return -1;
+}
+
 void Table::clear() {
     pileTop.fill(kNoCard);
     for (auto& list : lstStack)

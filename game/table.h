@@ -56,6 +56,9 @@ struct Table {
 
     // The card an image should show now: item 0 of its list, the foundation's top, or none.
     CardNumber cardFor(PileImage image) const;
+    // The lowest-numbered foundation that takes `card` now, or -1. An ace only ever fits an
+    // empty foundation, and any other card only the one its predecessor tops.
+    int lowestFoundationTaking(CardNumber card) const;
     void clear();
 };
 

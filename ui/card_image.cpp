@@ -1,9 +1,18 @@
 #include "card_image.h"
 
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "pictures.h"
+
+namespace {
+const QString kSlotMimeType = QStringLiteral("application/x-zanfel-pile-slot");
+}
 
 CardImage::CardImage(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
@@ -22,6 +31,20 @@ void CardImage::setPicture(const QPixmap& picture) {
     update();
 }
 
+QMimeData* CardImage::slotMimeData(int slot) {
+    auto* mime = new QMimeData;
+    mime->setData(kSlotMimeType, QByteArray::number(slot));
+    return mime;
+}
+
+std::optional<int> CardImage::slotFrom(const QMimeData* mime) {
+    if (!mime || !mime->hasFormat(kSlotMimeType))
+        return std::nullopt;
+    bool number = false;
+    const int slot = mime->data(kSlotMimeType).toInt(&number);
+    return number ? std::optional<int>(slot) : std::nullopt;
+}
+
 void CardImage::paintEvent(QPaintEvent*) {
     if (picture_.isNull())
         return;
@@ -30,10 +53,22 @@ void CardImage::paintEvent(QPaintEvent*) {
     painter.drawPixmap(rect(), picture_);
 }
 
-// A click is a left press and release on the image, as with a button.
+// A click is a left press and release on the image, as with a button; on a drag source the
+// press may instead become a drag once the pointer has moved far enough.
 void CardImage::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
+    pressedAt_ = event->position().toPoint();
     event->accept();
+}
+
+void CardImage::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (!pressed_ || !draggable() || !(event->buttons() & Qt::LeftButton))
+        return;
+    if ((event->position().toPoint() - pressedAt_).manhattanLength() < QApplication::startDragDistance())
+        return;
+    pressed_ = false;
+    startDrag();
 }
 
 void CardImage::mouseReleaseEvent(QMouseEvent* event) {
@@ -43,4 +78,39 @@ void CardImage::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (click)
         emit clicked();
+}
+
+// The second press of a double-click plays a pile's card; anywhere else, such as on the red
+// deck, it counts as one more press, so a quick double-click turns the stock twice.
+void CardImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!draggable() || event->button() != Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
+    pressed_ = true;
+    pressedAt_ = event->position().toPoint();
+    event->accept();
+    emit doubleClicked();
+}
+
+// The card under the pointer is what the place shows now, the empty place included.
+void CardImage::startDrag() {
+    auto* drag = new QDrag(this);
+    drag->setMimeData(slotMimeData(dragSlot_));
+    drag->setPixmap(grab());
+    drag->setHotSpot(pressedAt_);
+    drag->exec(Qt::MoveAction);
+}
+
+void CardImage::dragEnterEvent(QDragEnterEvent* event) {
+    if (slotFrom(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void CardImage::dropEvent(QDropEvent* event) {
+    const std::optional<int> slot = slotFrom(event->mimeData());
+    if (!slot)
+        return;
+    event->acceptProposedAction();
+    emit cardDropped(*slot);
 }

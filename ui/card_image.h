@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPoint>
 #include <QWidget>
+#include <optional>
 
 #include "card.h"
 
+class QMimeData;
+
 // One card place on the table: a 57 x 73 image that stretches whatever picture it is given,
 // a card face, a back or the empty place, and lets the table colour show through where the
-// picture is transparent.
+// picture is transparent. The human's own piles can be dragged and take drops; the
+// foundations take drops.
 class CardImage : public QWidget {
     Q_OBJECT
 public:
@@ -24,23 +29,38 @@ public:
     zanfel::CardNumber card() const { return card_; }
     const QPixmap& picture() const { return picture_; }
 
-    // The pile slot this image shows, -1 for none; what a drag from here will carry.
-    int slot() const { return slot_; }
-    void setSlot(int slot) { slot_ = slot; }
+    // A drag from here carries the pile slot, as its text, to wherever it is dropped.
+    void setDragSlot(int slot) { dragSlot_ = slot; }
+    void setDropTarget(bool accepts) { setAcceptDrops(accepts); }
+
+    // What a drag carries, and the slot read back from it (nothing from a foreign drag).
+    static QMimeData* slotMimeData(int slot);
+    static std::optional<int> slotFrom(const QMimeData* mime);
 
     QSize sizeHint() const override { return {kWidth, kHeight}; }
 
 signals:
     void clicked();
+    // Only from a drag source: a double-click there plays the card, a press does not.
+    void doubleClicked();
+    void cardDropped(int sourceSlot);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    bool draggable() const { return dragSlot_ >= 0; }
+    void startDrag();
+
     QPixmap picture_;
     zanfel::CardNumber card_ = zanfel::kNoCard;
-    int slot_ = -1;
+    int dragSlot_ = -1;
     bool pressed_ = false;
+    QPoint pressedAt_;
 };

@@ -100,5 +100,5 @@ void Form1::createHelpMenu() {
     mnuHelpTopics_ = addItem(menu, "mnuHelpTopics", tr("Help Topics"));
     mnuAbout_ = addItem(menu, "mnuAbout", tr("&About"));
     addSpace(menu, "space4");
-    mnuUnstuck_ = addItem(menu, "mnuUnstuck", tr("&No one can play"));
+    mnuUnstuck_ = addCommand(menu, "mnuUnstuck", tr("&No one can play"), &zanfel::Game::noOneCanPlayCommand);
 }

@@ -117,15 +117,22 @@ void Form1::createOutline() {
 }
 
 void Form1::createCardImages() {
+    // Only the human's own piles can be dragged; they and the foundations take drops.
     for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k) {
         stack_[k] = placeCard(table_, kStack[k], indexedName("Stack", k));
-        stack_[k]->setSlot(k);
+        stack_[k]->setDragSlot(k);
+        stack_[k]->setDropTarget(true);
+        connect(stack_[k], &CardImage::cardDropped, this,
+                [this, k](int from) { game_.dropOnStack(from, k); });
+        connect(stack_[k], &CardImage::doubleClicked, this, [this, k] { game_.playToFoundation(k); });
     }
     for (int i = 0; i < zanfel::kComputerLists; ++i)
         player_[i] = placeCard(table_, kPlayer[i], indexedName("Player", i));
     for (int j = 0; j < zanfel::kFoundations; ++j) {
         pile_[j] = placeCard(table_, kPile[j], indexedName("Pile", j));
-        pile_[j]->setSlot(j);
+        pile_[j]->setDropTarget(true);
+        connect(pile_[j], &CardImage::cardDropped, this,
+                [this, j](int from) { game_.dropOnFoundation(from, j); });
     }
     for (int d = 0; d < 3; ++d) {
         playerDeck_[d] = placeCard(table_, kPlayerDeck[d], indexedName("PlayerDeck", d));

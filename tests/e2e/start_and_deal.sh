@@ -24,7 +24,11 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 
 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work "$program" &
 game=$!
-find_window() { wid=$(xdotool search --onlyvisible --name '^Zanfel v2.0$' 2>/dev/null | head -n 1); [ -n "$wid" ]; }
+find_window() {
+    kill -0 "$game" 2>/dev/null || fail "the program ended before its window appeared"
+    wid=$(xdotool search --onlyvisible --name '^Zanfel v2.0$' 2>/dev/null | head -n 1)
+    [ -n "$wid" ]
+}
 poll 20 find_window || fail "no window titled \"Zanfel v2.0\""
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 [ "$WIDTH" -eq 754 ] || fail "window is $WIDTH wide, not 754"

@@ -1,0 +1,94 @@
+// The human's moves on the table: drops on the foundations and on the own work piles, the
+// double-click that plays a card to a foundation, and "No one can play".
+#include "game.h"
+
+namespace zanfel {
+
+namespace {
+
+bool isHumanSlot(int slot) {
+    return slot >= 0 && slot < kSlotsPerPlayer;
+}
+
+bool isWorkSlot(int slot) {
+    return slot >= kFirstWorkSlot && slot <= kLastWorkSlot;
+}
+
+}  // namespace
+
+// The table takes the human's cards only while a hand runs unpaused. Between hands every list
+// is empty anyway; while a hand is being closed its last position must stay as it was.
+bool Game::humanMayMove() const {
+    return !ended_ && !controls_.pauseChecked && !handEnding_;
+}
+
+void Game::dropOnFoundation(int sourceSlot, int foundation) {
+    if (!humanMayMove() || !isHumanSlot(sourceSlot) || foundation < 0 || foundation >= kFoundations)
+        return;
+    const PileList& source = table_.lstStack[sourceSlot];
+    if (source.empty())
+        return;
+    const CardNumber card = source.top();
+    // Tested against the foundation as it stands now: a computer player may just have played there.
+    if (!fitsOnFoundation(table_.pileTop[foundation], card))
+        return;
+    table_.pileTop[foundation] = card;
+    show({ImageKind::Pile, foundation});
+    finishHumanMove(sourceSlot);
+}
+
+void Game::dropOnStack(int sourceSlot, int target) {
+    // The stock and the personal pile never take a card.
+    if (!humanMayMove() || !isHumanSlot(sourceSlot) || !isWorkSlot(target))
+        return;
+    const PileList& source = table_.lstStack[sourceSlot];
+    if (source.empty())
+        return;
+    const CardNumber card = source.top();
+    PileList& pile = table_.lstStack[target];
+    // Dropped back on its own pile the card meets itself, which never builds down.
+    if (!pile.empty() && !buildsDownOn(card, pile.top()))
+        return;
+    pile.addFront(card);
+    show({ImageKind::Stack, target});
+    finishHumanMove(sourceSlot);
+}
+
+void Game::playToFoundation(int sourceSlot) {
+    if (!humanMayMove() || !isHumanSlot(sourceSlot) || table_.lstStack[sourceSlot].empty())
+        return;
+    const int foundation = table_.lowestFoundationTaking(table_.lstStack[sourceSlot].top());
+    if (foundation >= 0)
+        dropOnFoundation(sourceSlot, foundation);
+}
+
+// The card has gone: the pile shows what lies beneath, the counts follow, and emptying the
+// personal pile ends the hand as the move's very last act.
+void Game::finishHumanMove(int sourceSlot) {
+    PileList& source = table_.lstStack[sourceSlot];
+    source.removeFirst();
+    show({ImageKind::Stack, sourceSlot});
+    updateCardCounts();
+    showControls();
+    if (sourceSlot == kPersonalSlot && source.empty())
+        humanGoesOut();
+}
+
+// Every stock moves on by one card, the computer players' first. A stock with no card left
+// has nothing to move and is passed over; the others still move.
+void Game::noOneCanPlayCommand() {
+    if (ended_ || !controls_.unstuckEnabled || handEnding_)
+        return;
+    for (int base : {kMiddleBase, kLeftBase, kRightBase})
+        rotateStockByOne(table_.lstPlayer[base + kStockSlot], {ImageKind::Player, base + kStockSlot});
+    rotateStockByOne(table_.lstStack[kStockSlot], {ImageKind::Stack, kStockSlot});
+}
+
+void Game::rotateStockByOne(PileList& stock, PileImage image) {
+    if (stock.empty())
+        return;
+    stock.rotate();
+    show(image);
+}
+
+}  // namespace zanfel
