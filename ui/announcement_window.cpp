@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "pictures.h"
+
 namespace {
 
 // The window was drawn in twips, fifteen to a pixel.
@@ -32,7 +34,7 @@ AnnouncementWindow::AnnouncementWindow(QWidget* parent) : QDialog(parent) {
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void AnnouncementWindow::setAnnouncement(const QString& caption, const QPixmap& picture) {
+void AnnouncementWindow::setAnnouncement(const QString& caption, zanfel::Picture picture) {
     setWindowTitle(caption);
     picture_ = picture;
     update();
@@ -42,11 +44,12 @@ void AnnouncementWindow::reject() {
     accept();
 }
 
-// The picture is stretched over the whole client area, as the pictures are drawn for it.
+QPixmap AnnouncementWindow::picture() const {
+    return goingOutPicture(picture_, devicePixelRatioF());
+}
+
+// The picture covers the whole client area, as the pictures are drawn for it.
 void AnnouncementWindow::paintEvent(QPaintEvent*) {
-    if (picture_.isNull())
-        return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture_);
+    paintArtwork(painter, rect(), picture());
 }

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPixmap>
 
+#include "table_view.h"
+
 class QPaintEvent;
 class QPushButton;
 class QString;
@@ -14,8 +16,9 @@ class AnnouncementWindow : public QDialog {
 public:
     explicit AnnouncementWindow(QWidget* parent = nullptr);
 
-    void setAnnouncement(const QString& caption, const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    void setAnnouncement(const QString& caption, zanfel::Picture picture);
+    // The picture as drawn for the ratio the window is on now.
+    QPixmap picture() const;
 
     // The close box and Escape do what OK does: they only hide the window.
     void reject() override;
@@ -24,6 +27,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    zanfel::Picture picture_ = zanfel::Picture::Youout;
     QPushButton* cmdOK_ = nullptr;
 };

@@ -21,14 +21,21 @@ CardImage::CardImage(QWidget* parent) : QWidget(parent) {
 
 void CardImage::showCard(zanfel::CardNumber card) {
     card_ = card;
-    picture_ = card == zanfel::kNoCard ? emptyPlacePicture() : facePicture(card);
+    if (card == zanfel::kNoCard)
+        artwork_ = emptyPlacePicture;
+    else
+        artwork_ = [card](qreal ratio) { return facePicture(card, ratio); };
     update();
 }
 
-void CardImage::setPicture(const QPixmap& picture) {
+void CardImage::setArtwork(Artwork artwork) {
     card_ = zanfel::kNoCard;
-    picture_ = picture;
+    artwork_ = std::move(artwork);
     update();
+}
+
+QPixmap CardImage::picture() const {
+    return artwork_ ? artwork_(devicePixelRatioF()) : QPixmap();
 }
 
 QMimeData* CardImage::slotMimeData(int slot) {
@@ -46,11 +53,12 @@ std::optional<int> CardImage::slotFrom(const QMimeData* mime) {
 }
 
 void CardImage::paintEvent(QPaintEvent*) {
-    if (picture_.isNull())
+    const QPixmap art = picture();
+    if (art.isNull())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture_);
+    paintArtwork(painter, rect(), art);
+    drawnKey_ = art.cacheKey();
 }
 
 // A click is a left press and release on the image, as with a button; on a drag source the

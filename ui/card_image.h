@@ -3,16 +3,17 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "card.h"
 
 class QMimeData;
 
-// One card place on the table: a 57 x 73 image that stretches whatever picture it is given,
-// a card face, a back or the empty place, and lets the table colour show through where the
-// picture is transparent. The human's own piles can be dragged and take drops; the
-// foundations take drops.
+// One card place on the table: a 57 x 73 image showing a card face, a back or the empty
+// place, drawn from the artwork made for the screen's device pixel ratio, and letting the
+// table colour show through where the picture is transparent. The human's own piles can be
+// dragged and take drops; the foundations take drops.
 class CardImage : public QWidget {
     Q_OBJECT
 public:
@@ -23,11 +24,17 @@ public:
 
     // Shows the face of `card`, or the empty place when card is 0.
     void showCard(zanfel::CardNumber card);
+    // What to show for a device pixel ratio; the place asks again whenever it paints, so a
+    // window moved to another screen gets that screen's artwork.
+    using Artwork = std::function<QPixmap(qreal ratio)>;
     // Shows a picture that is no card of the game, such as a back.
-    void setPicture(const QPixmap& picture);
+    void setArtwork(Artwork artwork);
 
     zanfel::CardNumber card() const { return card_; }
-    const QPixmap& picture() const { return picture_; }
+    // The picture for the ratio the place is on now.
+    QPixmap picture() const;
+    // The cacheKey of the pixmap the last paint drew, 0 before the first.
+    qint64 drawnKey() const { return drawnKey_; }
 
     // A drag from here carries the pile slot, as its text, to wherever it is dropped.
     void setDragSlot(int slot) { dragSlot_ = slot; }
@@ -58,7 +65,8 @@ private:
     bool draggable() const { return dragSlot_ >= 0; }
     void startDrag();
 
-    QPixmap picture_;
+    Artwork artwork_;
+    qint64 drawnKey_ = 0;
     zanfel::CardNumber card_ = zanfel::kNoCard;
     int dragSlot_ = -1;
     bool pressed_ = false;

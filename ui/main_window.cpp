@@ -95,7 +95,7 @@ void Form1::showTimer(const zanfel::Controls& controls) {
 void Form1::announceGoingOut(const zanfel::Announcement& announcement) {
     if (!announcement_)
         announcement_ = new AnnouncementWindow(this);
-    announcement_->setAnnouncement(fromStd(announcement.caption), goingOutPicture(announcement.picture));
+    announcement_->setAnnouncement(fromStd(announcement.caption), announcement.picture);
     announcement_->exec();
 }
 

@@ -1,6 +1,7 @@
 #include "pictures.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QPixmapCache>
 #include <QString>
 #include <QtEndian>
@@ -25,25 +26,26 @@ void putLittleEndian32(char* at, quint32 value) {
     qToLittleEndian(value, at);
 }
 
-QPixmap loadCached(const QString& path, QImage (*decode)(const QString&)) {
+QString scaleFolder(qreal scale) {
+    return scale == 1 ? QStringLiteral("1x") : scale == 1.5 ? QStringLiteral("1.5x") : QStringLiteral("2x");
+}
+
+// `name` from the set drawn for `ratio`, under `folder` (cards or pictures).
+QPixmap loadScaled(const QString& folder, const QString& name, qreal ratio) {
+    const qreal scale = artworkScale(ratio);
+    const QString path = QStringLiteral(":/%1/%2/%3.png").arg(folder, scaleFolder(scale), name);
     QPixmap pixmap;
     if (QPixmapCache::find(path, &pixmap))
         return pixmap;
     loadResourcesOnce();
-    pixmap = QPixmap::fromImage(decode(path));
+    pixmap = QPixmap::fromImage(QImage(path));
+    pixmap.setDevicePixelRatio(scale);
     QPixmapCache::insert(path, pixmap);
     return pixmap;
 }
 
-QImage readDib(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return decodeBareDib(file.readAll());
-}
-
-QImage readPicture(const QString& path) {
-    return QImage(path);
+QPixmap loadCard(const QString& name, qreal ratio) {
+    return loadScaled(QStringLiteral("cards"), name, ratio);
 }
 
 }  // namespace
@@ -70,32 +72,66 @@ QImage decodeBareDib(const QByteArray& dib) {
     return image;
 }
 
-QPixmap facePicture(zanfel::CardNumber card) {
-    return loadCached(QStringLiteral(":/faces/%1.dib").arg(zanfel::faceResourceId(card)), readDib);
+qreal artworkScale(qreal ratio) {
+    // A hair of tolerance: a ratio computed from a screen's size may land a bit above 1 or 1.5.
+    constexpr qreal kTolerance = 0.01;
+    if (ratio <= 1 + kTolerance)
+        return 1;
+    return ratio <= 1.5 + kTolerance ? 1.5 : 2;
 }
 
-QPixmap deckPicture() {
-    return loadCached(QStringLiteral(":/backs/deck.dib"), readDib);
+QPixmap facePicture(zanfel::CardNumber card, qreal ratio) {
+    return loadCard(QString::number(zanfel::faceResourceId(card)), ratio);
 }
 
-QPixmap playerDeckPicture(int index) {
-    return loadCached(QStringLiteral(":/backs/player_deck_%1.dib").arg(index), readDib);
+QPixmap deckPicture(qreal ratio) {
+    return loadCard(QStringLiteral("deck"), ratio);
 }
 
-QPixmap emptyPlacePicture() {
-    return loadCached(QStringLiteral(":/empty_place.png"), readPicture);
+QPixmap playerDeckPicture(int index, qreal ratio) {
+    return loadCard(QStringLiteral("player_deck_%1").arg(index), ratio);
 }
 
-QPixmap goingOutPicture(zanfel::Picture picture) {
-    return loadCached(
-        picture == zanfel::Picture::Youout ? QStringLiteral(":/youout.png") : QStringLiteral(":/theyout.png"),
-        readPicture);
+QPixmap emptyPlacePicture(qreal ratio) {
+    return loadCard(QStringLiteral("empty_place"), ratio);
+}
+
+QPixmap goingOutPicture(zanfel::Picture picture, qreal ratio) {
+    return loadScaled(
+        QStringLiteral("pictures"),
+        picture == zanfel::Picture::Youout ? QStringLiteral("youout") : QStringLiteral("theyout"), ratio);
+}
+
+QPixmap aboutPicture(qreal ratio) {
+    return loadScaled(QStringLiteral("pictures"), QStringLiteral("about"), ratio);
 }
 
 QPixmap iconPicture() {
-    return loadCached(QStringLiteral(":/zanfel_icon.png"), readPicture);
+    const QString path = QStringLiteral(":/zanfel_icon.png");
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        loadResourcesOnce();
+        pixmap = QPixmap(path);
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
 }
 
-QPixmap aboutPicture() {
-    return loadCached(QStringLiteral(":/about.png"), readPicture);
+void paintArtwork(QPainter& painter, const QRect& place, const QPixmap& art) {
+    if (qFuzzyCompare(art.devicePixelRatio(), painter.device()->devicePixelRatioF())) {
+        painter.drawPixmap(place.topLeft(), art);
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(place, art);
+    painter.restore();
+}
+
+QImage faceBitmap(zanfel::CardNumber card) {
+    loadResourcesOnce();
+    QFile file(QStringLiteral(":/faces/%1.dib").arg(zanfel::faceResourceId(card)));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return decodeBareDib(file.readAll());
 }

@@ -136,10 +136,10 @@ void Form1::createCardImages() {
     }
     for (int d = 0; d < 3; ++d) {
         playerDeck_[d] = placeCard(table_, kPlayerDeck[d], indexedName("PlayerDeck", d));
-        playerDeck_[d]->setPicture(playerDeckPicture(d));
+        playerDeck_[d]->setArtwork([d](qreal ratio) { return playerDeckPicture(d, ratio); });
     }
     deck_ = placeCard(table_, kDeck, QStringLiteral("Deck"));
-    deck_->setPicture(deckPicture());
+    deck_->setArtwork(deckPicture);
     connect(deck_, &CardImage::clicked, this, [this] { game_.deckClicked(); });
 }
 

@@ -86,16 +86,34 @@ TEST(FaceResources, BacksAreBareDibsOfTheirColour) {
 }
 
 // Width and height are the first fields of the IHDR chunk, 16 bytes in, stored big-endian.
-TEST(FaceResources, PicturesHaveTheirSizes) {
-    const std::tuple<const char*, std::uint32_t, std::uint32_t> pictures[] = {{"empty_place.png", 48, 48},
-                                                                              {"youout.png", 200, 200},
-                                                                              {"theyout.png", 200, 200},
-                                                                              {"zanfel_icon.png", 64, 64},
-                                                                              {"about.png", 360, 280}};
-    for (const auto& [name, width, height] : pictures) {
-        const Bytes png = readFile(kResources / name);
-        EXPECT_EQ(number(png, 16, 4, true), width) << name;
-        EXPECT_EQ(number(png, 20, 4, true), height) << name;
+void expectPngSize(const fs::path& path, std::uint32_t width, std::uint32_t height) {
+    const Bytes png = readFile(path);
+    ASSERT_GE(png.size(), 24u) << path;
+    EXPECT_EQ(number(png, 16, 4, true), width) << path;
+    EXPECT_EQ(number(png, 20, 4, true), height) << path;
+}
+
+TEST(FaceResources, IconsHaveTheirSizes) {
+    expectPngSize(kResources / "zanfel_icon.png", 64, 64);
+    expectPngSize(kResources / "zanfel_icon_256.png", 256, 256);
+}
+
+// Every set holds the card places at 57 x 73 and the pictures at 200 x 200 and 172 x 172
+// logical pixels, in device pixels of its scale, half pixels rounded up.
+TEST(FaceResources, EachScaledSetHoldsEveryPictureAtItsDevicePixelSize) {
+    const std::tuple<const char*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t> sets[] = {
+        {"1x", 57, 73, 200, 172}, {"1.5x", 86, 110, 300, 258}, {"2x", 114, 146, 400, 344}};
+    for (const auto& [folder, cardWidth, cardHeight, burst, about] : sets) {
+        const fs::path cards = kResources / "cards" / folder;
+        EXPECT_EQ(std::distance(fs::directory_iterator(cards), fs::directory_iterator()), 57) << folder;
+        for (int id = 101; id <= 152; ++id)
+            expectPngSize(cards / (std::to_string(id) + ".png"), cardWidth, cardHeight);
+        for (const char* name : {"deck", "player_deck_0", "player_deck_1", "player_deck_2", "empty_place"})
+            expectPngSize(cards / (std::string(name) + ".png"), cardWidth, cardHeight);
+        const fs::path pictures = kResources / "pictures" / folder;
+        expectPngSize(pictures / "youout.png", burst, burst);
+        expectPngSize(pictures / "theyout.png", burst, burst);
+        expectPngSize(pictures / "about.png", about, about);
     }
 }
 

@@ -126,14 +126,13 @@ private slots:
         QCOMPARE(window.minimumSize(), QSize(200, 200));
         QCOMPARE(window.maximumSize(), QSize(200, 200));
         QCOMPARE(child(&window, "cmdOK")->geometry(), QRect(157, 165, 33, 25));
-        QPixmap red(100, 100);
-        red.fill(Qt::red);
-        window.setAnnouncement("You won this hand !!", goingOutPicture(zanfel::Picture::Youout));
-        window.setAnnouncement("Someone else called...", red);
+        window.setAnnouncement("You won this hand !!", zanfel::Picture::Youout);
+        window.setAnnouncement("Someone else called...", zanfel::Picture::Theyout);
         QCOMPARE(window.windowTitle(), QStringLiteral("Someone else called..."));
         const QImage shown = window.grab().toImage();
+        const QImage theyout = goingOutPicture(zanfel::Picture::Theyout, 1).toImage();
         for (QPoint at : {QPoint(2, 2), QPoint(197, 100), QPoint(100, 197)})
-            QCOMPARE(shown.pixelColor(at), QColor(Qt::red));
+            QCOMPARE(shown.pixelColor(at), theyout.pixelColor(at));
         whenModalRuns([&] { window.close(); });
         QCOMPARE(window.exec(), int(QDialog::Accepted));
     }

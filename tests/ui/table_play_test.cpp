@@ -98,11 +98,11 @@ private slots:
         QCOMPARE(timer()->interval(), 1000);
         QStringList backs;  // every image but these four shows the empty place
         for (const CardImage* image : window_->findChildren<CardImage*>())
-            if (image->picture().cacheKey() != emptyPlacePicture().cacheKey())
+            if (image->picture().cacheKey() != emptyPlacePicture(1).cacheKey())
                 backs << image->objectName() + ' ' + image->picture().toImage().pixelColor(35, 48).name();
         QCOMPARE(backs, (QStringList{"PlayerDeck0 #008000", "PlayerDeck1 #000080", "PlayerDeck2 #008080",
                                      "Deck #c00000"}));
-        QCOMPARE(facePicture(1).size(), QSize(71, 96));  // the faces are read as bare DIBs
+        QCOMPARE(faceBitmap(1).size(), QSize(71, 96));  // the faces are read as bare DIBs
         QStringList menus;
         for (const QAction* title : window_->menuBar()->actions()) {
             QStringList items;
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(card("Player17"), 5);  // the right player's personal pile
         QCOMPARE(card("Stack0"), 18);
         clickDeck();
-        QCOMPARE(find<CardImage>("Stack0")->picture().cacheKey(), facePicture(21).cacheKey());
+        QCOMPARE(find<CardImage>("Stack0")->picture().cacheKey(), facePicture(21, 1).cacheKey());
         QAction* pause = action("mnuPause");
         pause->trigger();
         QVERIFY(pause->isChecked() && !timer()->isActive());
@@ -206,7 +206,7 @@ private slots:
                  (QStringList{"You won this hand !!", "sheet", "You won this hand !!"}));
         QCOMPARE(answers.seen.last(),
                  QStringLiteral("You Won !!\nDo you want to play again? over ScoreSheet"));
-        QCOMPARE(answers.pictureKey, goingOutPicture(zanfel::Picture::Youout).cacheKey());
+        QCOMPARE(answers.pictureKey, goingOutPicture(zanfel::Picture::Youout, 1).cacheKey());
         QCOMPARE(window_->findChildren<QDialog*>().size(), 2);  // the announcement and the sheet
         QVERIFY(window_->ended());
         QVERIFY(!window_->isVisible() && !window_->findChild<ScoreSheet*>()->isVisible());

@@ -74,11 +74,12 @@ void paintName(QPainter& painter) {
 
 }  // namespace
 
-QImage drawAboutPicture() {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+QImage drawAboutPicture(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform);
+    painter.scale(static_cast<double>(size.width()) / kWidth, static_cast<double>(size.height()) / kHeight);
     paintFelt(painter);
     for (int i = 0; i < static_cast<int>(kFan.size()); ++i) {
         paintFanCard(painter, kFan[i], (i - 2) * kFanStep);

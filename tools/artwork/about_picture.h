@@ -4,7 +4,8 @@
 
 namespace zanfel::artwork {
 
-// The 360 x 280 picture in the About box: a fan of cards on the green table over the name.
-QImage drawAboutPicture();
+// The About box's picture, a fan of cards on the green table over the name, designed on
+// 360 x 280 and drawn straight into `size` device pixels (the box shows it in a square).
+QImage drawAboutPicture(QSize size);
 
 }  // namespace zanfel::artwork

@@ -5,17 +5,32 @@
 #include <QTextStream>
 
 #include "about_picture.h"
+#include "art_scale.h"
 #include "bare_dib.h"
 #include "burst_picture.h"
 #include "card_back.h"
 #include "card_face.h"
 #include "small_pictures.h"
+#include "table_back.h"
+#include "table_face.h"
 
 namespace zanfel::artwork {
 namespace {
 
 constexpr int kFirstFaceId = 101;
 constexpr int kCards = 52;
+constexpr int kLargeIcon = 256;
+const QSize kAboutSquare(172, 172);  // as the About box shows it, in logical pixels
+
+const struct {
+    const char* name;
+    QColor colour;
+} kBacks[] = {
+    {"deck", QColor(0xC0, 0x00, 0x00)},
+    {"player_deck_0", QColor(0x00, 0x80, 0x00)},  // the left player
+    {"player_deck_1", QColor(0x00, 0x00, 0x80)},  // the middle player
+    {"player_deck_2", QColor(0x00, 0x80, 0x80)},  // the right player
+};
 
 bool fail(const QString& what) {
     QTextStream(stderr) << "zanfel-artwork: " << what << '\n';
@@ -34,28 +49,19 @@ bool writePng(const QString& path, const QImage& image) {
     return image.save(path, "PNG") || fail(QStringLiteral("cannot write %1").arg(path));
 }
 
-bool writeFaces(const QDir& faces) {
+QString faceName(int card, const char* suffix) {
+    return QStringLiteral("%1.%2").arg(kFirstFaceId + card - 1).arg(QLatin1String(suffix));
+}
+
+// The faces and backs in their 71 x 96 bitmap form, as the game has always carried them.
+bool writeBitmaps(const QDir& faces, const QDir& backs) {
     for (int n = 1; n <= kCards; ++n) {
-        const QString name = QStringLiteral("%1.dib").arg(kFirstFaceId + n - 1);
-        if (!writeBytes(faces.filePath(name), encodeBareDib(drawCardFace(cardFromNumber(n))))) {
+        if (!writeBytes(faces.filePath(faceName(n, "dib")), encodeBareDib(drawCardFace(cardFromNumber(n))))) {
             return false;
         }
     }
-    return true;
-}
-
-bool writeBacks(const QDir& backs) {
-    const struct {
-        const char* name;
-        QColor colour;
-    } kBacks[] = {
-        {"deck.dib", QColor(0xC0, 0x00, 0x00)},
-        {"player_deck_0.dib", QColor(0x00, 0x80, 0x00)},  // the left player
-        {"player_deck_1.dib", QColor(0x00, 0x00, 0x80)},  // the middle player
-        {"player_deck_2.dib", QColor(0x00, 0x80, 0x80)},  // the right player
-    };
     for (const auto& back : kBacks) {
-        if (!writeBytes(backs.filePath(QString::fromLatin1(back.name)),
+        if (!writeBytes(backs.filePath(QStringLiteral("%1.dib").arg(QLatin1String(back.name))),
                         encodeBareDib(drawCardBack(back.colour)))) {
             return false;
         }
@@ -63,16 +69,45 @@ bool writeBacks(const QDir& backs) {
     return true;
 }
 
-bool writePictures(const QDir& top) {
-    return writePng(top.filePath("empty_place.png"), drawEmptyPlace()) &&
-           writePng(top.filePath("youout.png"),
+// Everything a card place shows, drawn for its size on screen at one scale.
+bool writeCards(const QDir& cards, double factor) {
+    for (int n = 1; n <= kCards; ++n) {
+        if (!writePng(cards.filePath(faceName(n, "png")), drawTableFace(cardFromNumber(n), factor))) {
+            return false;
+        }
+    }
+    for (const auto& back : kBacks) {
+        if (!writePng(cards.filePath(QStringLiteral("%1.png").arg(QLatin1String(back.name))),
+                      drawTableBack(back.colour, factor))) {
+            return false;
+        }
+    }
+    return writePng(cards.filePath("empty_place.png"), drawTableEmptyPlace(factor));
+}
+
+bool writePictures(const QDir& pictures, double factor) {
+    return writePng(pictures.filePath("youout.png"),
                     drawBurstPicture(QColor(0x1E, 0x46, 0xC8), QColor(0x3C, 0xC8, 0x46),
-                                     {QStringLiteral("I'M"), QStringLiteral("OUT!")})) &&
-           writePng(top.filePath("theyout.png"),
+                                     {QStringLiteral("I'M"), QStringLiteral("OUT!")}, factor)) &&
+           writePng(pictures.filePath("theyout.png"),
                     drawBurstPicture(QColor(0xC8, 0x1E, 0x1E), QColor(0xFF, 0x96, 0x1E),
-                                     {QStringLiteral("ZANFEL!")})) &&
-           writePng(top.filePath("zanfel_icon.png"), drawIcon()) &&
-           writePng(top.filePath("about.png"), drawAboutPicture());
+                                     {QStringLiteral("ZANFEL!")}, factor)) &&
+           writePng(pictures.filePath("about.png"), drawAboutPicture(devicePixels(kAboutSquare, factor)));
+}
+
+bool writeScaledSets(const QDir& top) {
+    for (const ArtScale& scale : kArtScales) {
+        const QString cards = QStringLiteral("cards/%1").arg(QLatin1String(scale.folder));
+        const QString pictures = QStringLiteral("pictures/%1").arg(QLatin1String(scale.folder));
+        if (!top.mkpath(cards) || !top.mkpath(pictures)) {
+            return fail(QStringLiteral("cannot create folders under %1").arg(top.path()));
+        }
+        if (!writeCards(QDir(top.filePath(cards)), scale.factor) ||
+            !writePictures(QDir(top.filePath(pictures)), scale.factor)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -82,8 +117,9 @@ bool writeAllArtwork(const QString& folder) {
     if (!top.mkpath("faces") || !top.mkpath("backs")) {
         return fail(QStringLiteral("cannot create folders under %1").arg(folder));
     }
-    return writeFaces(QDir(top.filePath("faces"))) && writeBacks(QDir(top.filePath("backs"))) &&
-           writePictures(top);
+    return writeBitmaps(QDir(top.filePath("faces")), QDir(top.filePath("backs"))) && writeScaledSets(top) &&
+           writePng(top.filePath("zanfel_icon.png"), drawIcon()) &&
+           writePng(top.filePath("zanfel_icon_256.png"), drawIcon(kLargeIcon));
 }
 
 }  // namespace zanfel::artwork

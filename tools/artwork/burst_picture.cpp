@@ -73,11 +73,13 @@ void paintCall(QPainter& painter, const QStringList& lines) {
 
 }  // namespace
 
-QImage drawBurstPicture(QColor square, QColor burst, const QStringList& lines) {
-    QImage image(kSize, kSize, QImage::Format_RGB32);
+QImage drawBurstPicture(QColor square, QColor burst, const QStringList& lines, double factor) {
+    const int side = static_cast<int>(kSize * factor + 0.5);
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(square);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.scale(factor, factor);
     painter.setPen(QPen(burst.darker(160), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     painter.setBrush(burst);
     painter.drawPath(burstPath(1.0, 68));

@@ -7,7 +7,7 @@
 namespace zanfel::artwork {
 
 // The 200 x 200 picture shown when a hand goes out: a burst on a square with the call in
-// large black letters, one entry of `lines` per line.
-QImage drawBurstPicture(QColor square, QColor burst, const QStringList& lines);
+// large black letters, one entry of `lines` per line. `factor` device pixels to a logical one.
+QImage drawBurstPicture(QColor square, QColor burst, const QStringList& lines, double factor = 1);
 
 }  // namespace zanfel::artwork

@@ -10,8 +10,6 @@
 namespace zanfel::artwork {
 namespace {
 
-constexpr int kPlaceSize = 48;
-constexpr int kHatchSpacing = 6;
 constexpr int kIconSize = 64;
 
 // One card of the icon fan, turned `angle` degrees about the fan's foot: a face with a pip
@@ -41,32 +39,17 @@ void paintFanCard(QPainter& painter, double angle, std::optional<Suit> suit, QPo
 
 }  // namespace
 
-QImage drawEmptyPlace() {
-    QImage image(kPlaceSize, kPlaceSize, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    const int last = kPlaceSize - 1;
-    for (int y = 0; y < kPlaceSize; ++y) {
-        for (int x = 0; x < kPlaceSize; ++x) {
-            const bool edge = x == 0 || y == 0 || x == last || y == last;
-            const bool hatch = (x + y) % kHatchSpacing == last % kHatchSpacing;
-            if (edge || hatch) {
-                image.setPixel(x, y, qRgba(0, 0, 0, 255));
-            }
-        }
-    }
-    return image;
-}
-
-QImage drawIcon() {
-    QImage image(kIconSize, kIconSize, QImage::Format_ARGB32);
+QImage drawIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(static_cast<double>(size) / kIconSize, static_cast<double>(size) / kIconSize);
     paintFanCard(painter, -20, std::nullopt);
     paintFanCard(painter, 0, Suit::Hearts, {9, 11.5}, 12);
     paintFanCard(painter, 20, Suit::Spades);
     painter.end();
-    return reduceToIndexed(image);
+    return size == kIconSize ? reduceToIndexed(image) : image;
 }
 
 }  // namespace zanfel::artwork

@@ -4,11 +4,8 @@
 
 namespace zanfel::artwork {
 
-// The marker for an empty place on the table: a black square outline crossed by thin
-// diagonal lines, transparent everywhere else so the table colour shows through.
-QImage drawEmptyPlace();
-
-// The window icon, a small fan of three cards, already reduced to 256 colours.
-QImage drawIcon();
+// The window icon, a small fan of three cards drawn `size` pixels square; the 64-pixel
+// one is reduced to 256 colours, larger ones keep every shade for the desktop.
+QImage drawIcon(int size = 64);
 
 }  // namespace zanfel::artwork

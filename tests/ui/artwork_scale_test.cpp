@@ -1,0 +1,67 @@
+// Run once at 1x and once with QT_SCALE_FACTOR=2: the table draws every card place, and the
+// announcement its picture, from the artwork made for the screen's ratio, pixel for pixel.
+
+#include <QTest>
+
+#include "announcement_window.h"
+#include "card_image.h"
+#include "pictures.h"
+#include "window_test_support.h"
+
+using namespace testing_support;
+
+class ArtworkScaleTest : public WindowTest {
+    Q_OBJECT
+
+    const qreal ratio_ = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+
+    // What the place drew on its last paint, after making it paint now.
+    qint64 drawn(const QString& name) {
+        auto* image = find<CardImage>(name);
+        image->grab();
+        return image->drawnKey();
+    }
+
+private slots:
+    void init() { startWindow(); }
+    void cleanup() {
+        window_.reset();
+        clearQuitRequest();
+    }
+
+    void placesDrawTheArtworkOfTheirRatio() {
+        QCOMPARE(window_->devicePixelRatioF(), ratio_);
+        QTest::mouseClick(find("Deck"), Qt::LeftButton);
+        QCOMPARE(find<CardImage>("Stack5")->card(), 5);
+        const QPixmap face = facePicture(5, ratio_);
+        QCOMPARE(face.devicePixelRatio(), ratio_);
+        QCOMPARE(face.size(), (QSizeF(57, 73) * ratio_).toSize());  // drawn for the place, not resampled
+        QCOMPARE(drawn("Stack5"), face.cacheKey());
+        QCOMPARE(drawn("Deck"), deckPicture(ratio_).cacheKey());
+        QCOMPARE(drawn("PlayerDeck1"), playerDeckPicture(1, ratio_).cacheKey());
+        QCOMPARE(drawn("Pile0"), emptyPlacePicture(ratio_).cacheKey());
+        QVERIFY(facePicture(5, 1).cacheKey() != facePicture(5, 2).cacheKey());
+    }
+
+    // The grabbed place holds the artwork's own pixels: nothing was stretched on the way.
+    void aFaceIsShownPixelForPixel() {
+        QTest::mouseClick(find("Deck"), Qt::LeftButton);
+        const QImage shown = find("Stack5")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage art = facePicture(5, ratio_).toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect inside = art.rect().adjusted(4, 4, -4, -4);  // the corners show the table
+        QCOMPARE(shown.copy(inside), art.copy(inside));
+    }
+
+    void theAnnouncementDrawsItsRatiosPicture() {
+        AnnouncementWindow window;
+        window.setAnnouncement(QStringLiteral("You won this hand !!"), zanfel::Picture::Youout);
+        const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage art = goingOutPicture(zanfel::Picture::Youout, ratio_).toImage();
+        QCOMPARE(art.size(), (QSizeF(200, 200) * ratio_).toSize());
+        QCOMPARE(shown.pixel(10, 10), art.pixel(10, 10));
+        QCOMPARE(shown.pixel(100, 60), art.pixel(100, 60));
+    }
+};
+
+QTEST_MAIN(ArtworkScaleTest)
+#include "artwork_scale_test.moc"

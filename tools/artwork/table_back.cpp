@@ -1,0 +1,67 @@
+#include "table_back.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "table_face.h"
+
+namespace zanfel::artwork {
+namespace {
+
+constexpr double kCornerRadius = 3.5;
+constexpr double kMargin = 3;  // white between the border and the field
+constexpr double kFrameInset = 2;
+constexpr double kHatchSpacing = 6;
+
+// A length in logical pixels as a whole number of device pixels, never less than one.
+int wholePixels(double logical, double factor) {
+    return std::max(1, static_cast<int>(std::floor(logical * factor + 0.5)));
+}
+
+QColor frameOf(QColor colour) {
+    return QColor::fromRgbF(0.6f * colour.redF() + 0.4f, 0.6f * colour.greenF() + 0.4f,
+                            0.6f * colour.blueF() + 0.4f);
+}
+
+}  // namespace
+
+QImage drawTableBack(QColor colour, double factor) {
+    QImage image = blankPlaceImage(factor);
+    QPainter painter(&image);
+    const int border = wholePixels(1, factor);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, border));
+    painter.setBrush(Qt::white);
+    const double half = border / 2.0;
+    painter.drawRoundedRect(QRectF(image.rect()).adjusted(half, half, -half, -half), kCornerRadius * factor,
+                            kCornerRadius * factor);
+
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const int margin = border + wholePixels(kMargin, factor);
+    const QRect field = image.rect().adjusted(margin, margin, -margin, -margin);
+    painter.fillRect(field, colour);
+    const int inset = wholePixels(kFrameInset, factor);
+    const int line = wholePixels(1, factor);
+    const QRect outer = field.adjusted(inset, inset, -inset, -inset);
+    painter.fillRect(outer, frameOf(colour));
+    painter.fillRect(outer.adjusted(line, line, -line, -line), colour);
+    return image;
+}
+
+QImage drawTableEmptyPlace(double factor) {
+    QImage image = blankPlaceImage(factor);
+    const int line = static_cast<int>(std::floor(factor));
+    const int spacing = wholePixels(kHatchSpacing, factor);
+    const int right = image.width() - line;
+    const int bottom = image.height() - line;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool edge = x < line || y < line || x >= right || y >= bottom;
+            if (edge || (x + y) % spacing < line)
+                image.setPixel(x, y, qRgba(0, 0, 0, 255));
+        }
+    }
+    return image;
+}
+
+}  // namespace zanfel::artwork

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+namespace zanfel::artwork {
+
+// A back for the 57 x 73 place at `factor`: black rounded border, white margin and a field
+// of `colour` with a lighter frame line, every edge on whole device pixels.
+QImage drawTableBack(QColor colour, double factor);
+
+// The empty place at card size: a black outline crossed by thin diagonals six logical
+// pixels apart, transparent elsewhere so the table colour shows through.
+QImage drawTableEmptyPlace(double factor);
+
+}  // namespace zanfel::artwork
