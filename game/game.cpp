@@ -43,12 +43,12 @@ void Game::tick() {
     playerBase_ = nextPlayerBase(playerBase_);
     const int base = playerBase_;
     const ComputerAction action = playComputerTurn(table_, base);
+    PileImage to{ImageKind::Player, base + action.to};
     switch (action.kind) {
         case ComputerActionKind::ToFoundation:
-            show({ImageKind::Pile, action.to});
+            to = {ImageKind::Pile, action.to};
             break;
         case ComputerActionKind::ToWorkPile:
-            show({ImageKind::Player, base + action.to});
             break;
         case ComputerActionKind::TurnStock:
             show({ImageKind::Player, base + kStockSlot});
@@ -56,9 +56,14 @@ void Game::tick() {
         case ComputerActionKind::Pass:
             return;
     }
-    show({ImageKind::Player, base + action.fromSlot});
-    if (action.fromSlot == kPersonalSlot && table_.lstPlayer[base + kPersonalSlot].empty())
+    const PileImage from{ImageKind::Player, base + action.fromSlot};
+    show(to);
+    show(from);
+    view_.markComputerMove(from, to);
+    if (action.fromSlot == kPersonalSlot && table_.lstPlayer[base + kPersonalSlot].empty()) {
+        view_.markGoingOut(from);
         computerGoesOut();
+    }
 }
 
 void Game::pauseCommand() {

@@ -70,8 +70,10 @@ void Game::finishHumanMove(int sourceSlot) {
     show({ImageKind::Stack, sourceSlot});
     updateCardCounts();
     showControls();
-    if (sourceSlot == kPersonalSlot && source.empty())
+    if (sourceSlot == kPersonalSlot && source.empty()) {
+        view_.markGoingOut({ImageKind::Stack, kPersonalSlot});
         humanGoesOut();
+    }
 }
 
 // Every stock moves on by one card, the computer players' first. A stock with no card left

@@ -45,6 +45,13 @@ public:
     virtual bool applySavedColour() = 0;
     // Ends the program at once, with every window closed.
     virtual void endProgram() = 0;
+
+    // A computer player's card went from one image to another, both already re-shown. The
+    // screen may mark them for a moment; the game's state does not depend on it.
+    virtual void markComputerMove(PileImage /*from*/, PileImage /*to*/) {}
+    // This emptied personal pile is about to end the hand; the screen may mark it until the
+    // announcement has been closed.
+    virtual void markGoingOut(PileImage /*emptiedPile*/) {}
 };
 
 }  // namespace zanfel

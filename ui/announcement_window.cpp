@@ -36,6 +36,7 @@ AnnouncementWindow::AnnouncementWindow(QWidget* parent) : QDialog(parent) {
 
 void AnnouncementWindow::setAnnouncement(const QString& caption, zanfel::Picture picture) {
     setWindowTitle(caption);
+    setAccessibleName(caption);  // the picture carries the call, which a screen reader cannot see
     picture_ = picture;
     update();
 }

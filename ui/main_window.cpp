@@ -10,7 +10,10 @@
 
 #include "announcement_window.h"
 #include "card_image.h"
+#include "keyboard_play.h"
+#include "move_marks.h"
 #include "pictures.h"
+#include "place_names.h"
 #include "play_again.h"
 #include "saved_colour.h"
 #include "score_sheet.h"
@@ -40,6 +43,8 @@ Form1::Form1(zanfel::RandomSource* random, QWidget* parent)
     playerTimer_->setObjectName(QStringLiteral("PlayerTimer"));
     playerTimer_->setInterval(zanfel::kLevelIntervalMs[zanfel::kNormalLevel]);
     connect(playerTimer_, &QTimer::timeout, this, [this] { game_.tick(); });
+    moveMarks_ = new MoveMarks(table_);
+    keyboard_ = new KeyboardPlay(this, table_, game_, stack_);
     // The table has one size; the window follows it and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -51,17 +56,38 @@ void Form1::startUp() {
     game_.startUp();
 }
 
-void Form1::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
+CardImage* Form1::image(zanfel::PileImage image) const {
     switch (image.kind) {
         case zanfel::ImageKind::Stack:
-            stack_[image.index]->showCard(card);
-            break;
+            return stack_[image.index];
         case zanfel::ImageKind::Player:
-            player_[image.index]->showCard(card);
-            break;
+            return player_[image.index];
         case zanfel::ImageKind::Pile:
-            pile_[image.index]->showCard(card);
-            break;
+            return pile_[image.index];
+    }
+    return nullptr;
+}
+
+void Form1::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
+    this->image(image)->showCard(card);
+    describe(image);
+}
+
+// Screen readers and tooltips say whose place it is and what it shows, kept current.
+void Form1::describe(zanfel::PileImage image) {
+    const zanfel::CardNumber card = game_.shownCard(image);
+    const QString count =
+        image.kind == zanfel::ImageKind::Stack ? fromStd(game_.controls().counts[image.index]) : QString();
+    CardImage* place = this->image(image);
+    place->setAccessibleName(placeText(image, card));
+    place->setToolTip(placeTip(image, card, count));
+}
+
+void Form1::describeCounts() {
+    for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k) {
+        const zanfel::PileImage pile{zanfel::ImageKind::Stack, k};
+        lblStack_[k]->setAccessibleName(tr("Cards in %1: %2").arg(placeName(pile), lblStack_[k]->text()));
+        describe(pile);
     }
 }
 
@@ -79,6 +105,7 @@ void Form1::showControls() {
     mnuCardCount_->setChecked(controls.cardCountChecked);
     for (QLabel* label : lblStack_)
         label->setVisible(controls.cardCountChecked);
+    describeCounts();
     showTimer(controls);
 }
 
@@ -97,6 +124,15 @@ void Form1::announceGoingOut(const zanfel::Announcement& announcement) {
         announcement_ = new AnnouncementWindow(this);
     announcement_->setAnnouncement(fromStd(announcement.caption), announcement.picture);
     announcement_->exec();
+    moveMarks_->clearGoingOut();
+}
+
+void Form1::markComputerMove(zanfel::PileImage from, zanfel::PileImage to) {
+    moveMarks_->showMove(image(from), image(to), MoveMarks::ownerColour(from), playerTimer_->interval());
+}
+
+void Form1::markGoingOut(zanfel::PileImage emptiedPile) {
+    moveMarks_->showGoingOut(image(emptiedPile), MoveMarks::ownerColour(emptiedPile));
 }
 
 ScoreSheet* Form1::scoreSheet() {

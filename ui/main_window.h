@@ -11,6 +11,8 @@
 
 class AnnouncementWindow;
 class CardImage;
+class KeyboardPlay;
+class MoveMarks;
 class QAction;
 class QCloseEvent;
 class QLabel;
@@ -45,6 +47,12 @@ public:
     zanfel::Answer askPlayAgain(const std::string& question) override;
     bool applySavedColour() override;
     void endProgram() override;
+    void markComputerMove(zanfel::PileImage from, zanfel::PileImage to) override;
+    void markGoingOut(zanfel::PileImage emptiedPile) override;
+
+    CardImage* image(zanfel::PileImage image) const;
+    const MoveMarks* moveMarks() const { return moveMarks_; }
+    const KeyboardPlay* keyboardPlay() const { return keyboard_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +73,8 @@ private:
                         void (zanfel::Game::*command)());
 
     void showTimer(const zanfel::Controls& controls);
+    void describe(zanfel::PileImage image);
+    void describeCounts();
     void setTableColour(const QColor& colour);
     ScoreSheet* scoreSheet();
 
@@ -95,6 +105,8 @@ private:
     QAction* mnuAbout_ = nullptr;
     QAction* mnuUnstuck_ = nullptr;
 
+    MoveMarks* moveMarks_ = nullptr;
+    KeyboardPlay* keyboard_ = nullptr;
     ScoreSheet* scoreSheet_ = nullptr;
     AnnouncementWindow* announcement_ = nullptr;
 };

@@ -31,6 +31,13 @@ constexpr int columnLeft(int column) {
 constexpr std::array<int, zanfel::kPlayers> kPlayerInColumn = {zanfel::kHuman, zanfel::kLeftPlayer,
                                                                zanfel::kMiddlePlayer, zanfel::kRightPlayer};
 
+constexpr int columnOf(int player) {
+    for (int column = 0; column < zanfel::kPlayers; ++column)
+        if (kPlayerInColumn[column] == player)
+            return column;
+    return 0;
+}
+
 const char* const kHeadings[zanfel::kPlayers] = {
     QT_TRANSLATE_NOOP("ScoreSheet", "Your Score"), QT_TRANSLATE_NOOP("ScoreSheet", "Left Guy"),
     QT_TRANSLATE_NOOP("ScoreSheet", "Middle Guy"), QT_TRANSLATE_NOOP("ScoreSheet", "Right Guy")};
@@ -131,8 +138,15 @@ void ScoreSheet::fitScoreColumns() {
 
 void ScoreSheet::setText(const zanfel::ScoreSheetText& text) {
     for (int player = 0; player < zanfel::kPlayers; ++player) {
-        lblScore_[player]->setText(scoreLines(text.lblScore[player]));
-        lblTotal_[player]->setText(QString::fromStdString(text.lblTotal[player]));
+        const QString scores = scoreLines(text.lblScore[player]);
+        const QString total = QString::fromStdString(text.lblTotal[player]);
+        lblScore_[player]->setText(scores);
+        lblTotal_[player]->setText(total);
+        // Read out with its heading, one hand after another.
+        const QString heading = tr(kHeadings[columnOf(player)]);
+        lblScore_[player]->setAccessibleName(heading + QStringLiteral(": ") +
+                                             QString(scores).replace('\n', ", "));
+        lblTotal_[player]->setAccessibleName(tr("%1 total: %2").arg(heading, total));
     }
     fitScoreColumns();
 }

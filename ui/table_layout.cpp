@@ -40,6 +40,9 @@ constexpr std::array<Place, zanfel::kComputerLists> kPlayer{{
 
 // PlayerDeck(0..2): the left, middle and right players' backs.
 constexpr std::array<Place, 3> kPlayerDeck{{{240, 3960}, {2235, 0}, {10200, 1395}}};
+const char* const kPlayerDeckNames[3] = {QT_TRANSLATE_NOOP("Form1", "Left Guy's deck"),
+                                         QT_TRANSLATE_NOOP("Form1", "Middle Guy's deck"),
+                                         QT_TRANSLATE_NOOP("Form1", "Right Guy's deck")};
 
 // The sixteen foundations in their block in the middle.
 // clang-format off
@@ -137,8 +140,10 @@ void Form1::createCardImages() {
     for (int d = 0; d < 3; ++d) {
         playerDeck_[d] = placeCard(table_, kPlayerDeck[d], indexedName("PlayerDeck", d));
         playerDeck_[d]->setArtwork([d](qreal ratio) { return playerDeckPicture(d, ratio); });
+        playerDeck_[d]->setAccessibleName(tr(kPlayerDeckNames[d]));
     }
     deck_ = placeCard(table_, kDeck, QStringLiteral("Deck"));
+    deck_->setAccessibleName(tr("Your deck"));
     deck_->setArtwork(deckPicture);
     connect(deck_, &CardImage::clicked, this, [this] { game_.deckClicked(); });
 }

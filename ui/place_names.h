@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include "card.h"
+#include "table.h"
+
+// The words the table uses for its places and cards, for screen readers and tooltips:
+// "Your work pile 2: nine of clubs", "Foundation 7: empty", "Left Guy's personal pile: queen of
+// hearts". Foundations are counted from 1 for the player.
+
+QString cardName(zanfel::CardNumber card);  // "empty" for no card
+QString placeName(zanfel::PileImage image);
+// The place and what it shows now.
+QString placeText(zanfel::PileImage image, zanfel::CardNumber card);
+// The tooltip: the same words, with the count on the human's own piles, and on every personal
+// pile what it is for.
+QString placeTip(zanfel::PileImage image, zanfel::CardNumber card, const QString& count);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A thin frame drawn just outside a card place, in the gap between the places, so it never
+// covers a card's corner index. It lies over the table and lets every click through.
+class PlaceOutline : public QWidget {
+public:
+    static constexpr int kMargin = 3;  // how far outside the card the frame's outer edge lies
+
+    explicit PlaceOutline(QWidget* table);
+
+    // Frames `place` in `colour` and shows the frame.
+    void surround(const QWidget* place, const QColor& colour);
+    const QWidget* place() const { return place_; }
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const QWidget* place_ = nullptr;
+    QColor colour_;
+};
