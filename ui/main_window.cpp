@@ -8,11 +8,11 @@
 #include <QLayout>
 #include <QTimer>
 
+#include "about_window.h"
 #include "announcement_window.h"
 #include "card_image.h"
 #include "pictures.h"
 #include "play_again.h"
-#include "saved_colour.h"
 #include "score_sheet.h"
 
 namespace {
@@ -99,6 +99,13 @@ void Form1::announceGoingOut(const zanfel::Announcement& announcement) {
     announcement_->exec();
 }
 
+// Modal, but the computer players go on behind it: the timer is left running.
+void Form1::aboutCommand() {
+    if (!about_)
+        about_ = new AboutWindow(this);
+    about_->exec();
+}
+
 ScoreSheet* Form1::scoreSheet() {
     if (!scoreSheet_) {
         scoreSheet_ = new ScoreSheet(this);
@@ -121,17 +128,6 @@ zanfel::Answer Form1::askPlayAgain(const std::string& question) {
     return ::askPlayAgain(scoreSheet(), fromStd(question));
 }
 
-bool Form1::applySavedColour() {
-    const SavedColour saved = parseSavedColour(savedColourText(), QApplication::palette());
-    if (const auto* error = std::get_if<ColourError>(&saved)) {
-        showColourError(this, *error);
-        return false;
-    }
-    if (const auto* colour = std::get_if<QColor>(&saved))
-        setTableColour(*colour);
-    return true;
-}
-
 // Every window goes at once, and exit() also ends any modal loop still running.
 void Form1::endProgram() {
     playerTimer_->stop();
@@ -143,14 +139,4 @@ void Form1::endProgram() {
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
     game_.exitCommand();
-}
-
-void Form1::setTableColour(const QColor& colour) {
-    QPalette palette = table_->palette();
-    palette.setColor(QPalette::Window, colour);
-    table_->setPalette(palette);
-}
-
-QColor Form1::tableColour() const {
-    return table_->palette().color(QPalette::Window);
 }

@@ -3,15 +3,19 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <memory>
 
 #include "game.h"
 #include "random_source.h"
+#include "saved_colour.h"
 #include "table_view.h"
 
+class AboutWindow;
 class AnnouncementWindow;
 class CardImage;
 class QAction;
+class QColorDialog;
 class QCloseEvent;
 class QLabel;
 class QTimer;
@@ -34,6 +38,8 @@ public:
     const zanfel::Game& game() const { return game_; }
     zanfel::Game& game() { return game_; }  // for tests that set up a hand's end
     QColor tableColour() const;
+    // The table colour as the window remembers it: RGB with red in the low byte, or a system colour.
+    std::int32_t tableColourValue() const { return tableColourValue_; }
     const QString& helpFile() const { return helpFile_; }
 
     // zanfel::TableView
@@ -44,6 +50,7 @@ public:
     void hideScoreSheet() override;
     zanfel::Answer askPlayAgain(const std::string& question) override;
     bool applySavedColour() override;
+    void resetTableColour() override;
     void endProgram() override;
 
 protected:
@@ -65,8 +72,13 @@ private:
                         void (zanfel::Game::*command)());
 
     void showTimer(const zanfel::Controls& controls);
-    void setTableColour(const QColor& colour);
     ScoreSheet* scoreSheet();
+    void aboutCommand();
+
+    // table_colour.cpp
+    void backColorCommand();
+    void setTableColour(const TableColour& colour);
+    void saveTableColour();
 
     std::unique_ptr<zanfel::RandomSource> ownRandom_;
     zanfel::Game game_;
@@ -97,4 +109,9 @@ private:
 
     ScoreSheet* scoreSheet_ = nullptr;
     AnnouncementWindow* announcement_ = nullptr;
+    AboutWindow* about_ = nullptr;
+
+    QColorDialog* commonDialog1_ = nullptr;
+    std::int32_t tableColourValue_ = kButtonFaceValue;
+    bool toldColourNotSaved_ = false;
 };
