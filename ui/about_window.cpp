@@ -34,7 +34,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     image1->setScaledContents(true);  // the wide picture is stretched into the square
     image1->setPixmap(aboutPicture());
 
-    addLine("Label1", tr("Zanfel v2.0 by the Zanfel team"), twipsRect(2880, 120, 2535, 255), Qt::AlignLeft);
+    addLine("Label1", tr("Zanfel v2.0, Zanfel team"), twipsRect(2880, 120, 2535, 255), Qt::AlignLeft);
     addLine("Label2", tr("Released December 2024"), twipsRect(2880, 360, 2535, 255), Qt::AlignRight);
 
     auto* command1 = new QPushButton(tr("OK"), this);
@@ -44,13 +44,16 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     connect(command1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-// A font taller than the drawing allowed grows the label downwards rather than cut its text.
+// A font larger than the drawing allowed wraps the text and grows the label downwards, rather
+// than cut it.
 QLabel* AboutWindow::addLine(const char* name, const QString& text, const QRect& place,
                              Qt::Alignment alignment) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(alignment | Qt::AlignTop);
-    label->setGeometry(place.adjusted(0, 0, 0, qMax(0, label->sizeHint().height() - place.height())));
+    label->setWordWrap(true);
+    label->setGeometry(
+        place.adjusted(0, 0, 0, qMax(0, label->heightForWidth(place.width()) - place.height())));
     return label;
 }
 

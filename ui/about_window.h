@@ -8,6 +8,8 @@ class QPaintEvent;
 // The about window (Form3): the about picture, the title and release lines, OK. Its owner
 // makes it once and afterwards only shows it again; nothing in it ever changes.
 class AboutWindow : public QDialog {
+    Q_OBJECT
+
 public:
     explicit AboutWindow(QWidget* parent = nullptr);
 
