@@ -121,8 +121,8 @@ bool saveColourValue(std::int32_t value) {
 
 void showColourNotSaved(QWidget* parent) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Zanfel"),
-                    QObject::tr("The table colour could not be saved. The table keeps it until the next "
-                                "New Game or the next start, which go back to the colour saved before."),
+                    QObject::tr("The table colour could not be saved. It stays on the table for now, but "
+                                "the game will not remember it next time."),
                     QMessageBox::Ok, parent);
     box.exec();
 }

@@ -54,7 +54,7 @@ QString savedColourText();
 // Writes the value's decimal text; false when the store could not be written.
 bool saveColourValue(std::int32_t value);
 
-// Tells the player the chosen colour lasts only until the next New Game or start: OK only.
+// Tells the player the chosen colour will not be remembered: OK only.
 void showColourNotSaved(QWidget* parent);
 
 // The message box that reports an unusable saved colour: OK only, titled "Zanfel".
