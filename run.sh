@@ -1,26 +1,31 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Zanfel, builds it, and then plays or tests it.
-#   ./run.sh play   install what is missing, build, start the game
-#   ./run.sh test   install what is missing, build with warnings as errors, run every test,
-#                   then run them again under AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./run.sh play   install what building and running the game needs, build the game alone
+#                   in build-play/, start it
+#   ./run.sh test   install that and the test tools, build everything with warnings as errors,
+#                   run every test and the benchmarks, then the tests again under
+#                   AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
-          fonts-dejavu-core xvfb xauth xdotool imagemagick)
+# What building and running the game needs.
+game_packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+# What only the tests and the benchmarks need.
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick)
 jobs=$(nproc 2>/dev/null || echo 2)
 
-install_missing() {
+install_missing() {  # install_missing PACKAGE...
     local missing=() p
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"
+    # sudo clears the environment, so the variable goes through env on apt-get's own line.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 }
 
 build() {  # build DIR [cmake options...]
@@ -29,19 +34,24 @@ build() {  # build DIR [cmake options...]
     cmake --build "$dir" --parallel "$jobs"
 }
 
+build_game() {  # build_game DIR: the game alone, without the tests, benchmarks or tools
+    cmake -S . -B "$1" -DZANFEL_BUILD_TESTS=OFF -DZANFEL_BUILD_BENCH=OFF
+    cmake --build "$1" --parallel "$jobs" --target zanfel
+}
+
 run_tests() {  # run_tests DIR
     (cd "$1" && ctest --output-on-failure --parallel "$jobs")
 }
 
 case "${1:-}" in
     play)
-        install_missing
-        build build
-        exec ./build/ui/zanfel
+        install_missing "${game_packages[@]}"
+        build_game build-play
+        exec ./build-play/ui/zanfel
         ;;
     test)
-        install_missing
-        build build -DZANFEL_WERROR=ON
+        install_missing "${game_packages[@]}" "${test_packages[@]}"
+        build build -DZANFEL_WERROR=ON -DZANFEL_BUILD_TESTS=ON -DZANFEL_BUILD_BENCH=ON
         run_tests build
         ./build/bench/engine_bench --benchmark_min_time=0.05
         build build-sanitize -DZANFEL_WERROR=ON -DZANFEL_SANITIZE=ON -DZANFEL_BUILD_BENCH=OFF \
@@ -50,7 +60,7 @@ case "${1:-}" in
             UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
         ;;
     *)
-        sed -n '2,5p' "$0"
+        sed -n '2,7p' "$0"
         exit 2
         ;;
 esac

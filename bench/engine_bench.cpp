@@ -17,6 +17,7 @@ public:
     void hideScoreSheet() override {}
     Answer askPlayAgain(const std::string&) override { return Answer::Ok; }
     bool applySavedColour() override { return true; }
+    void resetTableColour() override {}
     void endProgram() override {}
     int handsEnded = 0;
 };

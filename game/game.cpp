@@ -91,6 +91,15 @@ void Game::cardCountCommand() {
     showControls();
 }
 
+// The colour goes back first, then the counts are hidden; the skill level is not an option.
+void Game::resetOptionsCommand() {
+    if (ended_)
+        return;
+    view_.resetTableColour();
+    controls_.cardCountChecked = false;
+    showControls();
+}
+
 void Game::updateCardCounts() {
     for (int k = 0; k < kSlotsPerPlayer; ++k)
         controls_.counts[k] = std::to_string(table_.lstStack[k].count());

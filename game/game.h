@@ -31,6 +31,7 @@ public:
     void pauseCommand();
     void levelCommand(int level);
     void cardCountCommand();
+    void resetOptionsCommand();
     void exitCommand() { endProgram(); }
     void noOneCanPlayCommand();
     void scoreSheetActivated();

@@ -43,6 +43,8 @@ public:
     // Reads the saved table colour and applies it. False when the saved value was unusable:
     // the player has been told, and the program must end.
     virtual bool applySavedColour() = 0;
+    // Puts the table back to the button-face colour and saves that as the table colour.
+    virtual void resetTableColour() = 0;
     // Ends the program at once, with every window closed.
     virtual void endProgram() = 0;
 

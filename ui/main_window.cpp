@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QTimer>
 
+#include "about_window.h"
 #include "announcement_window.h"
 #include "card_image.h"
 #include "keyboard_play.h"
@@ -15,7 +16,6 @@
 #include "pictures.h"
 #include "place_names.h"
 #include "play_again.h"
-#include "saved_colour.h"
 #include "score_sheet.h"
 
 namespace {
@@ -135,6 +135,13 @@ void Form1::markGoingOut(zanfel::PileImage emptiedPile) {
     moveMarks_->showGoingOut(image(emptiedPile), MoveMarks::ownerColour(emptiedPile));
 }
 
+// Modal, but the computer players go on behind it: the timer is left running.
+void Form1::aboutCommand() {
+    if (!about_)
+        about_ = new AboutWindow(this);
+    about_->exec();
+}
+
 ScoreSheet* Form1::scoreSheet() {
     if (!scoreSheet_) {
         scoreSheet_ = new ScoreSheet(this);
@@ -157,17 +164,6 @@ zanfel::Answer Form1::askPlayAgain(const std::string& question) {
     return ::askPlayAgain(scoreSheet(), fromStd(question));
 }
 
-bool Form1::applySavedColour() {
-    const SavedColour saved = parseSavedColour(savedColourText(), QApplication::palette());
-    if (const auto* error = std::get_if<ColourError>(&saved)) {
-        showColourError(this, *error);
-        return false;
-    }
-    if (const auto* colour = std::get_if<QColor>(&saved))
-        setTableColour(*colour);
-    return true;
-}
-
 // Every window goes at once, and exit() also ends any modal loop still running.
 void Form1::endProgram() {
     playerTimer_->stop();
@@ -179,14 +175,4 @@ void Form1::endProgram() {
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
     game_.exitCommand();
-}
-
-void Form1::setTableColour(const QColor& colour) {
-    QPalette palette = table_->palette();
-    palette.setColor(QPalette::Window, colour);
-    table_->setPalette(palette);
-}
-
-QColor Form1::tableColour() const {
-    return table_->palette().color(QPalette::Window);
 }

@@ -3,17 +3,21 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <memory>
 
 #include "game.h"
 #include "random_source.h"
+#include "saved_colour.h"
 #include "table_view.h"
 
+class AboutWindow;
 class AnnouncementWindow;
 class CardImage;
 class KeyboardPlay;
 class MoveMarks;
 class QAction;
+class QColorDialog;
 class QCloseEvent;
 class QLabel;
 class QTimer;
@@ -36,6 +40,8 @@ public:
     const zanfel::Game& game() const { return game_; }
     zanfel::Game& game() { return game_; }  // for tests that set up a hand's end
     QColor tableColour() const;
+    // The table colour as the window remembers it: RGB with red in the low byte, or a system colour.
+    std::int32_t tableColourValue() const { return tableColourValue_; }
     const QString& helpFile() const { return helpFile_; }
 
     // zanfel::TableView
@@ -46,6 +52,7 @@ public:
     void hideScoreSheet() override;
     zanfel::Answer askPlayAgain(const std::string& question) override;
     bool applySavedColour() override;
+    void resetTableColour() override;
     void endProgram() override;
     void markComputerMove(zanfel::PileImage from, zanfel::PileImage to) override;
     void markGoingOut(zanfel::PileImage emptiedPile) override;
@@ -75,8 +82,13 @@ private:
     void showTimer(const zanfel::Controls& controls);
     void describe(zanfel::PileImage image);
     void describeCounts();
-    void setTableColour(const QColor& colour);
     ScoreSheet* scoreSheet();
+    void aboutCommand();
+
+    // table_colour.cpp
+    void backColorCommand();
+    void setTableColour(const TableColour& colour);
+    void saveTableColour();
 
     std::unique_ptr<zanfel::RandomSource> ownRandom_;
     zanfel::Game game_;
@@ -109,4 +121,9 @@ private:
     KeyboardPlay* keyboard_ = nullptr;
     ScoreSheet* scoreSheet_ = nullptr;
     AnnouncementWindow* announcement_ = nullptr;
+    AboutWindow* about_ = nullptr;
+
+    QColorDialog* commonDialog1_ = nullptr;
+    std::int32_t tableColourValue_ = kButtonFaceValue;
+    bool toldColourNotSaved_ = false;
 };

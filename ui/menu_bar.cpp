@@ -2,6 +2,7 @@
 // to the game, and the marks and enabled states are set back from the game afterwards, since
 // a checkable action flips its own mark when it is chosen.
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -73,11 +74,16 @@ void Form1::createGameMenu() {
 
 void Form1::createSkillLevelMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuSkillLevel", tr("&Skill Level"));
+    // One of five, drawn the way the desktop draws such a choice; the game still sets the mark.
+    auto* levels = new QActionGroup(this);
+    levels->setObjectName(QStringLiteral("mnuLevel"));
+    levels->setExclusive(true);
     const std::array<QString, zanfel::kLevelCount + 1> captions{
         QString(), tr("&Super Easy"), tr("&Easy"), tr("&Normal"), tr("&Really Hard"), tr("&Blinding")};
     for (int n = 1; n <= zanfel::kLevelCount; ++n) {
         const QByteArray name = "mnuLevel" + QByteArray::number(n);
         mnuLevel_[n] = addMark(menu, name.constData(), captions[n]);
+        levels->addAction(mnuLevel_[n]);
         connect(mnuLevel_[n], &QAction::triggered, this, [this, n] {
             game_.levelCommand(n);
             if (!game_.ended())
@@ -89,16 +95,18 @@ void Form1::createSkillLevelMenu() {
 void Form1::createOptionsMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuOptions", tr("&Options"));
     mnuBackColor_ = addItem(menu, "mnuBackColor", tr("&Background Color..."));
+    connect(mnuBackColor_, &QAction::triggered, this, &Form1::backColorCommand);
     mnuCardCount_ = addCommand(menu, "mnuCardCount", tr("&Show Card Count"), &zanfel::Game::cardCountCommand);
     mnuCardCount_->setCheckable(true);
     addSpace(menu, "space3");
-    mnuReset_ = addItem(menu, "mnuReset", tr("&Reset Options"));
+    mnuReset_ = addCommand(menu, "mnuReset", tr("&Reset Options"), &zanfel::Game::resetOptionsCommand);
 }
 
 void Form1::createHelpMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuHelp", tr("&Help"));
     mnuHelpTopics_ = addItem(menu, "mnuHelpTopics", tr("Help Topics"));
     mnuAbout_ = addItem(menu, "mnuAbout", tr("&About"));
+    connect(mnuAbout_, &QAction::triggered, this, &Form1::aboutCommand);
     addSpace(menu, "space4");
     mnuUnstuck_ = addCommand(menu, "mnuUnstuck", tr("&No one can play"), &zanfel::Game::noOneCanPlayCommand);
 }

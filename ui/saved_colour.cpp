@@ -47,6 +47,10 @@ constexpr std::array<PaletteEntry, 25> kSystemColours{{
     {QPalette::Active, QPalette::ToolTipBase},      // 24 info background
 }};
 
+const QString kOrganisation = QStringLiteral("Zanfel");
+const QString kApplication = QStringLiteral("Settings");
+const QString kKey = QStringLiteral("Colors/BackgroundColor");
+
 // A decimal integer, perhaps signed, perhaps with blanks around it; nothing else.
 const QRegularExpression kDecimal(QStringLiteral("^[ \\t]*([+-]?)0*([0-9]+)[ \\t]*$"));
 
@@ -80,10 +84,16 @@ SavedColour parseSavedColour(const QString& text, const QPalette& palette) {
     const qint64 value = match.captured(1) == QLatin1String("-") ? -magnitude : magnitude;
     if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
         return kOverflow;
-    const std::optional<QColor> colour = colourFromValue(static_cast<std::int32_t>(value), palette);
+    const auto colourValue = static_cast<std::int32_t>(value);
+    const std::optional<QColor> colour = colourFromValue(colourValue, palette);
     if (!colour)
         return kInvalidPropertyValue;
-    return *colour;
+    return TableColour{colourValue, *colour};
+}
+
+std::int32_t valueOfRgb(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return rgb.red() + (rgb.green() << 8) + (rgb.blue() << 16);
 }
 
 QString colourErrorMessage(const ColourError& error) {
@@ -93,13 +103,28 @@ QString colourErrorMessage(const ColourError& error) {
 }
 
 QString savedColourText() {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Zanfel"),
-                             QStringLiteral("Settings"));
-    const QVariant value = settings.value(QStringLiteral("Colors/BackgroundColor"));
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, kApplication);
+    const QVariant value = settings.value(kKey);
     // The ini reader splits a value at its commas; such a text is no number either way.
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));
     return value.toString();
+}
+
+bool saveColourValue(std::int32_t value) {
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, kApplication);
+    settings.setValue(kKey, QString::number(value));
+    // A read-only file or folder shows only once the settings are written out.
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+void showColourNotSaved(QWidget* parent) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zanfel"),
+                    QObject::tr("The table colour could not be saved. It stays on the table for now, but "
+                                "the game will not remember it next time."),
+                    QMessageBox::Ok, parent);
+    box.exec();
 }
 
 void showColourError(QWidget* parent, const ColourError& error) {

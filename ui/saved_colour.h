@@ -23,12 +23,24 @@ inline const ColourError kTypeMismatch{13, QStringLiteral("Type mismatch")};
 inline const ColourError kOverflow{6, QStringLiteral("Overflow")};
 inline const ColourError kInvalidPropertyValue{380, QStringLiteral("Invalid property value")};
 
+// The table remembers its colour as the value it was given, so a system colour stays one.
+struct TableColour {
+    std::int32_t value;
+    QColor colour;
+};
+
+// Hexadecimal 8000000F: the system's button-face colour, the table's own.
+inline constexpr std::int32_t kButtonFaceValue = static_cast<std::int32_t>(0x8000000Fu);
+
 // Nothing saved (keep the colour), a colour to apply, or an error.
-using SavedColour = std::variant<std::monostate, QColor, ColourError>;
+using SavedColour = std::variant<std::monostate, TableColour, ColourError>;
 
 // A colour value: 0..16777215 is RGB with red in the low byte; with the high bit set the low
 // byte names a system colour, looked up in `palette`. Anything else is no colour.
 std::optional<QColor> colourFromValue(std::int32_t value, const QPalette& palette);
+
+// The value of a colour chosen in the colour dialog: red in the low byte.
+std::int32_t valueOfRgb(const QColor& colour);
 
 // The saved text as the game reads it: blanks around a decimal integer are allowed.
 SavedColour parseSavedColour(const QString& text, const QPalette& palette);
@@ -38,6 +50,12 @@ QString colourErrorMessage(const ColourError& error);
 
 // The text stored under Colors/BackgroundColor in the per-user settings, empty when absent.
 QString savedColourText();
+
+// Writes the value's decimal text; false when the store could not be written.
+bool saveColourValue(std::int32_t value);
+
+// Tells the player the chosen colour will not be remembered: OK only.
+void showColourNotSaved(QWidget* parent);
 
 // The message box that reports an unusable saved colour: OK only, titled "Zanfel".
 void showColourError(QWidget* parent, const ColourError& error);

@@ -104,7 +104,7 @@ void Form1::createTable() {
     table_->setObjectName(QStringLiteral("table"));
     table_->setFixedSize(px(kTableWidth), px(kTableHeight));
     table_->setAutoFillBackground(true);
-    setTableColour(QApplication::palette().color(QPalette::Button));
+    setTableColour({kButtonFaceValue, *colourFromValue(kButtonFaceValue, QApplication::palette())});
     setCentralWidget(table_);
     // The outline first, so the cards lie on top of it.
     createOutline();

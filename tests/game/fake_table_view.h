@@ -58,6 +58,7 @@ public:
     std::vector<std::string> questions;
     int sheetHides = 0;
     int coloursApplied = 0;
+    std::vector<bool> countMarkAtColourResets;  // the card-count mark as each reset came
     int programEnds = 0;
 
     Answer answer = Answer::Ok;
@@ -87,6 +88,7 @@ public:
         ++coloursApplied;
         return colourUsable;
     }
+    void resetTableColour() override { countMarkAtColourResets.push_back(game->controls().cardCountChecked); }
     void endProgram() override { ++programEnds; }
 };
 

@@ -1,0 +1,65 @@
+#include "about_window.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "pictures.h"
+
+namespace {
+
+// The window was drawn in twips, fifteen to a pixel.
+constexpr int px(int twips) {
+    return (twips + 7) / 15;
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height) {
+    return {px(left), px(top), px(width), px(height)};
+}
+
+constexpr QLine kLine1(px(240), px(2880), px(5640), px(2880));
+constexpr QLine kLine2(px(2760), px(600), px(5640), px(600));
+
+}  // namespace
+
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(tr("About Zanfel"));
+    setModal(true);
+    setFixedSize(px(5640), px(3495));
+
+    auto* image1 = new QLabel(this);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setGeometry(twipsRect(120, 120, 2580, 2580));
+    // The wide picture was drawn stretched into the square, for this screen's pixel ratio.
+    image1->setPixmap(aboutPicture(devicePixelRatioF()));
+
+    addLine("Label1", tr("Zanfel v2.0, Zanfel team"), twipsRect(2880, 120, 2535, 255), Qt::AlignLeft);
+    addLine("Label2", tr("Released December 2026"), twipsRect(2880, 360, 2535, 255), Qt::AlignRight);
+
+    auto* command1 = new QPushButton(tr("OK"), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setGeometry(twipsRect(4320, 3000, 1095, 375));
+    command1->setDefault(true);
+    connect(command1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// A font larger than the drawing allowed wraps the text and grows the label downwards, rather
+// than cut it.
+QLabel* AboutWindow::addLine(const char* name, const QString& text, const QRect& place,
+                             Qt::Alignment alignment) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(
+        place.adjusted(0, 0, 0, qMax(0, label->heightForWidth(place.width()) - place.height())));
+    return label;
+}
+
+void AboutWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Active, QPalette::Highlight));
+    painter.drawLine(kLine1);
+    painter.drawLine(kLine2);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPaintEvent;
+
+// The about window (Form3): the about picture, the title and release lines, OK. Its owner
+// makes it once and afterwards only shows it again; nothing in it ever changes.
+class AboutWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutWindow(QWidget* parent = nullptr);
+
+protected:
+    // Line1 and Line2, in the colour of an active title bar.
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* addLine(const char* name, const QString& text, const QRect& place, Qt::Alignment alignment);
+};
