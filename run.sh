@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
+packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libchm-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core xvfb xauth xdotool imagemagick)
 jobs=$(nproc 2>/dev/null || echo 2)
 

@@ -10,6 +10,7 @@
 
 #include "announcement_window.h"
 #include "card_image.h"
+#include "help_opener.h"
 #include "pictures.h"
 #include "play_again.h"
 #include "saved_colour.h"
@@ -47,7 +48,7 @@ Form1::Form1(zanfel::RandomSource* random, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::startUp() {
-    helpFile_ = QCoreApplication::applicationDirPath() + QStringLiteral("/ZanfelHelp.chm");
+    helpFile_ = locateHelpFile();
     game_.startUp();
 }
 

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "card_image.h"
+#include "help_opener.h"
 #include "main_window.h"
 
 namespace {
@@ -98,6 +99,8 @@ void Form1::createOptionsMenu() {
 void Form1::createHelpMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuHelp", tr("&Help"));
     mnuHelpTopics_ = addItem(menu, "mnuHelpTopics", tr("Help Topics"));
+    auto* help = new HelpOpener(this, [this] { return helpFile_; });
+    connect(mnuHelpTopics_, &QAction::triggered, help, &HelpOpener::openHelp);
     mnuAbout_ = addItem(menu, "mnuAbout", tr("&About"));
     addSpace(menu, "space4");
     mnuUnstuck_ = addItem(menu, "mnuUnstuck", tr("&No one can play"));

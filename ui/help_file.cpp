@@ -1,0 +1,157 @@
+#include "help_file.h"
+
+#include <chm_lib.h>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+// chmlib names objects from the root ("/rules.html"); the pages link to each other without it.
+QString pageName(const QString& name) {
+    return name.startsWith(QLatin1Char('/')) ? name.mid(1) : name;
+}
+
+struct Listing {
+    QStringList pages;
+    QString sitemap;  // the first .hhc file, for a file whose #SYSTEM does not name it
+};
+
+int listObject(chmFile*, chmUnitInfo* unit, void* context) {
+    auto* listing = static_cast<Listing*>(context);
+    const QString name = pageName(QString::fromUtf8(unit->path));
+    if (name.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) ||
+        name.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive))
+        listing->pages.append(name);
+    else if (name.endsWith(QLatin1String(".hhc"), Qt::CaseInsensitive) && listing->sitemap.isEmpty())
+        listing->sitemap = name;
+    return CHM_ENUMERATOR_CONTINUE;
+}
+
+// The values in a sitemap are HTML attribute text.
+QString unescape(QString text) {
+    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return text;
+}
+
+// One entry of a sitemap: an OBJECT of type text/sitemap with a Name and a Local param.
+QList<HelpFile::Entry> parseSitemap(const QString& sitemap) {
+    static const QRegularExpression object(
+        QStringLiteral("<object[^>]*text/sitemap[^>]*>(.*?)</object>"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression param(
+        QStringLiteral("<param\\s+name\\s*=\\s*\"([^\"]*)\"\\s+value\\s*=\\s*\"([^\"]*)\""),
+        QRegularExpression::CaseInsensitiveOption);
+    QList<HelpFile::Entry> entries;
+    for (const QRegularExpressionMatch& item : object.globalMatch(sitemap)) {
+        HelpFile::Entry entry;
+        for (const QRegularExpressionMatch& p : param.globalMatch(item.captured(1))) {
+            const QString key = p.captured(1).toLower();
+            if (key == QLatin1String("name"))
+                entry.title = unescape(p.captured(2));
+            else if (key == QLatin1String("local"))
+                entry.page = pageName(unescape(p.captured(2)));
+        }
+        if (!entry.title.isEmpty() && !entry.page.isEmpty())
+            entries.append(entry);
+    }
+    return entries;
+}
+
+}  // namespace
+
+void HelpFile::Closer::operator()(chmFile* file) const {
+    chm_close(file);
+}
+
+HelpFile::HelpFile() = default;
+HelpFile::~HelpFile() = default;
+
+bool HelpFile::open(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return fail(QStringLiteral("The file is missing."));
+    if (info.size() == 0)
+        return fail(QStringLiteral("The file is empty."));
+    file_.reset(chm_open(QFile::encodeName(path).constData()));
+    if (!file_)
+        return fail(QStringLiteral("It is not a compiled help file."));
+    Listing listing;
+    chm_enumerate(file_.get(), CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, listObject, &listing);
+    pages_ = listing.pages;
+    pages_.sort();
+    if (!readContents(listing.sitemap))
+        return fail(QStringLiteral("Its table of contents cannot be read."));
+    defaultPage_ = pageName(systemTopic(2));
+    if (defaultPage_.isEmpty())
+        defaultPage_ = contents_.first().page;
+    const std::optional<QByteArray> start = read(defaultPage_);
+    if (!start || start->isEmpty())
+        return fail(QStringLiteral("Its first page cannot be read."));
+    return true;
+}
+
+bool HelpFile::fail(const QString& why) {
+    file_.reset();
+    pages_.clear();
+    contents_.clear();
+    defaultPage_.clear();
+    error_ = why;
+    return false;
+}
+
+std::optional<QByteArray> HelpFile::read(const QString& name) const {
+    if (!file_ || name.isEmpty())
+        return std::nullopt;
+    const QByteArray path = (name.startsWith(QLatin1Char('/')) ? name : QLatin1Char('/') + name).toUtf8();
+    chmUnitInfo unit{};
+    if (chm_resolve_object(file_.get(), path.constData(), &unit) != CHM_RESOLVE_SUCCESS)
+        return std::nullopt;
+    // No page of a help file comes near this; a larger length means a damaged directory.
+    constexpr LONGUINT64 kLargestObject = 64u * 1024u * 1024u;
+    if (unit.length > kLargestObject)
+        return std::nullopt;
+    QByteArray bytes(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
+    const LONGINT64 got =
+        chm_retrieve_object(file_.get(), &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0,
+                            static_cast<LONGINT64>(unit.length));
+    if (got != static_cast<LONGINT64>(unit.length))
+        return std::nullopt;
+    return bytes;
+}
+
+// #SYSTEM is a version word followed by records of a 16-bit code, a 16-bit length and the data;
+// code 0 names the contents file and code 2 the default topic.
+QString HelpFile::systemTopic(int code) const {
+    const std::optional<QByteArray> system = read(QStringLiteral("/#SYSTEM"));
+    if (!system)
+        return {};
+    const auto word = [&](qsizetype at) {
+        return static_cast<int>(static_cast<unsigned char>(system->at(at))) |
+               static_cast<int>(static_cast<unsigned char>(system->at(at + 1))) << 8;
+    };
+    for (qsizetype at = 4; at + 4 <= system->size();) {
+        const int recordCode = word(at);
+        const int length = word(at + 2);
+        at += 4;
+        if (at + length > system->size())
+            break;
+        if (recordCode == code)
+            return QString::fromUtf8(system->mid(at, length).constData());  // the text ends at its NUL
+        at += length;
+    }
+    return {};
+}
+
+bool HelpFile::readContents(const QString& listedSitemap) {
+    QString name = systemTopic(0);
+    if (name.isEmpty())
+        name = listedSitemap;
+    const std::optional<QByteArray> sitemap = read(name);
+    if (!sitemap)
+        return false;
+    contents_ = parseSitemap(QString::fromUtf8(*sitemap));
+    return !contents_.isEmpty();
+}
