@@ -1,6 +1,7 @@
 #include "help_file.h"
 
 #include <chm_lib.h>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -60,6 +61,44 @@ QList<HelpFile::Entry> parseSitemap(const QString& sitemap) {
     return entries;
 }
 
+quint32 littleEndian32(const QByteArray& bytes, qsizetype at) {
+    quint32 value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
+    return value;
+}
+
+// chmlib trusts the LZX window size of the compressed section and crashes on one it cannot use,
+// so a damaged size is caught first. Version 2 counts the window in 32 KB units; the decoder
+// takes windows of 2^15 to 2^21 bytes.
+bool usableControlData(const std::optional<QByteArray>& control) {
+    if (!control)
+        return true;  // nothing compressed: chmlib reads nothing through the decoder
+    if (control->size() < 24 || control->mid(4, 4) != "LZXC")
+        return true;  // chmlib turns the decoder off for these itself
+    const quint32 version = littleEndian32(*control, 8);
+    quint32 window = littleEndian32(*control, 16);
+    if (version == 2)
+        window *= 0x8000u;
+    return window >= (1u << 15) && window <= (1u << 21) && (window & (window - 1)) == 0;
+}
+
+// chmlib reads its own control objects while opening and trusts their directory entries; one that
+// a damaged byte moves into the compressed section makes it divide by zero. Those objects always
+// lie in the plain section 0: each directory entry is a one-byte name length, the name, and the
+// section number, which must be 0 here.
+bool controlEntriesArePlain(const QByteArray& file) {
+    const QByteArray prefix = "::DataSpace/";
+    for (qsizetype at = file.indexOf(prefix, 1); at > 0; at = file.indexOf(prefix, at + 1)) {
+        const auto length = static_cast<unsigned char>(file.at(at - 1));
+        if (length <= prefix.size() || length >= 0x80 || at + length >= file.size())
+            continue;  // not a directory entry, just the same letters elsewhere
+        if (file.at(at + length) != 0)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void HelpFile::Closer::operator()(chmFile* file) const {
@@ -75,9 +114,16 @@ bool HelpFile::open(const QString& path) {
         return fail(QStringLiteral("The file is missing."));
     if (info.size() == 0)
         return fail(QStringLiteral("The file is empty."));
+    QFile raw(path);
+    if (!raw.open(QIODevice::ReadOnly))
+        return fail(raw.errorString());
+    if (!controlEntriesArePlain(raw.readAll()))
+        return fail(QStringLiteral("It is damaged."));
     file_.reset(chm_open(QFile::encodeName(path).constData()));
     if (!file_)
         return fail(QStringLiteral("It is not a compiled help file."));
+    if (!usableControlData(read(QStringLiteral("::DataSpace/Storage/MSCompressed/ControlData"))))
+        return fail(QStringLiteral("It is damaged."));
     Listing listing;
     chm_enumerate(file_.get(), CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, listObject, &listing);
     pages_ = listing.pages;
@@ -105,7 +151,9 @@ bool HelpFile::fail(const QString& why) {
 std::optional<QByteArray> HelpFile::read(const QString& name) const {
     if (!file_ || name.isEmpty())
         return std::nullopt;
-    const QByteArray path = (name.startsWith(QLatin1Char('/')) ? name : QLatin1Char('/') + name).toUtf8();
+    // Pages live under the root; the internal objects ("::DataSpace/...") have names of their own.
+    const bool rooted = name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char(':'));
+    const QByteArray path = (rooted ? name : QLatin1Char('/') + name).toUtf8();
     chmUnitInfo unit{};
     if (chm_resolve_object(file_.get(), path.constData(), &unit) != CHM_RESOLVE_SUCCESS)
         return std::nullopt;
