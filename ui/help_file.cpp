@@ -1,11 +1,15 @@
 #include "help_file.h"
 
 #include <chm_lib.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
+
+// No help file comes near this; the whole file is read once to check it before chmlib sees it.
+constexpr qint64 kLargestFile = 64 * 1024 * 1024;
 
 // chmlib names objects from the root ("/rules.html"); the pages link to each other without it.
 QString pageName(const QString& name) {
@@ -111,31 +115,34 @@ HelpFile::~HelpFile() = default;
 bool HelpFile::open(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile())
-        return fail(QStringLiteral("The file is missing."));
+        return fail(QCoreApplication::translate("HelpFile", "The file is missing."));
     if (info.size() == 0)
-        return fail(QStringLiteral("The file is empty."));
+        return fail(QCoreApplication::translate("HelpFile", "The file is empty."));
+    if (info.size() > kLargestFile)
+        return fail(
+            QCoreApplication::translate("HelpFile", "The file is far too large to be the game's help."));
     QFile raw(path);
     if (!raw.open(QIODevice::ReadOnly))
         return fail(raw.errorString());
     if (!controlEntriesArePlain(raw.readAll()))
-        return fail(QStringLiteral("It is damaged."));
+        return fail(QCoreApplication::translate("HelpFile", "It is damaged."));
     file_.reset(chm_open(QFile::encodeName(path).constData()));
     if (!file_)
-        return fail(QStringLiteral("It is not a compiled help file."));
+        return fail(QCoreApplication::translate("HelpFile", "It is not a compiled help file."));
     if (!usableControlData(read(QStringLiteral("::DataSpace/Storage/MSCompressed/ControlData"))))
-        return fail(QStringLiteral("It is damaged."));
+        return fail(QCoreApplication::translate("HelpFile", "It is damaged."));
     Listing listing;
     chm_enumerate(file_.get(), CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, listObject, &listing);
     pages_ = listing.pages;
     pages_.sort();
     if (!readContents(listing.sitemap))
-        return fail(QStringLiteral("Its table of contents cannot be read."));
+        return fail(QCoreApplication::translate("HelpFile", "Its table of contents cannot be read."));
     defaultPage_ = pageName(systemTopic(2));
     if (defaultPage_.isEmpty())
         defaultPage_ = contents_.first().page;
     const std::optional<QByteArray> start = read(defaultPage_);
     if (!start || start->isEmpty())
-        return fail(QStringLiteral("Its first page cannot be read."));
+        return fail(QCoreApplication::translate("HelpFile", "Its first page cannot be read."));
     return true;
 }
 
@@ -157,9 +164,8 @@ std::optional<QByteArray> HelpFile::read(const QString& name) const {
     chmUnitInfo unit{};
     if (chm_resolve_object(file_.get(), path.constData(), &unit) != CHM_RESOLVE_SUCCESS)
         return std::nullopt;
-    // No page of a help file comes near this; a larger length means a damaged directory.
-    constexpr LONGUINT64 kLargestObject = 64u * 1024u * 1024u;
-    if (unit.length > kLargestObject)
+    // A page larger than the whole file can only come from a damaged directory.
+    if (unit.length > static_cast<LONGUINT64>(kLargestFile))
         return std::nullopt;
     QByteArray bytes(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
     const LONGINT64 got =
