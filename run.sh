@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What building and running the game needs.
-game_packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+game_packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libchm-dev fonts-dejavu-core)
 # What only the tests and the benchmarks need.
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick)
 jobs=$(nproc 2>/dev/null || echo 2)

@@ -11,6 +11,7 @@
 #include "about_window.h"
 #include "announcement_window.h"
 #include "card_image.h"
+#include "help_opener.h"
 #include "keyboard_play.h"
 #include "move_marks.h"
 #include "pictures.h"
@@ -52,7 +53,7 @@ Form1::Form1(zanfel::RandomSource* random, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::startUp() {
-    helpFile_ = QCoreApplication::applicationDirPath() + QStringLiteral("/ZanfelHelp.chm");
+    helpFile_ = locateHelpFile();
     game_.startUp();
 }
 

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include "card_image.h"
+#include "help_opener.h"
 #include "main_window.h"
 
 namespace {
@@ -105,6 +106,8 @@ void Form1::createOptionsMenu() {
 void Form1::createHelpMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuHelp", tr("&Help"));
     mnuHelpTopics_ = addItem(menu, "mnuHelpTopics", tr("Help Topics"));
+    auto* help = new HelpOpener(this, [this] { return helpFile_; });
+    connect(mnuHelpTopics_, &QAction::triggered, help, &HelpOpener::openHelp);
     mnuAbout_ = addItem(menu, "mnuAbout", tr("&About"));
     connect(mnuAbout_, &QAction::triggered, this, &Form1::aboutCommand);
     addSpace(menu, "space4");
