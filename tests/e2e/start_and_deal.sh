@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# The real program in a virtual X display: the window appears with its title and size, the
-# red deck is where it belongs, a click on it deals, and Exit ends the program at once.
-#   start_and_deal.sh PATH/TO/zanfel
+# The real program in a virtual X display, driven as a player would drive it: the window opens
+# with its title and size, Ctrl+D deals, a click on the red deck turns the stock, a drop on the
+# stock is refused, the computer players move until Ctrl+Z pauses them, About opens and closes,
+# and Ctrl+X ends the program at once. Then a start with a saved colour that is no number shows
+# the message and ends. Screenshots of the way are left in ARTEFACTS for a person to look at.
+#   start_and_deal.sh PATH/TO/zanfel ARTEFACTS
 set -euo pipefail
 program=$1
+artefacts=$2
+mkdir -p "$artefacts"
 work=$(mktemp -d)
 cleanup() { kill "${game:-}" "${xvfb:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { echo "FAIL: $*" >&2; shot failed; exit 1; }
+passed=0
+pass() { passed=$((passed + 1)); echo "ok: $*"; }
 
 # Every wait below is a bounded poll: poll SECONDS COMMAND... retries every tenth of a second.
 poll() {
@@ -19,39 +26,100 @@ poll() {
 # Xvfb picks a free display itself and writes its number once it is ready for clients.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
-poll 20 grep -q '[0-9]' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+poll 20 grep -q '[0-9]' "$work/display" || { echo "FAIL: Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
+shot() { import -window root "$artefacts/$1.png" 2>/dev/null || true; }
 
-QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work "$program" &
-game=$!
-find_window() {
-    kill -0 "$game" 2>/dev/null || fail "the program ended before its window appeared"
-    wid=$(xdotool search --onlyvisible --name '^Zanfel v2.0$' 2>/dev/null | head -n 1)
+start_game() {
+    QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work "$program" 2>>"$work/game.log" &
+    game=$!
+}
+find_window() {  # find_window TITLE: sets wid to the visible window with that title
+    kill -0 "$game" 2>/dev/null || fail "the program ended while waiting for \"$1\""
+    wid=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
     [ -n "$wid" ]
 }
-poll 20 find_window || fail "no window titled \"Zanfel v2.0\""
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-[ "$WIDTH" -eq 754 ] || fail "window is $WIDTH wide, not 754"
-table_top=$((Y + HEIGHT - 452))
+no_window() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+program_ended() { ! kill -0 "$game" 2>/dev/null; }
+keys() { xdotool windowfocus --sync "$wid" key --clearmodifiers "$@"; }
 
 pixel() {  # pixel X Y: the colour at table pixel X,Y as rrggbb
     import -window root -crop "1x1+$((X + $1))+$((table_top + $2))" -depth 8 txt:- |
         sed -n '2s/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | tr 'a-f' 'A-F'
 }
+region() {  # region X Y W H: a fingerprint of that part of the table
+    import -window root -crop "$3x$4+$((X + $1))+$((table_top + $2))" -depth 8 rgb:- | md5sum
+}
+card() { region "$1" 352 57 73; }  # one of the human's places along the bottom
+changed() { [ "$1" != "$(card "$2")" ]; }
+
+start_game
+poll 20 find_window 'Zanfel v2.0' || fail "no window titled \"Zanfel v2.0\""
+table=$wid
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+[ "$WIDTH" -eq 754 ] || fail "window is $WIDTH wide, not 754"
+table_top=$((Y + HEIGHT - 452))
 deck_drawn() { [ "$(pixel 575 388)" = "C00000" ]; }
 poll 10 deck_drawn || fail "the red deck is not at its place (saw $(pixel 575 388))"
-region() {  # region X Y: a fingerprint of the card-sized place at table pixel X,Y
-    import -window root -crop "57x73+$((X + $1))+$((table_top + $2))" -depth 8 rgb:- | md5sum
-}
-before=$(region 424 352)
+pass "the window opens with the red deck in its place"
+shot 1-start
 
+personal=$(card 424)
+keys ctrl+d
+poll 10 changed "$personal" 424 || fail "Ctrl+D dealt nothing to the personal pile"
+pass "Ctrl+D deals"
+shot 2-dealt
+
+stock=$(card 488)
 xdotool mousemove $((X + 575)) $((table_top + 388)) click 1
-personal_pile_shows() { [ "$before" != "$(region 424 352)" ]; }
-poll 10 personal_pile_shows || fail "the personal pile shows nothing after a click on the deck"
+poll 10 changed "$stock" 488 || fail "a click on the red deck did not turn the stock"
+pass "a click on the red deck turns the stock"
 
-xdotool windowfocus --sync "$wid" key ctrl+x
-program_ended() { ! kill -0 "$game" 2>/dev/null; }
-poll 10 program_ended || fail "Exit did not end the program"
+stock=$(card 488)
+work_pile=$(card 152)
+xdotool mousemove $((X + 180)) $((table_top + 388)) mousedown 1 sleep 0.2 \
+    mousemove $((X + 200)) $((table_top + 388)) sleep 0.2 \
+    mousemove $((X + 516)) $((table_top + 388)) sleep 0.3 mouseup 1
+sleep 0.5
+[ "$stock" = "$(card 488)" ] && [ "$work_pile" = "$(card 152)" ] ||
+    fail "a card dropped on the stock moved"
+pass "a drop on the stock is refused"
+
+others() { region 0 0 754 340; }
+before=$(others)
+table_moves() { [ "$before" != "$(others)" ]; }
+poll 10 table_moves || fail "the computer players made no move"
+keys ctrl+z
+sleep 0.3
+before=$(others)
+sleep 2.5
+[ "$before" = "$(others)" ] || fail "the computer players moved while paused"
+pass "Ctrl+Z pauses the computer players"
+shot 3-paused
+
+keys alt+h a
+poll 10 find_window 'About Zanfel' || fail "Help > About opened no window"
+shot 4-about
+keys Return
+poll 10 no_window 'About Zanfel' || fail "OK did not close the about window"
+pass "About opens and closes"
+
+wid=$table
+keys ctrl+x
+poll 10 program_ended || fail "Ctrl+X did not end the program"
 wait "$game" || fail "the program ended with status $?"
 game=
-echo "1 passed, 0 failed"
+pass "Ctrl+X ends the program"
+
+# A saved colour that is no number: the message, then the end.
+mkdir -p "$work/Zanfel"
+printf '[Colors]\nBackgroundColor=blue\n' >"$work/Zanfel/Settings.ini"
+start_game
+poll 20 find_window 'Zanfel' || fail "no message about the saved colour"
+shot 5-colour-message
+keys Return
+poll 10 program_ended || fail "the program went on after the message"
+game=
+pass "an unusable saved colour shows the message and ends the program"
+
+echo "$passed passed, 0 failed"
