@@ -48,11 +48,7 @@ void paintIndex(QPainter& painter, CardId card) {
 }
 
 void paintPips(QPainter& painter, CardId card) {
-    for (const PipSpot& spot : pipLayout(card.rank)) {
-        const QPointF centre(kPipLeft + spot.x * (kPipRight - kPipLeft),
-                             kPipTop + spot.y * (kPipBottom - kPipTop));
-        paintSuit(painter, card.suit, centre, kPipHeight, spot.y > 0.5);
-    }
+    paintPips(painter, card, QRectF(QPointF(kPipLeft, kPipTop), QPointF(kPipRight, kPipBottom)), kPipHeight);
 }
 
 void paintAce(QPainter& painter, CardId card) {

@@ -1,5 +1,10 @@
 #include "pip_layout.h"
 
+#include <QPainter>
+#include <QRectF>
+
+#include "suit_paths.h"
+
 namespace zanfel::artwork {
 namespace {
 
@@ -49,6 +54,13 @@ std::vector<PipSpot> pipLayout(int rank) {
             break;
     }
     return spots;
+}
+
+void paintPips(QPainter& painter, CardId card, const QRectF& field, double pipHeight) {
+    for (const PipSpot& spot : pipLayout(card.rank)) {
+        const QPointF centre(field.left() + spot.x * field.width(), field.top() + spot.y * field.height());
+        paintSuit(painter, card.suit, centre, pipHeight, spot.y > 0.5);
+    }
 }
 
 }  // namespace zanfel::artwork

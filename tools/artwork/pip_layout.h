@@ -2,6 +2,11 @@
 
 #include <vector>
 
+#include "card_id.h"
+
+class QPainter;
+class QRectF;
+
 namespace zanfel::artwork {
 
 // Where a number card's pips sit, as fractions of the pip field: x 0 left column,
@@ -12,5 +17,8 @@ struct PipSpot {
 };
 
 std::vector<PipSpot> pipLayout(int rank);
+
+// Paints a number card's pips over `field`: the outer pips are centred on its edges.
+void paintPips(QPainter& painter, CardId card, const QRectF& field, double pipHeight);
 
 }  // namespace zanfel::artwork
