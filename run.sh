@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 # What building and running the game needs.
 game_packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libchm-dev fonts-dejavu-core)
 # What only the tests and the benchmarks need.
-test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick desktop-file-utils appstream)
 jobs=$(nproc 2>/dev/null || echo 2)
 
 install_missing() {  # install_missing PACKAGE...

@@ -26,8 +26,16 @@ void showHelpError(QWidget* parent, const QString& path, const QString& why) {
 }  // namespace
 
 QString locateHelpFile() {
-    const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kHelpFileName;
-    const QString installed = QStringLiteral(ZANFEL_DATA_DIR) + QLatin1Char('/') + kHelpFileName;
+    return locateHelpFile(QCoreApplication::applicationDirPath());
+}
+
+// The data folder is found from the program's own folder, so an installation moved or made under
+// any prefix (a package, a home folder, a test's temporary folder) still finds its help.
+QString locateHelpFile(const QString& programDir) {
+    const QDir dir(programDir);
+    const QString beside = dir.filePath(kHelpFileName);
+    const QString installed = QDir::cleanPath(
+        dir.filePath(QStringLiteral(ZANFEL_DATA_DIR_FROM_PROGRAM) + QLatin1Char('/') + kHelpFileName));
     if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
         return installed;
     return beside;

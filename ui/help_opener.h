@@ -8,9 +8,11 @@
 class HelpWindow;
 class QWidget;
 
-// Where the help file is: beside the program first, as in the build tree, else in the folder the
-// installation put it in. When it is in neither, the place beside the program.
+// Where the help file is: beside the program first, as in the build tree, else in the data folder
+// the installation put it in, found from the program's folder. When it is in neither, the place
+// beside the program.
 QString locateHelpFile();
+QString locateHelpFile(const QString& programDir);
 
 // Opens the help at its default page on the Help Topics command and on F1 in any window of the
 // game. The file is read only when the player first asks for help, so start-up never waits for it.

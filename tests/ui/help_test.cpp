@@ -1,5 +1,5 @@
 // The help: the committed file against its sources, the reader against damaged files, and the
-// window with its contents, links, F1 and the Help Topics command.
+// window with its contents, links, F1 and the Help Topics command, and where the file is looked for.
 #include <QDialog>
 #include <QFile>
 #include <QTextBrowser>
@@ -49,6 +49,8 @@ private slots:
     void windowFollowsContentsAndLinks();
     void f1OverAModalWindowOpensAUsableHelp();
     void helpTopicsWithoutTheFileGivesTheMessage();
+    void helpIsLookedForBesideTheProgramFirst_data();
+    void helpIsLookedForBesideTheProgramFirst();
 
 private:
     QString writeFile(const QByteArray& bytes);
@@ -206,6 +208,31 @@ void HelpTest::helpTopicsWithoutTheFileGivesTheMessage() {
     }
     QVERIFY2(shown.startsWith(QStringLiteral("Zanfel|The help file")), qPrintable(shown));
     QVERIFY(shown.contains(QStringLiteral("ZanfelHelp.chm")));
+}
+
+void HelpTest::helpIsLookedForBesideTheProgramFirst_data() {
+    QTest::addColumn<bool>("beside");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("expectInstalled");
+    QTest::newRow("build tree") << true << false << false;
+    QTest::newRow("both") << true << true << false;
+    QTest::newRow("installed") << false << true << true;
+    QTest::newRow("neither") << false << false << false;
+}
+
+void HelpTest::helpIsLookedForBesideTheProgramFirst() {
+    QFETCH(bool, beside);
+    QFETCH(bool, installed);
+    QFETCH(bool, expectInstalled);
+    QTemporaryDir prefix;
+    const QDir programDir(prefix.filePath(QStringLiteral("bin")));
+    const QDir dataDir(QDir::cleanPath(programDir.filePath(QStringLiteral(ZANFEL_DATA_DIR_FROM_PROGRAM))));
+    const QString besidePath = programDir.filePath(QStringLiteral("ZanfelHelp.chm"));
+    const QString installedPath = dataDir.filePath(QStringLiteral("ZanfelHelp.chm"));
+    QVERIFY(QDir().mkpath(programDir.path()) && QDir().mkpath(dataDir.path()));
+    QVERIFY(!beside || QFile::copy(kCommitted, besidePath));
+    QVERIFY(!installed || QFile::copy(kCommitted, installedPath));
+    QCOMPARE(locateHelpFile(programDir.path()), expectInstalled ? installedPath : besidePath);
 }
 
 QTEST_MAIN(HelpTest)
