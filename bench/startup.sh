@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Start-up, memory and CPU of the real program against a bare Qt window of the same size, in
+# one virtual X display, the two started in turn for several rounds. Reports medians and ratios:
+#   - the time from the start to the first mapped window, and to the first complete frame (the
+#     game: the red deck and all sixteen empty foundations drawn; the bare window: its colour);
+#   - the resident memory once the first frame is complete;
+#   - the CPU used while idle (the game between hands), and the game's during a hand at Blinding.
+#   startup.sh PATH/TO/zanfel PATH/TO/bare_window [ROUNDS]   (7 rounds: about two and a half minutes)
+set -euo pipefail
+[ $# -ge 2 ] || { sed -n '2,8p' "$0"; exit 2; }
+game_program=$1 bare_program=$2 rounds=${3:-7}
+idle_seconds=5 blinding_seconds=10
+work=$(mktemp -d)
+cleanup() { kill "${running:-}" "${xvfb:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+now_ms() { local t=$EPOCHREALTIME; echo $((${t/./} / 1000)); }
+poll() {  # poll SECONDS INTERVAL COMMAND...: bounded retries
+    local deadline=$(($(now_ms) + $1 * 1000)) interval=$2; shift 2
+    until "$@"; do
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep "$interval"
+    done
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+poll 20 0.1 grep -q '[0-9]' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb
+clock_ticks=$(getconf CLK_TCK)
+
+# The table (or the bare client) is the bottom 754 x 452 of the window, under the menu bar.
+frame=$work/frame.rgb
+# The moment of the last grab is taken before any check of it, so a slower check of the
+# game's frame does not count against the game.
+grab() { import -window "$wid" -depth 8 "rgb:$frame" 2>/dev/null && grabbed_ms=$(now_ms); }
+pixel() {  # pixel X Y: the colour at table pixel X,Y of the last grab, as rrggbb
+    od -An -v -tx1 -N3 -j $((((table_top + $2) * width + $1) * 3)) "$frame" | tr -d ' \n'
+}
+# The standard deviation of each card-sized place at the given table pixels: 0 means one flat colour.
+place_spreads() {
+    local clones=() xy
+    for xy in "$@"; do clones+=('(' -clone 0 -crop "57x73+${xy%,*}+$((table_top + ${xy#*,}))" ')'); done
+    convert -size "${width}x${height}" -depth 8 "rgb:$frame" "${clones[@]}" -delete 0 \
+        -format '%[fx:standard_deviation] ' info:
+}
+foundations=(248,256 376,176 440,176 312,96 312,256 440,96 376,256 440,256
+             184,224 184,136 376,96 312,176 248,176 248,96 504,136 504,224)
+game_frame_complete() {
+    grab && [ "$(pixel 575 388)" = c00000 ] || return 1
+    place_spreads "${foundations[@]}" | awk '{for (i = 1; i <= NF; i++) if ($i == 0) exit 1}'
+}
+bare_frame_complete() {
+    grab && [ "$(pixel 575 388)" = c00000 ] || return 1
+    [ "$(place_spreads 0,0 697,379)" = "0 0 " ]
+}
+
+mapped() {
+    kill -0 "$running" 2>/dev/null || fail "$title ended before its window appeared"
+    wid=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+    [ -n "$wid" ]
+}
+cpu_ticks() { sed 's/.*) //' "/proc/$running/stat" | awk '{print $12 + $13}'; }
+percent_of_core() {  # percent_of_core TICKS SECONDS
+    awk -v t="$1" -v s="$2" -v hz="$clock_ticks" 'BEGIN {printf "%.2f", 100 * t / hz / s}'
+}
+cpu_over() {  # cpu_over SECONDS: the share of one core used over that time
+    local before; before=$(cpu_ticks); sleep "$1"
+    percent_of_core $(($(cpu_ticks) - before)) "$1"
+}
+
+# start KIND PROGRAM TITLE: one start-up, recorded as KIND's figures in $work/KIND.
+start() {
+    local kind=$1 program=$2 start_ms
+    title=$3
+    start_ms=$(now_ms)
+    XDG_CONFIG_HOME=$work/config "$program" 2>/dev/null &
+    running=$!
+    poll 20 0.005 mapped || fail "no window titled \"$title\""
+    local map_ms=$(($(now_ms) - start_ms))
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    width=$WIDTH height=$HEIGHT table_top=$((HEIGHT - 452))
+    poll 20 0.005 "${kind}_frame_complete" || fail "$title never drew a complete frame"
+    local frame_ms=$((grabbed_ms - start_ms))
+    sleep 1
+    local rss_kib; rss_kib=$(awk '/^VmRSS:/ {print $2}' "/proc/$running/status")
+    local idle; idle=$(cpu_over "$idle_seconds")
+    local blinding=-
+    if [ "$kind" = game ]; then
+        xdotool windowfocus --sync "$wid" key alt+s && sleep 0.3 && xdotool key b && sleep 0.3
+        xdotool windowfocus --sync "$wid" key ctrl+d
+        blinding=$(cpu_over "$blinding_seconds")
+    fi
+    echo "$map_ms $frame_ms $rss_kib $idle $blinding" >>"$work/$kind"
+    printf '%-5s map %4d ms  frame %4d ms  rss %6d KiB  idle %5s%%  blinding %5s%%\n' \
+        "$kind" "$map_ms" "$frame_ms" "$rss_kib" "$idle" "$blinding"
+    kill "$running"; wait "$running" 2>/dev/null || true; running=
+    sleep 0.5
+}
+
+# Each goes first in every other round, so neither always starts just after the other has ended.
+for ((round = 1; round <= rounds; round++)); do
+    echo "round $round"
+    if ((round % 2)); then
+        start game "$game_program" "Zanfel v2.0"
+        start bare "$bare_program" "Bare window"
+    else
+        start bare "$bare_program" "Bare window"
+        start game "$game_program" "Zanfel v2.0"
+    fi
+done
+
+median() {  # median KIND COLUMN
+    cut -d' ' -f"$2" "$work/$1" | sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
+echo
+echo "medians of $rounds rounds          game      bare     game/bare"
+row() {  # row CAPTION COLUMN UNIT
+    local g b; g=$(median game "$2") b=$(median bare "$2")
+    awk -v c="$1" -v g="$g" -v b="$b" -v u="$3" \
+        'BEGIN {printf "%-28s %7s %-3s %7s %-3s %6s\n", c, g, u, b, u, (b > 0 ? sprintf("%.2fx", g / b) : "-")}'
+}
+row "first mapped window" 1 ms
+row "first complete frame" 2 ms
+row "resident memory" 3 KiB
+row "CPU while idle, % of a core" 4 ""
+echo "CPU during a hand at Blinding   $(median game 5) % of a core"
+awk -v g="$(median game 3)" -v b="$(median bare 3)" \
+    'BEGIN {printf "resident memory, game - bare   %+.1f MiB\n", (g - b) / 1024}'
