@@ -2,7 +2,8 @@
 # Start-up, memory and CPU of the real program against a bare Qt window of the same size, in
 # one virtual X display, the two started in turn for several rounds. Reports medians and ratios:
 #   - the time from the start to the first mapped window, and to the first complete frame (the
-#     game: the red deck and all sixteen empty foundations drawn; the bare window: its colour);
+#     game: the red deck and all sixteen empty foundations drawn; the bare window: its colour),
+#     and the processor time the program had used by then;
 #   - the resident memory once the first frame is complete;
 #   - the CPU used while idle (the game between hands), and the game's during a hand at Blinding.
 #   startup.sh PATH/TO/zanfel PATH/TO/bare_window [ROUNDS]   (7 rounds: about two and a half minutes)
@@ -56,11 +57,14 @@ bare_frame_complete() {
     [ "$(place_spreads 0,0 697,379)" = "0 0 " ]
 }
 
-mapped() {
-    kill -0 "$running" 2>/dev/null || fail "$title ended before its window appeared"
+mapped() {  # mapped KIND
+    kill -0 "$running" 2>/dev/null || fail "$title ended before its window appeared: $(cat "$work/$1.log")"
     wid=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
     [ -n "$wid" ]
 }
+# The time on a processor of all the program's threads, in ms: unlike the wall time to the
+# first frame, it hardly moves when other work shares the machine.
+cpu_ms() { cat /proc/"$running"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns / 1e6}'; }
 cpu_ticks() { sed 's/.*) //' "/proc/$running/stat" | awk '{print $12 + $13}'; }
 percent_of_core() {  # percent_of_core TICKS SECONDS
     awk -v t="$1" -v s="$2" -v hz="$clock_ticks" 'BEGIN {printf "%.2f", 100 * t / hz / s}'
@@ -75,14 +79,14 @@ start() {
     local kind=$1 program=$2 start_ms
     title=$3
     start_ms=$(now_ms)
-    XDG_CONFIG_HOME=$work/config "$program" 2>/dev/null &
+    XDG_CONFIG_HOME=$work/config "$program" 2>"$work/$kind.log" &
     running=$!
-    poll 20 0.005 mapped || fail "no window titled \"$title\""
+    poll 20 0.005 mapped "$kind" || fail "no window titled \"$title\""
     local map_ms=$(($(now_ms) - start_ms))
     eval "$(xdotool getwindowgeometry --shell "$wid")"
     width=$WIDTH height=$HEIGHT table_top=$((HEIGHT - 452))
     poll 20 0.005 "${kind}_frame_complete" || fail "$title never drew a complete frame"
-    local frame_ms=$((grabbed_ms - start_ms))
+    local frame_ms=$((grabbed_ms - start_ms)) frame_cpu_ms; frame_cpu_ms=$(cpu_ms)
     sleep 1
     local rss_kib; rss_kib=$(awk '/^VmRSS:/ {print $2}' "/proc/$running/status")
     local idle; idle=$(cpu_over "$idle_seconds")
@@ -92,9 +96,9 @@ start() {
         xdotool windowfocus --sync "$wid" key ctrl+d
         blinding=$(cpu_over "$blinding_seconds")
     fi
-    echo "$map_ms $frame_ms $rss_kib $idle $blinding" >>"$work/$kind"
-    printf '%-5s map %4d ms  frame %4d ms  rss %6d KiB  idle %5s%%  blinding %5s%%\n' \
-        "$kind" "$map_ms" "$frame_ms" "$rss_kib" "$idle" "$blinding"
+    echo "$map_ms $frame_ms $rss_kib $idle $blinding $frame_cpu_ms" >>"$work/$kind"
+    printf '%-5s map %4d ms  frame %4d ms (cpu %4d ms)  rss %6d KiB  idle %5s%%  blinding %5s%%\n' \
+        "$kind" "$map_ms" "$frame_ms" "$frame_cpu_ms" "$rss_kib" "$idle" "$blinding"
     kill "$running"; wait "$running" 2>/dev/null || true; running=
     sleep 0.5
 }
@@ -123,6 +127,7 @@ row() {  # row CAPTION COLUMN UNIT
 }
 row "first mapped window" 1 ms
 row "first complete frame" 2 ms
+row "CPU time to that frame" 6 ms
 row "resident memory" 3 KiB
 row "CPU while idle, % of a core" 4 ""
 echo "CPU during a hand at Blinding   $(median game 5) % of a core"
