@@ -29,7 +29,6 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work
 xvfb=$!
 poll 20 0.1 grep -q '[0-9]' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb
-clock_ticks=$(getconf CLK_TCK)
 
 # The table (or the bare client) is the bottom 754 x 452 of the window, under the menu bar.
 frame=$work/frame.rgb
@@ -62,16 +61,12 @@ mapped() {  # mapped KIND
     wid=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
     [ -n "$wid" ]
 }
-# The time on a processor of all the program's threads, in ms: unlike the wall time to the
-# first frame, it hardly moves when other work shares the machine.
-cpu_ms() { cat /proc/"$running"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns / 1e6}'; }
-cpu_ticks() { sed 's/.*) //' "/proc/$running/stat" | awk '{print $12 + $13}'; }
-percent_of_core() {  # percent_of_core TICKS SECONDS
-    awk -v t="$1" -v s="$2" -v hz="$clock_ticks" 'BEGIN {printf "%.2f", 100 * t / hz / s}'
-}
-cpu_over() {  # cpu_over SECONDS: the share of one core used over that time
-    local before; before=$(cpu_ticks); sleep "$1"
-    percent_of_core $(($(cpu_ticks) - before)) "$1"
+# The time on a processor of all the program's threads, in microseconds: unlike the wall time
+# to the first frame, it hardly moves when other work shares the machine.
+cpu_us() { cat /proc/"$running"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns / 1e3}'; }
+cpu_over() {  # cpu_over SECONDS: the share of one core used over that time, in percent
+    local before; before=$(cpu_us); sleep "$1"
+    awk -v us=$(($(cpu_us) - before)) -v s="$1" 'BEGIN {printf "%.3f", us / 1e4 / s}'
 }
 
 # start KIND PROGRAM TITLE: one start-up, recorded as KIND's figures in $work/KIND.
@@ -86,7 +81,7 @@ start() {
     eval "$(xdotool getwindowgeometry --shell "$wid")"
     width=$WIDTH height=$HEIGHT table_top=$((HEIGHT - 452))
     poll 20 0.005 "${kind}_frame_complete" || fail "$title never drew a complete frame"
-    local frame_ms=$((grabbed_ms - start_ms)) frame_cpu_ms; frame_cpu_ms=$(cpu_ms)
+    local frame_ms=$((grabbed_ms - start_ms)) frame_cpu_ms=$(($(cpu_us) / 1000))
     sleep 1
     local rss_kib; rss_kib=$(awk '/^VmRSS:/ {print $2}' "/proc/$running/status")
     local idle; idle=$(cpu_over "$idle_seconds")
@@ -97,7 +92,7 @@ start() {
         blinding=$(cpu_over "$blinding_seconds")
     fi
     echo "$map_ms $frame_ms $rss_kib $idle $blinding $frame_cpu_ms" >>"$work/$kind"
-    printf '%-5s map %4d ms  frame %4d ms (cpu %4d ms)  rss %6d KiB  idle %5s%%  blinding %5s%%\n' \
+    printf '%-5s map %4d ms  frame %4d ms (cpu %4d ms)  rss %6d KiB  idle %6s%%  blinding %6s%%\n' \
         "$kind" "$map_ms" "$frame_ms" "$frame_cpu_ms" "$rss_kib" "$idle" "$blinding"
     kill "$running"; wait "$running" 2>/dev/null || true; running=
     sleep 0.5
