@@ -28,7 +28,8 @@ poll() {  # poll SECONDS INTERVAL COMMAND...: bounded retries
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 poll 20 0.1 grep -q '[0-9]' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY QT_QPA_PLATFORM=xcb
 
 # The table (or the bare client) is the bottom 754 x 452 of the window, under the menu bar.
 frame=$work/frame.rgb
@@ -39,21 +40,21 @@ pixel() {  # pixel X Y: the colour at table pixel X,Y of the last grab, as rrggb
     od -An -v -tx1 -N3 -j $((((table_top + $2) * width + $1) * 3)) "$frame" | tr -d ' \n'
 }
 # The standard deviation of each card-sized place at the given table pixels: 0 means one flat colour.
-place_spreads() {
+place_spreads() {  # place_spreads X:Y...
     local clones=() xy
-    for xy in "$@"; do clones+=('(' -clone 0 -crop "57x73+${xy%,*}+$((table_top + ${xy#*,}))" ')'); done
+    for xy in "$@"; do clones+=('(' -clone 0 -crop "57x73+${xy%:*}+$((table_top + ${xy#*:}))" ')'); done
     convert -size "${width}x${height}" -depth 8 "rgb:$frame" "${clones[@]}" -delete 0 \
         -format '%[fx:standard_deviation] ' info:
 }
-foundations=(248,256 376,176 440,176 312,96 312,256 440,96 376,256 440,256
-             184,224 184,136 376,96 312,176 248,176 248,96 504,136 504,224)
+foundations=(248:256 376:176 440:176 312:96 312:256 440:96 376:256 440:256
+             184:224 184:136 376:96 312:176 248:176 248:96 504:136 504:224)
 game_frame_complete() {
     grab && [ "$(pixel 575 388)" = c00000 ] || return 1
     place_spreads "${foundations[@]}" | awk '{for (i = 1; i <= NF; i++) if ($i == 0) exit 1}'
 }
 bare_frame_complete() {
     grab && [ "$(pixel 575 388)" = c00000 ] || return 1
-    [ "$(place_spreads 0,0 697,379)" = "0 0 " ]
+    [ "$(place_spreads 0:0 697:379)" = "0 0 " ]
 }
 
 mapped() {  # mapped KIND
@@ -79,6 +80,7 @@ start() {
     poll 20 0.005 mapped "$kind" || fail "no window titled \"$title\""
     local map_ms=$(($(now_ms) - start_ms))
     eval "$(xdotool getwindowgeometry --shell "$wid")"
+    # shellcheck disable=SC2153  # WIDTH and HEIGHT come from xdotool
     width=$WIDTH height=$HEIGHT table_top=$((HEIGHT - 452))
     poll 20 0.005 "${kind}_frame_complete" || fail "$title never drew a complete frame"
     local frame_ms=$((grabbed_ms - start_ms)) frame_cpu_ms=$(($(cpu_us) / 1000))
@@ -110,15 +112,21 @@ for ((round = 1; round <= rounds; round++)); do
     fi
 done
 
-median() {  # median KIND COLUMN
-    cut -d' ' -f"$2" "$work/$1" | sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+middle() { sort -g | awk '{v[NR] = $1} END {if (NR) print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+median() { cut -d' ' -f"$2" "$work/$1" | middle; }  # median KIND COLUMN
+# The game's figure over the bare window's of the same round, the median of those: a round's
+# pair ran close together in time, so a machine whose speed drifts moves both alike.
+paired_ratio() {  # paired_ratio COLUMN
+    paste -d' ' <(cut -d' ' -f"$1" "$work/game") <(cut -d' ' -f"$1" "$work/bare") |
+        awk '$2 > 0 {print $1 / $2}' | middle
 }
 echo
-echo "medians of $rounds rounds          game      bare     game/bare"
+echo "medians of $rounds rounds          game      bare     ratio of medians, median of round ratios"
 row() {  # row CAPTION COLUMN UNIT
-    local g b; g=$(median game "$2") b=$(median bare "$2")
-    awk -v c="$1" -v g="$g" -v b="$b" -v u="$3" \
-        'BEGIN {printf "%-28s %7s %-3s %7s %-3s %6s\n", c, g, u, b, u, (b > 0 ? sprintf("%.2fx", g / b) : "-")}'
+    local g b r; g=$(median game "$2") b=$(median bare "$2") r=$(paired_ratio "$2")
+    awk -v c="$1" -v g="$g" -v b="$b" -v u="$3" -v r="$r" 'BEGIN {
+        printf "%-28s %7s %-3s %7s %-3s %6s %6s\n", c, g, u, b, u,
+            (b > 0 ? sprintf("%.2fx", g / b) : "-"), (r != "" ? sprintf("%.2fx", r) : "-")}'
 }
 row "first mapped window" 1 ms
 row "first complete frame" 2 ms
