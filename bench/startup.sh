@@ -25,9 +25,11 @@ poll() {  # poll SECONDS INTERVAL COMMAND...: bounded retries
     done
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: between two programs no client is connected, and a server that resets then may
+# turn the next program away.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
-poll 20 0.1 grep -q '[0-9]' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+poll 20 0.1 grep -qs '[0-9]' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 DISPLAY=":$(head -n 1 "$work/display")"
 export DISPLAY QT_QPA_PLATFORM=xcb
 
