@@ -54,6 +54,7 @@ case "${1:-}" in
         build build -DZANFEL_WERROR=ON -DZANFEL_BUILD_TESTS=ON -DZANFEL_BUILD_BENCH=ON
         run_tests build
         ./build/bench/engine_bench --benchmark_min_time=0.05
+        ./build/bench/long_game
         build build-sanitize -DZANFEL_WERROR=ON -DZANFEL_SANITIZE=ON -DZANFEL_BUILD_BENCH=OFF \
               -DCMAKE_BUILD_TYPE=Debug
         ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
