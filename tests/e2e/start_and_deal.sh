@@ -16,15 +16,17 @@ fail() { echo "FAIL: $*" >&2; shot failed; exit 1; }
 passed=0
 pass() { passed=$((passed + 1)); echo "ok: $*"; }
 
-# Every wait below is a bounded poll: poll SECONDS COMMAND... retries every tenth of a second.
+# Every wait below is a bounded poll: poll N COMMAND... tries COMMAND 10 N times, a tenth of a
+# second apart.
 poll() {
     local tries=$(($1 * 10)); shift
     for ((i = 0; i < tries; i++)); do "$@" && return 0; sleep 0.1; done
     return 1
 }
 
-# Xvfb picks a free display itself and writes its number once it is ready for clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# Xvfb picks a free display itself and writes its number once it is ready for clients. It must
+# not reset when the first program leaves, or the second may find no display to connect to.
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 poll 20 grep -q '[0-9]' "$work/display" || { echo "FAIL: Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
@@ -90,7 +92,9 @@ before=$(others)
 table_moves() { [ "$before" != "$(others)" ]; }
 poll 10 table_moves || fail "the computer players made no move"
 keys ctrl+z
-sleep 0.3
+# The frames marking the last move fade within half a second; then nothing may change.
+settled() { local now; now=$(others); sleep 0.7; [ "$now" = "$(others)" ]; }
+poll 1 settled || fail "the table kept changing after Ctrl+Z"
 before=$(others)
 sleep 2.5
 [ "$before" = "$(others)" ] || fail "the computer players moved while paused"
