@@ -90,8 +90,8 @@ void expectPngSize(const fs::path& path, std::uint32_t width, std::uint32_t heig
     EXPECT_EQ(number(png, 20, 4, true), height) << path;
 }
 
-// The icons, and every set holds the card places at 57 x 73 and the pictures at 200 x 200 and 172 x 172
-// logical pixels, in device pixels of its scale, half pixels rounded up.
+// The icons, and every set holds the card places at 57 x 73 and the pictures at 200 x 200 and
+// 172 x 172 logical pixels, in device pixels of its scale, half pixels rounded up.
 TEST(FaceResources, EachScaledSetHoldsEveryPictureAtItsDevicePixelSize) {
     const std::tuple<const char*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t> sets[] = {
         {"1x", 57, 73, 200, 172}, {"1.5x", 86, 110, 300, 258}, {"2x", 114, 146, 400, 344}};
