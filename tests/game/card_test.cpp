@@ -18,6 +18,17 @@ TEST(Card, EncodingGivesRankSuitColourAndPicture) {
         EXPECT_EQ(isAce(n), n >= 1 && n <= 4) << n;
 }
 
+// Checked for every pair against rank and colour, which the rule's own suit-by-suit
+// differences must agree with.
+TEST(Card, BuildingDownNeedsTheNextRankUpInTheOtherColour) {
+    for (CardNumber card = 1; card <= 52; ++card) {
+        for (CardNumber top = 1; top <= 52; ++top) {
+            const bool expected = rankOf(top) == rankOf(card) + 1 && isRed(top) != isRed(card);
+            EXPECT_EQ(buildsDownOn(card, top), expected) << card << " on " << top;
+        }
+    }
+}
+
 TEST(PileList, KeepsTopFirstOrderThroughFrontEndAndRotation) {
     PileList list;
     for (CardNumber n = 1; n <= 52; ++n)

@@ -23,12 +23,6 @@ class ArtworkScaleTest : public WindowTest {
     }
 
 private slots:
-    void init() { startWindow(); }
-    void cleanup() {
-        window_.reset();
-        clearQuitRequest();
-    }
-
     void placesDrawTheArtworkOfTheirRatio() {
         QCOMPARE(window_->devicePixelRatioF(), ratio_);
         QTest::mouseClick(find("Deck"), Qt::LeftButton);

@@ -172,7 +172,6 @@ void HelpTest::windowFollowsContentsAndLinks() {
 }
 
 void HelpTest::helpTopicsWithoutTheFileGivesTheMessage() {
-    startWindow();
     QString shown;
     {
         ModalAnswerer answer([&shown](QWidget* modal) {

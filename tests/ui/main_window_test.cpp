@@ -98,12 +98,6 @@ class MainWindowTest : public WindowTest {
     }
 
 private slots:
-    void init() { startWindow(); }
-    void cleanup() {
-        window_.reset();
-        clearQuitRequest();
-    }
-
     void windowStandsAsAtStartUp() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Zanfel v2.0"));
         QCOMPARE(window_->centralWidget()->size(), QSize(754, 452));

@@ -58,10 +58,6 @@ private slots:
         boxes.clear();
         startWindow();
     }
-    void cleanup() {
-        window_.reset();
-        clearQuitRequest();
-    }
 
     // Red in the low byte; the colour comes back at the next start; Cancel changes nothing.
     void chosenColourIsSavedAndComesBack() {
