@@ -54,14 +54,11 @@ void expectBareDib(const Bytes& dib) {
         EXPECT_EQ(number(dib, 40 + row * kRowBytes + 213, 3), 0u);
 }
 
-TEST(FaceResources, FolderHoldsNothingButTheFaces) {  // the next test reads each of 101..152
-    EXPECT_EQ(std::distance(fs::directory_iterator(kResources / "faces"), fs::directory_iterator()), 52);
-}
-
 // Even cards are hearts and diamonds, odd ones spades and clubs: a misfiled face shows by its colour.
 TEST(FaceResources, EveryFaceIsADrawnBareDibOfItsSuitColour) {
     auto inked = [](std::uint32_t c) { return (c & 0xF0F0F0) != 0xF0F0F0; };  // a channel below 240
     auto red = [](std::uint32_t c) { return c >> 16 >= 150 && (c >> 8 & 255) <= 90 && (c & 255) <= 90; };
+    EXPECT_EQ(std::distance(fs::directory_iterator(kResources / "faces"), fs::directory_iterator()), 52);
     for (int card = 1; card <= 52; ++card) {
         SCOPED_TRACE(100 + card);
         const Bytes dib = readFile(kResources / "faces" / (std::to_string(100 + card) + ".dib"));
@@ -93,16 +90,13 @@ void expectPngSize(const fs::path& path, std::uint32_t width, std::uint32_t heig
     EXPECT_EQ(number(png, 20, 4, true), height) << path;
 }
 
-TEST(FaceResources, IconsHaveTheirSizes) {
-    expectPngSize(kResources / "zanfel_icon.png", 64, 64);
-    expectPngSize(kResources / "zanfel_icon_256.png", 256, 256);
-}
-
-// Every set holds the card places at 57 x 73 and the pictures at 200 x 200 and 172 x 172
-// logical pixels, in device pixels of its scale, half pixels rounded up.
+// The icons, and every set holds the card places at 57 x 73 and the pictures at 200 x 200 and
+// 172 x 172 logical pixels, in device pixels of its scale, half pixels rounded up.
 TEST(FaceResources, EachScaledSetHoldsEveryPictureAtItsDevicePixelSize) {
     const std::tuple<const char*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t> sets[] = {
         {"1x", 57, 73, 200, 172}, {"1.5x", 86, 110, 300, 258}, {"2x", 114, 146, 400, 344}};
+    expectPngSize(kResources / "zanfel_icon.png", 64, 64);
+    expectPngSize(kResources / "zanfel_icon_256.png", 256, 256);
     for (const auto& [folder, cardWidth, cardHeight, burst, about] : sets) {
         const fs::path cards = kResources / "cards" / folder;
         EXPECT_EQ(std::distance(fs::directory_iterator(cards), fs::directory_iterator()), 57) << folder;

@@ -23,12 +23,6 @@ class ArtworkScaleTest : public WindowTest {
     }
 
 private slots:
-    void init() { startWindow(); }
-    void cleanup() {
-        window_.reset();
-        clearQuitRequest();
-    }
-
     void placesDrawTheArtworkOfTheirRatio() {
         QCOMPARE(window_->devicePixelRatioF(), ratio_);
         QTest::mouseClick(find("Deck"), Qt::LeftButton);
@@ -52,14 +46,17 @@ private slots:
         QCOMPARE(shown.copy(inside), art.copy(inside));
     }
 
+    // A second announcement replaces the first, and its picture fills the window to the edges.
     void theAnnouncementDrawsItsRatiosPicture() {
         AnnouncementWindow window;
         window.setAnnouncement(QStringLiteral("You won this hand !!"), zanfel::Picture::Youout);
+        window.setAnnouncement(QStringLiteral("Someone else called..."), zanfel::Picture::Theyout);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Someone else called..."));
         const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage art = goingOutPicture(zanfel::Picture::Youout, ratio_).toImage();
+        const QImage art = goingOutPicture(zanfel::Picture::Theyout, ratio_).toImage();
         QCOMPARE(art.size(), (QSizeF(200, 200) * ratio_).toSize());
-        QCOMPARE(shown.pixel(10, 10), art.pixel(10, 10));
-        QCOMPARE(shown.pixel(100, 60), art.pixel(100, 60));
+        for (QPoint at : {QPoint(2, 2), QPoint(100, 60), QPoint(197, 100), QPoint(100, 197)})
+            QCOMPARE(shown.pixel(at * ratio_), art.pixel(at * ratio_));
     }
 };
 

@@ -49,6 +49,7 @@ private slots:
                 palette.setColor(group, QPalette::ColorRole(role), QColor(shade++, 40 * group, 100));
         QApplication::setPalette(palette);
     }
+    void init() {}  // each row starts the window once its store is ready
     void cleanup() {
         window_.reset();
         QDir(settingsFolder_.filePath("Zanfel/Settings.ini")).removeRecursively();  // a spoilt store's folder

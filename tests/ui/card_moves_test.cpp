@@ -40,10 +40,6 @@ private slots:
         startWindow();
         QTest::mouseClick(find("Deck"), Qt::LeftButton);  // every deck comes out 1..52
     }
-    void cleanup() {
-        window_.reset();
-        clearQuitRequest();
-    }
 
     // The work piles hold the four aces. Only the foundations and the human's piles take drops.
     void dropsMoveCardsAndRefuseQuietly() {
@@ -71,9 +67,6 @@ private slots:
         QCOMPARE(card("Stack2"), 0);
         doubleClick("Deck");
         QCOMPARE(card("Stack0"), 24);
-        action("mnuPause")->trigger();
-        doubleClick("Stack3");
-        QCOMPARE(card("Stack3"), 3);
     }
 
     // Every stock shows the card that was second: the stock of 18..52 now shows 19.

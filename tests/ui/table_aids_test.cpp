@@ -28,10 +28,6 @@ private slots:
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
-    void cleanup() {
-        window_.reset();
-        clearQuitRequest();
-    }
 
     // Every deck comes out 1..52: the work piles hold the aces, the personal pile shows 5.
     void keysDealPickPlayAndDrop() {
@@ -52,12 +48,6 @@ private slots:
         key(Qt::Key_Escape);
         QCOMPARE(window_->keyboardPlay()->picked(), -1);
         key(Qt::Key_Return);
-        QCOMPARE(card("Stack0"), 21);
-        action("mnuPause")->trigger();
-        key(Qt::Key_1);
-        key(Qt::Key_Enter);
-        key(Qt::Key_Space);
-        QCOMPARE(card("Stack1"), 1);
         QCOMPARE(card("Stack0"), 21);
     }
 

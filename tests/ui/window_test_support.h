@@ -59,9 +59,18 @@ inline void clearQuitRequest() {
     QApplication::exec();
 }
 
-// The tests on the main window: a started window with the scripted shuffle, and the per-user
-// settings in a temporary folder of their own.
+// The tests on the main window: a started window with the scripted shuffle for each test,
+// and the per-user settings in a temporary folder of their own.
 class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { startWindow(); }
+    void cleanup() {
+        window_.reset();
+        clearQuitRequest();
+    }
+
 protected:
     WindowTest() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path()); }
 

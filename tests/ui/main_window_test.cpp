@@ -1,10 +1,13 @@
-// The main window: how it stands after start-up, and playing at it: the red deck, the pace
-// and the pause, the card counts, leaving, and the windows at the end of a hand.
+// The main window: how it stands after start-up, and that it shows the game and forwards the
+// player's clicks, keys and menu commands; leaving, and the windows at the end of a hand.
 
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
+#include "about_window.h"
 #include "announcement_window.h"
 #include "card_image.h"
 #include "pictures.h"
@@ -25,6 +28,10 @@ const QStringList kStartUpMenus{
     "&Options: mnuBackColor|&Background Color...||E, mnuCardCount|&Show Card Count||EC, space3|-, "
     "mnuReset|&Reset Options||E",
     "&Help: mnuHelpTopics|Help Topics||E, mnuAbout|&About||E, space4|-, mnuUnstuck|&No one can play||"};
+
+const QStringList kAlwaysEnabled{"mnuNewGame", "mnuScore",      "mnuExit",   "mnuLevel1",    "mnuLevel2",
+                                 "mnuLevel3",  "mnuLevel4",     "mnuLevel5", "mnuBackColor", "mnuCardCount",
+                                 "mnuReset",   "mnuHelpTopics", "mnuAbout"};
 
 QString describe(const QAction* item) {
     if (item->isSeparator())
@@ -73,7 +80,7 @@ class MainWindowTest : public WindowTest {
     zanfel::CardNumber card(const QString& image) { return find<CardImage>(image)->card(); }
     QString text(const QString& label) { return find<QLabel>(label)->text(); }
     void clickDeck(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(find("Deck"), button); }
-    void chooseLevel(int level) { action(QStringLiteral("mnuLevel%1").arg(level))->trigger(); }
+    void trigger(const QString& name) { action(name)->trigger(); }
     // Every card of the human's reaches the foundations: the hand scores 52 for the human.
     void humanWinsAHand() {
         clickDeck();
@@ -81,20 +88,21 @@ class MainWindowTest : public WindowTest {
             list.clear();
         window_->game().humanGoesOut();
     }
-
-private slots:
-    void init() { startWindow(); }
-    void cleanup() {
-        window_.reset();
-        clearQuitRequest();
+    // "Deal Pause Unstuck" as E (enabled) or - (disabled), X after Pause when it is checked,
+    // then whether the computer players' timer runs.
+    QString handCommands() {
+        const auto state = [this](const char* name) { return action(name)->isEnabled() ? "E" : "-"; };
+        return QStringLiteral("%1 %2%3 %4 %5")
+            .arg(state("mnuDeal"), state("mnuPause"), action("mnuPause")->isChecked() ? "X" : "",
+                 state("mnuUnstuck"), timer()->isActive() ? "running" : "stopped");
     }
 
+private slots:
     void windowStandsAsAtStartUp() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Zanfel v2.0"));
         QCOMPARE(window_->centralWidget()->size(), QSize(754, 452));
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
         QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck to deal"));
-        QVERIFY(!timer()->isActive());
         QCOMPARE(timer()->interval(), 1000);
         QStringList backs;  // every image but these four shows the empty place
         for (const CardImage* image : window_->findChildren<CardImage*>())
@@ -132,64 +140,56 @@ private slots:
         QVERIFY(caption->geometry().right() < find("lblStack1")->x());
     }
 
-    // A right click does nothing; the images show the dealt cards, the stock turns by three;
-    // while paused the deck is ignored and a new pace waits for the resume.
-    void deckClickDealsTurnsAndPauses() {
+    // A right click does nothing; the images and counts show the dealt cards, the stock turns;
+    // a new pace set while paused waits for the resume. The items follow every step.
+    void deckPauseAndLevelReachTheGameAndTheItemsFollow() {
         clickDeck(Qt::RightButton);
-        QVERIFY(action("mnuDeal")->isEnabled());
+        QCOMPARE(handCommands(), QStringLiteral("E - - stopped"));
         clickDeck();
+        QCOMPARE(handCommands(), QStringLiteral("- E E running"));
         QCOMPARE(text("lblStack0") + text("lblStack5"), QStringLiteral("3513"));
-        QVERIFY(!action("mnuDeal")->isEnabled() && action("mnuUnstuck")->isEnabled());
-        QVERIFY(timer()->isActive());
         QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck for 3 more cards"));
         QCOMPARE(card("Stack5"), 5);
         QCOMPARE(card("Player17"), 5);  // the right player's personal pile
-        QCOMPARE(card("Stack0"), 18);
         clickDeck();
         QCOMPARE(find<CardImage>("Stack0")->picture().cacheKey(), facePicture(21, 1).cacheKey());
-        QAction* pause = action("mnuPause");
-        pause->trigger();
-        QVERIFY(pause->isChecked() && !timer()->isActive());
+        trigger("mnuPause");
+        QCOMPARE(handCommands(), QStringLiteral("- EX E stopped"));
+        trigger("mnuLevel5");
+        QCOMPARE(timer()->interval(), 100);
+        QCOMPARE(handCommands(), QStringLiteral("- EX E stopped"));
+        QCOMPARE(find<QActionGroup>("mnuLevel")->checkedAction(), action("mnuLevel5"));
+        trigger("mnuLevel5");  // the current level again keeps its mark
+        QVERIFY(action("mnuLevel5")->isChecked() && !action("mnuLevel3")->isChecked());
+        trigger("mnuPause");
+        QCOMPARE(handCommands(), QStringLiteral("- E E running"));
+        trigger("mnuNewGame");
+        QCOMPARE(handCommands(), QStringLiteral("E - - stopped"));
+        for (const QString& name : kAlwaysEnabled)
+            QVERIFY2(action(name)->isEnabled(), qPrintable(name));
+    }
+
+    // Ctrl+D deals between hands; during one it leaves the turned stock alone.
+    void ctrlDDealsOnlyBetweenHands() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(window_.get(), Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(timer()->isActive());
         clickDeck();
         QCOMPARE(card("Stack0"), 21);
-        chooseLevel(5);
-        QCOMPARE(timer()->interval(), 100);
-        QVERIFY(!timer()->isActive());
-        pause->trigger();
-        QVERIFY(!pause->isChecked() && timer()->isActive());
+        QTest::keyClick(window_.get(), Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(card("Stack0"), 21);
     }
 
-    // Before the deal the timer stays stopped; during a hand it runs at the chosen pace.
-    void skillLevelSetsTheTimer() {
-        const int intervals[] = {0, 3000, 2000, 1000, 500, 100};
-        for (bool dealt : {false, true}) {
-            if (dealt)
-                clickDeck();
-            for (int level = 1; level <= 5; ++level) {
-                chooseLevel(level);
-                QCOMPARE(timer()->interval(), intervals[level]);
-                QCOMPARE(timer()->isActive(), dealt);
-                for (int n = 1; n <= 5; ++n)
-                    QCOMPARE(action(QStringLiteral("mnuLevel%1").arg(n))->isChecked(), n == level);
-            }
-        }
-    }
-
-    // Hidden at start-up, then shown and hidden again.
-    void cardCountShowsAndHidesTheCounts() {
-        for (bool shown : {false, true, false}) {
-            QCOMPARE(action("mnuCardCount")->isChecked(), shown);
-            for (int k = 0; k <= 6; ++k)
-                QCOMPARE(find(QStringLiteral("lblStack%1").arg(k))->isVisible(), shown);
-            action("mnuCardCount")->trigger();
-        }
-    }
-
+    // Mid-hand, at once: no hand is scored and nothing opens.
     void exitAndClosingEndTheProgram() {
         for (bool byMenu : {true, false}) {
+            HandEndAnswers answers;
             clickDeck();
-            byMenu ? action("mnuExit")->trigger() : void(window_->close());
+            byMenu ? trigger("mnuExit") : void(window_->close());
             QVERIFY(window_->ended() && !window_->isVisible() && !timer()->isActive());
+            QVERIFY(answers.seen.isEmpty());
+            QCOMPARE(window_->game().handNumber(), 0);
             startWindow();
         }
     }
@@ -199,8 +199,9 @@ private slots:
     void handEndsThroughTheAnnouncementAndTheSheet() {
         HandEndAnswers answers;
         answers.reply = QMessageBox::Cancel;
-        action("mnuScore")->trigger();  // nothing scored yet: nothing opens
+        trigger("mnuScore");  // nothing scored yet: nothing opens
         humanWinsAHand();
+        QCOMPARE(handCommands(), QStringLiteral("E - - stopped"));
         humanWinsAHand();
         QCOMPARE(answers.seen.mid(0, 3),
                  (QStringList{"You won this hand !!", "sheet", "You won this hand !!"}));
@@ -214,7 +215,7 @@ private slots:
 
     // The left player goes out while the sheet is open from the Score command: the tick closes
     // that sheet, and the announcement and the hand's own sheet follow once the Score
-    // command's modal showing has returned, with no computer move in between.
+    // command's modal showing has returned.
     void aHandEndingUnderTheScoreSheetIsAnnouncedAfterItCloses() {
         {
             HandEndAnswers firstHand;
@@ -227,28 +228,61 @@ private slots:
         leftPersonal.addEnd(1);
         while (game.playerBase() != zanfel::kMiddleBase)
             game.tick();
-        chooseLevel(5);
+        trigger("mnuLevel5");
 
         HandEndAnswers answers;
         answers.sheetsLeftOpen = 1;
         bool sheetVisibleAtAnnouncement = true;
-        int baseAtAnnouncement = -1;
         answers.announced = [&] {
             sheetVisibleAtAnnouncement = window_->findChild<ScoreSheet*>()->isVisible();
-            baseAtAnnouncement = game.playerBase();
         };
-        action("mnuScore")->trigger();  // returns once the sheet, the announcement and the tally are done
+        trigger("mnuScore");  // returns once the sheet, the announcement and the tally are done
 
         QCOMPARE(answers.seen, (QStringList{"sheet", "Someone else called...", "sheet"}));
         QVERIFY(!sheetVisibleAtAnnouncement);
-        QCOMPARE(baseAtAnnouncement, zanfel::kLeftBase);
         QCOMPARE(game.handNumber(), 2);
-        QCOMPARE(game.scoreSheet().lblScore[zanfel::kHuman], "52\n\r-26\n\r");
-        QVERIFY(!timer()->isActive());
-        QVERIFY(action("mnuDeal")->isEnabled());
-        QVERIFY(!window_->ended());
+        QVERIFY(!timer()->isActive() && !window_->ended());
+    }
+
+    // Made once, at its drawn places; modal over a hand that goes on; OK and the close box hide it.
+    void aboutWindowLayoutAndShowing() {
+        clickDeck();
+        QStringList seen;
+        const ModalAnswerer answerer([&](QWidget* modal) {
+            auto* about = qobject_cast<AboutWindow*>(modal);
+            QVERIFY(about && about->isModal());
+            seen << about->windowTitle() + (timer()->isActive() ? " over a running hand" : "");
+            seen.size() == 1 ? child<QPushButton>(about, "Command1")->click() : void(about->close());
+        });
+        trigger("mnuAbout");
+        trigger("mnuAbout");
+        QCOMPARE(seen, QStringList(2, "About Zanfel over a running hand"));
+        const auto abouts = window_->findChildren<AboutWindow*>();
+        QCOMPARE(abouts.size(), 1);
+        AboutWindow* about = abouts[0];
+        QVERIFY(!about->isVisible());
+        QCOMPARE(about->objectName(), QStringLiteral("Form3"));
+        QCOMPARE(about->size(), QSize(376, 233));
+        QCOMPARE(about->windowIcon().cacheKey(), window_->windowIcon().cacheKey());
+        QList<QRect> places;
+        for (const char* name : {"Image1", "Command1"})
+            places << child(about, name)->geometry();
+        QCOMPARE(places, (QList<QRect>{{8, 8, 172, 172}, {288, 200, 73, 25}}));
+        const auto* label1 = child<QLabel>(about, "Label1");
+        const auto* label2 = child<QLabel>(about, "Label2");
+        QVERIFY(label1->text().startsWith("Zanfel v2.0"));
+        QCOMPARE(label2->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        for (const auto* label : {label1, label2}) {
+            QCOMPARE(label->geometry(), QRect(192, label == label1 ? 8 : 24, 169, label->height()));
+            QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+            QVERIFY(label->height() >= qMax(17, label->fontMetrics().height()));
+        }
+        const QImage drawn = about->grab().toImage();
+        const QColor titleBar = about->palette().color(QPalette::Active, QPalette::Highlight);
+        QCOMPARE(drawn.pixelColor(300, 40), titleBar);   // Line2
+        QCOMPARE(drawn.pixelColor(100, 192), titleBar);  // Line1
     }
 };
 
 QTEST_MAIN(MainWindowTest)
-#include "table_play_test.moc"
+#include "main_window_test.moc"
