@@ -2,17 +2,19 @@
 # Sets up a Debian 12 machine for Zanfel, builds it, and then plays or tests it.
 #   ./run.sh play   install what is missing, build, start the game
 #   ./run.sh test   install what is missing, build with warnings as errors, run every test,
-#                   then run them again under AddressSanitizer and UndefinedBehaviorSanitizer
+#                   fuzz random play for a bounded time, then run the tests again under
+#                   AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
           fonts-dejavu-core xvfb xauth xdotool imagemagick)
+test_packages=(clang libclang-rt-14-dev)  # libFuzzer for the fuzz target
 jobs=$(nproc 2>/dev/null || echo 2)
 
-install_missing() {
+install_missing() {  # install_missing PACKAGE...
     local missing=() p
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return
@@ -33,17 +35,31 @@ run_tests() {  # run_tests DIR
     (cd "$1" && ctest --output-on-failure --parallel "$jobs")
 }
 
+# Random play under libFuzzer for a bounded time; a broken invariant or a sanitizer report
+# stops it with an error, and the input that did it is left in build-fuzz/.
+fuzz_play() {
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DZANFEL_WERROR=ON -DZANFEL_FUZZ=ON \
+        -DZANFEL_BUILD_TESTS=OFF -DZANFEL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+    cmake --build build-fuzz --parallel "$jobs" --target play_fuzzer
+    local corpus
+    corpus=$(mktemp -d)
+    ./build-fuzz/tests/fuzz/play_fuzzer -max_total_time=45 -max_len=8192 -artifact_prefix=build-fuzz/ \
+        "$corpus" tests/fuzz/corpus
+    rm -rf "$corpus"
+}
+
 case "${1:-}" in
     play)
-        install_missing
+        install_missing "${packages[@]}"
         build build
         exec ./build/ui/zanfel
         ;;
     test)
-        install_missing
+        install_missing "${packages[@]}" "${test_packages[@]}"
         build build -DZANFEL_WERROR=ON
         run_tests build
         ./build/bench/engine_bench --benchmark_min_time=0.05
+        fuzz_play
         build build-sanitize -DZANFEL_WERROR=ON -DZANFEL_SANITIZE=ON -DZANFEL_BUILD_BENCH=OFF \
               -DCMAKE_BUILD_TYPE=Debug
         ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
