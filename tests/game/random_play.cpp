@@ -72,19 +72,27 @@ bool RandomPlay::step() {
     return failure_.empty();
 }
 
-// Ticks come most often, as they do at the faster levels; the menu commands only while their
-// items are enabled, as the menu and its shortcuts allow.
+// Ticks and good moves come most often, so that both sides go out now and then; the menu
+// commands only while their items are enabled, as the menu and its shortcuts allow.
 void RandomPlay::perform(std::uint8_t choice) {
+    constexpr int kTicks = 96;
+    constexpr int kGoodMoves = 48;
     const Controls& controls = game_->controls();
-    switch (choice >= 128 ? 0 : choice % 16) {
+    if (choice < kTicks)
+        choice = 0;
+    else if (choice < kTicks + kGoodMoves)
+        choice = 10;
+    switch (choice % 16) {
         case 6:
             deckClick();
             return;
         case 7:
         case 8:
         case 9:
-        case 10:
             tableAction(choice);
+            return;
+        case 10:
+            goodMove();
             return;
         case 11:
             action_ = "No one can play";
@@ -129,6 +137,28 @@ void RandomPlay::tableAction(std::uint8_t choice) {
         action_ = "double-click";
         game_->playToFoundation(slot);
     }
+}
+
+// A player who knows the game: a card to a foundation, the personal pile's top onto a work
+// pile, the stock's card onto a work pile, else the stock turned. Without it the human would
+// hardly ever go out before the computer players.
+void RandomPlay::goodMove() {
+    action_ = "good move";
+    const Table& table = game_->table();
+    for (int slot : {kPersonalSlot, 1, 2, 3, 4, kStockSlot}) {
+        if (!table.lstStack[slot].empty() && table.lowestFoundationTaking(table.lstStack[slot].top()) >= 0)
+            return game_->playToFoundation(slot);
+    }
+    for (int slot : {kPersonalSlot, kStockSlot}) {
+        if (table.lstStack[slot].empty())
+            continue;
+        for (int target = kFirstWorkSlot; target <= kLastWorkSlot; ++target) {
+            const PileList& pile = table.lstStack[target];
+            if (pile.empty() || buildsDownOn(table.lstStack[slot].top(), pile.top()))
+                return game_->dropOnStack(slot, target);
+        }
+    }
+    deckClick();
 }
 
 // New Game is rare, so that most hands run until someone goes out.

@@ -59,6 +59,7 @@ private:
     void freshGame();
     void perform(std::uint8_t choice);
     void tableAction(std::uint8_t choice);
+    void goodMove();
     void menuCommand(std::uint8_t choice);
     void deckClick();
     void deal();
@@ -77,7 +78,7 @@ private:
     InvariantChecker checker_;
     Expected expected_;
 
-    std::string action_;
+    const char* action_ = "";
     std::string failure_;
     int actions_ = 0;
     int ticksThisHand_ = 0;
