@@ -132,7 +132,13 @@ void RandomPlay::tableAction(std::uint8_t choice) {
         game_->dropOnFoundation(slot, where / kSlotsPerPlayer % kFoundations);
     } else if (choice % 16 == 8) {
         action_ = "drop on an own pile";
-        game_->dropOnStack(slot, where / kSlotsPerPlayer % kSlotsPerPlayer);
+        const int target = where / kSlotsPerPlayer % kSlotsPerPlayer;
+        const int before = game_->table().lstStack[target].count();
+        game_->dropOnStack(slot, target);
+        // Counts alone would not tell a card that moved onto the stock or the personal pile.
+        if ((target == kStockSlot || target == kPersonalSlot) &&
+            game_->table().lstStack[target].count() > before)
+            fail("the stock or the personal pile took a card");
     } else {
         action_ = "double-click";
         game_->playToFoundation(slot);
