@@ -3,7 +3,8 @@
 #   ./run.sh play   install what building and running the game needs, build the game alone
 #                   in build-play/, start it
 #   ./run.sh test   install that and the test tools, build everything with warnings as errors,
-#                   run every test and the benchmarks, then the tests again under
+#                   run every test and the benchmarks, fuzz random play for a bounded
+#                   time, then run the tests again under
 #                   AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,7 +12,8 @@ cd "$(dirname "$0")"
 # What building and running the game needs.
 game_packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libchm-dev fonts-dejavu-core)
 # What only the tests and the benchmarks need.
-test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick desktop-file-utils appstream)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick desktop-file-utils appstream
+               clang libclang-rt-14-dev)  # clang's libFuzzer for the fuzz target
 jobs=$(nproc 2>/dev/null || echo 2)
 
 install_missing() {  # install_missing PACKAGE...
@@ -43,6 +45,19 @@ run_tests() {  # run_tests DIR
     (cd "$1" && ctest --output-on-failure --parallel "$jobs")
 }
 
+# Random play under libFuzzer for a bounded time; a broken invariant or a sanitizer report
+# stops it with an error, and the input that did it is left in build-fuzz/.
+fuzz_play() {
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DZANFEL_WERROR=ON -DZANFEL_FUZZ=ON \
+        -DZANFEL_BUILD_TESTS=OFF -DZANFEL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+    cmake --build build-fuzz --parallel "$jobs" --target play_fuzzer
+    local corpus
+    corpus=$(mktemp -d)
+    ./build-fuzz/tests/fuzz/play_fuzzer -max_total_time=45 -max_len=8192 -artifact_prefix=build-fuzz/ \
+        "$corpus" tests/fuzz/corpus
+    rm -rf "$corpus"
+}
+
 case "${1:-}" in
     play)
         install_missing "${game_packages[@]}"
@@ -55,13 +70,14 @@ case "${1:-}" in
         run_tests build
         ./build/bench/engine_bench --benchmark_min_time=0.05
         ./build/bench/long_game
+        fuzz_play
         build build-sanitize -DZANFEL_WERROR=ON -DZANFEL_SANITIZE=ON -DZANFEL_BUILD_BENCH=OFF \
               -DCMAKE_BUILD_TYPE=Debug
         ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
             UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
         ;;
     *)
-        sed -n '2,7p' "$0"
+        sed -n '2,8p' "$0"
         exit 2
         ;;
 esac
