@@ -53,6 +53,7 @@ public:
     void hideScoreSheet() override { sheetHidden_ = true; }
     Answer askPlayAgain(const std::string& question) override;
     bool applySavedColour() override { return true; }
+    void resetTableColour() override {}
     void endProgram() override { ++programEnds_; }
 
 private:
