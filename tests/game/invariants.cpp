@@ -32,13 +32,10 @@ std::string checkCardsDuringHand(const Table& table) {
     forEachList(table, [&](int player, const PileList& list) {
         for (int i = 0; i < list.count() && fault.empty(); ++i) {
             const int card = list.item(i);
-            if (card < 1 || card > kDeckSize) {
-                fault = "player " + std::to_string(player) + " holds no card: " + std::to_string(card);
-                break;
-            }
-            const std::uint64_t bit = std::uint64_t{1} << card;
-            if (held[player] & bit)
-                fault = "player " + std::to_string(player) + " holds card " + cardText(card) + " twice";
+            const std::uint64_t bit = std::uint64_t{1} << (card & 63);
+            if (card < 1 || card > kDeckSize || held[player] & bit)
+                return void(fault = "player " + std::to_string(player) + " holds card " +
+                                    std::to_string(card) + " twice or no such card");
             held[player] |= bit;
             ++holders[card];
             ++heldTotal;
