@@ -127,18 +127,9 @@ TEST_F(ComputerTurns, TheRotationRunsLeftRightMiddleAndCarriesOverHands) {
 TEST_F(ComputerTurns, AMoveReShowsOnlyTheImagesItTouched) {
     Table& t = f.game.table();
     setPile(t.lstPlayer[b + 5], {1, 40});
-    setPile(t.lstPlayer[b + 4], {3});  // an ace too, played on the next turn
     f.view.shownImages.clear();
     f.game.tick();
     EXPECT_EQ(f.view.shownImages, (std::vector<PileImage>{{ImageKind::Pile, 0}, {ImageKind::Player, b + 5}}));
-    EXPECT_EQ(f.game.shownCard({ImageKind::Pile, 0}), 1);
-    EXPECT_EQ(f.game.shownCard({ImageKind::Player, b + 5}), 40);
-    for (int i = 0; i < 3; ++i)
-        f.game.tick();
-    const auto ace = std::find(t.pileTop.begin(), t.pileTop.end(), 3);
-    ASSERT_NE(ace, t.pileTop.end());
-    EXPECT_EQ(f.game.shownCard({ImageKind::Pile, static_cast<int>(ace - t.pileTop.begin())}), 3);
-    EXPECT_EQ(f.game.shownCard({ImageKind::Player, b + 4}), kNoCard);  // the emptied pile
 }
 
 TEST_F(ComputerTurns, TheHumansPilesAndCountsAreNeverTouched) {

@@ -52,7 +52,6 @@ public:
     Game* game = nullptr;
 
     std::vector<PileImage> shownImages;
-    int controlsShown = 0;
     std::vector<Announcement> announcements;
     std::vector<ScoreSheetText> sheetsShown;
     std::vector<std::string> questions;
@@ -67,7 +66,7 @@ public:
     std::function<void()> whileAnnouncing;
 
     void showImage(PileImage image, CardNumber) override { shownImages.push_back(image); }
-    void showControls() override { ++controlsShown; }
+    void showControls() override {}
     void announceGoingOut(const Announcement& announcement) override {
         announcements.push_back(announcement);
         if (whileAnnouncing)

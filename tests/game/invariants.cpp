@@ -2,27 +2,21 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <numeric>
+#include <utility>
 
 namespace zanfel::testing {
 
 namespace {
 
-constexpr int kPlayerCount = 4;
 constexpr int kKing = 13;
 
 std::string cardText(int card) {
     return std::to_string(card) + " (rank " + std::to_string(rankOf(static_cast<CardNumber>(card))) + ")";
 }
 
-// The six lists of a player: the human's lstStack, then the middle, left and right players'.
-const PileList& listOf(const Table& table, int player, int slot) {
-    return player == 0 ? table.lstStack[slot] : table.lstPlayer[(player - 1) * kSlotsPerPlayer + slot];
-}
-
 template <typename Each>
 void forEachList(const Table& table, Each each) {
-    for (int player = 0; player < kPlayerCount; ++player)
+    for (int player = 0; player < kPlayers; ++player)
         for (int slot = 0; slot < kSlotsPerPlayer; ++slot)
             each(player, listOf(table, player, slot));
 }
@@ -31,20 +25,17 @@ void forEachList(const Table& table, Each each) {
 // from the ace one card at a time; so what is missing from the players is exactly what the
 // foundations cover.
 std::string checkCardsDuringHand(const Table& table) {
-    std::array<std::uint64_t, kPlayerCount> held{};  // bit n: the player holds card n
+    std::array<std::uint64_t, kPlayers> held{};  // bit n: the player holds card n
     std::array<int, kDeckSize + 1> holders{};
     int heldTotal = 0;
     std::string fault;
     forEachList(table, [&](int player, const PileList& list) {
         for (int i = 0; i < list.count() && fault.empty(); ++i) {
             const int card = list.item(i);
-            if (card < 1 || card > kDeckSize) {
-                fault = "player " + std::to_string(player) + " holds no card: " + std::to_string(card);
-                break;
-            }
-            const std::uint64_t bit = std::uint64_t{1} << card;
-            if (held[player] & bit)
-                fault = "player " + std::to_string(player) + " holds card " + cardText(card) + " twice";
+            const std::uint64_t bit = std::uint64_t{1} << (card & 63);
+            if (card < 1 || card > kDeckSize || held[player] & bit)
+                return void(fault = "player " + std::to_string(player) + " holds card " +
+                                    std::to_string(card) + " twice or no such card");
             held[player] |= bit;
             ++holders[card];
             ++heldTotal;
@@ -62,10 +53,9 @@ std::string checkCardsDuringHand(const Table& table) {
             ++covered[card];
     }
     for (int card = 1; card <= kDeckSize; ++card)
-        if (kPlayerCount - holders[card] != covered[card])
-            return "card " + cardText(card) + " is missing from " +
-                   std::to_string(kPlayerCount - holders[card]) + " players but covered by " +
-                   std::to_string(covered[card]) + " foundations";
+        if (kPlayers - holders[card] != covered[card])
+            return "card " + cardText(card) + " is missing from " + std::to_string(kPlayers - holders[card]) +
+                   " players but covered by " + std::to_string(covered[card]) + " foundations";
     if (rankSum != 4 * kDeckSize - heldTotal)
         return "the foundations' ranks add up to " + std::to_string(rankSum) + " with " +
                std::to_string(heldTotal) + " cards held";
@@ -114,10 +104,10 @@ std::string checkFoundationStep(const std::array<CardNumber, kFoundations>& befo
 }
 
 std::string checkImages(const Table& table, const ShownCards& shown) {
-    for (ImageKind kind : {ImageKind::Stack, ImageKind::Player, ImageKind::Pile}) {
-        const int count = kind == ImageKind::Stack    ? kSlotsPerPlayer
-                          : kind == ImageKind::Player ? kComputerLists
-                                                      : kFoundations;
+    const std::pair<ImageKind, int> groups[] = {{ImageKind::Stack, kSlotsPerPlayer},
+                                                {ImageKind::Player, kComputerLists},
+                                                {ImageKind::Pile, kFoundations}};
+    for (const auto& [kind, count] : groups) {
         for (int index = 0; index < count; ++index) {
             const PileImage image{kind, index};
             if (shown[flatIndex(image)] != table.cardFor(image))
@@ -152,7 +142,7 @@ std::string checkScores(const Game& game, const Expected& expected) {
         return "HandNumber is " + std::to_string(game.handNumber()) + " after " + std::to_string(hands) +
                " hands scored";
     const ScoreSheetText& sheet = game.scoreSheet();
-    for (int player = 0; player < kPlayerCount; ++player) {
+    for (int player = 0; player < kPlayers; ++player) {
         std::string lines;
         int total = 0;
         for (const HandRow& row : expected.scores)

@@ -6,23 +6,21 @@ namespace {
 
 constexpr int kWinningLine = 99;
 
+// Each card played counts one, each card left on the personal pile costs two more.
 HandRow scoreOfFinalPosition(const Table& table) {
     HandRow row{};
-    for (int player = 0; player < 4; ++player) {
+    for (int player = 0; player < kPlayers; ++player) {
         int held = 0;
         for (int slot = 0; slot < kSlotsPerPlayer; ++slot)
-            held += player == 0 ? table.lstStack[slot].count()
-                                : table.lstPlayer[(player - 1) * kSlotsPerPlayer + slot].count();
-        const int personal = player == 0
-                                 ? table.lstStack[kPersonalSlot].count()
-                                 : table.lstPlayer[(player - 1) * kSlotsPerPlayer + kPersonalSlot].count();
-        row[player] = static_cast<std::int16_t>(kDeckSize - held - 2 * personal);
+            held += listOf(table, player, slot).count();
+        row[player] =
+            static_cast<std::int16_t>(kDeckSize - held - 2 * listOf(table, player, kPersonalSlot).count());
     }
     return row;
 }
 
 bool someTotalPasses99(const std::vector<HandRow>& scores) {
-    for (int player = 0; player < 4; ++player) {
+    for (int player = 0; player < kPlayers; ++player) {
         int total = 0;
         for (const HandRow& row : scores)
             total += row[player];
@@ -185,12 +183,8 @@ void RandomPlay::deckClick() {
     action_ = "deck click";
     const bool deals = !expected_.inHand;
     game_->deckClicked();
-    if (deals) {
-        expected_.inHand = true;
-        expected_.paused = false;
-        ticksThisHand_ = 0;
-        ++deals_;
-    }
+    if (deals)
+        handDealt();
 }
 
 void RandomPlay::deal() {
@@ -198,6 +192,10 @@ void RandomPlay::deal() {
     if (!game_->controls().dealEnabled)
         return;
     game_->dealCommand();
+    handDealt();
+}
+
+void RandomPlay::handDealt() {
     expected_.inHand = true;
     expected_.paused = false;
     ticksThisHand_ = 0;
@@ -233,9 +231,9 @@ void RandomPlay::announceGoingOut(const Announcement&) {
     expected_.goingOut = true;
     handEnded_ = true;
     const Table& table = game_->table();
-    bool someoneOut = table.lstStack[kPersonalSlot].empty();
-    for (int base : {kMiddleBase, kLeftBase, kRightBase})
-        someoneOut = someoneOut || table.lstPlayer[base + kPersonalSlot].empty();
+    bool someoneOut = false;
+    for (int player = 0; player < kPlayers; ++player)
+        someoneOut = someoneOut || listOf(table, player, kPersonalSlot).empty();
     if (!someoneOut)
         fail("a hand ended with every personal pile still holding cards");
     finalRow_ = scoreOfFinalPosition(table);

@@ -64,6 +64,7 @@ private:
     void menuCommand(std::uint8_t choice);
     void deckClick();
     void deal();
+    void handDealt();
     void newGame();
     void score();
     void tick();

@@ -34,21 +34,6 @@ TEST(TallyHand, ScoresCardsPlayedLessTwoPerPersonalCard) {
     EXPECT_EQ(row[kRightPlayer], 52 - 40 - 20);
 }
 
-TEST(ScoreSheet, ListsEveryHandInOrderWithItsTotal) {
-    HandScores scores;
-    scores.set(1, {20, -26, 5, 0});
-    scores.set(2, {-3, 40, 1, 2});
-    scores.set(3, {10, 10, -7, 0});
-    ScoreSheetText sheet;
-    rebuildSheet(sheet, scores, 3);
-    EXPECT_EQ(sheet.lblScore[kHuman], "20\n\r-3\n\r10\n\r");
-    EXPECT_EQ(sheet.lblScore[kMiddlePlayer], "-26\n\r40\n\r10\n\r");
-    EXPECT_EQ(sheet.lblTotal[kHuman], "27");
-    EXPECT_EQ(sheet.lblTotal[kMiddlePlayer], "24");
-    EXPECT_EQ(sheet.lblTotal[kLeftPlayer], "-1");
-    EXPECT_EQ(sheet.lblTotal[kRightPlayer], "2");
-}
-
 TEST(ScoreSheet, TotalsAreReadBackAsTheLeadingNumber) {
     EXPECT_EQ(leadingNumber(""), 0);
     EXPECT_EQ(leadingNumber("104"), 104);

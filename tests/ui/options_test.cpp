@@ -73,7 +73,7 @@ private slots:
     }
 
     // The button face again, saved as the system colour it is; the shown counts hidden and
-    // their mark cleared; the level stays. The counts come and go with their mark, nothing is
+    // their mark cleared. The counts come and go with their mark, nothing is
     // written for them, and the next start hides them.
     void resetAndCardCountAtTheWindow() {
         action("mnuCardCount")->trigger();
@@ -84,14 +84,12 @@ private slots:
         restart();
         QVERIFY(!countsVisible() && !action("mnuCardCount")->isChecked());
         chooseColour(Qt::darkGreen);
-        action("mnuLevel5")->trigger();
         action("mnuCardCount")->trigger();
         action("mnuReset")->trigger();
         QCOMPARE(storedColour().toString(), QStringLiteral("-2147483633"));
         QCOMPARE(window_->tableColourValue(), -2147483633);
         QCOMPARE(window_->tableColour(), QApplication::palette().color(QPalette::Button));
         QVERIFY(!countsVisible() && !action("mnuCardCount")->isChecked());
-        QVERIFY(action("mnuLevel5")->isChecked());
     }
 
     // The store's folder cannot be made: the colour stays on the table, the player is told
