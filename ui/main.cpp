@@ -12,6 +12,8 @@ int main(int argc, char* argv[]) {
 
     Form1 window;
     window.show();
+    // The table goes up before the rest of the start-up runs.
+    QApplication::processEvents();
     window.startUp();
     // An unusable saved colour ends the program before the event loop has started.
     if (window.ended())
