@@ -8,16 +8,9 @@ namespace {
 
 int cardsHeld(const Table& table, int player) {
     int held = 0;
-    for (int slot = 0; slot < kSlotsPerPlayer; ++slot) {
-        held += player == kHuman ? table.lstStack[slot].count()
-                                 : table.lstPlayer[(player - 1) * kSlotsPerPlayer + slot].count();
-    }
+    for (int slot = 0; slot < kSlotsPerPlayer; ++slot)
+        held += table.pileOf(player, slot).count();
     return held;
-}
-
-int personalPileSize(const Table& table, int player) {
-    return player == kHuman ? table.lstStack[kPersonalSlot].count()
-                            : table.lstPlayer[(player - 1) * kSlotsPerPlayer + kPersonalSlot].count();
 }
 
 }  // namespace
@@ -25,7 +18,8 @@ int personalPileSize(const Table& table, int player) {
 HandRow scoreHand(const Table& table) {
     HandRow row{};
     for (int player = 0; player < kPlayers; ++player) {
-        const int score = (kDeckSize - cardsHeld(table, player)) - 2 * personalPileSize(table, player);
+        const int score =
+            (kDeckSize - cardsHeld(table, player)) - 2 * table.pileOf(player, kPersonalSlot).count();
         row[player] = static_cast<std::int16_t>(score);
     }
     return row;

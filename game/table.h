@@ -22,6 +22,11 @@ constexpr int kMiddleBase = 0;
 constexpr int kLeftBase = 6;
 constexpr int kRightBase = 12;
 
+// The computer player whose lists hold lstPlayer(i): its base 0, 6 or 12.
+constexpr int playerBaseOf(int listIndex) {
+    return listIndex / kSlotsPerPlayer * kSlotsPerPlayer;
+}
+
 // The table's images. `Stack` shows the human's slot, `Player` a computer player's list,
 // `Pile` a foundation; each shows its list's item 0 or the empty place.
 enum class ImageKind { Stack, Player, Pile };
@@ -54,6 +59,11 @@ struct Table {
     std::array<PileList, kComputerLists> lstPlayer;
     std::array<CardNumber, kFoundations> pileTop{};
 
+    // A player's pile by player index: 0 the human's lstStack, 1, 2, 3 the lists of the
+    // players with bases 0, 6 and 12.
+    const PileList& pileOf(int player, int slot) const {
+        return player == 0 ? lstStack[slot] : lstPlayer[(player - 1) * kSlotsPerPlayer + slot];
+    }
     // The card an image should show now: item 0 of its list, the foundation's top, or none.
     CardNumber cardFor(PileImage image) const;
     // The lowest-numbered foundation that takes `card` now, or -1. An ace only ever fits an

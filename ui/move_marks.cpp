@@ -20,7 +20,7 @@ MoveMarks::MoveMarks(QWidget* table)
 QColor MoveMarks::ownerColour(zanfel::PileImage image) {
     if (image.kind != zanfel::ImageKind::Player)
         return QColor(0xC0, 0x00, 0x00);
-    switch (image.index / zanfel::kSlotsPerPlayer * zanfel::kSlotsPerPlayer) {
+    switch (zanfel::playerBaseOf(image.index)) {
         case zanfel::kLeftBase:
             return QColor(0x00, 0x80, 0x00);
         case zanfel::kMiddleBase:

@@ -12,7 +12,7 @@ QString tr(const char* text) {
 QString ownerOf(zanfel::PileImage image) {
     if (image.kind == zanfel::ImageKind::Stack)
         return tr("Your");
-    switch (image.index / zanfel::kSlotsPerPlayer * zanfel::kSlotsPerPlayer) {
+    switch (zanfel::playerBaseOf(image.index)) {
         case zanfel::kLeftBase:
             return tr("Left Guy's");
         case zanfel::kMiddleBase:

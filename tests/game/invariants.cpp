@@ -18,7 +18,7 @@ template <typename Each>
 void forEachList(const Table& table, Each each) {
     for (int player = 0; player < kPlayers; ++player)
         for (int slot = 0; slot < kSlotsPerPlayer; ++slot)
-            each(player, listOf(table, player, slot));
+            each(player, table.pileOf(player, slot));
 }
 
 // Every card leaves its owner only for a foundation of its suit, and each foundation climbs

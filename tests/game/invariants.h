@@ -16,12 +16,6 @@ struct Expected {
     std::vector<HandRow> scores;  // the hands scored since the last New Game
 };
 
-// The six lists of a player: the human's lstStack (player 0), then the middle, left and right
-// players' lists.
-inline const PileList& listOf(const Table& table, int player, int slot) {
-    return player == 0 ? table.lstStack[slot] : table.lstPlayer[(player - 1) * kSlotsPerPlayer + slot];
-}
-
 // The last card the screen was given for each image; kNeverShown before the first showing.
 using ShownCards = std::array<CardNumber, kImageCount>;
 constexpr CardNumber kNeverShown = -1;

@@ -12,9 +12,9 @@ HandRow scoreOfFinalPosition(const Table& table) {
     for (int player = 0; player < kPlayers; ++player) {
         int held = 0;
         for (int slot = 0; slot < kSlotsPerPlayer; ++slot)
-            held += listOf(table, player, slot).count();
+            held += table.pileOf(player, slot).count();
         row[player] =
-            static_cast<std::int16_t>(kDeckSize - held - 2 * listOf(table, player, kPersonalSlot).count());
+            static_cast<std::int16_t>(kDeckSize - held - 2 * table.pileOf(player, kPersonalSlot).count());
     }
     return row;
 }
@@ -233,7 +233,7 @@ void RandomPlay::announceGoingOut(const Announcement&) {
     const Table& table = game_->table();
     bool someoneOut = false;
     for (int player = 0; player < kPlayers; ++player)
-        someoneOut = someoneOut || listOf(table, player, kPersonalSlot).empty();
+        someoneOut = someoneOut || table.pileOf(player, kPersonalSlot).empty();
     if (!someoneOut)
         fail("a hand ended with every personal pile still holding cards");
     finalRow_ = scoreOfFinalPosition(table);
