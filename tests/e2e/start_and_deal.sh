@@ -9,38 +9,14 @@ set -euo pipefail
 program=$1
 artefacts=$2
 mkdir -p "$artefacts"
-work=$(mktemp -d)
-cleanup() { kill "${game:-}" "${xvfb:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
+source "$(dirname "$0")/../x_session.sh"
+shot() { import -window root "$artefacts/$1.png" 2>/dev/null || true; }
 fail() { echo "FAIL: $*" >&2; shot failed; exit 1; }
 passed=0
 pass() { passed=$((passed + 1)); echo "ok: $*"; }
 
-# Every wait below is a bounded poll: poll N COMMAND... tries COMMAND 10 N times, a tenth of a
-# second apart.
-poll() {
-    local tries=$(($1 * 10)); shift
-    for ((i = 0; i < tries; i++)); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
+start_xvfb
 
-# Xvfb picks a free display itself and writes its number once it is ready for clients. It must
-# not reset when the first program leaves, or the second may find no display to connect to.
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-poll 20 grep -q '[0-9]' "$work/display" || { echo "FAIL: Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
-shot() { import -window root "$artefacts/$1.png" 2>/dev/null || true; }
-
-start_game() {
-    QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work "$program" 2>>"$work/game.log" &
-    game=$!
-}
-find_window() {  # find_window TITLE: sets wid to the visible window with that title
-    kill -0 "$game" 2>/dev/null || fail "the program ended while waiting for \"$1\""
-    wid=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [ -n "$wid" ]
-}
 no_window() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 program_ended() { ! kill -0 "$game" 2>/dev/null; }
 keys() { xdotool windowfocus --sync "$wid" key --clearmodifiers "$@"; }
@@ -55,7 +31,7 @@ region() {  # region X Y W H: a fingerprint of that part of the table
 card() { region "$1" 352 57 73; }  # one of the human's places along the bottom
 changed() { [ "$1" != "$(card "$2")" ]; }
 
-start_game
+start_game "$program"
 poll 20 find_window 'Zanfel v2.0' || fail "no window titled \"Zanfel v2.0\""
 table=$wid
 eval "$(xdotool getwindowgeometry --shell "$wid")"
@@ -118,7 +94,7 @@ pass "Ctrl+X ends the program"
 # A saved colour that is no number: the message, then the end.
 mkdir -p "$work/Zanfel"
 printf '[Colors]\nBackgroundColor=blue\n' >"$work/Zanfel/Settings.ini"
-start_game
+start_game "$program"
 poll 20 find_window 'Zanfel' || fail "no message about the saved colour"
 shot 5-colour-message
 keys Return
