@@ -6,9 +6,7 @@
 #include "random_play.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    zanfel::testing::Choices choices{{data, size}};
-    const std::uint64_t low = choices.next();
-    zanfel::testing::RandomPlay play(choices, low | choices.next() << 8);
+    zanfel::testing::RandomPlay play({data, size});
     while (play.step()) {
     }
     if (!play.failure.empty()) {

@@ -8,8 +8,6 @@ namespace zanfel::testing {
 
 namespace {
 
-constexpr int kKing = 13;
-
 // A fault in words, from its parts.
 template <typename... Parts>
 std::string say(const Parts&... parts) {
@@ -23,8 +21,7 @@ std::string say(const Parts&... parts) {
 // foundations cover, and their ranks add up to the cards played. Between hands the table is
 // empty and the stock's count reads a full deck.
 std::string cardsAndCounts(const Table& table, const Controls& controls, bool handOnTable) {
-    std::array<int, kDeckSize + 1> uncovered;  // players without the card less foundations covering it
-    uncovered.fill(kPlayers);
+    std::array<int, kDeckSize + 1> accounted{};  // players holding the card and foundations covering it
     int held = 0;
     for (int player = 0; player < kPlayers; ++player) {
         std::bitset<kDeckSize + 1> holds;
@@ -35,7 +32,7 @@ std::string cardsAndCounts(const Table& table, const Controls& controls, bool ha
                 if (card < 1 || card > kDeckSize || holds[card])
                     return say("player ", player, " holds card ", card, " twice or no such card");
                 holds[card] = true;
-                --uncovered[card];
+                ++accounted[card];
             }
         }
     }
@@ -43,14 +40,13 @@ std::string cardsAndCounts(const Table& table, const Controls& controls, bool ha
     for (CardNumber top : table.pileTop) {
         rankSum += top == kNoCard ? 0 : rankOf(top);
         for (int card = top; card > 0 && card <= kDeckSize; card -= 4)
-            --uncovered[card];
+            ++accounted[card];
     }
     if (!handOnTable && (held > 0 || table.pileTop != Foundations{}))
         return "a card is on the table between hands";
     for (int card = 1; handOnTable && card <= kDeckSize; ++card)
-        if (uncovered[card] != 0)
-            return say("card ", card, " is missing from ", uncovered[card],
-                       " more players than foundations cover");
+        if (accounted[card] != kPlayers)
+            return say("card ", card, " is held or covered ", accounted[card], " times, not ", kPlayers);
     if (handOnTable && rankSum != kPlayers * kDeckSize - held)
         return say("the foundations' ranks add up to ", rankSum, " with ", held, " cards held");
     for (int slot = 0; slot < kSlotsPerPlayer; ++slot) {
@@ -68,8 +64,9 @@ std::string foundationStep(const Foundations& before, const Foundations& after) 
     for (int j = 0; j < kFoundations && after != Foundations{}; ++j) {
         if (after[j] == before[j])
             continue;
-        const bool legal =
-            before[j] == kNoCard ? isAce(after[j]) : rankOf(before[j]) < kKing && after[j] == before[j] + 4;
+        const bool legal = before[j] == kNoCard
+                               ? isAce(after[j])
+                               : rankOf(before[j]) < rankOf(kDeckSize) && after[j] == before[j] + 4;
         if (!legal || ++changed > 1)
             return say("foundation ", j, " went from ", before[j], " to ", after[j],
                        legal ? " in a second change" : "");
@@ -96,11 +93,9 @@ std::string controlsFault(const Controls& controls, bool inHand, bool paused, bo
     if (controls.pauseEnabled != inHand || controls.unstuckEnabled != inHand)
         return "Pause or No one can play is enabled exactly when no hand runs";
     if (controls.pauseChecked != (inHand && paused))
-        return controls.pauseChecked ? "the Pause mark is set unpaused"
-                                     : "the Pause mark is missing while paused";
+        return "the Pause mark is not what Pause chose";
     if (controls.timerEnabled != (inHand && !paused))
-        return controls.timerEnabled ? "the timer runs while it should not"
-                                     : "the timer is stopped in a running hand";
+        return say("the timer ", controls.timerEnabled ? "runs" : "is stopped", " wrongly");
     return {};
 }
 
@@ -110,11 +105,12 @@ std::string scoresFault(const Game& game, const std::vector<HandRow>& scores) {
     const ScoreSheetText& sheet = game.scoreSheet();
     for (int player = 0; player < kPlayers; ++player) {
         std::string lines;
+        int total = 0;
         for (const HandRow& row : scores)
-            lines += std::to_string(row[player]) + "\n\r";
+            lines += std::to_string(row[player]) + "\n\r", total += row[player];
         if (sheet.lblScore[player] != lines)
             return say("player ", player, "'s scores read \"", sheet.lblScore[player], "\"");
-        if (!scores.empty() && sheet.lblTotal[player] != std::to_string(totalOf(scores, player)))
+        if (!scores.empty() && sheet.lblTotal[player] != std::to_string(total))
             return say("player ", player, "'s total reads ", sheet.lblTotal[player]);
     }
     return {};

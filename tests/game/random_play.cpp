@@ -1,37 +1,30 @@
 #include "random_play.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace zanfel::testing {
 
-// The clock behind the shuffle only moves when asked, so a seed gives the same decks each run.
-RandomPlay::RandomPlay(Choices& choices, std::uint64_t dealSeed)
-    : choices_(choices), clock_(dealSeed), random_([this] { return clock_ += 7919; }) {
-    freshGame();
-}
-
 void RandomPlay::freshGame() {
     game_.emplace(*this, random_);
     shown_.fill(-1);
-    foundations_ = {};
-    inHand_ = paused_ = goingOut_ = false;
     scores_.clear();
-    ticksThisHand_ = programEnds_ = 0;
+    programEnds_ = 0;
     action_ = "start-up";
     game_->startUp();
     check("after start-up");
 }
 
 bool RandomPlay::step() {
-    if (!failure.empty() || choices_.exhausted())
+    if (!failure.empty() || (!generator_ && bytes_.empty()))
         return false;
     ++actions_;
     if (inHand_ && ticksThisHand_ > kTickLimit) {
         action_ = "New Game on a blocked hand";
         newGame();
     } else {
-        perform(choices_.next());
+        perform(next());
     }
     afterAction();
     return failure.empty();
@@ -42,59 +35,45 @@ bool RandomPlay::step() {
 // any own pile's top card to any foundation or own pile. New Game is rare, so that most hands
 // run until someone goes out.
 void RandomPlay::perform(std::uint8_t choice) {
-    using Run = void (*)(RandomPlay&, Game&);
-    static constexpr std::pair<const char*, Run> kActions[] = {
-        {"tick", [](RandomPlay& p, Game&) { p.tick(); }},
-        {"deck click", [](RandomPlay& p, Game&) { p.deckClick(); }},
+    static constexpr std::pair<const char*, void (*)(RandomPlay&, Game&)> kActions[] = {
+        {"tick",
+         [](RandomPlay& p, Game& g) { g.controls().timerEnabled ? ++p.ticksThisHand_, g.tick() : void(); }},
+        {"deck click", [](RandomPlay& p, Game&) { p.deal(&Game::deckClicked); }},
         {"drop on a foundation",
-         [](RandomPlay& p, Game& game) {
-             const int at = p.choices_.next();
-             game.dropOnFoundation(at % kSlotsPerPlayer, at / kSlotsPerPlayer % kFoundations);
+         [](RandomPlay& p, Game& g) {
+             const int at = p.next();
+             g.dropOnFoundation(at % kSlotsPerPlayer, at / kSlotsPerPlayer % kFoundations);
          }},
         {"drop on an own pile",
-         [](RandomPlay& p, Game& game) {
-             const int at = p.choices_.next(), target = at / kSlotsPerPlayer % kSlotsPerPlayer;
-             const int before = game.table().lstStack[target].count();
-             game.dropOnStack(at % kSlotsPerPlayer, target);
+         [](RandomPlay& p, Game& g) {
+             const int at = p.next(), target = at / kSlotsPerPlayer % kSlotsPerPlayer;
+             const int before = g.table().lstStack[target].count();
+             g.dropOnStack(at % kSlotsPerPlayer, target);
              // Counts alone would not tell a card that moved onto the stock or the personal pile.
              if ((target == kStockSlot || target == kPersonalSlot) &&
-                 game.table().lstStack[target].count() > before)
+                 g.table().lstStack[target].count() > before)
                  p.fail("the stock or the personal pile took a card");
          }},
-        {"double-click",
-         [](RandomPlay& p, Game& game) { game.playToFoundation(p.choices_.next() % kSlotsPerPlayer); }},
+        {"double-click", [](RandomPlay& p, Game& g) { g.playToFoundation(p.next() % kSlotsPerPlayer); }},
         {"good move", [](RandomPlay& p, Game&) { p.goodMove(); }},
         {"No one can play",
-         [](RandomPlay&, Game& game) {
-             if (game.controls().unstuckEnabled)
-                 game.noOneCanPlayCommand();
-         }},
+         [](RandomPlay&, Game& g) { g.controls().unstuckEnabled ? g.noOneCanPlayCommand() : void(); }},
         {"Pause",
-         [](RandomPlay& p, Game& game) {
-             if (game.controls().pauseEnabled)
-                 game.pauseCommand(), p.paused_ = !p.paused_;
+         [](RandomPlay& p, Game& g) {
+             if (g.controls().pauseEnabled)
+                 g.pauseCommand(), p.paused_ = !p.paused_;
          }},
-        {"Skill Level",
-         [](RandomPlay& p, Game& game) { game.levelCommand(p.choices_.next() % kLevelCount + 1); }},
+        {"Skill Level", [](RandomPlay& p, Game& g) { g.levelCommand(p.next() % kLevelCount + 1); }},
         {"Deal",
-         [](RandomPlay& p, Game& game) {
-             if (game.controls().dealEnabled)
-                 game.dealCommand(), p.handDealt();
-         }},
+         [](RandomPlay& p, Game& g) { g.controls().dealEnabled ? p.deal(&Game::dealCommand) : void(); }},
         {"New Game", [](RandomPlay& p, Game&) { p.newGame(); }},
-        {"Score",
-         [](RandomPlay& p, Game& game) {
-             p.sheetFromMenu_ = true;
-             p.sheetHidden_ = false;
-             game.scoreCommand();
-             p.sheetFromMenu_ = false;
-         }},
-        {"Card Count", [](RandomPlay&, Game& game) { game.cardCountCommand(); }},
+        {"Score", [](RandomPlay&, Game& g) { g.scoreCommand(); }},
+        {"Card Count", [](RandomPlay&, Game& g) { g.cardCountCommand(); }},
     };
     constexpr int kTicks = 96, kGoodMoves = 48, kMenu = 10;
     int kind = choice < kTicks ? 0 : choice < kTicks + kGoodMoves ? 5 : std::max(0, choice % 16 - 5);
     if (kind == kMenu) {
-        const int item = choices_.next();
+        const int item = next();
         kind += item == 0 ? 0 : item < 64 ? 1 : 2;
     }
     action_ = kActions[kind].first;
@@ -113,17 +92,14 @@ void RandomPlay::goodMove() {
         for (int target = kFirstWorkSlot; target <= kLastWorkSlot && !piles[slot].empty(); ++target)
             if (piles[target].empty() || buildsDownOn(piles[slot].top(), piles[target].top()))
                 return game_->dropOnStack(slot, target);
-    deckClick();
+    deal(&Game::deckClicked);
 }
 
-// Between hands the deck deals.
-void RandomPlay::deckClick() {
-    game_->deckClicked();
-    if (!inHand_)
-        handDealt();
-}
-
-void RandomPlay::handDealt() {
+// The deck click and Deal deal between hands.
+void RandomPlay::deal(void (Game::*command)()) {
+    (*game_.*command)();
+    if (inHand_)
+        return;
     inHand_ = true;
     paused_ = false;
     ticksThisHand_ = 0;
@@ -136,33 +112,26 @@ void RandomPlay::newGame() {
     scores_.clear();
 }
 
-void RandomPlay::tick() {
-    if (game_->controls().timerEnabled)
-        ++ticksThisHand_, game_->tick();
-}
-
 void RandomPlay::announceGoingOut(const Announcement&) {
-    goingOut_ = handEnded_ = true;
-    bool someoneOut = false;
-    for (int player = 0; player < kPlayers; ++player)
-        someoneOut = someoneOut || game_->table().pileOf(player, kPersonalSlot).empty();
-    if (!someoneOut)
+    goingOut_ = true;
+    const auto out = [this](int player) { return game_->table().pileOf(player, kPersonalSlot).empty(); };
+    if (!out(0) && !out(1) && !out(2) && !out(3))
         fail("a hand ended with every personal pile still holding cards");
     check("on the announcement");
 }
 
 void RandomPlay::showScoreSheet(const ScoreSheetText&) {
     const int asked = questions_;
-    if (sheetFromMenu_) {
-        sheetFromMenu_ = false;  // a tally's showing after it is not the menu's
+    if (!goingOut_) {  // from the Score command; a hand's tally comes after its announcement
+        sheetHidden_ = false;
         game_->scoreSheetActivated();
         if (questions_ != asked)
             fail("the Score command asked to play again");
         // The sheet is modal: only the timer reaches the game until it is closed.
-        while (failure.empty() && !sheetHidden_ && game_->controls().timerEnabled &&
-               choices_.next() % 8 != 0) {
+        while (failure.empty() && !sheetHidden_ && game_->controls().timerEnabled && next() % 8 != 0) {
             action_ = "tick behind the score sheet";
-            tick();
+            ++ticksThisHand_;
+            game_->tick();
             goingOut_ = sheetHidden_;
             check("behind the score sheet");
         }
@@ -179,9 +148,10 @@ void RandomPlay::showScoreSheet(const ScoreSheetText&) {
     ++handsScored;
     check("on the score sheet");
     game_->scoreSheetActivated();
+    // The sheet's totals have just been checked against the player's own.
     bool over = false;
-    for (int player = 0; player < kPlayers; ++player)
-        over = over || totalOf(scores_, player) > 99;
+    for (const std::string& total : game_->scoreSheet().lblTotal)
+        over = over || std::atoi(total.c_str()) > 99;
     if ((questions_ != asked) != over)
         fail(over ? "a total passed 99 without the question"
                   : "asked to play again before any total passed 99");
@@ -190,10 +160,8 @@ void RandomPlay::showScoreSheet(const ScoreSheetText&) {
 void RandomPlay::afterAction() {
     if (!failure.empty())
         return;
-    if (std::exchange(handEnded_, false)) {
+    if (goingOut_)
         inHand_ = paused_ = goingOut_ = false;
-        ticksThisHand_ = 0;
-    }
     const std::optional<Answer> answer = std::exchange(lastAnswer_, std::nullopt);
     if (answer == Answer::Cancel) {
         if (!game_->ended() || programEnds_ != 1)
@@ -209,9 +177,8 @@ void RandomPlay::afterAction() {
 }
 
 void RandomPlay::check(const char* when) {
-    if (failure.empty())
-        if (const std::string fault = brokenRule(); !fault.empty())
-            fail(fault + " (" + when + ")");
+    if (const std::string fault = brokenRule(); !fault.empty())
+        fail(fault + " (" + when + ")");
     foundations_ = game_->table().pileTop;
 }
 

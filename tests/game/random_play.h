@@ -6,6 +6,7 @@
 #include <random>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game.h"
@@ -13,43 +14,23 @@
 
 namespace zanfel::testing {
 
-// Where a player's choices come from: a fuzzer's input, which runs out and then reads zeros,
-// or a seeded generator, which never does.
-struct Choices {
-    std::span<const std::uint8_t> bytes;
-    std::optional<std::mt19937> generator;
-
-    bool exhausted() const { return !generator && bytes.empty(); }
-    std::uint8_t next() {
-        if (generator)
-            return static_cast<std::uint8_t>((*generator)() & 0xff);
-        if (bytes.empty())
-            return 0;
-        const std::uint8_t byte = bytes.front();
-        bytes = bytes.subspan(1);
-        return byte;
-    }
-};
-
 using Foundations = std::array<CardNumber, kFoundations>;
 
-// A player's total over the hands scored so far.
-inline int totalOf(const std::vector<HandRow>& scores, int player) {
-    int total = 0;
-    for (const HandRow& row : scores)
-        total += row[player];
-    return total;
-}
-
-// Plays a game the way the window lets a person play it, each choice read from Choices, and
-// checks the invariants (invariants.cpp) after every action. It is the game's screen as well:
-// it remembers what every image shows and answers the modal windows.
+// Plays a game the way the window lets a person play it and checks the invariants
+// (invariants.cpp) after every action. It is the game's screen as well: it remembers what every
+// image shows and answers the modal windows. Its choices come from a seeded generator, which
+// never runs out, or from a fuzzer's input, whose first two bytes choose the decks and which
+// reads zeros once it has run out.
 class RandomPlay final : public TableView {
 public:
     // Hands end within a few hundred ticks; one still running after this many is blocked for good.
     static constexpr int kTickLimit = 1000;
 
-    RandomPlay(Choices& choices, std::uint64_t dealSeed);
+    explicit RandomPlay(std::uint32_t seed) : generator_(seed), clock_(seed) { freshGame(); }
+    explicit RandomPlay(std::span<const std::uint8_t> bytes) : bytes_(bytes), clock_(next()) {
+        clock_ |= next() << 8;
+        freshGame();
+    }
     // One action of the player, or false once the choices have run out or a rule broke.
     bool step();
 
@@ -63,28 +44,33 @@ public:
     void hideScoreSheet() override { sheetHidden_ = true; }
     Answer askPlayAgain(const std::string&) override {
         ++questions_;
-        return *(lastAnswer_ = choices_.next() & 1 ? Answer::Cancel : Answer::Ok);
+        return *(lastAnswer_ = next() & 1 ? Answer::Cancel : Answer::Ok);
     }
     bool applySavedColour() override { return true; }
     void resetTableColour() override {}
     void endProgram() override { ++programEnds_; }
 
 private:
+    std::uint8_t next() {
+        if (generator_)
+            return static_cast<std::uint8_t>((*generator_)() & 0xff);
+        return bytes_.empty() ? 0 : std::exchange(bytes_, bytes_.subspan(1)).front();
+    }
     void freshGame();
     void perform(std::uint8_t choice);
     void goodMove();
-    void deckClick();
-    void handDealt();
+    void deal(void (Game::*command)());
     void newGame();
-    void tick();
     void afterAction();
     void check(const char* when);
     void fail(const std::string& fault);
     std::string brokenRule() const;
 
-    Choices& choices_;
-    std::uint64_t clock_;
-    ClockRandomSource random_;
+    std::span<const std::uint8_t> bytes_;
+    std::optional<std::mt19937> generator_;
+    // The clock behind the shuffle only moves when asked, so a seed gives the same decks each run.
+    std::uint64_t clock_ = 0;
+    ClockRandomSource random_{[this] { return clock_ += 7919; }};
     std::optional<Game> game_;
     std::array<CardNumber, kImageCount> shown_{};  // the screen's last card per image, -1 before any
     Foundations foundations_{};                    // as at the last check
@@ -96,7 +82,7 @@ private:
 
     const char* action_ = "";
     int actions_ = 0, ticksThisHand_ = 0, programEnds_ = 0, questions_ = 0;
-    bool sheetFromMenu_ = false, sheetHidden_ = false, handEnded_ = false;
+    bool sheetHidden_ = false;
     std::optional<Answer> lastAnswer_;
 };
 

@@ -18,8 +18,7 @@ TEST(RandomPlay, EveryInvariantHoldsThroughThousandsOfHands) {
     const std::uint32_t first = only ? static_cast<std::uint32_t>(std::strtoul(only, nullptr, 10)) : 1;
     int scored = 0, ended = 0;
     for (std::uint32_t seed = first; seed <= (only ? first : kSeeds); ++seed) {
-        testing::Choices choices{{}, std::mt19937(seed)};
-        testing::RandomPlay play(choices, seed);
+        testing::RandomPlay play(seed);
         while (play.deals < kDealsPerSeed && play.step()) {
         }
         ASSERT_EQ(play.failure, "") << "replay with ZANFEL_PLAY_SEED=" << seed;
