@@ -6,13 +6,11 @@
 #include "random_play.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    zanfel::testing::Choices choices({data, size});
-    const std::uint64_t dealSeed = choices.next() | choices.next() << 8;
-    zanfel::testing::RandomPlay play(choices, dealSeed);
+    zanfel::testing::RandomPlay play({data, size});
     while (play.step()) {
     }
-    if (!play.failure().empty()) {
-        std::fprintf(stderr, "broken invariant: %s\n", play.failure().c_str());
+    if (!play.failure.empty()) {
+        std::fprintf(stderr, "broken invariant: %s\n", play.failure.c_str());
         std::abort();
     }
     return 0;

@@ -1,179 +1,133 @@
-#include "invariants.h"
+// The rules that hold after every action of random play, whatever the player did.
+#include <bitset>
+#include <sstream>
 
-#include <algorithm>
-#include <cstdint>
-#include <utility>
+#include "random_play.h"
 
 namespace zanfel::testing {
 
 namespace {
 
-constexpr int kKing = 13;
-
-std::string cardText(int card) {
-    return std::to_string(card) + " (rank " + std::to_string(rankOf(static_cast<CardNumber>(card))) + ")";
-}
-
-template <typename Each>
-void forEachList(const Table& table, Each each) {
-    for (int player = 0; player < kPlayers; ++player)
-        for (int slot = 0; slot < kSlotsPerPlayer; ++slot)
-            each(player, table.pileOf(player, slot));
+// A fault in words, from its parts.
+template <typename... Parts>
+std::string say(const Parts&... parts) {
+    std::ostringstream text;
+    (text << ... << parts);
+    return text.str();
 }
 
 // Every card leaves its owner only for a foundation of its suit, and each foundation climbs
 // from the ace one card at a time; so what is missing from the players is exactly what the
-// foundations cover.
-std::string checkCardsDuringHand(const Table& table) {
-    std::array<std::uint64_t, kPlayers> held{};  // bit n: the player holds card n
-    std::array<int, kDeckSize + 1> holders{};
-    int heldTotal = 0;
-    std::string fault;
-    forEachList(table, [&](int player, const PileList& list) {
-        for (int i = 0; i < list.count() && fault.empty(); ++i) {
-            const int card = list.item(i);
-            const std::uint64_t bit = std::uint64_t{1} << (card & 63);
-            if (card < 1 || card > kDeckSize || held[player] & bit)
-                return void(fault = "player " + std::to_string(player) + " holds card " +
-                                    std::to_string(card) + " twice or no such card");
-            held[player] |= bit;
-            ++holders[card];
-            ++heldTotal;
+// foundations cover, and their ranks add up to the cards played. Between hands the table is
+// empty and the stock's count reads a full deck.
+std::string cardsAndCounts(const Table& table, const Controls& controls, bool handOnTable) {
+    std::array<int, kDeckSize + 1> accounted{};  // players holding the card and foundations covering it
+    int held = 0;
+    for (int player = 0; player < kPlayers; ++player) {
+        std::bitset<kDeckSize + 1> holds;
+        for (int slot = 0; slot < kSlotsPerPlayer; ++slot) {
+            const PileList& list = table.pileOf(player, slot);
+            for (int i = 0; i < list.count(); ++i, ++held) {
+                const int card = list.item(i);
+                if (card < 1 || card > kDeckSize || holds[card])
+                    return say("player ", player, " holds card ", card, " twice or no such card");
+                holds[card] = true;
+                ++accounted[card];
+            }
         }
-    });
-    if (!fault.empty())
-        return fault;
-    std::array<int, kDeckSize + 1> covered{};
+    }
     int rankSum = 0;
     for (CardNumber top : table.pileTop) {
-        if (top == kNoCard)
-            continue;
-        rankSum += rankOf(top);
-        for (int card = top; card > 0; card -= 4)
-            ++covered[card];
+        rankSum += top == kNoCard ? 0 : rankOf(top);
+        for (int card = top; card > 0 && card <= kDeckSize; card -= 4)
+            ++accounted[card];
     }
-    for (int card = 1; card <= kDeckSize; ++card)
-        if (kPlayers - holders[card] != covered[card])
-            return "card " + cardText(card) + " is missing from " + std::to_string(kPlayers - holders[card]) +
-                   " players but covered by " + std::to_string(covered[card]) + " foundations";
-    if (rankSum != 4 * kDeckSize - heldTotal)
-        return "the foundations' ranks add up to " + std::to_string(rankSum) + " with " +
-               std::to_string(heldTotal) + " cards held";
-    return {};
-}
-
-std::string checkCounts(const Table& table, const Controls& controls) {
-    for (int slot = 0; slot < kSlotsPerPlayer; ++slot)
-        if (controls.counts[slot] != std::to_string(table.lstStack[slot].count()))
-            return "count " + std::to_string(slot) + " reads \"" + controls.counts[slot] + "\" for " +
-                   std::to_string(table.lstStack[slot].count()) + " cards";
-    return {};
-}
-
-std::string checkEmptyTable(const Table& table, const Controls& controls) {
-    bool empty = std::all_of(table.pileTop.begin(), table.pileTop.end(), [](CardNumber c) { return c == 0; });
-    forEachList(table, [&](int, const PileList& list) { empty = empty && list.empty(); });
-    if (!empty)
+    if (!handOnTable && (held > 0 || table.pileTop != Foundations{}))
         return "a card is on the table between hands";
-    const std::array<std::string, kSlotsPerPlayer> waiting{"52", "0", "0", "0", "0", "0"};
-    if (controls.counts != waiting)
-        return "the counts between hands read " + controls.counts[0] + "/" + controls.counts[1] + "/...";
+    for (int card = 1; handOnTable && card <= kDeckSize; ++card)
+        if (accounted[card] != kPlayers)
+            return say("card ", card, " is held or covered ", accounted[card], " times, not ", kPlayers);
+    if (handOnTable && rankSum != kPlayers * kDeckSize - held)
+        return say("the foundations' ranks add up to ", rankSum, " with ", held, " cards held");
+    for (int slot = 0; slot < kSlotsPerPlayer; ++slot) {
+        const int count = handOnTable ? table.lstStack[slot].count() : slot == kStockSlot ? kDeckSize : 0;
+        if (controls.counts[slot] != std::to_string(count))
+            return say("count ", slot, " reads \"", controls.counts[slot], "\" for ", count, " cards");
+    }
     return {};
 }
 
 // A foundation stays, takes an ace when empty, or takes the next card of its suit below a king:
 // one foundation per move. A reset empties all sixteen.
-std::string checkFoundationStep(const std::array<CardNumber, kFoundations>& before,
-                                const std::array<CardNumber, kFoundations>& after) {
-    if (std::all_of(after.begin(), after.end(), [](CardNumber c) { return c == kNoCard; }))
-        return {};
+std::string foundationStep(const Foundations& before, const Foundations& after) {
     int changed = 0;
-    for (int j = 0; j < kFoundations; ++j) {
+    for (int j = 0; j < kFoundations && after != Foundations{}; ++j) {
         if (after[j] == before[j])
             continue;
-        ++changed;
-        const bool aceOnEmpty = before[j] == kNoCard && isAce(after[j]);
-        const bool nextCard = before[j] != kNoCard && rankOf(before[j]) < kKing && after[j] == before[j] + 4;
-        if (!aceOnEmpty && !nextCard)
-            return "foundation " + std::to_string(j) + " went from " + std::to_string(before[j]) + " to " +
-                   std::to_string(after[j]);
-    }
-    if (changed > 1)
-        return std::to_string(changed) + " foundations changed in one move";
-    return {};
-}
-
-std::string checkImages(const Table& table, const ShownCards& shown) {
-    const std::pair<ImageKind, int> groups[] = {{ImageKind::Stack, kSlotsPerPlayer},
-                                                {ImageKind::Player, kComputerLists},
-                                                {ImageKind::Pile, kFoundations}};
-    for (const auto& [kind, count] : groups) {
-        for (int index = 0; index < count; ++index) {
-            const PileImage image{kind, index};
-            if (shown[flatIndex(image)] != table.cardFor(image))
-                return "image " + std::to_string(flatIndex(image)) + " shows " +
-                       std::to_string(shown[flatIndex(image)]) + " instead of " +
-                       std::to_string(table.cardFor(image));
-        }
+        const bool legal = before[j] == kNoCard
+                               ? isAce(after[j])
+                               : rankOf(before[j]) < rankOf(kDeckSize) && after[j] == before[j] + 4;
+        if (!legal || ++changed > 1)
+            return say("foundation ", j, " went from ", before[j], " to ", after[j],
+                       legal ? " in a second change" : "");
     }
     return {};
 }
 
-std::string checkControls(const Controls& controls, const Expected& expected) {
-    if (expected.goingOut)
+std::string images(const Table& table, const std::array<CardNumber, kImageCount>& shown) {
+    for (auto [kind, count] :
+         {std::pair{ImageKind::Stack, kSlotsPerPlayer}, std::pair{ImageKind::Player, kComputerLists},
+          std::pair{ImageKind::Pile, kFoundations}})
+        for (int index = 0; index < count; ++index)
+            if (const PileImage image{kind, index}; shown[flatIndex(image)] != table.cardFor(image))
+                return say("image ", flatIndex(image), " shows ", shown[flatIndex(image)], " instead of ",
+                           table.cardFor(image));
+    return {};
+}
+
+std::string controlsFault(const Controls& controls, bool inHand, bool paused, bool goingOut) {
+    if (goingOut)
         return controls.timerEnabled ? "the timer runs while a hand is being closed" : "";
-    const bool running = expected.inHand && !expected.paused;
-    if (controls.dealEnabled == expected.inHand)
-        return expected.inHand ? "Deal is enabled during a hand" : "Deal is disabled between hands";
-    if (controls.pauseEnabled != expected.inHand || controls.unstuckEnabled != expected.inHand)
+    if (controls.dealEnabled == inHand)
+        return inHand ? "Deal is enabled during a hand" : "Deal is disabled between hands";
+    if (controls.pauseEnabled != inHand || controls.unstuckEnabled != inHand)
         return "Pause or No one can play is enabled exactly when no hand runs";
-    if (controls.pauseChecked != (expected.inHand && expected.paused))
-        return controls.pauseChecked ? "the Pause mark is set unpaused"
-                                     : "the Pause mark is missing while paused";
-    if (controls.timerEnabled != running)
-        return controls.timerEnabled ? "the timer runs while it should not"
-                                     : "the timer is stopped in a running hand";
+    if (controls.pauseChecked != (inHand && paused))
+        return "the Pause mark is not what Pause chose";
+    if (controls.timerEnabled != (inHand && !paused))
+        return say("the timer ", controls.timerEnabled ? "runs" : "is stopped", " wrongly");
     return {};
 }
 
-std::string checkScores(const Game& game, const Expected& expected) {
-    const int hands = static_cast<int>(expected.scores.size());
-    if (game.handNumber() != hands)
-        return "HandNumber is " + std::to_string(game.handNumber()) + " after " + std::to_string(hands) +
-               " hands scored";
+std::string scoresFault(const Game& game, const std::vector<HandRow>& scores) {
+    if (game.handNumber() != static_cast<int>(scores.size()))
+        return say("HandNumber is ", game.handNumber(), " after ", scores.size(), " hands scored");
     const ScoreSheetText& sheet = game.scoreSheet();
     for (int player = 0; player < kPlayers; ++player) {
         std::string lines;
         int total = 0;
-        for (const HandRow& row : expected.scores)
+        for (const HandRow& row : scores)
             lines += std::to_string(row[player]) + "\n\r", total += row[player];
         if (sheet.lblScore[player] != lines)
-            return "player " + std::to_string(player) + "'s scores read \"" + sheet.lblScore[player] + "\"";
-        if (hands > 0 && sheet.lblTotal[player] != std::to_string(total))
-            return "player " + std::to_string(player) + "'s total reads " + sheet.lblTotal[player] +
-                   ", not " + std::to_string(total);
+            return say("player ", player, "'s scores read \"", sheet.lblScore[player], "\"");
+        if (!scores.empty() && sheet.lblTotal[player] != std::to_string(total))
+            return say("player ", player, "'s total reads ", sheet.lblTotal[player]);
     }
     return {};
 }
 
 }  // namespace
 
-std::string InvariantChecker::check(const Game& game, const ShownCards& shown, const Expected& expected) {
-    const Table& table = game.table();
-    const bool handOnTable = expected.inHand || expected.goingOut;
-    std::string fault = handOnTable ? checkCardsDuringHand(table) : checkEmptyTable(table, game.controls());
-    if (fault.empty() && handOnTable)
-        fault = checkCounts(table, game.controls());
-    if (fault.empty())
-        fault = checkFoundationStep(previous_, table.pileTop);
-    if (fault.empty())
-        fault = checkImages(table, shown);
-    if (fault.empty())
-        fault = checkControls(game.controls(), expected);
-    if (fault.empty())
-        fault = checkScores(game, expected);
-    previous_ = table.pileTop;
-    return fault;
+// The first broken rule, in words, or empty when all hold.
+std::string RandomPlay::brokenRule() const {
+    const Table& table = game_->table();
+    for (const std::string& fault :
+         {cardsAndCounts(table, game_->controls(), inHand_ || goingOut_),
+          foundationStep(foundations_, table.pileTop), images(table, shown_),
+          controlsFault(game_->controls(), inHand_, paused_, goingOut_), scoresFault(*game_, scores_)})
+        if (!fault.empty())
+            return fault;
+    return {};
 }
 
 }  // namespace zanfel::testing

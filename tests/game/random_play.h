@@ -1,99 +1,89 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <random>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "game.h"
-#include "invariants.h"
 #include "random_source.h"
 
 namespace zanfel::testing {
 
-// Where a player's choices come from: a fuzzer's input, which runs out, or a seeded generator,
-// which never does.
-class Choices {
-public:
-    explicit Choices(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-    explicit Choices(std::uint32_t seed) : generator_(seed) {}
+using Foundations = std::array<CardNumber, kFoundations>;
 
-    bool exhausted() const { return !generator_ && next_ >= bytes_.size(); }
-    // Zero once a finite input has run out.
-    std::uint8_t next();
-
-private:
-    std::span<const std::uint8_t> bytes_;
-    std::size_t next_ = 0;
-    std::optional<std::mt19937> generator_;
-};
-
-// Plays a game the way the window lets a person play it, each choice read from Choices, and
-// checks the invariants after every action. It is the game's screen as well: it remembers
-// what every image shows and answers the modal windows.
+// Plays a game the way the window lets a person play it and checks the invariants
+// (invariants.cpp) after every action. It is the game's screen as well: it remembers what every
+// image shows and answers the modal windows. Its choices come from a seeded generator, which
+// never runs out, or from a fuzzer's input, whose first two bytes choose the decks and which
+// reads zeros once it has run out.
 class RandomPlay final : public TableView {
 public:
     // Hands end within a few hundred ticks; one still running after this many is blocked for good.
     static constexpr int kTickLimit = 1000;
 
-    RandomPlay(Choices& choices, std::uint64_t dealSeed);
-
+    explicit RandomPlay(std::uint32_t seed) : generator_(seed), clock_(seed) { freshGame(); }
+    explicit RandomPlay(std::span<const std::uint8_t> bytes) : bytes_(bytes), clock_(next()) {
+        clock_ |= next() << 8;
+        freshGame();
+    }
     // One action of the player, or false once the choices have run out or a rule broke.
     bool step();
-    const std::string& failure() const { return failure_; }
-    int deals() const { return deals_; }
-    int handsScored() const { return handsScored_; }
-    int gamesEnded() const { return gamesEnded_; }
 
-    void showImage(PileImage image, CardNumber card) override;
+    std::string failure;  // the first broken rule and the action that broke it
+    int deals = 0, handsScored = 0, gamesEnded = 0;
+
+    void showImage(PileImage image, CardNumber card) override { shown_[flatIndex(image)] = card; }
     void showControls() override {}
     void announceGoingOut(const Announcement& announcement) override;
     void showScoreSheet(const ScoreSheetText& sheet) override;
     void hideScoreSheet() override { sheetHidden_ = true; }
-    Answer askPlayAgain(const std::string& question) override;
+    Answer askPlayAgain(const std::string&) override {
+        ++questions_;
+        return *(lastAnswer_ = next() & 1 ? Answer::Cancel : Answer::Ok);
+    }
     bool applySavedColour() override { return true; }
     void resetTableColour() override {}
     void endProgram() override { ++programEnds_; }
 
 private:
+    std::uint8_t next() {
+        if (generator_)
+            return static_cast<std::uint8_t>((*generator_)() & 0xff);
+        return bytes_.empty() ? 0 : std::exchange(bytes_, bytes_.subspan(1)).front();
+    }
     void freshGame();
     void perform(std::uint8_t choice);
-    void tableAction(std::uint8_t choice);
     void goodMove();
-    void menuCommand(std::uint8_t choice);
-    void deckClick();
-    void deal();
-    void handDealt();
+    void deal(void (Game::*command)());
     void newGame();
-    void score();
-    void tick();
     void afterAction();
     void check(const char* when);
     void fail(const std::string& fault);
+    std::string brokenRule() const;
 
-    Choices& choices_;
-    std::uint64_t clock_;
-    ClockRandomSource random_;
+    std::span<const std::uint8_t> bytes_;
+    std::optional<std::mt19937> generator_;
+    // The clock behind the shuffle only moves when asked, so a seed gives the same decks each run.
+    std::uint64_t clock_ = 0;
+    ClockRandomSource random_{[this] { return clock_ += 7919; }};
     std::optional<Game> game_;
-    ShownCards shown_{};
-    InvariantChecker checker_;
-    Expected expected_;
+    std::array<CardNumber, kImageCount> shown_{};  // the screen's last card per image, -1 before any
+    Foundations foundations_{};                    // as at the last check
+    // What the player knows from the own actions, without asking the game's flags:
+    bool inHand_ = false;          // from the end of a deal to the next reset
+    bool paused_ = false;          // Pause chosen an odd number of times in this hand
+    bool goingOut_ = false;        // the hand has ended; its final position stands until the reset
+    std::vector<HandRow> scores_;  // the hands scored since the last New Game
 
     const char* action_ = "";
-    std::string failure_;
-    int actions_ = 0;
-    int ticksThisHand_ = 0;
-    int deals_ = 0;
-    int handsScored_ = 0;
-    int gamesEnded_ = 0;
-    int programEnds_ = 0;
-    int questions_ = 0;
-    bool sheetFromMenu_ = false;
+    int actions_ = 0, ticksThisHand_ = 0, programEnds_ = 0, questions_ = 0;
     bool sheetHidden_ = false;
-    bool handEnded_ = false;
     std::optional<Answer> lastAnswer_;
-    HandRow finalRow_{};
 };
 
 }  // namespace zanfel::testing
