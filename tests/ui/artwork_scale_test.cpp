@@ -1,10 +1,7 @@
 // Run once at 1x and once with QT_SCALE_FACTOR=2: the table draws every card place, and the
 // announcement its picture, from the artwork made for the screen's ratio, pixel for pixel.
 
-#include <QTest>
-
 #include "announcement_window.h"
-#include "card_image.h"
 #include "pictures.h"
 #include "window_test_support.h"
 
@@ -25,8 +22,8 @@ class ArtworkScaleTest : public WindowTest {
 private slots:
     void placesDrawTheArtworkOfTheirRatio() {
         QCOMPARE(window_->devicePixelRatioF(), ratio_);
-        QTest::mouseClick(find("Deck"), Qt::LeftButton);
-        QCOMPARE(find<CardImage>("Stack5")->card(), 5);
+        clickDeck();
+        QCOMPARE(card("Stack5"), 5);
         const QPixmap face = facePicture(5, ratio_);
         QCOMPARE(face.devicePixelRatio(), ratio_);
         QCOMPARE(face.size(), (QSizeF(57, 73) * ratio_).toSize());  // drawn for the place, not resampled
@@ -39,7 +36,7 @@ private slots:
 
     // The grabbed place holds the artwork's own pixels: nothing was stretched on the way.
     void aFaceIsShownPixelForPixel() {
-        QTest::mouseClick(find("Deck"), Qt::LeftButton);
+        clickDeck();
         const QImage shown = find("Stack5")->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage art = facePicture(5, ratio_).toImage().convertToFormat(QImage::Format_RGB32);
         const QRect inside = art.rect().adjusted(4, 4, -4, -4);  // the corners show the table

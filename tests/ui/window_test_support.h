@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "card_image.h"
 #include "main_window.h"
 #include "random_source.h"
 
@@ -52,6 +53,24 @@ struct ModalAnswerer : QTimer {
     }
 };
 
+// Runs `act`, closing every message box that comes up meanwhile and handing any other modal
+// window to `other`; gives back the boxes as describeBox puts them.
+inline QStringList boxesDuring(
+    const std::function<void()>& act,
+    std::function<void(QWidget*)> other = [](QWidget* modal) { modal->close(); }) {
+    QStringList shown;
+    const ModalAnswerer answerer([&shown, other](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            shown << describeBox(box);
+            box->close();
+        } else {
+            other(modal);
+        }
+    });
+    act();
+    return shown;
+}
+
 // Ending the program asks every event loop to quit, and Qt keeps that request until the next
 // QApplication::exec(); a short exec() clears it so the next test's dialogs run again.
 inline void clearQuitRequest() {
@@ -88,7 +107,10 @@ protected:
         return child<T>(window_.get(), name);
     }
     QAction* action(const QString& name) { return find<QAction>(name); }
+    void trigger(const QString& name) { action(name)->trigger(); }
     QTimer* timer() { return find<QTimer>("PlayerTimer"); }
+    zanfel::CardNumber card(const QString& image) { return find<CardImage>(image)->card(); }
+    void clickDeck(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(find("Deck"), button); }
 };
 
 }  // namespace testing_support
