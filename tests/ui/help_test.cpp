@@ -2,6 +2,7 @@
 // window with its contents, links, F1 and the Help Topics command, and where the file is looked for.
 #include <QDialog>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -35,13 +36,11 @@ private slots:
     void committedFileHoldsTheSourcePagesAsTheyAre() {
         HelpFile help;
         QVERIFY2(help.open(kCommitted), qPrintable(help.error()));
-        QStringList onDisk = QDir(kSources).entryList({"*.html"}, QDir::Files, QDir::Name);
-        QStringList listed;
+        const QStringList onDisk = QDir(kSources).entryList({"*.html"}, QDir::Files, QDir::Name);
         const QString project = bytesOf(kSources + "/zanfel.hhp");
-        const QString files = project.section("[FILES]", 1).section("\n[", 0, 0);
-        for (const QString& line : files.split('\n'))
-            if (line.trimmed().endsWith(".html"))
-                listed << line.trimmed();
+        QStringList listed =
+            project.section("[FILES]", 1).section("\n[", 0, 0).split(QRegularExpression("\\s+"));
+        listed = listed.filter(QRegularExpression("\\.html$"));
         listed.sort();
         QCOMPARE(listed, onDisk);
         QCOMPARE(help.pages(), onDisk);

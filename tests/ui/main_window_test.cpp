@@ -142,17 +142,11 @@ private slots:
         for (const char* name : {"Deck", "Stack5", "Player5", "Pile0", "Pile9", "Pile15", "Player8",
                                  "Player11", "Player15", "PlayerDeck2", "lblTips"})
             places << find(name)->geometry();
-        QCOMPARE(places, (QList<QRect>{{547, 352, 57, 73},
-                                       {424, 352, 57, 73},
-                                       {272, 0, 57, 73},
-                                       {248, 256, 57, 73},
-                                       {184, 136, 57, 73},
-                                       {504, 224, 57, 73},
-                                       {80, 136, 57, 73},
-                                       {16, 96, 57, 73},
-                                       {616, 216, 57, 73},
-                                       {680, 93, 57, 73},
-                                       {616, 392, 129, 41}}));
+        const QList<QRect> wanted{{547, 352, 57, 73}, {424, 352, 57, 73}, {272, 0, 57, 73},
+                                  {248, 256, 57, 73}, {184, 136, 57, 73}, {504, 224, 57, 73},
+                                  {80, 136, 57, 73},  {16, 96, 57, 73},   {616, 216, 57, 73},
+                                  {680, 93, 57, 73},  {616, 392, 129, 41}};
+        QCOMPARE(places, wanted);
         const auto* caption = find<QLabel>("lblStack6");
         QCOMPARE(caption->pos(), QPoint(88, 432));
         QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the window tests share: a scripted shuffle, a private settings folder, a started
-// window with its named children, and a way to answer modal windows from inside their loops.
+// What the window tests share: a scripted shuffle, a private settings folder, a started window
+// with its named children, and modal windows answered from inside their own loops.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -53,8 +53,7 @@ struct ModalAnswerer : QTimer {
     }
 };
 
-// Runs `act`, closing every message box that comes up meanwhile and handing any other modal
-// window to `other`; gives back the boxes as describeBox puts them.
+// The message boxes shown during `act`, each closed; other modal windows go to `other`.
 inline QStringList boxesDuring(
     const std::function<void()>& act,
     std::function<void(QWidget*)> other = [](QWidget* modal) { modal->close(); }) {
@@ -78,8 +77,7 @@ inline void clearQuitRequest() {
     QApplication::exec();
 }
 
-// The tests on the main window: a started window with the scripted shuffle for each test,
-// and the per-user settings in a temporary folder of their own.
+// A started window for each test, with the per-user settings in a folder of their own.
 class WindowTest : public QObject {
     Q_OBJECT
 
