@@ -130,30 +130,6 @@ private slots:
         QCOMPARE(tops, (QList<int>{tops[0], tops[0], tops[0], tops[0], 0, 296}));
     }
 
-    // The end-of-game check runs from activated() inside the sheet's own loop, once per
-    // showing, and may hide the sheet itself.
-    void activatedOncePerShowingInsideTheLoop() {
-        ScoreSheet sheet;
-        QStringList emitted;
-        bool inLoop = false;
-        connect(&sheet, &ScoreSheet::activated, &sheet, [&] {
-            emitted << (inLoop ? "in the loop" : "before it");
-            if (emitted.size() == 2)
-                sheet.hide();
-        });
-        for (int showing = 1; showing <= 2; ++showing) {
-            inLoop = false;
-            QTimer::singleShot(0, qApp, [&] { inLoop = true; });
-            whenModalRuns([&] {
-                if (sheet.isVisible())
-                    child<QPushButton>(&sheet, "cmdOk")->click();
-            });
-            QCOMPARE(sheet.exec(), int(showing == 1 ? QDialog::Accepted : QDialog::Rejected));
-        }
-        QCoreApplication::processEvents();
-        QCOMPARE(emitted, (QStringList{"in the loop", "in the loop"}));
-    }
-
     // Its picture is checked at each scale in the artwork test; the close box does what OK does.
     void announcementLayoutAndClosing() {
         AnnouncementWindow window;
