@@ -1,5 +1,5 @@
-// The score sheet, the announcement window and the play-again question; modal windows are
-// answered from inside their own loops.
+// The windows over the table: About, the score sheet, the announcement and the play-again
+// question; modal windows are answered from inside their own loops.
 
 #include <QLabel>
 #include <QPushButton>
@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <map>
 
+#include "about_window.h"
 #include "announcement_window.h"
 #include "play_again.h"
 #include "score_sheet.h"
@@ -16,24 +17,17 @@ using namespace testing_support;
 
 namespace {
 
-// Runs `answer` inside the loop of the modal window about to open, after its queued calls.
-void whenModalRuns(std::function<void()> answer) {
-    QTimer::singleShot(0, qApp, [answer] { QMetaObject::invokeMethod(qApp, answer, Qt::QueuedConnection); });
-}
-
-// A sheet showing `hands` hands in which player p scores 10 * (p + 1) + hand, as the game writes them.
-void fill(ScoreSheet& sheet, int hands) {
+// The sheet's labels column by column from the left, as "x: y text|y text|...", after giving
+// it `hands` hands, if any, in which player p scores 10 * (p + 1) + hand, as the game writes them.
+QStringList columns(ScoreSheet& sheet, int hands = 0) {
     zanfel::HandScores scores;
     for (int hand = 1; hand <= hands; ++hand)
         scores.set(hand, {std::int16_t(10 + hand), std::int16_t(20 + hand), std::int16_t(30 + hand),
                           std::int16_t(40 + hand)});
     zanfel::ScoreSheetText text;
     zanfel::rebuildSheet(text, scores, hands);
-    sheet.setText(text);
-}
-
-// The sheet's labels column by column from the left, as "x: y text|y text|...".
-QStringList columns(const QWidget& sheet) {
+    if (hands)
+        sheet.setText(text);
     std::map<int, QStringList> texts;
     for (const QLabel* label : sheet.findChildren<QLabel*>()) {
         const QPoint at = label->mapTo(&sheet, QPoint(0, 0));
@@ -47,16 +41,56 @@ QStringList columns(const QWidget& sheet) {
 
 }  // namespace
 
-class DialogsTest : public QObject {
+class DialogsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
+    // Made once, at its drawn places; modal over a hand that goes on; OK and the close box hide it.
+    void aboutWindowLayoutAndShowing() {
+        clickDeck();
+        QStringList seen;
+        const ModalAnswerer answerer([&](QWidget* modal) {
+            auto* about = qobject_cast<AboutWindow*>(modal);
+            QVERIFY(about && about->isModal());
+            seen << about->windowTitle() + (timer()->isActive() ? " over a running hand" : "");
+            seen.size() == 1 ? child<QPushButton>(about, "Command1")->click() : void(about->close());
+        });
+        trigger("mnuAbout");
+        trigger("mnuAbout");
+        QCOMPARE(seen, QStringList(2, "About Zanfel over a running hand"));
+        const auto abouts = window_->findChildren<AboutWindow*>();
+        QCOMPARE(abouts.size(), 1);
+        AboutWindow* about = abouts[0];
+        QVERIFY(!about->isVisible());
+        QCOMPARE(about->objectName(), QStringLiteral("Form3"));
+        QCOMPARE(about->windowIcon().cacheKey(), window_->windowIcon().cacheKey());
+        QCOMPARE(about->size(), QSize(376, 233));
+        const auto* label1 = child<QLabel>(about, "Label1");
+        const auto* label2 = child<QLabel>(about, "Label2");
+        QList<QRect> places;
+        for (const char* name : {"Image1", "Command1", "Label1", "Label2"})
+            places << child(about, name)->geometry();
+        const QList<QRect> wanted{{8, 8, 172, 172},
+                                  {288, 200, 73, 25},
+                                  {192, 8, 169, label1->height()},
+                                  {192, 24, 169, label2->height()}};
+        QCOMPARE(places, wanted);
+        QVERIFY(label1->text().startsWith("Zanfel v2.0"));
+        QCOMPARE(label2->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        for (const auto* label : {label1, label2})
+            QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()) &&
+                    label->height() >= qMax(17, label->fontMetrics().height()));
+        const QImage drawn = about->grab().toImage();
+        const QColor titleBar = about->palette().color(QPalette::Active, QPalette::Highlight);
+        QCOMPARE(drawn.pixelColor(300, 40), titleBar);   // Line2
+        QCOMPARE(drawn.pixelColor(100, 192), titleBar);  // Line1
+    }
+
     // Columns from the left: the human, the left, the middle and the right player, one line per
     // hand and the totals below. OK, the close box and Escape only hide it; the captions stay.
     // Thirty hands scroll the four columns together, and the headings and totals stay put.
     void sheetLayoutCaptionsAndScrolling() {
         ScoreSheet sheet;
-        fill(sheet, 3);
         QCOMPARE(sheet.windowTitle(), QStringLiteral("Score Sheet"));
         QCOMPARE(sheet.minimumSize(), QSize(323, 359));
         QCOMPARE(sheet.maximumSize(), QSize(323, 359));
@@ -69,6 +103,7 @@ private slots:
                                               [&] { sheet.close(); },
                                               [&] { QTest::keyClick(&sheet, Qt::Key_Escape); }};
         QScrollBar* bar = sheet.scoreArea()->verticalScrollBar();
+        columns(sheet, 3);
         for (const auto& hide : ways) {
             sheet.show();
             QCOMPARE(columns(sheet), shown);
@@ -76,65 +111,34 @@ private slots:
             hide();
             QVERIFY(!sheet.isVisible());
         }
-        QCOMPARE(columns(sheet), shown);
-
         QCoreApplication::processEvents();  // the queued activations of those showings
-        fill(sheet, 30);
+        columns(sheet, 30);
         sheet.show();
         QCoreApplication::processEvents();
         QVERIFY(bar->maximum() > 0 && bar->isVisible());
         QCOMPARE(bar->value(), bar->maximum());  // the newest hands next to the totals
         bar->setValue(bar->maximum() / 2);
-        const auto top = [&](const QString& name) {
-            return child(&sheet, name)->mapTo(&sheet, QPoint(0, 0)).y();
-        };
-        QVERIFY(top("lblScore0") < 24);
-        for (int p = 1; p < 4; ++p)
-            QCOMPARE(top(QStringLiteral("lblScore%1").arg(p)), top("lblScore0"));
-        QCOMPARE(top("Label1"), 0);
-        QCOMPARE(top("lblTotal0"), 296);
+        QList<int> tops;
+        for (const char* name : {"lblScore0", "lblScore1", "lblScore2", "lblScore3", "Label1", "lblTotal0"})
+            tops << child(&sheet, name)->mapTo(&sheet, QPoint(0, 0)).y();
+        QVERIFY(tops[0] < 24);
+        QCOMPARE(tops, (QList<int>{tops[0], tops[0], tops[0], tops[0], 0, 296}));
     }
 
-    // The end-of-game check runs from activated() inside the sheet's own loop, once per
-    // showing, and may hide the sheet itself.
-    void activatedOncePerShowingInsideTheLoop() {
-        ScoreSheet sheet;
-        QStringList emitted;
-        bool inLoop = false;
-        connect(&sheet, &ScoreSheet::activated, &sheet, [&] {
-            emitted << (inLoop ? "in the loop" : "before it");
-            if (emitted.size() == 2)
-                sheet.hide();
-        });
-        for (int showing = 1; showing <= 2; ++showing) {
-            inLoop = false;
-            QTimer::singleShot(0, qApp, [&] { inLoop = true; });
-            whenModalRuns([&] {
-                if (sheet.isVisible())
-                    child<QPushButton>(&sheet, "cmdOk")->click();
-            });
-            QCOMPARE(sheet.exec(), int(showing == 1 ? QDialog::Accepted : QDialog::Rejected));
-        }
-        QCoreApplication::processEvents();
-        QCOMPARE(emitted, (QStringList{"in the loop", "in the loop"}));
-    }
-
-    // Its picture is checked at each scale in the artwork test; the close box does what OK does.
-    void announcementLayoutAndClosing() {
+    // Its picture is checked at each scale in the artwork test.
+    void announcementLayout() {
         AnnouncementWindow window;
         QCOMPARE(window.minimumSize(), QSize(200, 200));
         QCOMPARE(window.maximumSize(), QSize(200, 200));
         QCOMPARE(child(&window, "cmdOK")->geometry(), QRect(157, 165, 33, 25));
-        whenModalRuns([&] { window.close(); });
-        QCOMPARE(window.exec(), int(QDialog::Accepted));
     }
 
     // OK, then Cancel, the close box and Escape, which all count as Cancel.
     void playAgainAnswers() {
         for (int way = 0; way < 4; ++way) {
             QString shown;
-            whenModalRuns([&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            const ModalAnswerer answerer([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
                 shown = describeBox(box);
                 if (way < 2)
                     box->button(way == 0 ? QMessageBox::Ok : QMessageBox::Cancel)->click();

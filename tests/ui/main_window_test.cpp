@@ -1,16 +1,21 @@
 // The main window: how it stands after start-up, and that it shows the game and forwards the
-// player's clicks, keys and menu commands; leaving, and the windows at the end of a hand.
+// player's clicks, drops, keys and menu commands; leaving, the windows at the end of a hand,
+// and the aids beside the mouse: screen-reader names, tooltips and move marks.
 
+#include <QAccessible>
 #include <QActionGroup>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QMimeData>
 
-#include "about_window.h"
 #include "announcement_window.h"
-#include "card_image.h"
+#include "keyboard_play.h"
+#include "move_marks.h"
 #include "pictures.h"
+#include "place_outline.h"
 #include "score_sheet.h"
 #include "window_test_support.h"
 
@@ -29,10 +34,6 @@ const QStringList kStartUpMenus{
     "mnuReset|&Reset Options||E",
     "&Help: mnuHelpTopics|Help Topics||E, mnuAbout|&About||E, space4|-, mnuUnstuck|&No one can play||"};
 
-const QStringList kAlwaysEnabled{"mnuNewGame", "mnuScore",      "mnuExit",   "mnuLevel1",    "mnuLevel2",
-                                 "mnuLevel3",  "mnuLevel4",     "mnuLevel5", "mnuBackColor", "mnuCardCount",
-                                 "mnuReset",   "mnuHelpTopics", "mnuAbout"};
-
 QString describe(const QAction* item) {
     if (item->isSeparator())
         return item->objectName() + "|-";
@@ -41,14 +42,14 @@ QString describe(const QAction* item) {
     return QStringList{item->objectName(), item->text(), item->shortcut().toString(), state}.join('|');
 }
 
-// Answers the windows of a hand's end and notes each in `seen`: the announcement's caption,
-// "sheet", and the question with the window it came up over.
+// Answers the windows of a hand's end and notes each in `seen`: the announcement's caption
+// (with "+sheet" if a sheet is still up under it), "sheet", and the question with the window
+// it came up over.
 struct HandEndAnswers {
     QStringList seen;
     qint64 pictureKey = 0;
     QMessageBox::StandardButton reply = QMessageBox::Ok;
-    int sheetsLeftOpen = 0;                   // for the game to close
-    std::function<void()> announced = [] {};  // runs as each announcement comes up
+    int sheetsLeftOpen = 0;  // for the game to close
     ModalAnswerer answerer{[this](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             seen << box->text() + " over " + box->parentWidget()->metaObject()->className();
@@ -64,9 +65,9 @@ struct HandEndAnswers {
                         sheet->accept();
                 });
         } else if (auto* announcement = dynamic_cast<AnnouncementWindow*>(modal)) {
-            seen << announcement->windowTitle();
+            const auto* sheet = modal->parentWidget()->findChild<ScoreSheet*>();
+            seen << announcement->windowTitle() + (sheet && sheet->isVisible() ? "+sheet" : "");
             pictureKey = announcement->picture().cacheKey();
-            announced();
             announcement->accept();
         }
     }};
@@ -77,10 +78,11 @@ struct HandEndAnswers {
 class MainWindowTest : public WindowTest {
     Q_OBJECT
 
-    zanfel::CardNumber card(const QString& image) { return find<CardImage>(image)->card(); }
     QString text(const QString& label) { return find<QLabel>(label)->text(); }
-    void clickDeck(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(find("Deck"), button); }
-    void trigger(const QString& name) { action(name)->trigger(); }
+    void key(Qt::Key key) { QTest::keyClick(window_.get(), key); }
+    QString spoken(const QString& name) {
+        return QAccessible::queryAccessibleInterface(find(name))->text(QAccessible::Name);
+    }
     // Every card of the human's reaches the foundations: the hand scores 52 for the human.
     void humanWinsAHand() {
         clickDeck();
@@ -96,14 +98,30 @@ class MainWindowTest : public WindowTest {
             .arg(state("mnuDeal"), state("mnuPause"), action("mnuPause")->isChecked() ? "X" : "",
                  state("mnuUnstuck"), timer()->isActive() ? "running" : "stopped");
     }
+    // A drag from the human's pile `slot` let go over `target` through Qt's own events; true
+    // when the target took it.
+    bool drop(const QString& target, int slot) {
+        const std::unique_ptr<QMimeData> mime(CardImage::slotMimeData(slot));
+        QDragEnterEvent enter(QPoint(20, 20), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(find(target), &enter);
+        QDropEvent drop(QPointF(20, 20), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        return enter.isAccepted() && QApplication::sendEvent(find(target), &drop);
+    }
+    // Two quick clicks as the window system delivers them: press, release, press, release.
+    void doubleClick(const QString& image) {
+        const QPoint at = find(image)->mapTo(window_.get(), find(image)->rect().center());
+        QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+    }
 
 private slots:
+    // Drawn for a smaller font than ours, the count caption runs on to the right, uncut. One
+    // image of each group whose order is easy to get wrong: the middle player's row, the
+    // foundations' numbering, the left and right players' piles.
     void windowStandsAsAtStartUp() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Zanfel v2.0"));
         QCOMPARE(window_->centralWidget()->size(), QSize(754, 452));
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
         QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck to deal"));
-        QCOMPARE(timer()->interval(), 1000);
         QStringList backs;  // every image but these four shows the empty place
         for (const CardImage* image : window_->findChildren<CardImage*>())
             if (image->picture().cacheKey() != emptyPlacePicture(1).cacheKey())
@@ -119,13 +137,7 @@ private slots:
             menus << title->text() + ": " + items.join(", ");
         }
         QCOMPARE(menus, kStartUpMenus);
-    }
-
-    // Drawn for a smaller font than ours, the count caption runs on to the right, uncut.
-    void everythingStandsAtItsPlace() {
         QList<QRect> places;
-        // One image of each group whose order is easy to get wrong: the middle player's row,
-        // the foundations' numbering, the left and right players' piles.
         for (const char* name : {"Deck", "Stack5", "Player5", "Pile0", "Pile9", "Pile15", "Player8",
                                  "Player11", "Player15", "PlayerDeck2", "lblTips"})
             places << find(name)->geometry();
@@ -148,9 +160,7 @@ private slots:
         clickDeck();
         QCOMPARE(handCommands(), QStringLiteral("- E E running"));
         QCOMPARE(text("lblStack0") + text("lblStack5"), QStringLiteral("3513"));
-        QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck for 3 more cards"));
         QCOMPARE(card("Stack5"), 5);
-        QCOMPARE(card("Player17"), 5);  // the right player's personal pile
         clickDeck();
         QCOMPARE(find<CardImage>("Stack0")->picture().cacheKey(), facePicture(21, 1).cacheKey());
         trigger("mnuPause");
@@ -164,20 +174,6 @@ private slots:
         QCOMPARE(handCommands(), QStringLiteral("- E E running"));
         trigger("mnuNewGame");
         QCOMPARE(handCommands(), QStringLiteral("E - - stopped"));
-        for (const QString& name : kAlwaysEnabled)
-            QVERIFY2(action(name)->isEnabled(), qPrintable(name));
-    }
-
-    // Ctrl+D deals between hands; during one it leaves the turned stock alone.
-    void ctrlDDealsOnlyBetweenHands() {
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        QTest::keyClick(window_.get(), Qt::Key_D, Qt::ControlModifier);
-        QVERIFY(timer()->isActive());
-        clickDeck();
-        QCOMPARE(card("Stack0"), 21);
-        QTest::keyClick(window_.get(), Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(card("Stack0"), 21);
     }
 
     // Mid-hand, at once: no hand is scored and nothing opens.
@@ -229,53 +225,102 @@ private slots:
 
         HandEndAnswers answers;
         answers.sheetsLeftOpen = 1;
-        bool sheetVisibleAtAnnouncement = true;
-        answers.announced = [&] {
-            sheetVisibleAtAnnouncement = window_->findChild<ScoreSheet*>()->isVisible();
-        };
         trigger("mnuScore");  // returns once the sheet, the announcement and the tally are done
 
         QCOMPARE(answers.seen, (QStringList{"sheet", "Someone else called...", "sheet"}));
-        QVERIFY(!sheetVisibleAtAnnouncement && !window_->ended());
+        QVERIFY(!window_->ended());
     }
 
-    // Made once, at its drawn places; modal over a hand that goes on; OK and the close box hide it.
-    void aboutWindowLayoutAndShowing() {
+    // The work piles hold the four aces. Only the foundations and the human's piles take drops,
+    // and only a card dragged from the table. A double-click on a pile plays its card to the
+    // lowest empty foundation; on the red deck it is two presses, so the stock turns twice.
+    void dropsAndDoubleClicksMoveCards() {
         clickDeck();
-        QStringList seen;
+        QVERIFY(drop("Pile3", 1));
+        QCOMPARE(card("Pile3"), 1);
+        QCOMPARE(text("lblStack1"), QStringLiteral("0"));
+        QVERIFY(drop("Stack1", 5));  // the two of spades starts the empty work pile
+        QCOMPARE(card("Stack1"), 5);
+        QVERIFY(drop("Stack0", 2));  // taken from the window, then refused quietly by the stock
+        QCOMPARE(card("Stack2"), 2);
+        QVERIFY(!drop("Deck", 2) && !drop("Player0", 2));
+        QDragEnterEvent foreign(QPoint(5, 5), Qt::CopyAction, new QMimeData, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(find("Pile0"), &foreign);
+        QVERIFY(!foreign.isAccepted());
+        delete foreign.mimeData();
+        doubleClick("Stack2");
+        QCOMPARE(card("Pile0"), 2);
+        QCOMPARE(card("Stack2"), 0);
+        doubleClick("Deck");
+        QCOMPARE(card("Stack0"), 24);  // 18 after the deal, then 21, then 24
+    }
+
+    // Every stock shows the card that was second: the stock of 18..52 now shows 19.
+    void noOneCanPlayMovesEveryStockOn() {
+        clickDeck();
+        trigger("mnuUnstuck");
+        for (const char* stock : {"Stack0", "Player0", "Player6", "Player12"})
+            QCOMPARE(card(stock), 19);
+    }
+
+    // Every deck comes out 1..52: the work piles hold the aces, the personal pile shows 5.
+    void keysDealPickPlayAndDrop() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClicks(window_.get(), "  ");
+        QCOMPARE(card("Stack0"), 21);
+        QTest::keyClicks(window_.get(), "2");
+        QCOMPARE(window_->keyboardPlay()->ring()->place(), find("Stack2"));
+        key(Qt::Key_Return);  // the ace of hearts to the lowest empty foundation
+        QCOMPARE(card("Pile0"), 2);
+        QVERIFY(!window_->keyboardPlay()->ring()->isVisible());
+        QTest::keyClicks(window_.get(), "52");  // the two of spades starts the emptied work pile
+        QCOMPARE(card("Stack2"), 5);
+        QTest::keyClicks(window_.get(), "6");
+        key(Qt::Key_Escape);
+        QCOMPARE(window_->keyboardPlay()->picked(), -1);
+        key(Qt::Key_Return);
+        QCOMPARE(card("Stack0"), 21);
+    }
+
+    void namesAndTooltipsFollowTheCards() {
+        QCOMPARE(spoken("Pile6"), QStringLiteral("Foundation 7: empty"));
+        clickDeck();
+        QCOMPARE(spoken("Stack2"), QStringLiteral("Your work pile 2: ace of hearts"));
+        QCOMPARE(spoken("Player11"), QStringLiteral("Left Guy's personal pile: two of spades"));
+        QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts, 35 cards"));
+        QVERIFY(find("Player17")->toolTip().startsWith("Right Guy's personal pile: two of spades\n"));
+        window_->game().playToFoundation(2);
+        QCOMPARE(spoken("Pile0"), QStringLiteral("Foundation 1: ace of hearts"));
+        QCOMPARE(find("Stack2")->toolTip(), QStringLiteral("Your work pile 2: empty, 0 cards"));
+        QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
+    }
+
+    // The left player's ace of diamonds goes from work pile 4 to foundation 0: both framed in
+    // green for no longer than the tick. The human's emptied personal pile stays framed in red
+    // until the announcement has been closed.
+    void movesAndGoingOutAreMarked() {
+        clickDeck();
+        window_->game().tick();
+        const MoveMarks* marks = window_->moveMarks();
+        QVERIFY(marks->moveFrom()->isVisible() && marks->moveTo()->isVisible());
+        QCOMPARE(marks->moveTo()->place(), find("Pile0"));
+        QCOMPARE(marks->moveFrom()->place(), find("Player10"));
+        QCOMPARE(marks->moveTo()->colour(), QColor(0x00, 0x80, 0x00));
+        QTRY_VERIFY_WITH_TIMEOUT(!marks->moveTo()->isVisible() && !marks->moveFrom()->isVisible(), 2000);
+
+        zanfel::PileList& personal = window_->game().table().lstStack[zanfel::kPersonalSlot];
+        personal.clear();
+        personal.addEnd(1);
+        QColor framed;
         const ModalAnswerer answerer([&](QWidget* modal) {
-            auto* about = qobject_cast<AboutWindow*>(modal);
-            QVERIFY(about && about->isModal());
-            seen << about->windowTitle() + (timer()->isActive() ? " over a running hand" : "");
-            seen.size() == 1 ? child<QPushButton>(about, "Command1")->click() : void(about->close());
+            if (dynamic_cast<AnnouncementWindow*>(modal) && marks->goingOut()->isVisible())
+                framed = marks->goingOut()->colour();
+            qobject_cast<QDialog*>(modal)->accept();
         });
-        trigger("mnuAbout");
-        trigger("mnuAbout");
-        QCOMPARE(seen, QStringList(2, "About Zanfel over a running hand"));
-        const auto abouts = window_->findChildren<AboutWindow*>();
-        QCOMPARE(abouts.size(), 1);
-        AboutWindow* about = abouts[0];
-        QVERIFY(!about->isVisible());
-        QCOMPARE(about->objectName(), QStringLiteral("Form3"));
-        QCOMPARE(about->size(), QSize(376, 233));
-        QCOMPARE(about->windowIcon().cacheKey(), window_->windowIcon().cacheKey());
-        QList<QRect> places;
-        for (const char* name : {"Image1", "Command1"})
-            places << child(about, name)->geometry();
-        QCOMPARE(places, (QList<QRect>{{8, 8, 172, 172}, {288, 200, 73, 25}}));
-        const auto* label1 = child<QLabel>(about, "Label1");
-        const auto* label2 = child<QLabel>(about, "Label2");
-        QVERIFY(label1->text().startsWith("Zanfel v2.0"));
-        QCOMPARE(label2->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-        for (const auto* label : {label1, label2}) {
-            QCOMPARE(label->geometry(), QRect(192, label == label1 ? 8 : 24, 169, label->height()));
-            QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
-            QVERIFY(label->height() >= qMax(17, label->fontMetrics().height()));
-        }
-        const QImage drawn = about->grab().toImage();
-        const QColor titleBar = about->palette().color(QPalette::Active, QPalette::Highlight);
-        QCOMPARE(drawn.pixelColor(300, 40), titleBar);   // Line2
-        QCOMPARE(drawn.pixelColor(100, 192), titleBar);  // Line1
+        window_->game().playToFoundation(zanfel::kPersonalSlot);
+        QCOMPARE(framed, QColor(0xC0, 0x00, 0x00));
+        QVERIFY(!marks->goingOut()->isVisible());
     }
 };
 

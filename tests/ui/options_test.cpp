@@ -1,7 +1,10 @@
 // The Options menu: the table colour through the colour dialog and the reset, kept in the
-// per-user settings across a restart, and the card counts.
+// per-user settings across a restart, and the card counts. Then bad input at the edges of the
+// one value the game keeps, the text under Colors/BackgroundColor, and the store it lives in:
+// each gives a colour, the table's own colour, or the message and the end; never a crash.
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFile>
 
 #include "window_test_support.h"
@@ -12,8 +15,13 @@ namespace {
 
 const QString kKey = QStringLiteral("Colors/BackgroundColor");
 
-QVariant storedColour() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Zanfel", "Settings").value(kKey);
+QSettings settings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Zanfel", "Settings");
+}
+
+// A colour of its own in every role of the program's palette, so that a wrong role shows.
+QString colourOf(QPalette::ColorRole role, QPalette::ColorGroup group = QPalette::Active) {
+    return QApplication::palette().color(group, role).name();
 }
 
 }  // namespace
@@ -21,93 +29,155 @@ QVariant storedColour() {
 class OptionsTest : public WindowTest {
     Q_OBJECT
 
-    QStringList boxes;  // every message box shown, as describeBox puts it
-
-    // Chooses `colour` in the colour dialog, or cancels it when the colour is invalid.
-    void chooseColour(const QColor& colour) {
-        const ModalAnswerer answerer([this, colour](QWidget* modal) {
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                boxes << describeBox(box);
-                box->button(QMessageBox::Ok)->click();
-            } else if (auto* dialog = qobject_cast<QColorDialog*>(modal)) {
-                QCOMPARE(dialog->objectName(), QStringLiteral("CommonDialog1"));
-                dialog->setCurrentColor(colour);
-                colour.isValid() ? dialog->accept() : dialog->reject();
-            }
-        });
-        action("mnuBackColor")->trigger();
+    QString file() { return settingsFolder_.filePath("Zanfel/Settings.ini"); }
+    // Chooses `colour` in the colour dialog, or cancels it when the colour is invalid; gives
+    // back the message boxes shown.
+    QStringList chooseColour(const QColor& colour) {
+        return boxesDuring([this] { trigger("mnuBackColor"); },
+                           [colour](QWidget* modal) {
+                               auto* dialog = qobject_cast<QColorDialog*>(modal);
+                               QCOMPARE(dialog->objectName(), QStringLiteral("CommonDialog1"));
+                               dialog->setCurrentColor(colour);
+                               colour.isValid() ? dialog->accept() : dialog->reject();
+                           });
     }
-    // All seven counts shown, or none: anything between fails.
-    bool countsVisible() {
-        int visible = 0;
+    int countsShown() {
+        int shown = 0;
         for (int k = 0; k <= 6; ++k)
-            visible += find(QStringLiteral("lblStack%1").arg(k))->isVisible();
-        if (visible % 7)
-            qFatal("%d of the counts shown", visible);
-        return visible;
+            shown += find(QStringLiteral("lblStack%1").arg(k))->isVisible();
+        return shown;
     }
     void restart() {
         window_.reset();
         startWindow();
     }
-
-private slots:
-    void init() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
-        QFile::remove(settingsFolder_.filePath("Zanfel/Settings.ini"));
-        boxes.clear();
-        startWindow();
-    }
-
-    // Red in the low byte; the colour comes back at the next start; Cancel changes nothing.
-    void chosenColourIsSavedAndComesBack() {
-        chooseColour(QColor(0x12, 0x34, 0x56));
-        QCOMPARE(window_->tableColourValue(), 0x12 + 0x34 * 256 + 0x56 * 65536);
-        QCOMPARE(storedColour().toString(), QStringLiteral("5649426"));
-        restart();
-        QCOMPARE(window_->tableColour(), QColor(0x12, 0x34, 0x56));
-        chooseColour(QColor());
-        QCOMPARE(window_->tableColour(), QColor(0x12, 0x34, 0x56));
-        QCOMPARE(storedColour().toString(), QStringLiteral("5649426"));
-        QVERIFY(boxes.isEmpty());
-    }
-
-    // The button face again, saved as the system colour it is; the shown counts hidden and
-    // their mark cleared. The counts come and go with their mark, nothing is
-    // written for them, and the next start hides them.
-    void resetAndCardCountAtTheWindow() {
-        action("mnuCardCount")->trigger();
-        QVERIFY(countsVisible());
-        action("mnuCardCount")->trigger();
-        QVERIFY(!countsVisible() && !storedColour().isValid());
-        action("mnuCardCount")->trigger();
-        restart();
-        QVERIFY(!countsVisible() && !action("mnuCardCount")->isChecked());
-        chooseColour(Qt::darkGreen);
-        action("mnuCardCount")->trigger();
-        action("mnuReset")->trigger();
-        QCOMPARE(storedColour().toString(), QStringLiteral("-2147483633"));
-        QCOMPARE(window_->tableColourValue(), -2147483633);
-        QCOMPARE(window_->tableColour(), QApplication::palette().color(QPalette::Button));
-        QVERIFY(!countsVisible() && !action("mnuCardCount")->isChecked());
-    }
-
-    // The store's folder cannot be made: the colour stays on the table, the player is told
-    // once, and the next start has nothing saved to apply.
-    void unwritableStoreKeepsTheColourOnScreen() {
+    // The store's folder cannot be made: a file stands where it should be.
+    void blockFolder() {
         QFile blocker(settingsFolder_.filePath("blocker"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, blocker.fileName());
-        chooseColour(Qt::darkRed);
-        chooseColour(Qt::darkBlue);
+    }
+
+private slots:
+    void initTestCase() {
+        QPalette palette;
+        int shade = 10;
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            for (int role = 0; role < QPalette::NColorRoles; ++role)
+                palette.setColor(group, QPalette::ColorRole(role), QColor(shade++, 40 * group, 100));
+        QApplication::setPalette(palette);
+    }
+    void cleanup() {
+        window_.reset();
+        QDir(file()).removeRecursively();  // a spoilt store's folder
+        QFile::remove(file());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        clearQuitRequest();
+    }
+
+    // Red in the low byte, r + 256g + 65536b; the table below reads it back. Cancel changes nothing.
+    void chosenColourIsSavedCancelIsNot() {
+        QVERIFY(chooseColour(QColor(0x12, 0x34, 0x56)).isEmpty());
+        QCOMPARE(settings().value(kKey).toString(), QStringLiteral("5649426"));
+        chooseColour(QColor());
+        QCOMPARE(window_->tableColour(), QColor(0x12, 0x34, 0x56));
+        QCOMPARE(settings().value(kKey).toString(), QStringLiteral("5649426"));
+    }
+
+    // The button face again, saved as the system colour it is; the shown counts hidden and
+    // their mark cleared. The counts come and go with their mark, nothing is written for
+    // them, and the next start hides them.
+    void resetAndCardCountAtTheWindow() {
+        trigger("mnuCardCount");
+        QCOMPARE(countsShown(), 7);
+        trigger("mnuCardCount");
+        QVERIFY(countsShown() == 0 && !settings().contains(kKey));
+        trigger("mnuCardCount");
+        restart();
+        QVERIFY(countsShown() == 0 && !action("mnuCardCount")->isChecked());
+        chooseColour(Qt::darkGreen);
+        trigger("mnuCardCount");
+        trigger("mnuReset");
+        QCOMPARE(settings().value(kKey).toString(), QStringLiteral("-2147483633"));
+        QCOMPARE(window_->tableColour().name(), colourOf(QPalette::Button));
+        QVERIFY(countsShown() == 0 && !action("mnuCardCount")->isChecked());
+    }
+
+    // The colour stays on the table, through New Game too; the player is told once, with OK alone.
+    void unwritableStoreKeepsTheColourOnScreen() {
+        blockFolder();
+        QStringList boxes = chooseColour(Qt::darkRed);
+        boxes += chooseColour(Qt::darkBlue);
         QCOMPARE(window_->tableColour(), QColor(Qt::darkBlue));
         QCOMPARE(boxes.size(), 1);
-        QVERIFY(boxes[0].startsWith("Zanfel|The table colour could not be saved."));
-        QVERIFY(boxes[0].endsWith("|400"));  // OK alone
-        action("mnuNewGame")->trigger();
+        QVERIFY(boxes[0].startsWith("Zanfel|The table colour could not be saved.") &&
+                boxes[0].endsWith("|400"));
+        trigger("mnuNewGame");
         QCOMPARE(window_->tableColour(), QColor(Qt::darkBlue));
-        restart();
-        QCOMPARE(window_->tableColour(), QApplication::palette().color(QPalette::Button));
+    }
+
+    // A colour, or an error reported in a box with OK alone, after which the program ends.
+    // `store` spoils the store itself: its folder missing, a file where the folder should be, a
+    // folder where the file should be, or a file that is no settings file at all.
+    void windowTakesTheSavedColour_data() {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("store");
+        QTest::addColumn<QString>("expected");
+        const auto rows = [](const QString& expected, std::initializer_list<QString> texts) {
+            for (const QString& text : texts)
+                QTest::addRow("'%s'", text.isNull() ? "absent" : qPrintable(text.left(20)))
+                    << text << QString() << expected;
+        };
+        rows(colourOf(QPalette::Button), {QString(), ""});  // nothing saved: the table keeps its colour
+        rows("#ff0000", {"255", "  +000000000000255 "});
+        rows("#0c0000", {"+12"});
+        rows("#563412", {"1193046"});
+        rows("#ffffff", {"16777215"});
+        rows(colourOf(QPalette::Midlight), {"-2147483648"});                  // system colour 0
+        rows(colourOf(QPalette::Base), {"-2147483643"});                      // 5 window
+        rows(colourOf(QPalette::Text, QPalette::Disabled), {"-2147483631"});  // 17 grey text
+        rows(colourOf(QPalette::ToolTipBase), {"-2147483624"});               // 24 info background
+        const QString error = "Error encountered in GetColors routine - ";
+        // "1,2" is one the ini reader would split at the comma.
+        rows(error + "13 Type mismatch", {"abc", "12abc", "1.5", "1e3", "&HFF", "-", "+", "   ", "1,2",
+                                          QString::fromLatin1("\x01\x02\x7f\xff"), QString(100000, 'x')});
+        rows(error + "6 Overflow", {"2147483648", "-2147483649", "9223372036854775807",
+                                    "-9223372036854775808", "99999999999999999999", QString(100000, '7')});
+        // Past RGB, bits 24..30 set, system colour 25.
+        rows(error + "380 Invalid property value", {"16777216", "2147483647", "-2130706417", "-2147483623"});
+        for (const char* store : {"no folder", "folder is a file", "file is a folder", "not a settings file"})
+            QTest::addRow("%s", store)
+                << QStringLiteral("255") << QString(store) << colourOf(QPalette::Button);
+    }
+    void windowTakesTheSavedColour() {
+        QFETCH(QString, saved);
+        QFETCH(QString, store);
+        QFETCH(QString, expected);
+        window_.reset();
+        saved.isNull() ? settings().remove(kKey) : settings().setValue(kKey, saved);
+        if (store == "no folder") {
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.filePath("none"));
+        } else if (store == "folder is a file") {
+            blockFolder();
+        } else if (store == "file is a folder") {
+            QVERIFY(QFile::remove(file()) && QDir().mkpath(file()));
+        } else if (store == "not a settings file") {
+            QFile garbage(file());
+            QVERIFY(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            for (int i = 0; i < 4096; ++i)
+                garbage.putChar(char((i * 7919) % 251));
+        }
+        const QStringList shown = boxesDuring([this] { startWindow(); });
+        if (expected.startsWith("Error")) {
+            QCOMPARE(shown, QStringList("Zanfel|" + expected + "|0|400"));  // no icon, OK alone
+            QVERIFY(window_->ended() && !window_->isVisible());
+            QCOMPARE(window_->tableColour().name(), colourOf(QPalette::Button));
+        } else {
+            QVERIFY(shown.isEmpty() && !window_->ended());
+            QCOMPARE(window_->tableColour().name(), expected);
+            // The table really is painted in it, between the cards.
+            QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440).name(), expected);
+        }
     }
 };
 

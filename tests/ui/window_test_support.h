@@ -1,7 +1,7 @@
 #pragma once
 
-// What the window tests share: a scripted shuffle, a private settings folder, a started
-// window with its named children, and a way to answer modal windows from inside their loops.
+// What the window tests share: a scripted shuffle, a private settings folder, a started window
+// with its named children, and modal windows answered from inside their own loops.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "card_image.h"
 #include "main_window.h"
 #include "random_source.h"
 
@@ -52,6 +53,23 @@ struct ModalAnswerer : QTimer {
     }
 };
 
+// The message boxes shown during `act`, each closed; other modal windows go to `other`.
+inline QStringList boxesDuring(
+    const std::function<void()>& act,
+    std::function<void(QWidget*)> other = [](QWidget* modal) { modal->close(); }) {
+    QStringList shown;
+    const ModalAnswerer answerer([&shown, other](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            shown << describeBox(box);
+            box->close();
+        } else {
+            other(modal);
+        }
+    });
+    act();
+    return shown;
+}
+
 // Ending the program asks every event loop to quit, and Qt keeps that request until the next
 // QApplication::exec(); a short exec() clears it so the next test's dialogs run again.
 inline void clearQuitRequest() {
@@ -59,8 +77,7 @@ inline void clearQuitRequest() {
     QApplication::exec();
 }
 
-// The tests on the main window: a started window with the scripted shuffle for each test,
-// and the per-user settings in a temporary folder of their own.
+// A started window for each test, with the per-user settings in a folder of their own.
 class WindowTest : public QObject {
     Q_OBJECT
 
@@ -88,7 +105,10 @@ protected:
         return child<T>(window_.get(), name);
     }
     QAction* action(const QString& name) { return find<QAction>(name); }
+    void trigger(const QString& name) { action(name)->trigger(); }
     QTimer* timer() { return find<QTimer>("PlayerTimer"); }
+    zanfel::CardNumber card(const QString& image) { return find<CardImage>(image)->card(); }
+    void clickDeck(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(find("Deck"), button); }
 };
 
 }  // namespace testing_support
