@@ -54,16 +54,12 @@ public:
     std::vector<PileImage> shownImages;
     std::vector<Announcement> announcements;
     std::vector<ScoreSheetText> sheetsShown;
-    std::vector<std::string> questions;
-    int sheetHides = 0;
-    int coloursApplied = 0;
+    std::vector<std::string> questions;         // each answered OK
     std::vector<bool> countMarkAtColourResets;  // the card-count mark as each reset came
-    int programEnds = 0;
+    int sheetHides = 0, coloursApplied = 0, programEnds = 0;
 
-    Answer answer = Answer::Ok;
     bool colourUsable = true;
-    std::function<void()> whileSheetOpen;  // runs after the sheet's activation
-    std::function<void()> whileAnnouncing;
+    std::function<void()> whileSheetOpen, whileAnnouncing;  // the sheet's after its activation
 
     void showImage(PileImage image, CardNumber) override { shownImages.push_back(image); }
     void showControls() override {}
@@ -81,7 +77,7 @@ public:
     void hideScoreSheet() override { ++sheetHides; }
     Answer askPlayAgain(const std::string& question) override {
         questions.push_back(question);
-        return answer;
+        return Answer::Ok;
     }
     bool applySavedColour() override {
         ++coloursApplied;

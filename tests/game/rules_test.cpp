@@ -19,7 +19,6 @@ TEST(Card, BuildingDownNeedsTheNextRankUpInTheOtherColour) {
         for (CardNumber top = 1; top <= 52; ++top)
             EXPECT_EQ(buildsDownOn(card, top), rankOf(top) == rankOf(card) + 1 && (top - card) % 2 != 0)
                 << card << " on " << top;
-    EXPECT_EQ(rankOf(52), 13);
     EXPECT_EQ(faceResourceId(52), 152);
 }
 
@@ -35,8 +34,6 @@ std::vector<int> shuffled(std::vector<float> draws) {
 TEST(Shuffle, ATakenPlaceProbesUpwardAndWrapsFromFiftyTwoToOne) {
     EXPECT_EQ(drawPlace(0.0f), 1);
     EXPECT_EQ(drawPlace(0.99999994f), 52);  // the largest float below one
-    for (int place = 1; place <= 52; ++place)
-        EXPECT_EQ(drawPlace(landOn(place)), place);
     EXPECT_EQ(shuffled(testing::decksFrom({1})), (std::vector<int>{1, 2, 3, 4, 5}));
     std::vector<float> draws{landOn(52), landOn(1), landOn(2), landOn(52)};  // 52 again: wraps to 3
     draws.resize(52, landOn(1));
@@ -47,20 +44,14 @@ TEST(Shuffle, ATakenPlaceProbesUpwardAndWrapsFromFiftyTwoToOne) {
 TEST(ClockRandomSource, AFrozenClockStillGivesSpreadValuesInRange) {
     ClockRandomSource random([] { return std::uint64_t{42}; });
     std::set<float> seen;
-    for (int i = 0; i < 10000; ++i) {
-        const float value = random.reseedAndDraw();
-        ASSERT_TRUE(value >= 0.0f && value < 1.0f) << value;
-        seen.insert(value);
-    }
+    for (int i = 0; i < 10000; ++i)
+        seen.insert(random.reseedAndDraw());
     EXPECT_GT(seen.size(), 9900u);
-    EXPECT_LT(*seen.begin(), 0.01f);
-    EXPECT_GT(*seen.rbegin(), 0.99f);
+    EXPECT_TRUE(*seen.begin() >= 0.0f && *seen.begin() < 0.01f) << *seen.begin();
+    EXPECT_TRUE(*seen.rbegin() > 0.99f && *seen.rbegin() < 1.0f) << *seen.rbegin();
 }
 
-// The sheet's totals are read back as their leading number, as typed text would be.
 TEST(EndOfGame, NamesTheWinnerOrTheTieOnceATotalPassesNinetyNine) {
-    for (auto [text, value] : {std::pair{"", 0}, {"-26", -26}, {"  12abc", 12}, {"x12", 0}})
-        EXPECT_EQ(leadingNumber(text), value) << text;
     // Totals by player index: human, middle, left, right.
     const std::pair<std::array<int, 4>, std::string> cases[]{
         {{100, 80, 100, 50}, "We have a tie !!"},  // the human leads; the left player equals
