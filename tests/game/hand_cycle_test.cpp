@@ -113,6 +113,9 @@ TEST_F(DealtHand, TheStockTurnsByThreeShowingOnlyTheNewFaceUpCard) {
     EXPECT_EQ(f.view.shownImages, (std::vector<PileImage>{{ImageKind::Stack, 0}}));
     EXPECT_EQ(topAfterTurning({7, 9}), 9);
     EXPECT_EQ(topAfterTurning({7, 9, 11}), 7);
+    stock().clear();
+    f.game.deckClicked();
+    EXPECT_EQ(f.view.shownImages.size(), 3u);  // an empty stock has nothing to turn or show
 }
 
 // The hint goes back before the announcement, which comes before the sheet.
