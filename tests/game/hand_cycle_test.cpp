@@ -49,15 +49,12 @@ TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
         }
     }
     f.game.pauseCommand();
-    for (bool countsShown : {false, true}) {
-        f.view.countMarkAtColourResets.clear();
-        if (countsShown)
-            f.game.cardCountCommand();
-        f.game.resetOptionsCommand();
-        EXPECT_EQ(f.view.countMarkAtColourResets, std::vector<bool>{countsShown});
-        EXPECT_FALSE(c.cardCountChecked);
-        EXPECT_TRUE(c.checkedLevel() == 5 && c.timerIntervalMs == 100 && c.timerEnabled && !c.dealEnabled);
-    }
+    f.game.cardCountCommand();
+    f.game.resetOptionsCommand();
+    f.game.resetOptionsCommand();  // the counts stay hidden when they already were
+    EXPECT_EQ(f.view.countMarkAtColourResets, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(!c.cardCountChecked && c.checkedLevel() == 5 && c.timerIntervalMs == 100);
+    EXPECT_TRUE(c.timerEnabled && !c.dealEnabled);
     f.game.pauseCommand();
     f.game.newGameCommand();  // a paused hand abandoned: the deal hint is back
     EXPECT_EQ(c.hint, "Click the back of the red deck to deal");
@@ -87,15 +84,20 @@ TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
     EXPECT_EQ(f.game.controls().hint, "Click the back of the red deck for 3 more cards");
 }
 
+// The computer players move left, right, middle, and on across hands.
+TEST(ComputerTurns, TheRotationRunsLeftRightMiddleAndCarriesOverHands) {
+    testing::GameFixture f;
+    f.game.deckClicked();
+    const auto turn = [&] { return f.game.tick(), f.game.playerBase(); };
+    EXPECT_EQ((std::vector{turn(), turn(), turn(), turn()}), (std::vector{6, 12, 0, 6}));
+    f.game.newGameCommand();
+    f.game.deckClicked();
+    EXPECT_EQ(turn(), 12);
+}
+
 class DealtHand : public ::testing::Test {
 protected:
     DealtHand() { f.game.shuffleAndDeal(); }
-    PileList& stock() { return f.game.table().lstStack[kStockSlot]; }
-    CardNumber topAfterTurning(std::initializer_list<CardNumber> cards) {
-        setPile(stock(), cards);
-        f.game.deckClicked();
-        return stock().top();
-    }
     // The human has played every card: 52 for the human, -26 for the others, who played nothing.
     void humanPlaysEverything() {
         for (auto& list : f.game.table().lstStack)
@@ -105,17 +107,23 @@ protected:
     GameFixture f;
 };
 
+// Two or three cards turned by three; an empty stock has nothing to turn or show.
 TEST_F(DealtHand, TheStockTurnsByThreeShowingOnlyTheNewFaceUpCard) {
-    const CardNumber fourth = stock().item(3);
+    PileList& stock = f.game.table().lstStack[kStockSlot];
+    const CardNumber fourth = stock.item(3);
     f.view.shownImages.clear();
     f.game.deckClicked();
-    EXPECT_EQ(stock().top(), fourth);
+    EXPECT_EQ(stock.top(), fourth);
     EXPECT_EQ(f.view.shownImages, (std::vector<PileImage>{{ImageKind::Stack, 0}}));
-    EXPECT_EQ(topAfterTurning({7, 9}), 9);
-    EXPECT_EQ(topAfterTurning({7, 9, 11}), 7);
-    stock().clear();
+    setPile(stock, {7, 9});
     f.game.deckClicked();
-    EXPECT_EQ(f.view.shownImages.size(), 3u);  // an empty stock has nothing to turn or show
+    EXPECT_EQ(stock.top(), 9);
+    setPile(stock, {7, 9, 11});
+    f.game.deckClicked();
+    EXPECT_EQ(stock.top(), 7);
+    stock.clear();
+    f.game.deckClicked();
+    EXPECT_EQ(f.view.shownImages.size(), 3u);
 }
 
 // The hint goes back before the announcement, which comes before the sheet.

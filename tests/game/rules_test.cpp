@@ -1,9 +1,10 @@
-// The rules that are plain arithmetic: building down, the shuffle's draws, the clock's
-// reseed, and the end of a game. No table.
+// The rules that need no game: building down, the shuffle's draws, the clock's reseed, the end
+// of a game, and a computer player's choice of move on a table laid out by hand.
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "computer_player.h"
 #include "fake_table_view.h"
 #include "scoring.h"
 #include "shuffle.h"
@@ -65,6 +66,83 @@ TEST(EndOfGame, NamesTheWinnerOrTheTieOnceATotalPassesNinetyNine) {
         EXPECT_TRUE(outcome.over) << winner;
         EXPECT_EQ(gameOverQuestion(outcome), winner + "\r\nDo you want to play again?");
     }
+}
+
+using testing::setPile;
+using Kind = ComputerActionKind;
+using Piles = std::initializer_list<std::initializer_list<CardNumber>>;
+
+constexpr int b = kLeftBase;
+
+// Cards that fit nowhere among the others below: black twos to fives and a red jack.
+constexpr CardNumber k2S = 5, k3S = 9, k4C = 15, k5S = 17, kJD = 44;
+constexpr Piles kStuck{{k4C}, {k4C}, {k4C}, {k4C}};
+
+// The left player's piles, top first.
+struct Position {
+    Table table;
+    Position(std::initializer_list<CardNumber> personal, Piles work,
+             std::initializer_list<CardNumber> stock) {
+        setPile(table.lstPlayer[b + kPersonalSlot], personal);
+        int slot = kFirstWorkSlot;
+        for (auto pile : work)
+            setPile(table.lstPlayer[b + slot++], pile);
+        setPile(table.lstPlayer[b + kStockSlot], stock);
+    }
+    ComputerAction play() { return playComputerTurn(table, b); }
+    const PileList& pile(int slot) const { return table.lstPlayer[b + slot]; }
+};
+
+constexpr auto foundation = [](int from, int j) { return ComputerAction{Kind::ToFoundation, from, j}; };
+constexpr auto workPile = [](int from, int j) { return ComputerAction{Kind::ToWorkPile, from, j}; };
+constexpr ComputerAction kTurn{Kind::TurnStock, kStockSlot, 0};
+
+TEST(ComputerPlayer, FoundationsTakeAcesFirstThenTheLowestFittingPileButNothingOnAKing) {
+    Position ace({2, 40}, {{1}, {3}, {4}, {k2S}}, {k3S});
+    ace.table.pileTop[0] = 6;
+    EXPECT_EQ(ace.play(), foundation(kPersonalSlot, 1));  // before the aces below it
+    Position two({10}, kStuck, {k5S});
+    two.table.pileTop.fill(48);
+    two.table.pileTop[3] = two.table.pileTop[7] = 6;  // two twos of hearts: the lower one
+    EXPECT_EQ(two.play(), foundation(kPersonalSlot, 3));
+    Position kings({1, 2}, {{3, 4}, {3, 4}, {3, 4}, {3, 4}}, {2});
+    kings.table.pileTop.fill(49);  // no empty foundation, and kings take nothing
+    EXPECT_EQ(kings.play(), kTurn);
+}
+
+// Eight of hearts (30) fits a black nine (33, 35), not a jack; a built pile stays whole.
+TEST(ComputerPlayer, TheFirstWorkPileThatTakesTheCardWinsButABuiltPileIsNeverBrokenUp) {
+    EXPECT_EQ(Position({30, 40}, {{kJD}, {}, {33}, {k2S}}, {k5S}).play(), workPile(kPersonalSlot, 2));
+    EXPECT_EQ(Position({30, 40}, {{35}, {}, {33}, {k2S}}, {k5S}).play(), workPile(kPersonalSlot, 1));
+    EXPECT_EQ(Position({kJD}, {{k4C}, {35}, {k4C}, {30, 33}}, {k5S}).play(), kTurn);
+    Position lone({kJD}, {{k4C}, {35}, {k4C}, {30}}, {k5S});
+    EXPECT_EQ(lone.play(), workPile(4, 2));
+    EXPECT_EQ(lone.play(), workPile(kPersonalSlot, 4));  // the personal pile refills it
+}
+
+TEST(ComputerPlayer, TheStockCardIsPlayedOnlyWhenNothingElseMoves) {
+    Position p({kJD}, kStuck, {3, 40, 41});
+    EXPECT_EQ(p.play(), foundation(kStockSlot, 0));
+    // The stock card builds on a work pile of any size: eight of hearts on a built nine of spades.
+    Position builds({kJD}, {{k4C}, {33, 40}, {k4C}, {k4C}}, {30, 41});
+    EXPECT_EQ(builds.play(), workPile(kStockSlot, 2));
+    EXPECT_EQ(builds.pile(2).top(), 30);
+    setPile(p.table.lstPlayer[b + kPersonalSlot], {4});  // now an ace on top: it goes first
+    EXPECT_EQ(p.play(), foundation(kPersonalSlot, 1));
+}
+
+TEST(ComputerPlayer, WithNoMoveTheStockTurnsByThreeOrAnEmptyOnePasses) {
+    for (auto [stock, top] :
+         {std::pair{std::vector<CardNumber>{41, 42, 45, 46}, 46}, {{41, 42, 45}, 41}, {{41}, 41}}) {
+        Position p({kJD}, kStuck, {});
+        for (CardNumber card : stock)
+            p.table.lstPlayer[b].addEnd(card);
+        EXPECT_EQ(p.play(), kTurn);
+        EXPECT_EQ(p.pile(kStockSlot).top(), top);
+    }
+    Position empty({2, kJD}, kStuck, {});
+    EXPECT_EQ(empty.play(), foundation(kPersonalSlot, 0));  // other sources still play
+    EXPECT_EQ(empty.play(), (ComputerAction{Kind::Pass, kStockSlot, 0}));
 }
 
 }  // namespace
