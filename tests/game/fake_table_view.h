@@ -3,6 +3,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game.h"
@@ -24,16 +25,14 @@ inline std::vector<float> decksFrom(std::vector<int> places) {
     return draws;
 }
 
-// Enough decks drawn on place 1 (each in order 1..52) for the longest test's deals.
-inline std::vector<float> decksInOrder() {
-    return decksFrom(std::vector<int>(4 * 30, 1));
-}
+// Enough decks drawn on place 1, each in order 1..52, for the longest test's deals.
+inline const std::vector<float> kDecksInOrder = decksFrom(std::vector<int>(4 * 30, 1));
 
 // Draws from a script. Asking for more than was scripted throws, so a shuffle that draws
 // where it should probe fails its test at once instead of looping on a taken place.
 class ScriptedRandom final : public RandomSource {
 public:
-    explicit ScriptedRandom(std::vector<float> draws = decksInOrder()) : draws_(std::move(draws)) {}
+    explicit ScriptedRandom(std::vector<float> draws = kDecksInOrder) : draws_(std::move(draws)) {}
     float reseedAndDraw() override {
         if (next_ == draws_.size())
             throw std::logic_error("the scripted draws ran out after " + std::to_string(next_));
@@ -59,20 +58,19 @@ public:
     int sheetHides = 0, coloursApplied = 0, programEnds = 0;
 
     bool colourUsable = true;
-    std::function<void()> whileSheetOpen, whileAnnouncing;  // the sheet's after its activation
+    std::function<void()> whileAnnouncing = [] {};
+    std::function<void()> whileSheetOpen = [] {};  // once, after the sheet's activation
 
     void showImage(PileImage image, CardNumber) override { shownImages.push_back(image); }
     void showControls() override {}
     void announceGoingOut(const Announcement& announcement) override {
         announcements.push_back(announcement);
-        if (whileAnnouncing)
-            whileAnnouncing();
+        whileAnnouncing();
     }
     void showScoreSheet(const ScoreSheetText& sheet) override {
         sheetsShown.push_back(sheet);
         game->scoreSheetActivated();
-        if (whileSheetOpen)
-            whileSheetOpen();
+        std::exchange(whileSheetOpen, [] {})();
     }
     void hideScoreSheet() override { ++sheetHides; }
     Answer askPlayAgain(const std::string& question) override {
@@ -93,7 +91,7 @@ struct GameFixture {
     ScriptedRandom random;
     Game game{view, random};
 
-    explicit GameFixture(std::vector<float> draws = decksInOrder()) : random(std::move(draws)) {
+    explicit GameFixture(std::vector<float> draws = kDecksInOrder) : random(std::move(draws)) {
         view.game = &game;
         game.startUp();
     }

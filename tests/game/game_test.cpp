@@ -281,7 +281,6 @@ TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
     f.game.deckClicked();
     setPile(f.game.table().lstPlayer[kLeftBase + kPersonalSlot], {1});  // no one has moved: the left is next
     f.view.whileSheetOpen = [&] {
-        f.view.whileSheetOpen = nullptr;
         f.game.tick();
         EXPECT_EQ(f.view.sheetHides, 1);
         EXPECT_EQ(f.view.announcements.size(), 1u);  // not yet: the sheet is still closing
