@@ -35,13 +35,11 @@ TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
 TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     GameFixture f;
     const Controls& c = f.game.controls();
-    EXPECT_TRUE(c.checkedLevel() == 3 && c.timerIntervalMs == 1000 && !c.cardCountChecked);
     f.game.pauseCommand();  // nothing to pause between hands
-    EXPECT_FALSE(c.pauseChecked);
+    EXPECT_TRUE(c.checkedLevel() == 3 && c.timerIntervalMs == 1000 && !c.cardCountChecked && !c.pauseChecked);
     const int intervals[] = {3000, 2000, 1000, 500, 100};
-    for (int stage = 0; stage < 3; ++stage) {
-        if (stage > 0)
-            stage == 1 ? f.game.deckClicked() : f.game.pauseCommand();
+    for (auto stage : {&Game::resetTable, &Game::deckClicked, &Game::pauseCommand}) {
+        (f.game.*stage)();
         for (int level = 1; level <= 5; ++level) {
             f.game.levelCommand(level);
             EXPECT_EQ(c.timerIntervalMs, intervals[level - 1]);
@@ -76,9 +74,8 @@ TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
                                 {&t.lstPlayer[kRightBase], 4}}) {
         const auto entry = [first](int i) { return (first + i - 2) % 52 + 1; };
         for (auto [k, top, last] : layout) {
-            const PileList& pile = slots[k];
-            EXPECT_EQ(pile.top(), entry(top)) << first << "/" << k;
-            EXPECT_EQ(pile.item(pile.count() - 1), entry(last)) << first << "/" << k;
+            EXPECT_EQ(slots[k].top(), entry(top)) << first << "/" << k;
+            EXPECT_EQ(slots[k].item(slots[k].count() - 1), entry(last)) << first << "/" << k;
         }
     }
     EXPECT_EQ(f.game.controls().hint, "Click the back of the red deck for 3 more cards");
@@ -86,7 +83,7 @@ TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
 
 // The computer players move left, right, middle, and on across hands.
 TEST(ComputerTurns, TheRotationRunsLeftRightMiddleAndCarriesOverHands) {
-    testing::GameFixture f;
+    GameFixture f;
     f.game.deckClicked();
     const auto turn = [&] { return f.game.tick(), f.game.playerBase(); };
     EXPECT_EQ((std::vector{turn(), turn(), turn(), turn()}), (std::vector{6, 12, 0, 6}));
@@ -95,10 +92,10 @@ TEST(ComputerTurns, TheRotationRunsLeftRightMiddleAndCarriesOverHands) {
     EXPECT_EQ(turn(), 12);
 }
 
-// A dealt hand whose human piles each test lays out for itself.
-class HumanMoves : public ::testing::Test {
+// A dealt hand whose human piles each test lays out for itself, empty to begin with.
+class DealtHand : public ::testing::Test {
 protected:
-    HumanMoves() {
+    DealtHand() {
         f.game.shuffleAndDeal();
         for (int k = 0; k < kSlotsPerPlayer; ++k)
             setPile(pile(k), {});
@@ -110,11 +107,11 @@ protected:
 };
 
 // A foundation takes an ace when empty, then only the next card of its suit, and nothing on a
-// king. A work pile builds down in alternating colours, and takes any card, a king too, when empty.
-TEST_F(HumanMoves, EachDropTakesOnlyACardThatFits) {
+// king. A work pile builds down in alternating colours, and takes any card, a king too, when empty
+// (top 0).
+TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
     constexpr bool F = true, W = false;  // onto a foundation, onto a work pile
     const std::tuple<bool, CardNumber, CardNumber, bool> cases[] = {
-        // top 0: an empty pile
         {F, 1, 0, true},    {F, 4, 0, true},    {F, 5, 0, false},   {F, 2, 6, false},   {F, 10, 6, true},
         {F, 10, 5, false},  {F, 10, 8, false},  {F, 10, 14, false}, {F, 1, 49, false},  {F, 52, 48, true},
         {F, 50, 52, false}, {W, 30, 33, true},  {W, 30, 35, true},  {W, 30, 34, false}, {W, 30, 36, false},
@@ -138,7 +135,7 @@ TEST_F(HumanMoves, EachDropTakesOnlyACardThatFits) {
 // The stock and the personal pile take nothing, though the card would build on them; a card
 // never goes back on its own pile; an empty pile gives nothing; no move is made while paused,
 // even one that fits; and there is no pile past the sixth.
-TEST_F(HumanMoves, RefusedDropsChangeNothingAndShowNothing) {
+TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
     setPile(pile(0), {33});
     setPile(pile(1), {30});
     setPile(pile(2), {30, 33});
@@ -165,7 +162,7 @@ TEST_F(HumanMoves, RefusedDropsChangeNothingAndShowNothing) {
 
 // The personal pile's last card, to a foundation or to a work pile, ends the hand; a card
 // still in the air then, and the deck, change nothing.
-TEST_F(HumanMoves, ThePersonalPilesLastCardGoesOut) {
+TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
     f.view.whileAnnouncing = [&] {
         f.game.dropOnFoundation(0, 1);
         f.game.deckClicked();
@@ -182,7 +179,7 @@ TEST_F(HumanMoves, ThePersonalPilesLastCardGoesOut) {
 }
 
 // A double-click plays to the lowest foundation that takes the card, and nowhere else.
-TEST_F(HumanMoves, ADoubleClickPlaysToTheLowestFoundationThatTakesTheCard) {
+TEST_F(DealtHand, ADoubleClickPlaysToTheLowestFoundationThatTakesTheCard) {
     t().pileTop = {5, 0, 6, 0, 6};
     setPile(pile(2), {3, 10, 9, 44});
     for (int i = 0; i < 4; ++i)
@@ -195,7 +192,7 @@ TEST_F(HumanMoves, ADoubleClickPlaysToTheLowestFoundationThatTakesTheCard) {
 
 // "No one can play" moves every stock on by one card: the computer players' in the order of
 // their bases, then the human's. An empty stock is passed over. It works while paused.
-TEST_F(HumanMoves, NoOneCanPlayShiftsEveryStockByOneCard) {
+TEST_F(DealtHand, NoOneCanPlayShiftsEveryStockByOneCard) {
     setPile(t().lstPlayer[kMiddleBase], {7});
     setPile(t().lstPlayer[kLeftBase], {});
     setPile(t().lstPlayer[kRightBase], {7, 9, 11});
@@ -212,33 +209,19 @@ TEST_F(HumanMoves, NoOneCanPlayShiftsEveryStockByOneCard) {
     EXPECT_EQ(pile(0).top(), 13);
 }
 
-class DealtHand : public ::testing::Test {
-protected:
-    DealtHand() { f.game.shuffleAndDeal(); }
-    // The human has played every card: 52 for the human, -26 for the others, who played nothing.
-    void humanPlaysEverything() {
-        for (auto& list : f.game.table().lstStack)
-            list.clear();
-        f.game.humanGoesOut();
-    }
-    GameFixture f;
-};
-
-// Two or three cards turned by three; an empty stock has nothing to turn or show.
+// Four, two or three cards turned by three; an empty stock has nothing to turn or show.
 TEST_F(DealtHand, TheStockTurnsByThreeShowingOnlyTheNewFaceUpCard) {
-    PileList& stock = f.game.table().lstStack[kStockSlot];
-    const CardNumber fourth = stock.item(3);
-    f.view.shownImages.clear();
+    setPile(pile(0), {7, 9, 11, 13});
     f.game.deckClicked();
-    EXPECT_EQ(stock.top(), fourth);
+    EXPECT_EQ(pile(0).top(), 13);
     EXPECT_EQ(f.view.shownImages, (std::vector<PileImage>{{ImageKind::Stack, 0}}));
-    setPile(stock, {7, 9});
+    setPile(pile(0), {7, 9});
     f.game.deckClicked();
-    EXPECT_EQ(stock.top(), 9);
-    setPile(stock, {7, 9, 11});
+    EXPECT_EQ(pile(0).top(), 9);
+    setPile(pile(0), {7, 9, 11});
     f.game.deckClicked();
-    EXPECT_EQ(stock.top(), 7);
-    stock.clear();
+    EXPECT_EQ(pile(0).top(), 7);
+    pile(0).clear();
     f.game.deckClicked();
     EXPECT_EQ(f.view.shownImages.size(), 3u);
 }
@@ -249,11 +232,13 @@ TEST_F(DealtHand, GoingOutAnnouncesThenScoresAndOkAtTheEndOfAGameStartsANewOne) 
         EXPECT_EQ(f.game.controls().hint, "Click the back of the red deck to deal");
         EXPECT_EQ(f.view.sheetsShown.size(), f.view.announcements.size() - 1);
     };
-    humanPlaysEverything();  // 52
+    f.game.humanGoesOut();  // with every card played: 52, and -26 for the others
     EXPECT_EQ(f.view.announcements.back().caption, "You won this hand !!");
     EXPECT_EQ(f.view.announcements.back().picture, Picture::Youout);
     f.game.deckClicked();
-    humanPlaysEverything();  // 104: the game is over, and OK asks for another
+    for (PileList& list : t().lstStack)
+        list.clear();
+    f.game.humanGoesOut();  // 104: the game is over, and OK asks for another
     EXPECT_EQ(f.view.questions, std::vector<std::string>{"You Won !!\r\nDo you want to play again?"});
     EXPECT_EQ(f.view.sheetHides, 1);
     EXPECT_EQ(f.view.coloursApplied, 2);  // start-up and the new game
@@ -262,10 +247,12 @@ TEST_F(DealtHand, GoingOutAnnouncesThenScoresAndOkAtTheEndOfAGameStartsANewOne) 
 }
 
 // A hand nobody has played scores -26 all round, so no total passes 99 and the game runs on.
-TEST_F(DealtHand, TheTwentyFirstHandIsKeptLikeAnyOther) {
-    for (int hand = 1; hand < 21; ++hand) {
-        f.game.humanGoesOut();
+TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
+    GameFixture f;
+    for (int hand = 1; hand <= 21; ++hand) {
         f.game.deckClicked();
+        if (hand < 21)
+            f.game.humanGoesOut();
     }
     f.game.table().lstPlayer[kLeftBase].removeFirst();  // the left player got one card out
     f.game.humanGoesOut();
@@ -279,7 +266,7 @@ TEST_F(DealtHand, TheTwentyFirstHandIsKeptLikeAnyOther) {
 TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
     f.game.humanGoesOut();
     f.game.deckClicked();
-    setPile(f.game.table().lstPlayer[kLeftBase + kPersonalSlot], {1});  // no one has moved: the left is next
+    setPile(t().lstPlayer[kLeftBase + kPersonalSlot], {1});  // no one has moved: the left is next
     f.view.whileSheetOpen = [&] {
         f.game.tick();
         EXPECT_EQ(f.view.sheetHides, 1);
