@@ -91,8 +91,10 @@ struct GameFixture {
     ScriptedRandom random;
     Game game{view, random};
 
-    explicit GameFixture(std::vector<float> draws = kDecksInOrder) : random(std::move(draws)) {
+    explicit GameFixture(std::vector<float> draws = kDecksInOrder, bool colourUsable = true)
+        : random(std::move(draws)) {
         view.game = &game;
+        view.colourUsable = colourUsable;
         game.startUp();
     }
 };

@@ -1,5 +1,4 @@
-// The rules that need no game: building down, the shuffle's draws, the clock's reseed, the end
-// of a game, and a computer player's choice of move on a table laid out by hand.
+// The rules that need no game, a computer player's choice of move among them.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -63,9 +62,8 @@ TEST(EndOfGame, NamesTheWinnerOrTheTieOnceATotalPassesNinetyNine) {
         {{-40, 99, 99, 100}, "The player on the right won !!"},
     };
     for (const auto& [totals, winner] : cases) {
-        const GameOutcome outcome = judgeTotals(totals);
-        EXPECT_TRUE(outcome.over) << winner;
-        EXPECT_EQ(gameOverQuestion(outcome), winner + "\r\nDo you want to play again?");
+        EXPECT_TRUE(judgeTotals(totals).over) << winner;
+        EXPECT_EQ(gameOverQuestion(judgeTotals(totals)), winner + "\r\nDo you want to play again?");
     }
 }
 
@@ -90,7 +88,6 @@ struct Position {
         setPile(table.lstPlayer[b + kStockSlot], stock);
     }
     ComputerAction play() { return playComputerTurn(table, b); }
-    const PileList& pile(int slot) const { return table.lstPlayer[b + slot]; }
 };
 
 constexpr auto foundation = [](int from, int j) { return ComputerAction{Kind::ToFoundation, from, j}; };
@@ -131,7 +128,7 @@ TEST(ComputerPlayer, WithNoMoveTheStockTurnsByThreeOrAnEmptyOnePasses) {
         for (CardNumber card : stock)
             p.table.lstPlayer[b].addEnd(card);
         EXPECT_EQ(p.play(), kTurn);
-        EXPECT_EQ(p.pile(kStockSlot).top(), top);
+        EXPECT_EQ(p.table.lstPlayer[b + kStockSlot].top(), top);
     }
     Position empty({2, kJD}, kStuck, {});
     EXPECT_EQ(empty.play(), foundation(kPersonalSlot, 0));  // other sources still play
