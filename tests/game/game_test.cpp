@@ -100,12 +100,12 @@ protected:
     }
     Table& t() { return f.game.table(); }
     PileList& pile(int slot) { return t().lstStack[slot]; }
-    testing::GameFixture f;
+    GameFixture f;
 };
 
 // A foundation takes an ace when empty, then only the next card of its suit, and nothing on a
-// king. A work pile builds down in alternating colours, and takes any card, a king too, when empty
-// (top 0).
+// king. A work pile builds down in alternating colours and takes any card, a king too, when
+// empty. A top of 0 is an empty pile.
 TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
     constexpr bool F = true, W = false;  // onto a foundation, onto a work pile
     const std::tuple<bool, CardNumber, CardNumber, bool> cases[] = {
