@@ -3,6 +3,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game.h"
@@ -24,16 +25,14 @@ inline std::vector<float> decksFrom(std::vector<int> places) {
     return draws;
 }
 
-// Enough decks drawn on place 1 (each in order 1..52) for the longest test's deals.
-inline std::vector<float> decksInOrder() {
-    return decksFrom(std::vector<int>(4 * 30, 1));
-}
+// Enough decks drawn on place 1, each in order 1..52, for the longest test's deals.
+inline const std::vector<float> kDecksInOrder = decksFrom(std::vector<int>(4 * 30, 1));
 
 // Draws from a script. Asking for more than was scripted throws, so a shuffle that draws
 // where it should probe fails its test at once instead of looping on a taken place.
 class ScriptedRandom final : public RandomSource {
 public:
-    explicit ScriptedRandom(std::vector<float> draws = decksInOrder()) : draws_(std::move(draws)) {}
+    explicit ScriptedRandom(std::vector<float> draws = kDecksInOrder) : draws_(std::move(draws)) {}
     float reseedAndDraw() override {
         if (next_ == draws_.size())
             throw std::logic_error("the scripted draws ran out after " + std::to_string(next_));
@@ -54,34 +53,29 @@ public:
     std::vector<PileImage> shownImages;
     std::vector<Announcement> announcements;
     std::vector<ScoreSheetText> sheetsShown;
-    std::vector<std::string> questions;
-    int sheetHides = 0;
-    int coloursApplied = 0;
+    std::vector<std::string> questions;         // each answered OK
     std::vector<bool> countMarkAtColourResets;  // the card-count mark as each reset came
-    int programEnds = 0;
+    int sheetHides = 0, coloursApplied = 0, programEnds = 0;
 
-    Answer answer = Answer::Ok;
     bool colourUsable = true;
-    std::function<void()> whileSheetOpen;  // runs after the sheet's activation
-    std::function<void()> whileAnnouncing;
+    std::function<void()> whileAnnouncing = [] {};
+    std::function<void()> whileSheetOpen = [] {};  // once, after the sheet's activation
 
     void showImage(PileImage image, CardNumber) override { shownImages.push_back(image); }
     void showControls() override {}
     void announceGoingOut(const Announcement& announcement) override {
         announcements.push_back(announcement);
-        if (whileAnnouncing)
-            whileAnnouncing();
+        whileAnnouncing();
     }
     void showScoreSheet(const ScoreSheetText& sheet) override {
         sheetsShown.push_back(sheet);
         game->scoreSheetActivated();
-        if (whileSheetOpen)
-            whileSheetOpen();
+        std::exchange(whileSheetOpen, [] {})();
     }
     void hideScoreSheet() override { ++sheetHides; }
     Answer askPlayAgain(const std::string& question) override {
         questions.push_back(question);
-        return answer;
+        return Answer::Ok;
     }
     bool applySavedColour() override {
         ++coloursApplied;
@@ -97,8 +91,10 @@ struct GameFixture {
     ScriptedRandom random;
     Game game{view, random};
 
-    explicit GameFixture(std::vector<float> draws = decksInOrder()) : random(std::move(draws)) {
+    explicit GameFixture(std::vector<float> draws = kDecksInOrder, bool colourUsable = true)
+        : random(std::move(draws)) {
         view.game = &game;
+        view.colourUsable = colourUsable;
         game.startUp();
     }
 };

@@ -1,0 +1,278 @@
+// A game as the window drives it, against a recording screen.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+
+#include "fake_table_view.h"
+
+namespace zanfel {
+namespace {
+
+using testing::GameFixture;
+using testing::setPile;
+using enum ImageKind;
+
+// At start-up, or at New Game in a hand: either way the program ends and nothing runs after.
+TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
+    for (bool usableAtStart : {false, true}) {
+        GameFixture f(testing::kDecksInOrder, usableAtStart);
+        f.game.deckClicked();
+        f.view.colourUsable = false;
+        f.game.newGameCommand();
+        f.game.dealCommand();
+        EXPECT_TRUE(f.game.ended() && f.view.programEnds == 1 && !f.game.controls().timerEnabled)
+            << usableAtStart;
+    }
+}
+
+// Start-up sets Normal with the counts hidden. Each level moves the one mark and sets the
+// pace, between hands, during one and while paused. Reset Options puts the colour back while
+// the count mark still stands, then clears the mark, and leaves the level and the hand alone.
+TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
+    GameFixture f;
+    const Controls& c = f.game.controls();
+    f.game.pauseCommand();  // nothing to pause between hands
+    EXPECT_TRUE(c.checkedLevel() == 3 && c.timerIntervalMs == 1000 && !c.cardCountChecked && !c.pauseChecked);
+    for (auto stage : {&Game::resetTable, &Game::deckClicked, &Game::pauseCommand}) {
+        (f.game.*stage)();
+        for (int level = 1; level <= 5; ++level) {
+            f.game.levelCommand(level);
+            EXPECT_EQ(c.timerIntervalMs, (std::array{3000, 2000, 1000, 500, 100}[level - 1]));
+            EXPECT_EQ(std::count(c.levelChecked.begin(), c.levelChecked.end(), true), 1);
+            EXPECT_EQ(c.checkedLevel(), level);
+        }
+    }
+    f.game.pauseCommand();
+    f.game.cardCountCommand();
+    f.game.resetOptionsCommand();
+    f.game.resetOptionsCommand();  // the counts stay hidden when they already were
+    EXPECT_EQ(f.view.countMarkAtColourResets, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(!c.cardCountChecked && c.checkedLevel() == 5 && c.timerIntervalMs == 100);
+    EXPECT_TRUE(c.timerEnabled && !c.dealEnabled);  // the hand runs on
+    f.game.pauseCommand();
+    f.game.newGameCommand();  // a paused hand abandoned: the deal hint is back
+    EXPECT_EQ(c.hint, "Click the back of the red deck to deal");
+}
+
+// Each deck is drawn from its own place, so a deck dealt to the wrong player or in the wrong
+// order shows: the human's first (from 1), then the middle, left and right players' (2, 3, 4).
+TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
+    GameFixture f(testing::decksFrom({1, 2, 3, 4}));
+    f.game.deckClicked();  // between hands the deck deals, and does not also turn
+    f.game.dealCommand();  // disabled during a hand: a second deal would run the script dry
+    const Table& t = f.game.table();
+    // Each slot's deal entries, top first: the work piles, the personal pile, the stock.
+    const std::tuple<int, int, int> layout[] = {{1, 1, 1}, {2, 2, 2},  {3, 3, 3},
+                                                {4, 4, 4}, {5, 5, 17}, {0, 18, 52}};
+    for (auto [slots, first] : {std::pair{t.lstStack.data(), 1},
+                                {&t.lstPlayer[kMiddleBase], 2},
+                                {&t.lstPlayer[kLeftBase], 3},
+                                {&t.lstPlayer[kRightBase], 4}}) {
+        const auto entry = [first](int i) { return (first + i - 2) % 52 + 1; };
+        for (auto [k, top, last] : layout) {
+            EXPECT_EQ(slots[k].top(), entry(top)) << first << "/" << k;
+            EXPECT_EQ(slots[k].item(slots[k].count() - 1), entry(last)) << first << "/" << k;
+        }
+    }
+    EXPECT_EQ(f.game.controls().hint, "Click the back of the red deck for 3 more cards");
+}
+
+// The computer players move left, right, middle, and on across hands.
+TEST(ComputerTurns, TheRotationRunsLeftRightMiddleAndCarriesOverHands) {
+    GameFixture f;
+    f.game.deckClicked();
+    const auto turn = [&] { return f.game.tick(), f.game.playerBase(); };
+    EXPECT_EQ((std::vector{turn(), turn(), turn(), turn()}), (std::vector{6, 12, 0, 6}));
+    f.game.newGameCommand();
+    f.game.deckClicked();
+    EXPECT_EQ(turn(), 12);
+}
+
+// A dealt hand whose human piles each test lays out for itself, empty to begin with.
+class DealtHand : public ::testing::Test {
+protected:
+    DealtHand() {
+        f.game.shuffleAndDeal();
+        for (int k = 0; k < kSlotsPerPlayer; ++k)
+            setPile(pile(k), {});
+        f.view.shownImages.clear();
+    }
+    Table& t() { return f.game.table(); }
+    PileList& pile(int slot) { return t().lstStack[slot]; }
+    GameFixture f;
+};
+
+// A foundation takes an ace when empty, then only the next card of its suit, and nothing on a
+// king. A work pile builds down in alternating colours and takes any card, a king too, when
+// empty. A top of 0 is an empty pile.
+TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
+    constexpr bool F = true, W = false;  // onto a foundation, onto a work pile
+    const std::tuple<bool, CardNumber, CardNumber, bool> cases[] = {
+        {F, 1, 0, true},    {F, 4, 0, true},    {F, 5, 0, false},   {F, 2, 6, false},   {F, 10, 6, true},
+        {F, 10, 5, false},  {F, 10, 8, false},  {F, 10, 14, false}, {F, 1, 49, false},  {F, 52, 48, true},
+        {F, 50, 52, false}, {W, 30, 33, true},  {W, 30, 35, true},  {W, 30, 34, false}, {W, 30, 36, false},
+        {W, 30, 37, false}, {W, 30, 25, false}, {W, 4, 5, true},    {W, 4, 7, true},    {W, 1, 6, true},
+        {W, 1, 8, true},    {W, 49, 0, true},   {W, 5, 0, true},    {W, 49, 50, false}};
+    for (auto [onFoundation, card, top, taken] : cases) {
+        setPile(pile(0), {card, 40});
+        if (onFoundation) {
+            t().pileTop[7] = top;
+            f.game.dropOnFoundation(0, 7);
+            EXPECT_EQ(t().pileTop[7], taken ? card : top) << card << " on " << top;
+        } else {
+            top ? setPile(pile(3), {top, 44}) : setPile(pile(3), {});
+            f.game.dropOnStack(0, 3);
+            EXPECT_EQ(pile(3).count(), (top ? 2 : 0) + taken) << card << " on " << top;
+        }
+        EXPECT_EQ(pile(0).top(), taken ? 40 : card) << card << " on " << top;
+    }
+}
+
+// The stock and the personal pile take nothing, though the card would build on them; a card
+// never goes back on its own pile; an empty pile gives nothing; no move is made while paused,
+// even one that fits; and there is no pile past the sixth.
+TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
+    setPile(pile(0), {33});
+    setPile(pile(1), {30});
+    setPile(pile(2), {30, 33});
+    setPile(pile(4), {1});
+    setPile(pile(5), {35});
+    f.game.dropOnStack(1, 0);
+    f.game.dropOnStack(1, 5);
+    f.game.dropOnStack(2, 2);
+    f.game.dropOnStack(3, 1);
+    f.game.dropOnFoundation(3, 0);
+    f.game.pauseCommand();
+    f.game.dropOnStack(1, 3);
+    f.game.dropOnFoundation(4, 0);
+    f.game.playToFoundation(4);
+    f.game.pauseCommand();
+    f.game.dropOnStack(0, 6);
+    f.game.dropOnFoundation(6, 0);
+    EXPECT_TRUE(f.view.shownImages.empty());  // any move shows the piles it changed
+    // Unlike a computer player, the human may take the top card off a built work pile.
+    f.game.dropOnStack(2, 3);
+    EXPECT_EQ(pile(3).top(), 30);
+}
+
+// The personal pile's last card, to a foundation or to a work pile, ends the hand; a card
+// still in the air then, and the deck, change nothing.
+TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
+    f.view.whileAnnouncing = [&] {
+        f.game.dropOnFoundation(0, 1);
+        f.game.deckClicked();
+        EXPECT_EQ(pile(0).top(), 4);
+    };
+    for (bool toFoundation : {true, false}) {
+        setPile(pile(5), {3});
+        setPile(pile(0), {4});
+        setPile(pile(1), {6});
+        toFoundation ? f.game.playToFoundation(5) : f.game.dropOnStack(5, 1);
+        EXPECT_EQ(f.view.announcements.size(), toFoundation ? 1u : 2u);
+        f.game.deckClicked();
+    }
+}
+
+// A double-click plays to the lowest foundation that takes the card, and nowhere else.
+TEST_F(DealtHand, ADoubleClickPlaysToTheLowestFoundationThatTakesTheCard) {
+    t().pileTop = {5, 0, 6, 0, 6};
+    setPile(pile(2), {3, 10, 9, 44});
+    for (int i = 0; i < 4; ++i)
+        f.game.playToFoundation(2);
+    // The ace of clubs to the lowest empty foundation, the three of hearts onto the two on 2
+    // and the three of spades onto the two on 0; the jack of diamonds fits nowhere.
+    EXPECT_EQ(t().pileTop, (decltype(t().pileTop){9, 3, 10, 0, 6}));
+    EXPECT_EQ(pile(2).top(), 44);
+}
+
+// "No one can play" moves every stock on by one card: the computer players' in the order of
+// their bases, then the human's. An empty stock is passed over. It works while paused.
+TEST_F(DealtHand, NoOneCanPlayShiftsEveryStockByOneCard) {
+    setPile(t().lstPlayer[kMiddleBase], {7});
+    setPile(t().lstPlayer[kLeftBase], {});
+    setPile(t().lstPlayer[kRightBase], {7, 9, 11});
+    setPile(pile(0), {7, 9, 11, 13, 15});
+    f.game.pauseCommand();
+    f.game.noOneCanPlayCommand();
+    EXPECT_EQ(f.view.shownImages,
+              (std::vector<PileImage>{{Player, kMiddleBase}, {Player, kRightBase}, {Stack, 0}}));
+    EXPECT_EQ(t().lstPlayer[kRightBase].top(), 9);
+    f.game.noOneCanPlayCommand();
+    f.game.noOneCanPlayCommand();  // three times is one ordinary turn
+    EXPECT_EQ(pile(0).top(), 13);
+}
+
+// Four, two or three cards turned by three; an empty stock has nothing to turn or show.
+TEST_F(DealtHand, TheStockTurnsByThreeShowingOnlyTheNewFaceUpCard) {
+    setPile(pile(0), {7, 9, 11, 13});
+    f.game.deckClicked();
+    EXPECT_EQ(pile(0).top(), 13);
+    EXPECT_EQ(f.view.shownImages, (std::vector<PileImage>{{Stack, 0}}));
+    setPile(pile(0), {7, 9});
+    f.game.deckClicked();
+    EXPECT_EQ(pile(0).top(), 9);
+    setPile(pile(0), {7, 9, 11});
+    f.game.deckClicked();
+    EXPECT_EQ(pile(0).top(), 7);
+    pile(0).clear();
+    f.game.deckClicked();
+    EXPECT_EQ(f.view.shownImages.size(), 3u);
+}
+
+// The hint goes back before the announcement, which comes before the sheet.
+TEST_F(DealtHand, GoingOutAnnouncesThenScoresAndOkAtTheEndOfAGameStartsANewOne) {
+    f.view.whileAnnouncing = [&] {
+        EXPECT_EQ(f.game.controls().hint, "Click the back of the red deck to deal");
+        EXPECT_EQ(f.view.sheetsShown.size(), f.view.announcements.size() - 1);
+    };
+    f.game.humanGoesOut();  // with every card played: 52, and -26 for the others
+    EXPECT_EQ(f.view.announcements.back().caption, "You won this hand !!");
+    EXPECT_EQ(f.view.announcements.back().picture, Picture::Youout);
+    f.game.deckClicked();
+    for (PileList& list : t().lstStack)
+        list.clear();
+    f.game.humanGoesOut();  // 104: the game is over, and OK asks for another
+    EXPECT_EQ(f.view.questions, std::vector<std::string>{"You Won !!\r\nDo you want to play again?"});
+    EXPECT_TRUE(f.view.sheetHides == 1 && f.view.coloursApplied == 2);  // the sheet closed; a new game
+    f.game.scoreCommand();                                              // nothing scored in this game yet
+    EXPECT_EQ(f.view.sheetsShown.size(), 2u);
+}
+
+// A hand nobody has played scores -26 all round, so no total passes 99 and the game runs on.
+TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
+    GameFixture f;
+    for (int hand = 1; hand <= 21; ++hand) {
+        f.game.deckClicked();
+        if (hand < 21)
+            f.game.humanGoesOut();
+    }
+    f.game.table().lstPlayer[kLeftBase].removeFirst();  // the left player got one card out
+    f.game.humanGoesOut();
+    EXPECT_EQ(f.game.scoreSheet().lblTotal[kLeftPlayer], std::to_string(-26 * 20 - 25));
+    EXPECT_EQ(std::ranges::count(f.game.scoreSheet().lblScore[kHuman], '\n'), 21);
+    EXPECT_TRUE(f.view.questions.empty());
+}
+
+// The left player goes out while the Score command's sheet is up: the sheet closes, and the
+// hand ends once that showing has returned, with its own sheet after.
+TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
+    f.game.humanGoesOut();
+    f.game.deckClicked();
+    setPile(t().lstPlayer[kLeftBase + kPersonalSlot], {1});  // no one has moved: the left is next
+    f.view.whileSheetOpen = [&] {
+        f.game.tick();
+        EXPECT_EQ(f.view.sheetHides, 1);
+        EXPECT_EQ(f.view.announcements.size(), 1u);  // not yet: the sheet is still closing
+        f.game.tick();                               // a stray tick moves no one
+        EXPECT_EQ(f.game.playerBase(), kLeftBase);
+    };
+    f.game.scoreCommand();
+    ASSERT_EQ(f.view.announcements.size(), 2u);
+    EXPECT_EQ(f.view.announcements.back().caption, "Someone else called...");
+    EXPECT_EQ(f.view.announcements.back().picture, Picture::Theyout);
+    EXPECT_EQ(f.view.sheetsShown.size(), 3u);  // the hand's, the Score command's, the hand's
+}
+
+}  // namespace
+}  // namespace zanfel

@@ -1,0 +1,139 @@
+// The rules that need no game, a computer player's choice of move among them.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "computer_player.h"
+#include "fake_table_view.h"
+#include "scoring.h"
+#include "shuffle.h"
+
+namespace zanfel {
+namespace {
+
+using testing::landOn;
+using testing::setPile;
+
+// Against rank and colour, which the rule's suit-by-suit differences must agree with.
+TEST(Card, BuildingDownNeedsTheNextRankUpInTheOtherColour) {
+    for (CardNumber card = 1; card <= 52; ++card)
+        for (CardNumber top = 1; top <= 52; ++top)
+            EXPECT_EQ(buildsDownOn(card, top), rankOf(top) == rankOf(card) + 1 && (top - card) % 2 != 0)
+                << card << " on " << top;
+    EXPECT_EQ(faceResourceId(52), 152);
+}
+
+std::vector<int> shuffled(std::vector<float> draws) {
+    ShuffleArrays arrays;
+    arrays.refillSourceDeck();
+    testing::ScriptedRandom random(std::move(draws));
+    shuffleDeck(arrays, random);
+    return {arrays.dealOrder.begin() + 1, arrays.dealOrder.begin() + 6};
+}
+
+// The script holds one draw per card, so a shuffle that redraws on a taken place runs it dry.
+TEST(Shuffle, ATakenPlaceProbesUpwardAndWrapsFromFiftyTwoToOne) {
+    EXPECT_EQ(drawPlace(0.0f), 1);
+    EXPECT_EQ(drawPlace(0.99999994f), 52);  // the largest float below one
+    EXPECT_EQ(shuffled(testing::decksFrom({1})), (std::vector<int>{1, 2, 3, 4, 5}));
+    std::vector<float> draws{landOn(52), landOn(1), landOn(2), landOn(52)};  // 52 again: wraps to 3
+    draws.resize(52, landOn(1));
+    EXPECT_EQ(shuffled(draws), (std::vector<int>{52, 1, 2, 3, 4}));
+}
+
+// A reseed that replaced the state with the clock would give one value over and over here.
+TEST(ClockRandomSource, AFrozenClockStillGivesSpreadValuesInRange) {
+    ClockRandomSource random([] { return std::uint64_t{42}; });
+    std::set<float> seen;
+    for (int i = 0; i < 10000; ++i)
+        seen.insert(random.reseedAndDraw());
+    EXPECT_GT(seen.size(), 9900u);
+    EXPECT_TRUE(*seen.begin() >= 0.0f && *seen.begin() < 0.01f) << *seen.begin();
+    EXPECT_TRUE(*seen.rbegin() > 0.99f && *seen.rbegin() < 1.0f) << *seen.rbegin();
+}
+
+// Totals by player index: human, middle, left, right.
+TEST(EndOfGame, NamesTheWinnerOrTheTieOnceATotalPassesNinetyNine) {
+    const std::pair<std::array<int, 4>, std::string> cases[]{
+        {{100, 80, 100, 50}, "We have a tie !!"},  // the human leads; the left player equals
+        {{40, 101, 60, 20}, "The middle player won !!"},
+        {{120, 50, 50, 10}, "You Won !!"},  // two equal totals below the leader are no tie
+        {{10, 20, 130, 0}, "The left player won !!"},
+        {{-40, 99, 99, 100}, "The player on the right won !!"},
+    };
+    for (const auto& [totals, winner] : cases) {
+        EXPECT_TRUE(judgeTotals(totals).over) << winner;
+        EXPECT_EQ(gameOverQuestion(judgeTotals(totals)), winner + "\r\nDo you want to play again?");
+    }
+}
+
+using Kind = ComputerActionKind;
+using Piles = std::initializer_list<std::initializer_list<CardNumber>>;
+
+constexpr int b = kLeftBase;
+
+// Cards that fit nowhere among the others below: black twos to fives and a red jack.
+constexpr CardNumber k2S = 5, k3S = 9, k4C = 15, k5S = 17, kJD = 44;
+constexpr Piles kStuck{{k4C}, {k4C}, {k4C}, {k4C}};
+
+// The left player's piles, top first.
+struct Position {
+    Table table;
+    Position(std::initializer_list<CardNumber> personal, Piles work,
+             std::initializer_list<CardNumber> stock) {
+        setPile(table.lstPlayer[b + kPersonalSlot], personal);
+        int slot = kFirstWorkSlot;
+        for (auto pile : work)
+            setPile(table.lstPlayer[b + slot++], pile);
+        setPile(table.lstPlayer[b + kStockSlot], stock);
+    }
+    ComputerAction play() { return playComputerTurn(table, b); }
+};
+
+constexpr auto foundation = [](int from, int j) { return ComputerAction{Kind::ToFoundation, from, j}; };
+constexpr auto workPile = [](int from, int j) { return ComputerAction{Kind::ToWorkPile, from, j}; };
+constexpr ComputerAction kTurn{Kind::TurnStock, kStockSlot, 0};
+
+// Which foundation takes a card is the human's rule too, tested with the human's moves.
+TEST(ComputerPlayer, ThePersonalPileGoesToAFoundationFirst) {
+    Position ace({2, 40}, {{1}, {3}, {4}, {k2S}}, {k3S});
+    ace.table.pileTop[0] = 6;
+    EXPECT_EQ(ace.play(), foundation(kPersonalSlot, 1));  // before the aces below it
+}
+
+// Eight of hearts (30) fits a black nine (33, 35), not a jack; a built pile stays whole.
+TEST(ComputerPlayer, TheFirstWorkPileThatTakesTheCardWinsButABuiltPileIsNeverBrokenUp) {
+    EXPECT_EQ(Position({30, 40}, {{kJD}, {}, {33}, {k2S}}, {k5S}).play(), workPile(kPersonalSlot, 2));
+    EXPECT_EQ(Position({30, 40}, {{35}, {}, {33}, {k2S}}, {k5S}).play(), workPile(kPersonalSlot, 1));
+    EXPECT_EQ(Position({kJD}, {{k4C}, {35}, {k4C}, {30, 33}}, {k5S}).play(), kTurn);
+    Position lone({kJD}, {{k4C}, {35}, {k4C}, {30}}, {k5S});
+    EXPECT_EQ(lone.play(), workPile(4, 2));
+    EXPECT_EQ(lone.play(), workPile(kPersonalSlot, 4));  // the personal pile refills it
+}
+
+TEST(ComputerPlayer, TheStockCardIsPlayedOnlyWhenNothingElseMoves) {
+    Position p({kJD}, kStuck, {3, 40, 41});
+    EXPECT_EQ(p.play(), foundation(kStockSlot, 0));
+    // The stock card builds on a work pile of any size: eight of hearts on a built nine of spades.
+    Position builds({kJD}, {{k4C}, {33, 40}, {k4C}, {k4C}}, {30, 41});
+    EXPECT_EQ(builds.play(), workPile(kStockSlot, 2));
+    setPile(p.table.lstPlayer[b + kPersonalSlot], {4});  // now an ace on top: it goes first
+    EXPECT_EQ(p.play(), foundation(kPersonalSlot, 1));
+}
+
+TEST(ComputerPlayer, WithNoMoveTheStockTurnsByThreeOrAnEmptyOnePasses) {
+    for (auto [stock, top] :
+         {std::pair{std::vector<CardNumber>{41, 42, 45, 46}, 46}, {{41, 42, 45}, 41}, {{41}, 41}}) {
+        Position p({kJD}, kStuck, {});
+        for (CardNumber card : stock)
+            p.table.lstPlayer[b].addEnd(card);
+        EXPECT_EQ(p.play(), kTurn);
+        EXPECT_EQ(p.table.lstPlayer[b + kStockSlot].top(), top);
+    }
+    Position empty({2, kJD}, kStuck, {});
+    EXPECT_EQ(empty.play(), foundation(kPersonalSlot, 0));  // other sources still play
+    EXPECT_EQ(empty.play(), (ComputerAction{Kind::Pass, kStockSlot, 0}));
+}
+
+}  // namespace
+}  // namespace zanfel
