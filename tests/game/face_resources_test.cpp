@@ -1,6 +1,8 @@
-// The card faces and backs the game loads, as committed: bare DIBs. No Qt.
+// The pictures the game loads, as committed: the faces and backs as bare DIBs, and the artwork
+// drawn for each screen ratio. No Qt.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -34,11 +36,15 @@ int countPixels(const Bytes& dib, bool (*test)(std::uint32_t), int left, int top
     return count;
 }
 
+Bytes readFile(const std::string& name) {
+    std::ifstream in(std::filesystem::path(ZANFEL_RESOURCE_DIR) / name, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
 // A BITMAPINFOHEADER and the pixels, with no file header: 71 x 96, bottom-up, 24 bits, BI_RGB,
 // no colour table.
 Bytes bareDib(const std::string& name) {
-    std::ifstream in(std::filesystem::path(ZANFEL_RESOURCE_DIR) / name, std::ios::binary);
-    const Bytes dib(std::istreambuf_iterator<char>(in), {});
+    const Bytes dib = readFile(name);
     EXPECT_EQ(dib.size(), 40u + kRowBytes * kHeight) << name;
     const std::tuple<int, int, std::uint32_t> fields[] = {{0, 4, 40},  {4, 4, 71}, {8, 4, 96},
                                                           {14, 2, 24}, {16, 4, 0}, {32, 4, 0}};
@@ -63,6 +69,39 @@ TEST(FaceResources, FacesAndBacksAreDrawnBareDibsOfTheirColour) {
                                 {"player_deck_1", 0x000080u},
                                 {"player_deck_2", 0x008080u}})
         EXPECT_EQ(pixel(bareDib("backs/" + std::string(name) + ".dib"), 35, 48), colour) << name;
+}
+
+// Width and height open the IHDR chunk, 16 bytes in, big-endian.
+std::pair<std::uint32_t, std::uint32_t> pngSize(const std::string& name) {
+    Bytes png = readFile(name);
+    png.resize(24);
+    const auto at = [&](int i) {
+        return std::uint32_t(png[i] << 24 | png[i + 1] << 16 | png[i + 2] << 8 | png[i + 3]);
+    };
+    return {at(16), at(20)};
+}
+
+// Each set holds the card places at 57 x 73 and the pictures at 200 and 172 logical pixels
+// square, in device pixels of its ratio, half pixels rounded up: drawn for the place, never
+// stretched on screen.
+TEST(FaceResources, EachRatiosArtworkIsDrawnAtItsDevicePixelSize) {
+    for (auto [set, ratio] : {std::pair{"1x", 1.0}, {"1.5x", 1.5}, {"2x", 2.0}}) {
+        const auto device = [ratio](int w, int h) {
+            return std::pair{std::uint32_t(std::ceil(w * ratio)), std::uint32_t(std::ceil(h * ratio))};
+        };
+        std::vector<std::string> places{"deck", "player_deck_0", "player_deck_1", "player_deck_2",
+                                        "empty_place"};
+        for (int id = 101; id <= 152; ++id)
+            places.push_back(std::to_string(id));
+        for (const std::string& place : places)
+            EXPECT_EQ(pngSize("cards/" + std::string(set) + "/" + place + ".png"), device(57, 73))
+                << set << place;
+        for (auto [picture, side] : {std::pair{"youout", 200}, {"theyout", 200}, {"about", 172}})
+            EXPECT_EQ(pngSize("pictures/" + std::string(set) + "/" + picture + ".png"), device(side, side))
+                << set << picture;
+    }
+    EXPECT_EQ(pngSize("zanfel_icon.png"), std::pair(64u, 64u));
+    EXPECT_EQ(pngSize("zanfel_icon_256.png"), std::pair(256u, 256u));
 }
 
 }  // namespace
