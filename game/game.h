@@ -65,7 +65,6 @@ private:
     void show(PileImage image);
     void showControls();
     void dealPlayer(PileList* slots, ImageKind kind, int base);
-    void showComputerAction(int base, int fromSlot, int to, bool toFoundation);
     bool humanMayMove() const;
     void finishHumanMove(int sourceSlot);
     void rotateStockByOne(PileList& stock, PileImage image);
