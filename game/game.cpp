@@ -17,7 +17,7 @@ void Game::startUp() {
 }
 
 void Game::deckClicked() {
-    if (ended_ || controls_.pauseChecked || handEnding_)
+    if (!humanMayMove())
         return;
     if (!controls_.timerEnabled) {
         shuffleAndDeal();

@@ -16,8 +16,9 @@ bool isWorkSlot(int slot) {
 
 }  // namespace
 
-// The table takes the human's cards only while a hand runs unpaused. Between hands every list
-// is empty anyway; while a hand is being closed its last position must stay as it was.
+// The human's moves and clicks on the deck count unless the game has ended, it is paused, or a
+// hand is being closed, whose last position must stay as it was. Between hands the moves find
+// every list empty anyway, and the deck deals.
 bool Game::humanMayMove() const {
     return !ended_ && !controls_.pauseChecked && !handEnding_;
 }
