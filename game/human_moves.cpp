@@ -10,10 +10,6 @@ bool isHumanSlot(int slot) {
     return slot >= 0 && slot < kSlotsPerPlayer;
 }
 
-bool isWorkSlot(int slot) {
-    return slot >= kFirstWorkSlot && slot <= kLastWorkSlot;
-}
-
 }  // namespace
 
 // The human's moves and clicks on the deck count unless the game has ended, it is paused, or a

@@ -17,6 +17,10 @@ constexpr int kFoundations = 16;
 constexpr int kComputerLists = 18;
 constexpr int kPersonalPileSize = 13;
 
+constexpr bool isWorkSlot(int slot) {
+    return slot >= kFirstWorkSlot && slot <= kLastWorkSlot;
+}
+
 // A computer player's lists start at its base: 0 the middle, 6 the left, 12 the right player.
 constexpr int kMiddleBase = 0;
 constexpr int kLeftBase = 6;

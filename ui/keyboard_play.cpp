@@ -33,7 +33,7 @@ KeyboardPlay::KeyboardPlay(QWidget* window, QWidget* table, zanfel::Game& game, 
 // With a pile picked, a work pile's number is where its card goes; otherwise a number picks.
 void KeyboardPlay::numberKey(int number) {
     const int slot = kSlotOfKey[number];
-    if (picked_ < 0 || slot < zanfel::kFirstWorkSlot || slot > zanfel::kLastWorkSlot) {
+    if (picked_ < 0 || !zanfel::isWorkSlot(slot)) {
         pick(slot);
         return;
     }
