@@ -88,17 +88,12 @@ void CardImage::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-// The second press of a double-click plays a pile's card; anywhere else, such as on the red
-// deck, it counts as one more press, so a quick double-click turns the stock twice.
+// The second press of a double-click is a press like the first, so a quick double-click on the
+// red deck turns the stock twice; on one of the human's piles it also plays the card.
 void CardImage::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!draggable() || event->button() != Qt::LeftButton) {
-        mousePressEvent(event);
-        return;
-    }
-    pressed_ = true;
-    pressedAt_ = event->position().toPoint();
-    event->accept();
-    emit doubleClicked();
+    mousePressEvent(event);
+    if (draggable() && event->button() == Qt::LeftButton)
+        emit doubleClicked();
 }
 
 // The card under the pointer is what the place shows now, the empty place included.
