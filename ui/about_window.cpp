@@ -5,17 +5,9 @@
 #include <QPushButton>
 
 #include "pictures.h"
+#include "twips.h"
 
 namespace {
-
-// The window was drawn in twips, fifteen to a pixel.
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
-
-constexpr QRect twipsRect(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
-}
 
 constexpr QLine kLine1(px(240), px(2880), px(5640), px(2880));
 constexpr QLine kLine2(px(2760), px(600), px(5640), px(600));

@@ -5,13 +5,9 @@
 #include <QPushButton>
 
 #include "pictures.h"
+#include "twips.h"
 
 namespace {
-
-// The window was drawn in twips, fifteen to a pixel.
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
 
 // The window carries no icon of its own; without this it would borrow the game's.
 QIcon blankIcon() {
@@ -29,7 +25,7 @@ AnnouncementWindow::AnnouncementWindow(QWidget* parent) : QDialog(parent) {
 
     cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(px(2350), px(2475), px(495), px(375));
+    cmdOK_->setGeometry(twipsRect(2350, 2475, 495, 375));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 }

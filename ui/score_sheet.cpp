@@ -10,12 +10,9 @@
 #include <QStringList>
 #include <algorithm>
 
-namespace {
+#include "twips.h"
 
-// The sheet was drawn in twips, fifteen to a pixel.
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
+namespace {
 
 constexpr int kLabelWidth = px(975);
 constexpr int kScoreTop = px(360);
@@ -71,7 +68,7 @@ ScoreSheet::ScoreSheet(QWidget* parent) : QDialog(parent) {
 
     cmdOk_ = new QPushButton(tr("OK"), this);
     cmdOk_->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk_->setGeometry(px(1920), px(4920), px(1095), px(375));
+    cmdOk_->setGeometry(twipsRect(1920, 4920, 1095, 375));
     cmdOk_->setDefault(true);
     connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -8,13 +8,9 @@
 #include "card_image.h"
 #include "main_window.h"
 #include "pictures.h"
+#include "twips.h"
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-constexpr int px(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
 
 constexpr int kTableWidth = 11310;
 constexpr int kTableHeight = 6780;
@@ -54,9 +50,9 @@ constexpr std::array<Place, zanfel::kFoundations> kPile{{
 // clang-format on
 
 // Shape1: the thin frame around the foundations.
-constexpr QRect kShape1(px(2520), px(1320), px(6135), px(3735));
+constexpr QRect kShape1 = twipsRect(2520, 1320, 6135, 3735);
 
-constexpr QRect kTips(px(9240), px(5880), px(1935), px(615));
+constexpr QRect kTips = twipsRect(9240, 5880, 1935, 615);
 
 // The counts under the human's piles, lblStack(0..5), and lblStack(6), their caption.
 constexpr std::array<int, zanfel::kSlotsPerPlayer + 1> kCountLeft{7920, 2400, 3360, 4320, 5280, 6480, 1320};
