@@ -70,6 +70,10 @@ std::optional<QColor> colourFromValue(std::int32_t value, const QPalette& palett
     return palette.color(entry.group, entry.role);
 }
 
+TableColour buttonFaceColour(const QPalette& palette) {
+    return {kButtonFaceValue, *colourFromValue(kButtonFaceValue, palette)};
+}
+
 SavedColour parseSavedColour(const QString& text, const QPalette& palette) {
     if (text.isEmpty())
         return std::monostate{};

@@ -39,6 +39,9 @@ using SavedColour = std::variant<std::monostate, TableColour, ColourError>;
 // byte names a system colour, looked up in `palette`. Anything else is no colour.
 std::optional<QColor> colourFromValue(std::int32_t value, const QPalette& palette);
 
+// The table's own colour, the button face, as `palette` shows it.
+TableColour buttonFaceColour(const QPalette& palette);
+
 // The value of a colour chosen in the colour dialog: red in the low byte.
 std::int32_t valueOfRgb(const QColor& colour);
 

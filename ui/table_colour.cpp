@@ -31,8 +31,7 @@ void Form1::backColorCommand() {
 }
 
 void Form1::resetTableColour() {
-    const std::optional<QColor> buttonFace = colourFromValue(kButtonFaceValue, QApplication::palette());
-    setTableColour({kButtonFaceValue, *buttonFace});
+    setTableColour(buttonFaceColour(QApplication::palette()));
     saveTableColour();
 }
 

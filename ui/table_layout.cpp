@@ -100,7 +100,7 @@ void Form1::createTable() {
     table_->setObjectName(QStringLiteral("table"));
     table_->setFixedSize(px(kTableWidth), px(kTableHeight));
     table_->setAutoFillBackground(true);
-    setTableColour({kButtonFaceValue, *colourFromValue(kButtonFaceValue, QApplication::palette())});
+    setTableColour(buttonFaceColour(QApplication::palette()));
     setCentralWidget(table_);
     // The outline first, so the cards lie on top of it.
     createOutline();
