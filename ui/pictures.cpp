@@ -30,10 +30,8 @@ QString scaleFolder(qreal scale) {
     return scale == 1 ? QStringLiteral("1x") : scale == 1.5 ? QStringLiteral("1.5x") : QStringLiteral("2x");
 }
 
-// `name` from the set drawn for `ratio`, under `folder` (cards or pictures).
-QPixmap loadScaled(const QString& folder, const QString& name, qreal ratio) {
-    const qreal scale = artworkScale(ratio);
-    const QString path = QStringLiteral(":/%1/%2/%3.png").arg(folder, scaleFolder(scale), name);
+// The picture at `path`, drawn for `scale`, read from the resources the first time only.
+QPixmap loadCached(const QString& path, qreal scale) {
     QPixmap pixmap;
     if (QPixmapCache::find(path, &pixmap))
         return pixmap;
@@ -42,6 +40,12 @@ QPixmap loadScaled(const QString& folder, const QString& name, qreal ratio) {
     pixmap.setDevicePixelRatio(scale);
     QPixmapCache::insert(path, pixmap);
     return pixmap;
+}
+
+// `name` from the set drawn for `ratio`, under `folder` (cards or pictures).
+QPixmap loadScaled(const QString& folder, const QString& name, qreal ratio) {
+    const qreal scale = artworkScale(ratio);
+    return loadCached(QStringLiteral(":/%1/%2/%3.png").arg(folder, scaleFolder(scale), name), scale);
 }
 
 QPixmap loadCard(const QString& name, qreal ratio) {
@@ -107,14 +111,7 @@ QPixmap aboutPicture(qreal ratio) {
 }
 
 QPixmap iconPicture() {
-    const QString path = QStringLiteral(":/zanfel_icon.png");
-    QPixmap pixmap;
-    if (!QPixmapCache::find(path, &pixmap)) {
-        loadResourcesOnce();
-        pixmap = QPixmap(path);
-        QPixmapCache::insert(path, pixmap);
-    }
-    return pixmap;
+    return loadCached(QStringLiteral(":/zanfel_icon.png"), 1);
 }
 
 void paintArtwork(QPainter& painter, const QRect& place, const QPixmap& art) {
