@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QtEndian>
 
 namespace {
 
@@ -65,13 +66,6 @@ QList<HelpFile::Entry> parseSitemap(const QString& sitemap) {
     return entries;
 }
 
-quint32 littleEndian32(const QByteArray& bytes, qsizetype at) {
-    quint32 value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
-    return value;
-}
-
 // chmlib trusts the LZX window size of the compressed section and crashes on one it cannot use,
 // so a damaged size is caught first. Version 2 counts the window in 32 KB units; the decoder
 // takes windows of 2^15 to 2^21 bytes.
@@ -80,8 +74,8 @@ bool usableControlData(const std::optional<QByteArray>& control) {
         return true;  // nothing compressed: chmlib reads nothing through the decoder
     if (control->size() < 24 || control->mid(4, 4) != "LZXC")
         return true;  // chmlib turns the decoder off for these itself
-    const quint32 version = littleEndian32(*control, 8);
-    quint32 window = littleEndian32(*control, 16);
+    const auto version = qFromLittleEndian<quint32>(control->constData() + 8);
+    auto window = qFromLittleEndian<quint32>(control->constData() + 16);
     if (version == 2)
         window *= 0x8000u;
     return window >= (1u << 15) && window <= (1u << 21) && (window & (window - 1)) == 0;
@@ -182,10 +176,7 @@ QString HelpFile::systemTopic(int code) const {
     const std::optional<QByteArray> system = read(QStringLiteral("/#SYSTEM"));
     if (!system)
         return {};
-    const auto word = [&](qsizetype at) {
-        return static_cast<int>(static_cast<unsigned char>(system->at(at))) |
-               static_cast<int>(static_cast<unsigned char>(system->at(at + 1))) << 8;
-    };
+    const auto word = [&](qsizetype at) { return int{qFromLittleEndian<quint16>(system->constData() + at)}; };
     for (qsizetype at = 4; at + 4 <= system->size();) {
         const int recordCode = word(at);
         const int length = word(at + 2);
