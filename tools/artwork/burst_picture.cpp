@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "art_scale.h"
 #include "fonts.h"
 
 namespace zanfel::artwork {
@@ -74,8 +75,7 @@ void paintCall(QPainter& painter, const QStringList& lines) {
 }  // namespace
 
 QImage drawBurstPicture(QColor square, QColor burst, const QStringList& lines, double factor) {
-    const int side = static_cast<int>(kSize * factor + 0.5);
-    QImage image(side, side, QImage::Format_RGB32);
+    QImage image(devicePixels(QSize(kSize, kSize), factor), QImage::Format_RGB32);
     image.fill(square);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
