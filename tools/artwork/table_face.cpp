@@ -76,6 +76,11 @@ void paintCourt(QPainter& painter, CardId card) {
     painter.restore();
 }
 
+// One device pixel of `image` in the place's logical pixels: the border's width at any scale.
+double devicePixel(const QImage& image) {
+    return static_cast<double>(kPlaceSize.width()) / image.width();
+}
+
 void paintBlank(QPainter& painter, double pixel) {
     painter.save();
     painter.setPen(QPen(kBorder, pixel));
@@ -92,10 +97,6 @@ QImage blankPlaceImage(double factor) {
     QImage image(devicePixels(kPlaceSize, factor), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
-}
-
-double devicePixel(const QImage& image) {
-    return static_cast<double>(kPlaceSize.width()) / image.width();
 }
 
 QImage drawTableFace(CardId card, double factor) {

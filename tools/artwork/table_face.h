@@ -10,9 +10,8 @@ namespace zanfel::artwork {
 // pixel: big corner indices, pips sized for the place, and transparent rounded corners.
 QImage drawTableFace(CardId card, double factor);
 
-// An image of the place's size at `factor`, cleared, with a painter scaled so that the
-// drawing is done in the place's logical pixels.
+// A transparent image of the place's size at `factor` device pixels per logical pixel, for
+// the faces, the backs and the empty place alike.
 QImage blankPlaceImage(double factor);
-double devicePixel(const QImage& image);
 
 }  // namespace zanfel::artwork
