@@ -36,7 +36,7 @@ public:
     // The cacheKey of the pixmap the last paint drew, 0 before the first.
     qint64 drawnKey() const { return drawnKey_; }
 
-    // A drag from here carries the pile slot, as its text, to wherever it is dropped.
+    // A drag from here carries the pile slot, in the game's own MIME type, to wherever it is dropped.
     void setDragSlot(int slot) { dragSlot_ = slot; }
     void setDropTarget(bool accepts) { setAcceptDrops(accepts); }
 
