@@ -41,10 +41,12 @@ QString cardName(zanfel::CardNumber card) {
     static const std::array<const char*, 14> kRanks{"",     "ace",  "two",   "three", "four",
                                                     "five", "six",  "seven", "eight", "nine",
                                                     "ten",  "jack", "queen", "king"};
+    // In the order of zanfel::Suit.
     static const std::array<const char*, 4> kSuits{"diamonds", "spades", "hearts", "clubs"};
     if (card < 1 || card > zanfel::kDeckSize)
         return tr("empty");
-    return tr("%1 of %2").arg(tr(kRanks[zanfel::rankOf(card)]), tr(kSuits[card % 4]));
+    return tr("%1 of %2")
+        .arg(tr(kRanks[zanfel::rankOf(card)]), tr(kSuits[static_cast<int>(zanfel::suitOf(card))]));
 }
 
 QString placeName(zanfel::PileImage image) {
