@@ -129,7 +129,8 @@ void Form1::announceGoingOut(const zanfel::Announcement& announcement) {
 }
 
 void Form1::markComputerMove(zanfel::PileImage from, zanfel::PileImage to) {
-    moveMarks_->showMove(image(from), image(to), MoveMarks::ownerColour(from), playerTimer_->interval());
+    moveMarks_->showMove(image(from), image(to), MoveMarks::ownerColour(from),
+                         game_.controls().timerIntervalMs);
 }
 
 void Form1::markGoingOut(zanfel::PileImage emptiedPile) {
