@@ -38,15 +38,14 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 
 // A font larger than the drawing allowed wraps the text and grows the label downwards, rather
 // than cut it.
-QLabel* AboutWindow::addLine(const char* name, const QString& text, const QRect& place,
-                             Qt::Alignment alignment) {
+void AboutWindow::addLine(const char* name, const QString& text, const QRect& place,
+                          Qt::Alignment alignment) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(alignment | Qt::AlignTop);
     label->setWordWrap(true);
     label->setGeometry(
         place.adjusted(0, 0, 0, qMax(0, label->heightForWidth(place.width()) - place.height())));
-    return label;
 }
 
 void AboutWindow::paintEvent(QPaintEvent*) {

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QPaintEvent;
 
 // The about window (Form3): the about picture, the title and release lines, OK. Its owner
@@ -18,5 +17,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* addLine(const char* name, const QString& text, const QRect& place, Qt::Alignment alignment);
+    void addLine(const char* name, const QString& text, const QRect& place, Qt::Alignment alignment);
 };
