@@ -1,5 +1,6 @@
 // Run once at 1x and once with QT_SCALE_FACTOR=2: the table draws every card place, and the
-// announcement its picture, from the artwork made for the screen's ratio, pixel for pixel.
+// announcement its picture, from the artwork made for the screen's ratio, pixel for pixel;
+// and the announcement's layout.
 
 #include "announcement_window.h"
 #include "pictures.h"
@@ -41,6 +42,9 @@ private slots:
     // A second announcement replaces the first, and its picture fills the window to the edges.
     void theAnnouncementDrawsItsRatiosPicture() {
         AnnouncementWindow window;
+        QCOMPARE(window.minimumSize(), QSize(200, 200));
+        QCOMPARE(window.maximumSize(), QSize(200, 200));
+        QCOMPARE(child(&window, "cmdOK")->geometry(), QRect(157, 165, 33, 25));
         window.setAnnouncement(QStringLiteral("You won this hand !!"), zanfel::Picture::Youout);
         window.setAnnouncement(QStringLiteral("Someone else called..."), zanfel::Picture::Theyout);
         QCOMPARE(window.windowTitle(), QStringLiteral("Someone else called..."));

@@ -1,5 +1,5 @@
-// The windows over the table: About, the score sheet, the announcement and the play-again
-// question; modal windows are answered from inside their own loops.
+// The windows over the table: About, the score sheet and the play-again question (the
+// announcement is the artwork test's); modal windows are answered from inside their own loops.
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,7 +8,6 @@
 #include <map>
 
 #include "about_window.h"
-#include "announcement_window.h"
 #include "play_again.h"
 #include "score_sheet.h"
 #include "window_test_support.h"
@@ -123,14 +122,6 @@ private slots:
             tops << child(&sheet, name)->mapTo(&sheet, QPoint(0, 0)).y();
         QVERIFY(tops[0] < 24);
         QCOMPARE(tops, (QList<int>{tops[0], tops[0], tops[0], tops[0], 0, 296}));
-    }
-
-    // Its picture is checked at each scale in the artwork test.
-    void announcementLayout() {
-        AnnouncementWindow window;
-        QCOMPARE(window.minimumSize(), QSize(200, 200));
-        QCOMPARE(window.maximumSize(), QSize(200, 200));
-        QCOMPARE(child(&window, "cmdOK")->geometry(), QRect(157, 165, 33, 25));
     }
 
     // OK, then Cancel, the close box and Escape, which all count as Cancel.
