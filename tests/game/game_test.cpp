@@ -57,6 +57,9 @@ TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
 
 // Each deck is drawn from its own place, so a deck dealt to the wrong player or in the wrong
 // order shows: the human's first (from 1), then the middle, left and right players' (2, 3, 4).
+// Every draw of a deck lands on its one place, and the script holds one draw per card: a
+// shuffle that drew again on a taken place would run it dry, and one that did not probe
+// upward, wrapping from 52 to 1, would deal the decks in another order.
 TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
     GameFixture f(testing::decksFrom({1, 2, 3, 4}));
     f.game.deckClicked();  // between hands the deck deals, and does not also turn
