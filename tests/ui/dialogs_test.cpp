@@ -124,13 +124,12 @@ private slots:
         QCOMPARE(tops, (QList<int>{tops[0], tops[0], tops[0], tops[0], 0, 296}));
     }
 
-    // OK, then Cancel, the close box and Escape, which all count as Cancel.
+    // OK, then Cancel, the close box and Escape, which all count as Cancel. How the box looks
+    // is the main window test's, at a game's end.
     void playAgainAnswers() {
         for (int way = 0; way < 4; ++way) {
-            QString shown;
             const ModalAnswerer answerer([&](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
-                shown = describeBox(box);
                 if (way < 2)
                     box->button(way == 0 ? QMessageBox::Ok : QMessageBox::Cancel)->click();
                 else
@@ -138,7 +137,6 @@ private slots:
             });
             const auto answer = askPlayAgain(nullptr, "You Won !!\r\nDo you want to play again?");
             QCOMPARE(answer, way == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);
-            QCOMPARE(shown, QStringLiteral("Zanfel|You Won !!\nDo you want to play again?|0|400400"));
         }
     }
 };

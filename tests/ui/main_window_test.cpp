@@ -43,8 +43,8 @@ QString describe(const QAction* item) {
 }
 
 // Answers the windows of a hand's end and notes each in `seen`: the announcement's caption
-// (with "+sheet" if a sheet is still up under it), "sheet", and the question with the window
-// it came up over.
+// (with "+sheet" if a sheet is still up under it), "sheet", and the question's box with the
+// window it came up over.
 struct HandEndAnswers {
     QStringList seen;
     qint64 pictureKey = 0;
@@ -52,7 +52,7 @@ struct HandEndAnswers {
     int sheetsLeftOpen = 0;  // for the game to close
     ModalAnswerer answerer{[this](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen << box->text() + " over " + box->parentWidget()->metaObject()->className();
+            seen << describeBox(box) + " over " + box->parentWidget()->metaObject()->className();
             box->button(reply)->click();
         } else if (auto* sheet = qobject_cast<ScoreSheet*>(modal);
                    sheet && seen.value(seen.size() - 1) != "sheet") {
@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(answers.seen.mid(0, 3),
                  (QStringList{"You won this hand !!", "sheet", "You won this hand !!"}));
         QCOMPARE(answers.seen.last(),
-                 QStringLiteral("You Won !!\nDo you want to play again? over ScoreSheet"));
+                 QStringLiteral("Zanfel|You Won !!\nDo you want to play again?|0|400400 over ScoreSheet"));
         QCOMPARE(answers.pictureKey, goingOutPicture(zanfel::Picture::Youout, 1).cacheKey());
         QCOMPARE(window_->findChildren<QDialog*>().size(), 2);  // the announcement and the sheet
         QVERIFY(window_->ended());
