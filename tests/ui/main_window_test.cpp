@@ -152,9 +152,9 @@ private slots:
         QVERIFY(caption->geometry().right() < find("lblStack1")->x());
     }
 
-    // A right click does nothing; the images and counts show the dealt cards, the stock turns
-    // and No one can play moves it on; a new pace set while paused waits for the resume. The
-    // items follow every step.
+    // A right click does nothing; the counts show the dealt cards, the stock turns and No one
+    // can play moves it on; a new pace set while paused waits for the resume. The items follow
+    // every step.
     void deckPauseAndLevelReachTheGameAndTheItemsFollow() {
         clickDeck(Qt::RightButton);
         QCOMPARE(handCommands(), QStringLiteral("E - - stopped"));
