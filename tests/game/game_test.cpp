@@ -57,6 +57,9 @@ TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
 
 // Each deck is drawn from its own place, so a deck dealt to the wrong player or in the wrong
 // order shows: the human's first (from 1), then the middle, left and right players' (2, 3, 4).
+// Every draw of a deck lands on its one place, and the script holds one draw per card: a
+// shuffle that drew again on a taken place would run it dry, and one that did not probe
+// upward, wrapping from 52 to 1, would deal the decks in another order.
 TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
     GameFixture f(testing::decksFrom({1, 2, 3, 4}));
     f.game.deckClicked();  // between hands the deck deals, and does not also turn
@@ -227,13 +230,10 @@ TEST_F(DealtHand, GoingOutAnnouncesThenScoresAndOkAtTheEndOfAGameStartsANewOne) 
         EXPECT_EQ(f.view.sheetsShown.size(), f.view.announcements.size() - 1);
     };
     f.game.humanGoesOut();  // with every card played: 52, and -26 for the others
-    EXPECT_EQ(f.view.announcements.back().caption, "You won this hand !!");
-    EXPECT_EQ(f.view.announcements.back().picture, Picture::Youout);
     f.game.deckClicked();
     for (PileList& list : t().lstStack)
         list.clear();
     f.game.humanGoesOut();  // 104: the game is over, and OK asks for another
-    EXPECT_EQ(f.view.questions, std::vector<std::string>{"You Won !!\r\nDo you want to play again?"});
     EXPECT_TRUE(f.view.sheetHides == 1 && f.view.coloursApplied == 2);  // the sheet closed; a new game
     f.game.scoreCommand();                                              // nothing scored in this game yet
     EXPECT_EQ(f.view.sheetsShown.size(), 2u);
@@ -252,26 +252,6 @@ TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
     EXPECT_EQ(f.game.scoreSheet().lblTotal[kLeftPlayer], std::to_string(-26 * 20 - 25));
     EXPECT_EQ(std::ranges::count(f.game.scoreSheet().lblScore[kHuman], '\n'), 21);
     EXPECT_TRUE(f.view.questions.empty());
-}
-
-// The left player goes out while the Score command's sheet is up: the sheet closes, and the
-// hand ends once that showing has returned, with its own sheet after.
-TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
-    f.game.humanGoesOut();
-    f.game.deckClicked();
-    setPile(t().lstPlayer[kLeftBase + kPersonalSlot], {1});  // no one has moved: the left is next
-    f.view.whileSheetOpen = [&] {
-        f.game.tick();
-        EXPECT_EQ(f.view.sheetHides, 1);
-        EXPECT_EQ(f.view.announcements.size(), 1u);  // not yet: the sheet is still closing
-        f.game.tick();                               // a stray tick moves no one
-        EXPECT_EQ(f.game.playerBase(), kLeftBase);
-    };
-    f.game.scoreCommand();
-    ASSERT_EQ(f.view.announcements.size(), 2u);
-    EXPECT_EQ(f.view.announcements.back().caption, "Someone else called...");
-    EXPECT_EQ(f.view.announcements.back().picture, Picture::Theyout);
-    EXPECT_EQ(f.view.sheetsShown.size(), 3u);  // the hand's, the Score command's, the hand's
 }
 
 }  // namespace

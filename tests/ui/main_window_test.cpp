@@ -43,8 +43,8 @@ QString describe(const QAction* item) {
 }
 
 // Answers the windows of a hand's end and notes each in `seen`: the announcement's caption
-// (with "+sheet" if a sheet is still up under it), "sheet", and the question with the window
-// it came up over.
+// (with "+sheet" if a sheet is still up under it), "sheet", and the question's box with the
+// window it came up over.
 struct HandEndAnswers {
     QStringList seen;
     qint64 pictureKey = 0;
@@ -52,7 +52,7 @@ struct HandEndAnswers {
     int sheetsLeftOpen = 0;  // for the game to close
     ModalAnswerer answerer{[this](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen << box->text() + " over " + box->parentWidget()->metaObject()->className();
+            seen << describeBox(box) + " over " + box->parentWidget()->metaObject()->className();
             box->button(reply)->click();
         } else if (auto* sheet = qobject_cast<ScoreSheet*>(modal);
                    sheet && seen.value(seen.size() - 1) != "sheet") {
@@ -152,17 +152,18 @@ private slots:
         QVERIFY(caption->geometry().right() < find("lblStack1")->x());
     }
 
-    // A right click does nothing; the images and counts show the dealt cards, the stock turns;
-    // a new pace set while paused waits for the resume. The items follow every step.
+    // A right click does nothing; the counts show the dealt cards, the stock turns and No one
+    // can play moves it on; a new pace set while paused waits for the resume. The items follow
+    // every step.
     void deckPauseAndLevelReachTheGameAndTheItemsFollow() {
         clickDeck(Qt::RightButton);
         QCOMPARE(handCommands(), QStringLiteral("E - - stopped"));
         clickDeck();
         QCOMPARE(handCommands(), QStringLiteral("- E E running"));
         QCOMPARE(text("lblStack0") + text("lblStack5"), QStringLiteral("3513"));
-        QCOMPARE(card("Stack5"), 5);
         clickDeck();
-        QCOMPARE(find<CardImage>("Stack0")->picture().cacheKey(), facePicture(21, 1).cacheKey());
+        trigger("mnuUnstuck");
+        QCOMPARE(card("Stack0"), 22);  // 18 after the deal, 21 turned, then one on
         trigger("mnuPause");
         QCOMPARE(handCommands(), QStringLiteral("- EX E stopped"));
         trigger("mnuLevel5");
@@ -172,8 +173,6 @@ private slots:
         QVERIFY(action("mnuLevel5")->isChecked() && !action("mnuLevel3")->isChecked());
         trigger("mnuPause");
         QCOMPARE(handCommands(), QStringLiteral("- E E running"));
-        trigger("mnuNewGame");
-        QCOMPARE(handCommands(), QStringLiteral("E - - stopped"));
     }
 
     // Mid-hand, at once: no hand is scored and nothing opens.
@@ -193,16 +192,14 @@ private slots:
     void handEndsThroughTheAnnouncementAndTheSheet() {
         HandEndAnswers answers;
         answers.reply = QMessageBox::Cancel;
-        trigger("mnuScore");  // nothing scored yet: nothing opens
         humanWinsAHand();
         humanWinsAHand();
         QCOMPARE(answers.seen.mid(0, 3),
                  (QStringList{"You won this hand !!", "sheet", "You won this hand !!"}));
         QCOMPARE(answers.seen.last(),
-                 QStringLiteral("You Won !!\nDo you want to play again? over ScoreSheet"));
+                 QStringLiteral("Zanfel|You Won !!\nDo you want to play again?|0|400400 over ScoreSheet"));
         QCOMPARE(answers.pictureKey, goingOutPicture(zanfel::Picture::Youout, 1).cacheKey());
         QCOMPARE(window_->findChildren<QDialog*>().size(), 2);  // the announcement and the sheet
-        QVERIFY(window_->ended());
         QVERIFY(!window_->isVisible() && !window_->findChild<ScoreSheet*>()->isVisible());
     }
 
@@ -228,6 +225,7 @@ private slots:
         trigger("mnuScore");  // returns once the sheet, the announcement and the tally are done
 
         QCOMPARE(answers.seen, (QStringList{"sheet", "Someone else called...", "sheet"}));
+        QCOMPARE(answers.pictureKey, goingOutPicture(zanfel::Picture::Theyout, 1).cacheKey());
         QVERIFY(!window_->ended());
     }
 
@@ -238,11 +236,9 @@ private slots:
         clickDeck();
         QVERIFY(drop("Pile3", 1));
         QCOMPARE(card("Pile3"), 1);
-        QCOMPARE(text("lblStack1"), QStringLiteral("0"));
         QVERIFY(drop("Stack1", 5));  // the two of spades starts the empty work pile
         QCOMPARE(card("Stack1"), 5);
         QVERIFY(drop("Stack0", 2));  // taken from the window, then refused quietly by the stock
-        QCOMPARE(card("Stack2"), 2);
         QVERIFY(!drop("Deck", 2) && !drop("Player0", 2));
         QDragEnterEvent foreign(QPoint(5, 5), Qt::CopyAction, new QMimeData, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(find("Pile0"), &foreign);
@@ -253,14 +249,6 @@ private slots:
         QCOMPARE(card("Stack2"), 0);
         doubleClick("Deck");
         QCOMPARE(card("Stack0"), 24);  // 18 after the deal, then 21, then 24
-    }
-
-    // Every stock shows the card that was second: the stock of 18..52 now shows 19.
-    void noOneCanPlayMovesEveryStockOn() {
-        clickDeck();
-        trigger("mnuUnstuck");
-        for (const char* stock : {"Stack0", "Player0", "Player6", "Player12"})
-            QCOMPARE(card(stock), 19);
     }
 
     // Every deck comes out 1..52: the work piles hold the aces, the personal pile shows 5.
