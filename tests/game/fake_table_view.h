@@ -59,6 +59,7 @@ public:
 
     bool colourUsable = true;
     std::function<void()> whileAnnouncing = [] {};
+    std::function<void()> whileSheetOpen = [] {};  // once, after the sheet's activation
 
     void showImage(PileImage image, CardNumber) override { shownImages.push_back(image); }
     void showControls() override {}
@@ -69,6 +70,7 @@ public:
     void showScoreSheet(const ScoreSheetText& sheet) override {
         sheetsShown.push_back(sheet);
         game->scoreSheetActivated();
+        std::exchange(whileSheetOpen, [] {})();
     }
     void hideScoreSheet() override { ++sheetHides; }
     Answer askPlayAgain(const std::string& question) override {

@@ -254,5 +254,23 @@ TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
     EXPECT_TRUE(f.view.questions.empty());
 }
 
+// The left player goes out while the Score command's sheet is up: the sheet closes, and the
+// hand ends once that showing has returned, with its own sheet after.
+TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
+    f.game.humanGoesOut();
+    f.game.deckClicked();
+    setPile(t().lstPlayer[kLeftBase + kPersonalSlot], {1});  // no one has moved: the left is next
+    f.view.whileSheetOpen = [&] {
+        f.game.tick();
+        EXPECT_EQ(f.view.sheetHides, 1);
+        EXPECT_EQ(f.view.announcements.size(), 1u);  // not yet: the sheet is still closing
+        f.game.tick();                               // a stray tick moves no one
+        EXPECT_EQ(f.game.playerBase(), kLeftBase);
+    };
+    f.game.scoreCommand();
+    EXPECT_EQ(f.view.announcements.size(), 2u);
+    EXPECT_EQ(f.view.sheetsShown.size(), 3u);  // the hand's, the Score command's, the hand's
+}
+
 }  // namespace
 }  // namespace zanfel
