@@ -12,13 +12,13 @@ namespace {
 void BM_OneTick(benchmark::State& state) {
     QuietGame quiet;
     Game& game = quiet.game;
-    game.shuffleAndDeal();
+    dealAfresh(game);
     int ticksThisHand = 0;
     for (auto _ : state) {
         game.tick();
         if (++ticksThisHand == kTickLimit || !game.controls().timerEnabled) {
             state.PauseTiming();
-            game.shuffleAndDeal();
+            dealAfresh(game);
             ticksThisHand = 0;
             state.ResumeTiming();
         }
@@ -29,7 +29,7 @@ BENCHMARK(BM_OneTick);
 void BM_ShuffleAndDeal(benchmark::State& state) {
     QuietGame quiet;
     for (auto _ : state)
-        quiet.game.shuffleAndDeal();
+        dealAfresh(quiet.game);
 }
 BENCHMARK(BM_ShuffleAndDeal);
 
@@ -41,9 +41,9 @@ void BM_PlayerDrop(benchmark::State& state) {
     constexpr CardNumber kSixOfHearts = 22;
     QuietGame quiet;
     Game& game = quiet.game;
-    game.shuffleAndDeal();
-    PileList& first = game.table().lstStack[kFirstWorkSlot];
-    PileList& second = game.table().lstStack[kFirstWorkSlot + 1];
+    dealAfresh(game);
+    PileList& first = game.tableForSetUp().lstStack[kFirstWorkSlot];
+    PileList& second = game.tableForSetUp().lstStack[kFirstWorkSlot + 1];
     first.clear();
     first.addFront(kFiveOfSpades);
     second.clear();

@@ -11,14 +11,14 @@ class SilentView final : public TableView {
 public:
     void showImage(PileImage, CardNumber) override {}
     void showControls() override {}
-    void announceGoingOut(const Announcement&) override { ++handsEnded; }
+    void announceGoingOut(int) override { ++handsEnded; }
     // The sheet's end-of-game check runs as it would on screen, so finished games start anew.
-    void showScoreSheet(const ScoreSheetText&) override {
+    void showScoreSheet() override {
         if (game)
             game->scoreSheetActivated();
     }
     void hideScoreSheet() override {}
-    Answer askPlayAgain(const std::string&) override { return Answer::Ok; }
+    Answer askPlayAgain(const GameOutcome&) override { return Answer::Ok; }
     bool applySavedColour() override { return true; }
     void resetTableColour() override {}
     void endProgram() override {}
@@ -54,10 +54,17 @@ struct QuietGame {
 // A hand of the computer players alone that has not ended by now no longer moves.
 constexpr int kTickLimit = 20000;
 
+// A new hand, whatever the last one came to: New Game first if it is still running.
+inline void dealAfresh(Game& game) {
+    if (!game.controls().dealEnabled)
+        game.newGameCommand();
+    game.dealCommand();
+}
+
 // Deals and lets the computer players play the hand out with the human idle. True when
 // someone went out, false when the hand was stopped at the tick limit.
 inline bool playHandOut(QuietGame& quiet, std::int64_t& ticks) {
-    quiet.game.shuffleAndDeal();
+    dealAfresh(quiet.game);
     const int endedBefore = quiet.view.handsEnded;
     for (int i = 0; i < kTickLimit; ++i, ++ticks) {
         if (quiet.view.handsEnded != endedBefore)

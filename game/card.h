@@ -23,6 +23,9 @@ constexpr Suit suitOf(CardNumber n) {
 constexpr bool isRed(CardNumber n) {
     return n % 2 == 0;
 }
+constexpr bool isRedSuit(Suit suit) {
+    return suit == Suit::Hearts || suit == Suit::Diamonds;
+}
 
 constexpr bool isAce(CardNumber n) {
     return n > 0 && n < 5;

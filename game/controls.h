@@ -1,15 +1,14 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 #include "table.h"
 
 namespace zanfel {
 
-inline constexpr const char* kHintDeal = "Click the back of the red deck to deal";
-inline constexpr const char* kHintTurn = "Click the back of the red deck for 3 more cards";
-inline constexpr const char* kHintAsDesigned = "Click the back of the red card to deal";
+// The line under the red deck that tells the player what a click on it does. Before start-up
+// has run it asks for a click on "the red card"; start-up's reset puts the deal hint there.
+enum class Hint { BeforeStartUp, Deal, TurnStock };
 
 // The skill levels of the Skill Level menu, 1..5, and the timer interval of each.
 constexpr int kLevelCount = 5;
@@ -23,15 +22,17 @@ struct Controls {
     bool dealEnabled = true;
     bool pauseEnabled = true;
     bool pauseChecked = false;
-    bool unstuckEnabled = true;
+    bool noOneCanPlayEnabled = true;
     std::array<bool, kLevelCount + 1> levelChecked{};  // index 1..5
     bool cardCountChecked = false;
 
     bool timerEnabled = false;
     int timerIntervalMs = 1000;
 
-    std::string hint = kHintAsDesigned;
-    std::array<std::string, kSlotsPerPlayer> counts{};  // lblStack(0..5)
+    Hint hint = Hint::BeforeStartUp;
+    // The number under each of the human's piles, by slot. Between hands the stock's reads a
+    // full deck although nothing is dealt yet.
+    std::array<int, kSlotsPerPlayer> counts{};
 
     // The level that carries the check mark, or 0 when none does.
     int checkedLevel() const {

@@ -46,7 +46,7 @@ void Game::tick() {
     PileImage to{ImageKind::Player, base + action.to};
     switch (action.kind) {
         case ComputerActionKind::ToFoundation:
-            to = {ImageKind::Pile, action.to};
+            to = {ImageKind::Foundation, action.to};
             break;
         case ComputerActionKind::ToWorkPile:
             break;
@@ -62,7 +62,7 @@ void Game::tick() {
     view_.markComputerMove(from, to);
     if (action.fromSlot == kPersonalSlot && table_.lstPlayer[base + kPersonalSlot].empty()) {
         view_.markGoingOut(from);
-        computerGoesOut();
+        goOut(playerOfBase(base));
     }
 }
 
@@ -102,13 +102,11 @@ void Game::resetOptionsCommand() {
 
 void Game::updateCardCounts() {
     for (int k = 0; k < kSlotsPerPlayer; ++k)
-        controls_.counts[k] = std::to_string(table_.lstStack[k].count());
+        controls_.counts[k] = table_.lstStack[k].count();
 }
 
 void Game::show(PileImage image) {
-    const CardNumber card = table_.cardFor(image);
-    shown_[flatIndex(image)] = card;
-    view_.showImage(image, card);
+    view_.showImage(image, table_.cardFor(image));
 }
 
 void Game::showControls() {

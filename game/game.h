@@ -22,7 +22,7 @@ public:
     // Start-up once the window is showing: empty table, saved colour, Normal, counts hidden.
     void startUp();
 
-    // Events.
+    // The player's and the timer's events.
     void deckClicked();
     void dealCommand();
     void tick();
@@ -35,7 +35,6 @@ public:
     void exitCommand() { endProgram(); }
     void noOneCanPlayCommand();
     void scoreSheetActivated();
-
     // The human's moves. A slot is 0..5 of the human's piles, a foundation 0..15. Refused moves
     // change nothing and show nothing.
     void dropOnFoundation(int sourceSlot, int foundation);
@@ -43,33 +42,31 @@ public:
     // A double-click: the card goes to the lowest foundation that takes it, as if dropped there.
     void playToFoundation(int sourceSlot);
 
-    // The hand cycle's routines, also called by the moves that empty a personal pile.
-    void resetTable();
-    void shuffleAndDeal();
-    void humanGoesOut() { goOut(kHumanWent); }
-    void computerGoesOut() { goOut(kComputerWent); }
-    void updateCardCounts();
-
+    // What the screen shows.
     const Table& table() const { return table_; }
-    Table& table() { return table_; }  // for setting up positions in tests and tools
     const Controls& controls() const { return controls_; }
-    CardNumber shownCard(PileImage image) const { return shown_[flatIndex(image)]; }
-    const ScoreSheetText& scoreSheet() const { return sheet_; }
+    const ScoreSheetFigures& scoreSheet() const { return sheet_; }
     const HandScores& handScores() const { return scores_; }
     int handNumber() const { return handNumber_; }
     int playerBase() const { return playerBase_; }
-    int gameOverChoice() const { return gameOverChoice_; }
     bool ended() const { return ended_; }
 
+    // For tests and benchmarks that lay out a position: the table to lay the cards on. The
+    // screen learns of such changes only through the next event that touches them.
+    Table& tableForSetUp() { return table_; }
+
 private:
+    void resetTable();
+    void shuffleAndDeal();
+    void updateCardCounts();
     void show(PileImage image);
     void showControls();
     void dealPlayer(PileList* slots, ImageKind kind, int base);
     bool humanMayMove() const;
     void finishHumanMove(int sourceSlot);
     void rotateStockByOne(PileList& stock, PileImage image);
-    void goOut(const Announcement& announcement);
-    void finishGoingOut(const Announcement& announcement);
+    void goOut(int player);
+    void finishGoingOut(int player);
     void tallyHand();
     void newGame();
     bool applySavedColour();
@@ -81,11 +78,10 @@ private:
     Table table_;
     ShuffleArrays shuffle_;
     Controls controls_;
-    std::array<CardNumber, kImageCount> shown_{};
 
     std::int16_t handNumber_ = 0;
     HandScores scores_;
-    ScoreSheetText sheet_;
+    ScoreSheetFigures sheet_;
     std::int16_t gameOverChoice_ = 0;
     int playerBase_ = kMiddleBase;
 
@@ -95,7 +91,7 @@ private:
     // The sheet is open from the Score command: a hand that ends meanwhile closes it first
     // and is announced once that command's modal showing has returned.
     bool sheetOpenFromMenu_ = false;
-    std::optional<Announcement> pendingGoingOut_;
+    std::optional<int> pendingGoingOut_;  // who went out while the sheet was closing
 };
 
 }  // namespace zanfel

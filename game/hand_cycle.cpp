@@ -5,24 +5,23 @@ namespace zanfel {
 
 void Game::resetTable() {
     handEnding_ = false;
-    controls_.unstuckEnabled = false;
+    controls_.noOneCanPlayEnabled = false;
     controls_.pauseEnabled = false;
     controls_.pauseChecked = false;
     controls_.dealEnabled = true;
     controls_.timerEnabled = false;
-    controls_.hint = kHintDeal;
+    controls_.hint = Hint::Deal;
     shuffle_.refillSourceDeck();
     table_.clear();
     for (int j = 0; j < kFoundations; ++j)
-        show({ImageKind::Pile, j});
+        show({ImageKind::Foundation, j});
     for (int k = 0; k < kSlotsPerPlayer; ++k)
         show({ImageKind::Stack, k});
     for (int i = 0; i < kComputerLists; ++i)
         show({ImageKind::Player, i});
     // The stock's count reads a full deck before anything is dealt.
-    for (int k = 1; k < kSlotsPerPlayer; ++k)
-        controls_.counts[k] = std::to_string(0);
-    controls_.counts[kStockSlot] = std::to_string(kDeckSize);
+    controls_.counts.fill(0);
+    controls_.counts[kStockSlot] = kDeckSize;
     showControls();
 }
 
@@ -38,7 +37,7 @@ void Game::dealPlayer(PileList* slots, ImageKind kind, int base) {
 void Game::shuffleAndDeal() {
     resetTable();
     controls_.pauseEnabled = true;
-    controls_.unstuckEnabled = true;
+    controls_.noOneCanPlayEnabled = true;
     dealPlayer(table_.lstStack.data(), ImageKind::Stack, 0);
     for (int base : {kMiddleBase, kLeftBase, kRightBase}) {
         shuffle_.refillSourceDeck();
@@ -47,11 +46,11 @@ void Game::shuffleAndDeal() {
     updateCardCounts();
     controls_.dealEnabled = false;
     controls_.timerEnabled = true;
-    controls_.hint = kHintTurn;
+    controls_.hint = Hint::TurnStock;
     showControls();
 }
 
-void Game::goOut(const Announcement& announcement) {
+void Game::goOut(int player) {
     if (ended_)
         return;
     handEnding_ = true;
@@ -60,17 +59,17 @@ void Game::goOut(const Announcement& announcement) {
     if (sheetOpenFromMenu_) {
         // The sheet is already up from the Score command: close it, and end the hand once
         // that showing has returned, so the sheet is never shown twice at once.
-        pendingGoingOut_ = announcement;
+        pendingGoingOut_ = player;
         view_.hideScoreSheet();
         return;
     }
-    finishGoingOut(announcement);
+    finishGoingOut(player);
 }
 
-void Game::finishGoingOut(const Announcement& announcement) {
-    controls_.hint = kHintDeal;
+void Game::finishGoingOut(int player) {
+    controls_.hint = Hint::Deal;
     showControls();
-    view_.announceGoingOut(announcement);
+    view_.announceGoingOut(player);
     if (ended_)
         return;
     tallyHand();
@@ -82,8 +81,9 @@ void Game::finishGoingOut(const Announcement& announcement) {
 void Game::tallyHand() {
     ++handNumber_;
     scores_.set(handNumber_, scoreHand(table_));
-    rebuildSheet(sheet_, scores_, handNumber_);
-    view_.showScoreSheet(sheet_);
+    sheet_.handsListed = handNumber_;
+    sheet_.totals = totalsOf(scores_, handNumber_);
+    view_.showScoreSheet();
     if (ended_)
         return;
     if (gameOverChoice_ == static_cast<int>(Answer::Cancel))
@@ -94,13 +94,10 @@ void Game::tallyHand() {
 
 void Game::scoreSheetActivated() {
     gameOverChoice_ = 0;
-    std::array<int, kPlayers> totals{};
-    for (int player = 0; player < kPlayers; ++player)
-        totals[player] = leadingNumber(sheet_.lblTotal[player]);
-    const GameOutcome outcome = judgeTotals(totals);
+    const GameOutcome outcome = judgeTotals(sheet_.totals);
     if (!outcome.over)
         return;
-    gameOverChoice_ = static_cast<std::int16_t>(view_.askPlayAgain(gameOverQuestion(outcome)));
+    gameOverChoice_ = static_cast<std::int16_t>(view_.askPlayAgain(outcome));
     view_.hideScoreSheet();
 }
 
@@ -108,13 +105,13 @@ void Game::scoreCommand() {
     if (ended_ || handNumber_ <= 0)
         return;
     sheetOpenFromMenu_ = true;
-    view_.showScoreSheet(sheet_);
+    view_.showScoreSheet();
     sheetOpenFromMenu_ = false;
     if (ended_ || !pendingGoingOut_)
         return;
-    const Announcement announcement = *pendingGoingOut_;
+    const int player = *pendingGoingOut_;
     pendingGoingOut_.reset();
-    finishGoingOut(announcement);
+    finishGoingOut(player);
 }
 
 void Game::newGameCommand() {
@@ -128,8 +125,7 @@ void Game::newGame() {
         return;
     resetTable();
     handNumber_ = 0;
-    for (auto& caption : sheet_.lblScore)
-        caption.clear();
+    sheet_.handsListed = 0;  // the totals stay until the next tally writes them
     scores_.clear();
 }
 

@@ -30,7 +30,7 @@ void Game::dropOnFoundation(int sourceSlot, int foundation) {
     if (!fitsOnFoundation(table_.pileTop[foundation], card))
         return;
     table_.pileTop[foundation] = card;
-    show({ImageKind::Pile, foundation});
+    show({ImageKind::Foundation, foundation});
     finishHumanMove(sourceSlot);
 }
 
@@ -69,14 +69,14 @@ void Game::finishHumanMove(int sourceSlot) {
     showControls();
     if (sourceSlot == kPersonalSlot && source.empty()) {
         view_.markGoingOut({ImageKind::Stack, kPersonalSlot});
-        humanGoesOut();
+        goOut(kHuman);
     }
 }
 
 // Every stock moves on by one card, the computer players' first. A stock with no card left
 // has nothing to move and is passed over; the others still move.
 void Game::noOneCanPlayCommand() {
-    if (ended_ || !controls_.unstuckEnabled || handEnding_)
+    if (ended_ || !controls_.noOneCanPlayEnabled || handEnding_)
         return;
     for (int base : {kMiddleBase, kLeftBase, kRightBase})
         rotateStockByOne(table_.lstPlayer[base + kStockSlot], {ImageKind::Player, base + kStockSlot});

@@ -1,7 +1,5 @@
 #include "scoring.h"
 
-#include <cctype>
-
 namespace zanfel {
 
 namespace {
@@ -31,36 +29,15 @@ void HandScores::set(int hand, const HandRow& row) {
     rows_[hand] = row;
 }
 
-void rebuildSheet(ScoreSheetText& sheet, const HandScores& scores, int handNumber) {
-    for (int player = 0; player < kPlayers; ++player) {
-        std::string lines;
-        int total = 0;
-        for (int hand = 1; hand <= handNumber; ++hand) {
-            const int score = scores.row(hand)[player];
-            lines += std::to_string(score) + "\n\r";
-            total += score;
-        }
-        sheet.lblScore[player] = lines;
-        sheet.lblTotal[player] = std::to_string(total);
-    }
+Totals totalsOf(const HandScores& scores, int handNumber) {
+    Totals totals{};
+    for (int hand = 1; hand <= handNumber; ++hand)
+        for (int player = 0; player < kPlayers; ++player)
+            totals[player] += scores.row(hand)[player];
+    return totals;
 }
 
-int leadingNumber(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
-        ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
-        negative = text[at++] == '-';
-    long value = 0;
-    for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at) {
-        if (value < 1'000'000'000L)
-            value = value * 10 + (text[at] - '0');
-    }
-    return static_cast<int>(negative ? -value : value);
-}
-
-GameOutcome judgeTotals(const std::array<int, kPlayers>& totals) {
+GameOutcome judgeTotals(const Totals& totals) {
     GameOutcome outcome;
     for (int total : totals) {
         if (total > kWinningTotal) {
@@ -77,13 +54,6 @@ GameOutcome judgeTotals(const std::array<int, kPlayers>& totals) {
         if (player != outcome.leader && totals[player] == totals[outcome.leader])
             outcome.tie = true;
     return outcome;
-}
-
-std::string gameOverQuestion(const GameOutcome& outcome) {
-    static constexpr std::array<const char*, kPlayers> kWinnerLines{
-        "You Won !!", "The middle player won !!", "The left player won !!", "The player on the right won !!"};
-    const std::string first = outcome.tie ? "We have a tie !!" : kWinnerLines[outcome.leader];
-    return first + "\r\nDo you want to play again?";
 }
 
 }  // namespace zanfel

@@ -2,20 +2,12 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "table.h"
 
 namespace zanfel {
 
-// Player indices of the score record: the sheet's columns run human, left, middle, right.
-constexpr int kHuman = 0;
-constexpr int kMiddlePlayer = 1;
-constexpr int kLeftPlayer = 2;
-constexpr int kRightPlayer = 3;
-constexpr int kPlayers = 4;
 constexpr int kWinningTotal = 99;  // a total above this ends the game
 
 using HandRow = std::array<std::int16_t, kPlayers>;
@@ -41,17 +33,19 @@ private:
     std::vector<HandRow> rows_;
 };
 
-// The score sheet's captions, by player index; the totals are kept nowhere else.
-struct ScoreSheetText {
-    std::array<std::string, kPlayers> lblScore;
-    std::array<std::string, kPlayers> lblTotal;
+using Totals = std::array<int, kPlayers>;
+
+// What the score sheet shows: the scores of hands 1..handsListed under each player, and the
+// totals below them. A tally writes both; New Game empties the lists and leaves the totals,
+// which the next tally writes again.
+struct ScoreSheetFigures {
+    int handsListed = 0;
+    Totals totals{};
 };
 
-// Lists hands 1..handNumber under each player, one per line, with the totals below.
-void rebuildSheet(ScoreSheetText& sheet, const HandScores& scores, int handNumber);
-
-// The number at the start of a caption, as the sheet's totals are read back; empty is 0.
-int leadingNumber(std::string_view text);
+// Each player's sum of hands 1..handNumber. Wider than a hand's score, so a long game of
+// losses cannot wrap around.
+Totals totalsOf(const HandScores& scores, int handNumber);
 
 struct GameOutcome {
     bool over = false;
@@ -61,9 +55,6 @@ struct GameOutcome {
 
 // A game is over once any total passes 99. The leader is the first highest total by player
 // index; any other player with the leader's total makes a tie.
-GameOutcome judgeTotals(const std::array<int, kPlayers>& totals);
-
-// The question put to the player when the game is over: who won, then "play again?".
-std::string gameOverQuestion(const GameOutcome& outcome);
+GameOutcome judgeTotals(const Totals& totals);
 
 }  // namespace zanfel

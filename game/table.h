@@ -21,36 +21,50 @@ constexpr bool isWorkSlot(int slot) {
     return slot >= kFirstWorkSlot && slot <= kLastWorkSlot;
 }
 
-// A computer player's lists start at its base: 0 the middle, 6 the left, 12 the right player.
+// A computer player's piles start at its base in the computer players' lists: 0 the middle,
+// 6 the left, 12 the right player.
 constexpr int kMiddleBase = 0;
 constexpr int kLeftBase = 6;
 constexpr int kRightBase = 12;
 
-// The computer player whose lists hold lstPlayer(i): its base 0, 6 or 12.
+// The base of the computer player that owns the list at `listIndex`.
 constexpr int playerBaseOf(int listIndex) {
     return listIndex / kSlotsPerPlayer * kSlotsPerPlayer;
 }
 
-// The table's images. `Stack` shows the human's slot, `Player` a computer player's list,
-// `Pile` a foundation; each shows its list's item 0 or the empty place.
-enum class ImageKind { Stack, Player, Pile };
+// Player indices, as the scores are kept: the human, then the computer players by base. The
+// score sheet shows them in another order: human, left, middle, right.
+constexpr int kHuman = 0;
+constexpr int kMiddlePlayer = 1;
+constexpr int kLeftPlayer = 2;
+constexpr int kRightPlayer = 3;
+constexpr int kPlayers = 4;
+
+constexpr int playerOfBase(int base) {
+    return base / kSlotsPerPlayer + 1;
+}
+
+// The table's images: each of the human's piles, each of the computer players' piles, and each
+// foundation; each shows its pile's top card or the empty place.
+enum class ImageKind { Stack, Player, Foundation };
 
 struct PileImage {
     ImageKind kind;
-    int index;
+    int index;  // the human's slot, the index in the computer players' lists, or the foundation
     friend constexpr bool operator==(PileImage, PileImage) = default;
 };
 
 constexpr int kImageCount = kSlotsPerPlayer + kComputerLists + kFoundations;
 
-// Images in one flat numbering: Stack(0..5), then Player(0..17), then Pile(0..15).
+// Images in one flat numbering: the human's six piles, the computer players' eighteen, then the
+// sixteen foundations.
 constexpr int flatIndex(PileImage image) {
     switch (image.kind) {
         case ImageKind::Stack:
             return image.index;
         case ImageKind::Player:
             return kSlotsPerPlayer + image.index;
-        case ImageKind::Pile:
+        case ImageKind::Foundation:
             return kSlotsPerPlayer + kComputerLists + image.index;
     }
     return 0;
@@ -63,12 +77,11 @@ struct Table {
     std::array<PileList, kComputerLists> lstPlayer;
     std::array<CardNumber, kFoundations> pileTop{};
 
-    // A player's pile by player index: 0 the human's lstStack, 1, 2, 3 the lists of the
-    // players with bases 0, 6 and 12.
+    // A player's pile by player index: the human's own lists, or the computer player's.
     const PileList& pileOf(int player, int slot) const {
-        return player == 0 ? lstStack[slot] : lstPlayer[(player - 1) * kSlotsPerPlayer + slot];
+        return player == kHuman ? lstStack[slot] : lstPlayer[(player - 1) * kSlotsPerPlayer + slot];
     }
-    // The card an image should show now: item 0 of its list, the foundation's top, or none.
+    // The card an image should show now: its pile's top, the foundation's top, or none.
     CardNumber cardFor(PileImage image) const;
     // The lowest-numbered foundation that takes `card` now, or -1. An ace only ever fits an
     // empty foundation, and any other card only the one its predecessor tops.

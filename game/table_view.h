@@ -1,29 +1,16 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "card.h"
 #include "scoring.h"
 #include "table.h"
 
 namespace zanfel {
 
-enum class Picture { Youout, Theyout };
-
-// What the announcement window shows when a player goes out.
-struct Announcement {
-    std::string_view caption;
-    Picture picture;
-};
-
-inline constexpr Announcement kHumanWent{"You won this hand !!", Picture::Youout};
-inline constexpr Announcement kComputerWent{"Someone else called...", Picture::Theyout};
-
 enum class Answer { Ok = 1, Cancel = 2 };
 
 // What the game needs from the screen. The game calls it after it has changed its own state;
-// the screen only shows that state and reports the player's answers.
+// the screen only shows that state and reports the player's answers. The game speaks in states
+// and numbers: every word the player reads is the screen's.
 class TableView {
 public:
     virtual ~TableView() = default;
@@ -32,14 +19,16 @@ public:
     virtual void showImage(PileImage image, CardNumber card) = 0;
     // Menus, hint, counts and the timer follow Game::controls().
     virtual void showControls() = 0;
-    // Modal; returns once the player has closed the announcement.
-    virtual void announceGoingOut(const Announcement& announcement) = 0;
-    // Modal; returns once the sheet is hidden. Each showing must call
-    // Game::scoreSheetActivated() once the sheet is up.
-    virtual void showScoreSheet(const ScoreSheetText& sheet) = 0;
+    // Modal; returns once the player has closed the announcement that `player` (a player
+    // index) went out.
+    virtual void announceGoingOut(int player) = 0;
+    // Modal; shows Game::scoreSheet() and returns once the sheet is hidden. Each showing must
+    // call Game::scoreSheetActivated() once the sheet is up.
+    virtual void showScoreSheet() = 0;
     virtual void hideScoreSheet() = 0;
-    // A question with OK and Cancel; closing it without a button counts as Cancel.
-    virtual Answer askPlayAgain(const std::string& question) = 0;
+    // The game is over as `outcome` says: name the winner or the tie and ask whether to play
+    // again, with OK and Cancel; closing the question without a button counts as Cancel.
+    virtual Answer askPlayAgain(const GameOutcome& outcome) = 0;
     // Reads the saved table colour and applies it. False when the saved value was unusable:
     // the player has been told, and the program must end.
     virtual bool applySavedColour() = 0;

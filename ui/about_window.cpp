@@ -20,20 +20,20 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setFixedSize(px(5640), px(3495));
 
-    auto* image1 = new QLabel(this);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(twipsRect(120, 120, 2580, 2580));
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(twipsRect(120, 120, 2580, 2580));
     // The wide picture was drawn stretched into the square, for this screen's pixel ratio.
-    image1->setPixmap(aboutPicture(devicePixelRatioF()));
+    picture->setPixmap(aboutPicture(devicePixelRatioF()));
 
     addLine("Label1", tr("Zanfel v2.0, Zanfel team"), twipsRect(2880, 120, 2535, 255), Qt::AlignLeft);
     addLine("Label2", tr("Released December 2026"), twipsRect(2880, 360, 2535, 255), Qt::AlignRight);
 
-    auto* command1 = new QPushButton(tr("OK"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setGeometry(twipsRect(4320, 3000, 1095, 375));
-    command1->setDefault(true);
-    connect(command1, &QPushButton::clicked, this, &QDialog::accept);
+    auto* okButton = new QPushButton(tr("OK"), this);
+    okButton->setObjectName(QStringLiteral("Command1"));
+    okButton->setGeometry(twipsRect(4320, 3000, 1095, 375));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 // A font larger than the drawing allowed wraps the text and grows the label downwards, rather

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "pictures.h"
+#include "table.h"
 #include "twips.h"
 
 namespace {
@@ -23,17 +24,19 @@ AnnouncementWindow::AnnouncementWindow(QWidget* parent) : QDialog(parent) {
     setFixedSize(px(3000), px(3000));
     setWindowIcon(blankIcon());
 
-    cmdOK_ = new QPushButton(tr("OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(twipsRect(2350, 2475, 495, 375));
-    cmdOK_->setDefault(true);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    auto* okButton = new QPushButton(tr("OK"), this);
+    okButton->setObjectName(QStringLiteral("cmdOK"));
+    okButton->setGeometry(twipsRect(2350, 2475, 495, 375));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void AnnouncementWindow::setAnnouncement(const QString& caption, zanfel::Picture picture) {
+void AnnouncementWindow::setGoingOut(int player) {
+    const bool human = player == zanfel::kHuman;
+    const QString caption = human ? tr("You won this hand !!") : tr("Someone else called...");
     setWindowTitle(caption);
     setAccessibleName(caption);  // the picture carries the call, which a screen reader cannot see
-    picture_ = picture;
+    picture_ = human ? AnnouncementPicture::Youout : AnnouncementPicture::Theyout;
     update();
 }
 

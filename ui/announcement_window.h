@@ -3,20 +3,19 @@
 #include <QDialog>
 #include <QPixmap>
 
-#include "table_view.h"
+#include "pictures.h"
 
 class QPaintEvent;
-class QPushButton;
-class QString;
 class QWidget;
 
 // The small picture window (Form5) that says who went out at the end of a hand. Its owner
-// creates it once and sets the caption and the picture before every showing.
+// creates it once and says who went out before every showing.
 class AnnouncementWindow : public QDialog {
 public:
     explicit AnnouncementWindow(QWidget* parent = nullptr);
 
-    void setAnnouncement(const QString& caption, zanfel::Picture picture);
+    // The caption and the picture for `player`, a player index: the human's, or a computer player's.
+    void setGoingOut(int player);
     // The picture as drawn for the ratio the window is on now.
     QPixmap picture() const;
 
@@ -27,6 +26,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    zanfel::Picture picture_ = zanfel::Picture::Youout;
-    QPushButton* cmdOK_ = nullptr;
+    AnnouncementPicture picture_ = AnnouncementPicture::Youout;
 };

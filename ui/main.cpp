@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     // One icon for every window of the game: the table, the score sheet, the about window.
     QApplication::setWindowIcon(QIcon(iconPicture()));
 
-    Form1 window;
+    MainWindow window;
     window.show();
     // The table goes up before the rest of the start-up runs.
     QApplication::processEvents();

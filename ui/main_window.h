@@ -3,74 +3,64 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
-#include <cstdint>
 #include <memory>
 
 #include "game.h"
 #include "random_source.h"
-#include "saved_colour.h"
 #include "table_view.h"
 
 class AboutWindow;
 class AnnouncementWindow;
-class CardImage;
+class CardTable;
+class ColourOption;
 class KeyboardPlay;
 class MoveMarks;
 class QAction;
-class QColorDialog;
 class QCloseEvent;
-class QLabel;
+class QMenu;
 class QTimer;
 class ScoreSheet;
 
-// The main window: the card table under the menu bar. It shows what the game holds and turns
-// clicks, menu commands and timer ticks into calls on the game; the rules live in the game.
-class Form1 : public QMainWindow, public zanfel::TableView {
+// The main window: the menu bar over the card table, the computer players' timer and the
+// windows a hand opens. It is the screen the game talks to: it shows what the game holds, in
+// the game's words turned into the player's, and turns clicks, keys, menu commands and timer
+// ticks into calls on the game.
+class MainWindow : public QMainWindow, public zanfel::TableView {
     Q_OBJECT
 public:
     // Without a random source the window shuffles with the clock-seeded one.
-    explicit Form1(zanfel::RandomSource* random = nullptr, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(zanfel::RandomSource* random = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Everything after the window has shown itself: the help file, then the game's start-up.
     // The program may end during it (an unusable saved colour); check ended() afterwards.
     void startUp();
     bool ended() const { return game_.ended(); }
 
-    const zanfel::Game& game() const { return game_; }
-    zanfel::Game& game() { return game_; }  // for tests that set up a hand's end
+    zanfel::Game& game() { return game_; }
     QColor tableColour() const;
-    // The table colour as the window remembers it: RGB with red in the low byte, or a system colour.
-    std::int32_t tableColourValue() const { return tableColourValue_; }
     const QString& helpFile() const { return helpFile_; }
+    const MoveMarks* moveMarks() const { return moveMarks_; }
+    const KeyboardPlay* keyboardPlay() const { return keyboard_; }
 
     // zanfel::TableView
     void showImage(zanfel::PileImage image, zanfel::CardNumber card) override;
     void showControls() override;
-    void announceGoingOut(const zanfel::Announcement& announcement) override;
-    void showScoreSheet(const zanfel::ScoreSheetText& sheet) override;
+    void announceGoingOut(int player) override;
+    void showScoreSheet() override;
     void hideScoreSheet() override;
-    zanfel::Answer askPlayAgain(const std::string& question) override;
+    zanfel::Answer askPlayAgain(const zanfel::GameOutcome& outcome) override;
     bool applySavedColour() override;
     void resetTableColour() override;
     void endProgram() override;
     void markComputerMove(zanfel::PileImage from, zanfel::PileImage to) override;
     void markGoingOut(zanfel::PileImage emptiedPile) override;
 
-    CardImage* image(zanfel::PileImage image) const;
-    const MoveMarks* moveMarks() const { return moveMarks_; }
-    const KeyboardPlay* keyboardPlay() const { return keyboard_; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // table_layout.cpp
-    void createTable();
-    void createOutline();
-    void createCardImages();
-    void createLabels();
-    // menu_bar.cpp
+    void connectTable();
     void createMenus();
     void createGameMenu();
     void createSkillLevelMenu();
@@ -78,52 +68,28 @@ private:
     void createHelpMenu();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         void (zanfel::Game::*command)());
-
     void showTimer(const zanfel::Controls& controls);
-    void describe(zanfel::PileImage image);
-    void describeCounts();
     ScoreSheet* scoreSheet();
     void aboutCommand();
-
-    // table_colour.cpp
-    void backColorCommand();
-    void setTableColour(const TableColour& colour);
-    void saveTableColour();
 
     std::unique_ptr<zanfel::RandomSource> ownRandom_;
     zanfel::Game game_;
     QString helpFile_;
 
-    QWidget* table_ = nullptr;
-    std::array<CardImage*, zanfel::kSlotsPerPlayer> stack_{};
-    std::array<CardImage*, zanfel::kComputerLists> player_{};
-    std::array<CardImage*, zanfel::kFoundations> pile_{};
-    std::array<CardImage*, 3> playerDeck_{};
-    CardImage* deck_ = nullptr;
-    QLabel* lblTips_ = nullptr;
-    std::array<QLabel*, zanfel::kSlotsPerPlayer + 1> lblStack_{};
+    CardTable* table_ = nullptr;
+    ColourOption* colour_ = nullptr;
     QTimer* playerTimer_ = nullptr;
-
-    QAction* mnuNewGame_ = nullptr;
-    QAction* mnuDeal_ = nullptr;
-    QAction* mnuPause_ = nullptr;
-    QAction* mnuScore_ = nullptr;
-    QAction* mnuExit_ = nullptr;
-    std::array<QAction*, zanfel::kLevelCount + 1> mnuLevel_{};  // 1..5
-    QAction* mnuBackColor_ = nullptr;
-    QAction* mnuCardCount_ = nullptr;
-    QAction* mnuReset_ = nullptr;
-    QAction* mnuHelpTopics_ = nullptr;
-    QAction* mnuAbout_ = nullptr;
-    QAction* mnuUnstuck_ = nullptr;
-
     MoveMarks* moveMarks_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
+
+    // The items whose enabled state or mark follows the game.
+    QAction* mnuDeal_ = nullptr;
+    QAction* mnuPause_ = nullptr;
+    std::array<QAction*, zanfel::kLevelCount + 1> mnuLevel_{};  // 1..5
+    QAction* mnuCardCount_ = nullptr;
+    QAction* noOneCanPlay_ = nullptr;
+
     ScoreSheet* scoreSheet_ = nullptr;
     AnnouncementWindow* announcement_ = nullptr;
     AboutWindow* about_ = nullptr;
-
-    QColorDialog* commonDialog1_ = nullptr;
-    std::int32_t tableColourValue_ = kButtonFaceValue;
-    bool toldColourNotSaved_ = false;
 };

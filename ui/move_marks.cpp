@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "card_backs.h"
 #include "place_outline.h"
 
 namespace {
@@ -18,16 +19,10 @@ MoveMarks::MoveMarks(QWidget* table)
 }
 
 QColor MoveMarks::ownerColour(zanfel::PileImage image) {
-    if (image.kind != zanfel::ImageKind::Player)
-        return QColor(0xC0, 0x00, 0x00);
-    switch (zanfel::playerBaseOf(image.index)) {
-        case zanfel::kLeftBase:
-            return QColor(0x00, 0x80, 0x00);
-        case zanfel::kMiddleBase:
-            return QColor(0x00, 0x00, 0x80);
-        default:
-            return QColor(0x00, 0x80, 0x80);
-    }
+    const int player = image.kind == zanfel::ImageKind::Player
+                           ? zanfel::playerOfBase(zanfel::playerBaseOf(image.index))
+                           : zanfel::kHuman;
+    return QColor(QRgb(zanfel::backColourOf(player)));
 }
 
 // The next move replaces the last one's marks; at the fastest pace they are gone by then.

@@ -1,10 +1,8 @@
 #include "pictures.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QString>
-#include <QtEndian>
 
 // The resources live in the ui library; naming their init function here makes the linker
 // keep them in every program that shows a picture. (The macro must stand outside namespaces.)
@@ -17,13 +15,6 @@ namespace {
 void loadResourcesOnce() {
     static const bool loaded = (initResources(), true);
     (void)loaded;
-}
-
-constexpr int kFileHeaderSize = 14;
-constexpr int kMinInfoHeaderSize = 40;
-
-void putLittleEndian32(char* at, quint32 value) {
-    qToLittleEndian(value, at);
 }
 
 QString scaleFolder(qreal scale) {
@@ -54,28 +45,6 @@ QPixmap loadCard(const QString& name, qreal ratio) {
 
 }  // namespace
 
-QImage decodeBareDib(const QByteArray& dib) {
-    if (dib.size() < kMinInfoHeaderSize)
-        return {};
-    const auto* info = reinterpret_cast<const uchar*>(dib.constData());
-    const quint32 infoSize = qFromLittleEndian<quint32>(info);
-    const quint16 bitCount = qFromLittleEndian<quint16>(info + 14);
-    const quint32 coloursUsed = qFromLittleEndian<quint32>(info + 32);
-    // Indexed pictures carry their colour table between the header and the rows.
-    const quint32 tableEntries = coloursUsed != 0 ? coloursUsed : (bitCount <= 8 ? 1u << bitCount : 0u);
-
-    QByteArray bmp(kFileHeaderSize, '\0');
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    putLittleEndian32(bmp.data() + 2, static_cast<quint32>(kFileHeaderSize + dib.size()));
-    putLittleEndian32(bmp.data() + 10, kFileHeaderSize + infoSize + 4 * tableEntries);
-    bmp.append(dib);
-
-    QImage image;
-    image.loadFromData(bmp, "BMP");
-    return image;
-}
-
 qreal artworkScale(qreal ratio) {
     // A hair of tolerance: a ratio computed from a screen's size may land a bit above 1 or 1.5.
     constexpr qreal kTolerance = 0.01;
@@ -100,10 +69,10 @@ QPixmap emptyPlacePicture(qreal ratio) {
     return loadCard(QStringLiteral("empty_place"), ratio);
 }
 
-QPixmap goingOutPicture(zanfel::Picture picture, qreal ratio) {
+QPixmap goingOutPicture(AnnouncementPicture picture, qreal ratio) {
     return loadScaled(
         QStringLiteral("pictures"),
-        picture == zanfel::Picture::Youout ? QStringLiteral("youout") : QStringLiteral("theyout"), ratio);
+        picture == AnnouncementPicture::Youout ? QStringLiteral("youout") : QStringLiteral("theyout"), ratio);
 }
 
 QPixmap aboutPicture(qreal ratio) {
@@ -123,12 +92,4 @@ void paintArtwork(QPainter& painter, const QRect& place, const QPixmap& art) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(place, art);
     painter.restore();
-}
-
-QImage faceBitmap(zanfel::CardNumber card) {
-    loadResourcesOnce();
-    QFile file(QStringLiteral(":/faces/%1.dib").arg(zanfel::faceResourceId(card)));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return decodeBareDib(file.readAll());
 }

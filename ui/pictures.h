@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QByteArray>
-#include <QImage>
 #include <QPixmap>
 
 #include "card.h"
-#include "table_view.h"
 
 class QPainter;
 class QRect;
@@ -27,8 +24,10 @@ QPixmap deckPicture(qreal ratio);
 QPixmap playerDeckPicture(int index, qreal ratio);
 // The empty place: a crossed outline the size of a card, transparent around its lines.
 QPixmap emptyPlacePicture(qreal ratio);
-// Youout or Theyout, 200 x 200, for the announcement when someone goes out.
-QPixmap goingOutPicture(zanfel::Picture picture, qreal ratio);
+// The announcement's two pictures, 200 x 200: Youout when the human goes out, Theyout when a
+// computer player does.
+enum class AnnouncementPicture { Youout, Theyout };
+QPixmap goingOutPicture(AnnouncementPicture picture, qreal ratio);
 // The About box's picture as it shows it, 172 x 172.
 QPixmap aboutPicture(qreal ratio);
 QPixmap iconPicture();
@@ -36,10 +35,3 @@ QPixmap iconPicture();
 // Draws `art` into `place`: pixel for pixel when it was made for the painter's ratio, and
 // smoothly fitted only when the screen has a ratio no set was drawn for.
 void paintArtwork(QPainter& painter, const QRect& place, const QPixmap& art);
-
-// The face of a card as the 71 x 96 bitmap numbered card + 100.
-QImage faceBitmap(zanfel::CardNumber card);
-
-// Our card bitmaps are kept as bare DIBs (the info header and the rows, no file header).
-// This puts a BMP file header in front so the image reader can take them.
-QImage decodeBareDib(const QByteArray& dib);

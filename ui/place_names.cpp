@@ -31,7 +31,7 @@ QString slotName(int slot) {
 }
 
 bool isPersonalPile(zanfel::PileImage image) {
-    return image.kind != zanfel::ImageKind::Pile &&
+    return image.kind != zanfel::ImageKind::Foundation &&
            image.index % zanfel::kSlotsPerPlayer == zanfel::kPersonalSlot;
 }
 
@@ -50,7 +50,7 @@ QString cardName(zanfel::CardNumber card) {
 }
 
 QString placeName(zanfel::PileImage image) {
-    if (image.kind == zanfel::ImageKind::Pile)
+    if (image.kind == zanfel::ImageKind::Foundation)
         return tr("Foundation %1").arg(image.index + 1);
     return ownerOf(image) + QLatin1Char(' ') + slotName(image.index % zanfel::kSlotsPerPlayer);
 }

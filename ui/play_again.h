@@ -1,10 +1,10 @@
 #pragma once
 
+#include "scoring.h"
 #include "table_view.h"
 
-class QString;
 class QWidget;
 
-// Asks the end-of-game question with OK and Cancel. Closing the box without pressing a
-// button counts as Cancel.
-zanfel::Answer askPlayAgain(QWidget* parent, const QString& question);
+// Names the winner or the tie of a game that is over and asks whether to play again, with OK
+// and Cancel. Closing the box without pressing a button counts as Cancel.
+zanfel::Answer askPlayAgain(QWidget* parent, const zanfel::GameOutcome& outcome);

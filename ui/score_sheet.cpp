@@ -46,12 +46,11 @@ QLabel* centredLabel(QWidget* parent, const QString& name) {
     return label;
 }
 
-// The game writes each hand as the number, a line feed and a carriage return; the sheet
-// shows one number per line.
-QString scoreLines(const std::string& caption) {
-    QStringList lines = QString::fromStdString(caption).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
-    while (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+// One number per line, hand 1 at the top.
+QString scoreLines(const zanfel::HandScores& scores, int hands, int player) {
+    QStringList lines;
+    for (int hand = 1; hand <= hands; ++hand)
+        lines << QString::number(scores.row(hand)[player]);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -66,11 +65,11 @@ ScoreSheet::ScoreSheet(QWidget* parent) : QDialog(parent) {
     buildTotals();
     buildLines();
 
-    cmdOk_ = new QPushButton(tr("OK"), this);
-    cmdOk_->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk_->setGeometry(twipsRect(1920, 4920, 1095, 375));
-    cmdOk_->setDefault(true);
-    connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
+    auto* okButton = new QPushButton(tr("OK"), this);
+    okButton->setObjectName(QStringLiteral("cmdOk"));
+    okButton->setGeometry(twipsRect(1920, 4920, 1095, 375));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void ScoreSheet::buildHeadings() {
@@ -133,16 +132,16 @@ void ScoreSheet::fitScoreColumns() {
     scoreColumns_->resize(kSheetWidth, height);
 }
 
-void ScoreSheet::setText(const zanfel::ScoreSheetText& text) {
+void ScoreSheet::setFigures(const zanfel::ScoreSheetFigures& figures, const zanfel::HandScores& scores) {
     for (int player = 0; player < zanfel::kPlayers; ++player) {
-        const QString scores = scoreLines(text.lblScore[player]);
-        const QString total = QString::fromStdString(text.lblTotal[player]);
-        lblScore_[player]->setText(scores);
+        const QString lines = scoreLines(scores, figures.handsListed, player);
+        const QString total = QString::number(figures.totals[player]);
+        lblScore_[player]->setText(lines);
         lblTotal_[player]->setText(total);
         // Read out with its heading, one hand after another.
         const QString heading = tr(kHeadings[columnOf(player)]);
         lblScore_[player]->setAccessibleName(heading + QStringLiteral(": ") +
-                                             QString(scores).replace('\n', ", "));
+                                             QString(lines).replace('\n', ", "));
         lblTotal_[player]->setAccessibleName(tr("%1 total: %2").arg(heading, total));
     }
     fitScoreColumns();

@@ -6,7 +6,6 @@
 #include "scoring.h"
 
 class QLabel;
-class QPushButton;
 class QScrollArea;
 class QShowEvent;
 class QWidget;
@@ -21,8 +20,8 @@ class ScoreSheet : public QDialog {
 public:
     explicit ScoreSheet(QWidget* parent = nullptr);
 
-    // Fills the columns, one hand score per line, and the totals; by player index.
-    void setText(const zanfel::ScoreSheetText& text);
+    // Lists each player's scores of the listed hands, one hand per line, and the totals below.
+    void setFigures(const zanfel::ScoreSheetFigures& figures, const zanfel::HandScores& scores);
 
     // The score column area, for anyone who needs to know whether it scrolls.
     QScrollArea* scoreArea() const { return scoreArea_; }
@@ -45,6 +44,5 @@ private:
     std::array<QLabel*, zanfel::kPlayers> lblTotal_{};
     QScrollArea* scoreArea_ = nullptr;
     QWidget* scoreColumns_ = nullptr;
-    QPushButton* cmdOk_ = nullptr;
     bool activationPending_ = false;
 };

@@ -51,9 +51,9 @@ public:
     Game* game = nullptr;
 
     std::vector<PileImage> shownImages;
-    std::vector<Announcement> announcements;
-    std::vector<ScoreSheetText> sheetsShown;
-    std::vector<std::string> questions;         // each answered OK
+    std::vector<int> announcements;  // who went out
+    std::vector<ScoreSheetFigures> sheetsShown;
+    std::vector<GameOutcome> questions;         // each answered OK
     std::vector<bool> countMarkAtColourResets;  // the card-count mark as each reset came
     int sheetHides = 0, coloursApplied = 0, programEnds = 0;
 
@@ -63,18 +63,18 @@ public:
 
     void showImage(PileImage image, CardNumber) override { shownImages.push_back(image); }
     void showControls() override {}
-    void announceGoingOut(const Announcement& announcement) override {
-        announcements.push_back(announcement);
+    void announceGoingOut(int player) override {
+        announcements.push_back(player);
         whileAnnouncing();
     }
-    void showScoreSheet(const ScoreSheetText& sheet) override {
-        sheetsShown.push_back(sheet);
+    void showScoreSheet() override {
+        sheetsShown.push_back(game->scoreSheet());
         game->scoreSheetActivated();
         std::exchange(whileSheetOpen, [] {})();
     }
     void hideScoreSheet() override { ++sheetHides; }
-    Answer askPlayAgain(const std::string& question) override {
-        questions.push_back(question);
+    Answer askPlayAgain(const GameOutcome& outcome) override {
+        questions.push_back(outcome);
         return Answer::Ok;
     }
     bool applySavedColour() override {
@@ -98,6 +98,18 @@ struct GameFixture {
         game.startUp();
     }
 };
+
+// The human plays the personal pile's last card, an ace, to a foundation and goes out, still
+// holding `held` cards in the stock: with none, the hand scores 52 for the human.
+inline void humanGoesOut(Game& game, int held = 0) {
+    Table& table = game.tableForSetUp();
+    for (PileList& list : table.lstStack)
+        list.clear();
+    for (int i = 0; i < held; ++i)
+        table.lstStack[kStockSlot].addEnd(static_cast<CardNumber>(i % kDeckSize + 1));
+    table.lstStack[kPersonalSlot].addEnd(1);
+    game.playToFoundation(kPersonalSlot);
+}
 
 // Lays cards on a list, top card first.
 inline void setPile(PileList& list, std::initializer_list<CardNumber> topFirst) {

@@ -34,7 +34,7 @@ TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     const Controls& c = f.game.controls();
     f.game.pauseCommand();  // nothing to pause between hands
     EXPECT_TRUE(c.checkedLevel() == 3 && c.timerIntervalMs == 1000 && !c.cardCountChecked && !c.pauseChecked);
-    for (auto stage : {&Game::resetTable, &Game::deckClicked, &Game::pauseCommand}) {
+    for (auto stage : {&Game::newGameCommand, &Game::deckClicked, &Game::pauseCommand}) {
         (f.game.*stage)();
         for (int level = 1; level <= 5; ++level) {
             f.game.levelCommand(level);
@@ -52,7 +52,7 @@ TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     EXPECT_TRUE(c.timerEnabled && !c.dealEnabled);  // the hand runs on
     f.game.pauseCommand();
     f.game.newGameCommand();  // a paused hand abandoned: the deal hint is back
-    EXPECT_EQ(c.hint, "Click the back of the red deck to deal");
+    EXPECT_EQ(c.hint, Hint::Deal);
 }
 
 // Each deck is drawn from its own place, so a deck dealt to the wrong player or in the wrong
@@ -78,7 +78,7 @@ TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
             EXPECT_EQ(slots[k].item(slots[k].count() - 1), entry(last)) << first << "/" << k;
         }
     }
-    EXPECT_EQ(f.game.controls().hint, "Click the back of the red deck for 3 more cards");
+    EXPECT_EQ(f.game.controls().hint, Hint::TurnStock);
 }
 
 // The computer players move left, right, middle, and on across hands.
@@ -96,12 +96,12 @@ TEST(ComputerTurns, TheRotationRunsLeftRightMiddleAndCarriesOverHands) {
 class DealtHand : public ::testing::Test {
 protected:
     DealtHand() {
-        f.game.shuffleAndDeal();
+        f.game.deckClicked();
         for (int k = 0; k < kSlotsPerPlayer; ++k)
             setPile(pile(k), {});
         f.view.shownImages.clear();
     }
-    Table& t() { return f.game.table(); }
+    Table& t() { return f.game.tableForSetUp(); }
     PileList& pile(int slot) { return t().lstStack[slot]; }
     GameFixture f;
 };
@@ -226,38 +226,38 @@ TEST_F(DealtHand, TheStockTurnsByThreeShowingOnlyTheNewFaceUpCard) {
 // The hint goes back before the announcement, which comes before the sheet.
 TEST_F(DealtHand, GoingOutAnnouncesThenScoresAndOkAtTheEndOfAGameStartsANewOne) {
     f.view.whileAnnouncing = [&] {
-        EXPECT_EQ(f.game.controls().hint, "Click the back of the red deck to deal");
+        EXPECT_EQ(f.game.controls().hint, Hint::Deal);
         EXPECT_EQ(f.view.sheetsShown.size(), f.view.announcements.size() - 1);
     };
-    f.game.humanGoesOut();  // with every card played: 52, and -26 for the others
+    testing::humanGoesOut(f.game);  // with every card played: 52, and -26 for the others
     f.game.deckClicked();
-    for (PileList& list : t().lstStack)
-        list.clear();
-    f.game.humanGoesOut();  // 104: the game is over, and OK asks for another
+    testing::humanGoesOut(f.game);  // 104: the game is over, and OK asks for another
     EXPECT_TRUE(f.view.sheetHides == 1 && f.view.coloursApplied == 2);  // the sheet closed; a new game
     f.game.scoreCommand();                                              // nothing scored in this game yet
     EXPECT_EQ(f.view.sheetsShown.size(), 2u);
 }
 
-// A hand nobody has played scores -26 all round, so no total passes 99 and the game runs on.
+// The human goes out holding 51 cards, for 1, and nobody else has played: -26 all round. So
+// no total passes 99 and the game runs on.
 TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
     GameFixture f;
     for (int hand = 1; hand <= 21; ++hand) {
         f.game.deckClicked();
         if (hand < 21)
-            f.game.humanGoesOut();
+            testing::humanGoesOut(f.game, 51);
     }
-    f.game.table().lstPlayer[kLeftBase].removeFirst();  // the left player got one card out
-    f.game.humanGoesOut();
-    EXPECT_EQ(f.game.scoreSheet().lblTotal[kLeftPlayer], std::to_string(-26 * 20 - 25));
-    EXPECT_EQ(std::ranges::count(f.game.scoreSheet().lblScore[kHuman], '\n'), 21);
+    f.game.tableForSetUp().lstPlayer[kLeftBase].removeFirst();  // the left player got one card out
+    testing::humanGoesOut(f.game, 51);
+    EXPECT_EQ(f.game.scoreSheet().totals[kLeftPlayer], -26 * 20 - 25);
+    EXPECT_EQ(f.game.scoreSheet().totals[kHuman], 21);
+    EXPECT_EQ(f.game.scoreSheet().handsListed, 21);
     EXPECT_TRUE(f.view.questions.empty());
 }
 
 // The left player goes out while the Score command's sheet is up: the sheet closes, and the
 // hand ends once that showing has returned, with its own sheet after.
 TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
-    f.game.humanGoesOut();
+    testing::humanGoesOut(f.game);
     f.game.deckClicked();
     setPile(t().lstPlayer[kLeftBase + kPersonalSlot], {1});  // no one has moved: the left is next
     f.view.whileSheetOpen = [&] {

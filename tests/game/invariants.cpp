@@ -51,8 +51,8 @@ std::string cardsAndCounts(const Table& table, const Controls& controls, bool ha
         return say("the foundations' ranks add up to ", rankSum, " with ", held, " cards held");
     for (int slot = 0; slot < kSlotsPerPlayer; ++slot) {
         const int count = handOnTable ? table.lstStack[slot].count() : slot == kStockSlot ? kDeckSize : 0;
-        if (controls.counts[slot] != std::to_string(count))
-            return say("count ", slot, " reads \"", controls.counts[slot], "\" for ", count, " cards");
+        if (controls.counts[slot] != count)
+            return say("count ", slot, " reads ", controls.counts[slot], " for ", count, " cards");
     }
     return {};
 }
@@ -77,7 +77,7 @@ std::string foundationStep(const Foundations& before, const Foundations& after) 
 std::string images(const Table& table, const std::array<CardNumber, kImageCount>& shown) {
     for (auto [kind, count] :
          {std::pair{ImageKind::Stack, kSlotsPerPlayer}, std::pair{ImageKind::Player, kComputerLists},
-          std::pair{ImageKind::Pile, kFoundations}})
+          std::pair{ImageKind::Foundation, kFoundations}})
         for (int index = 0; index < count; ++index)
             if (const PileImage image{kind, index}; shown[flatIndex(image)] != table.cardFor(image))
                 return say("image ", flatIndex(image), " shows ", shown[flatIndex(image)], " instead of ",
@@ -90,7 +90,7 @@ std::string controlsFault(const Controls& controls, bool inHand, bool paused, bo
         return controls.timerEnabled ? "the timer runs while a hand is being closed" : "";
     if (controls.dealEnabled == inHand)
         return inHand ? "Deal is enabled during a hand" : "Deal is disabled between hands";
-    if (controls.pauseEnabled != inHand || controls.unstuckEnabled != inHand)
+    if (controls.pauseEnabled != inHand || controls.noOneCanPlayEnabled != inHand)
         return "Pause or No one can play is enabled exactly when no hand runs";
     if (controls.pauseChecked != (inHand && paused))
         return "the Pause mark is not what Pause chose";
@@ -102,16 +102,20 @@ std::string controlsFault(const Controls& controls, bool inHand, bool paused, bo
 std::string scoresFault(const Game& game, const std::vector<HandRow>& scores) {
     if (game.handNumber() != static_cast<int>(scores.size()))
         return say("HandNumber is ", game.handNumber(), " after ", scores.size(), " hands scored");
-    const ScoreSheetText& sheet = game.scoreSheet();
+    const ScoreSheetFigures& sheet = game.scoreSheet();
+    if (sheet.handsListed != static_cast<int>(scores.size()))
+        return say("the sheet lists ", sheet.handsListed, " hands after ", scores.size(), " scored");
     for (int player = 0; player < kPlayers; ++player) {
-        std::string lines;
         int total = 0;
-        for (const HandRow& row : scores)
-            lines += std::to_string(row[player]) + "\n\r", total += row[player];
-        if (sheet.lblScore[player] != lines)
-            return say("player ", player, "'s scores read \"", sheet.lblScore[player], "\"");
-        if (!scores.empty() && sheet.lblTotal[player] != std::to_string(total))
-            return say("player ", player, "'s total reads ", sheet.lblTotal[player]);
+        for (std::size_t hand = 1; hand <= scores.size(); ++hand) {
+            const int score = scores[hand - 1][player];
+            if (game.handScores().row(static_cast<int>(hand))[player] != score)
+                return say("player ", player, "'s hand ", hand, " reads ",
+                           game.handScores().row(static_cast<int>(hand))[player], " for ", score);
+            total += score;
+        }
+        if (!scores.empty() && sheet.totals[player] != total)
+            return say("player ", player, "'s total reads ", sheet.totals[player], " for ", total);
     }
     return {};
 }

@@ -1,7 +1,6 @@
 #include "random_play.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
 namespace zanfel::testing {
@@ -52,7 +51,7 @@ void RandomPlay::perform(std::uint8_t choice) {
         {"double-click", [](RandomPlay& p, Game& g) { g.playToFoundation(p.next() % kSlotsPerPlayer); }},
         {"good move", [](RandomPlay& p, Game&) { p.goodMove(); }},
         {"No one can play",
-         [](RandomPlay&, Game& g) { g.controls().unstuckEnabled ? g.noOneCanPlayCommand() : void(); }},
+         [](RandomPlay&, Game& g) { g.controls().noOneCanPlayEnabled ? g.noOneCanPlayCommand() : void(); }},
         {"Pause",
          [](RandomPlay& p, Game& g) {
              if (g.controls().pauseEnabled)
@@ -107,15 +106,14 @@ void RandomPlay::newGame() {
     scores_.clear();
 }
 
-void RandomPlay::announceGoingOut(const Announcement&) {
+void RandomPlay::announceGoingOut(int player) {
     goingOut_ = true;
-    const auto out = [this](int player) { return game_->table().pileOf(player, kPersonalSlot).empty(); };
-    if (!out(0) && !out(1) && !out(2) && !out(3))
-        fail("a hand ended with every personal pile still holding cards");
+    if (player < 0 || player >= kPlayers || !game_->table().pileOf(player, kPersonalSlot).empty())
+        fail("a hand ended announcing a player whose personal pile still holds cards");
     check("on the announcement");
 }
 
-void RandomPlay::showScoreSheet(const ScoreSheetText&) {
+void RandomPlay::showScoreSheet() {
     const int asked = questions_;
     if (!goingOut_) {  // from the Score command; a hand's tally comes after its announcement
         sheetHidden_ = false;
@@ -145,8 +143,8 @@ void RandomPlay::showScoreSheet(const ScoreSheetText&) {
     game_->scoreSheetActivated();
     // The sheet's totals have just been checked against the player's own.
     bool over = false;
-    for (const std::string& total : game_->scoreSheet().lblTotal)
-        over = over || std::atoi(total.c_str()) > 99;
+    for (int total : game_->scoreSheet().totals)
+        over = over || total > 99;
     if ((questions_ != asked) != over)
         fail(over ? "a total passed 99 without the question"
                   : "asked to play again before any total passed 99");

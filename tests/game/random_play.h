@@ -39,10 +39,10 @@ public:
 
     void showImage(PileImage image, CardNumber card) override { shown_[flatIndex(image)] = card; }
     void showControls() override {}
-    void announceGoingOut(const Announcement& announcement) override;
-    void showScoreSheet(const ScoreSheetText& sheet) override;
+    void announceGoingOut(int player) override;
+    void showScoreSheet() override;
     void hideScoreSheet() override { sheetHidden_ = true; }
-    Answer askPlayAgain(const std::string&) override {
+    Answer askPlayAgain(const GameOutcome&) override {
         ++questions_;
         return *(lastAnswer_ = next() & 1 ? Answer::Cancel : Answer::Ok);
     }

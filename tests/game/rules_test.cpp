@@ -40,19 +40,22 @@ TEST(ClockRandomSource, AFrozenClockStillGivesSpreadValuesInRange) {
     EXPECT_TRUE(*seen.rbegin() > 0.99f && *seen.rbegin() < 1.0f) << *seen.rbegin();
 }
 
-// Totals by player index: human, middle, left, right.
-TEST(EndOfGame, NamesTheWinnerOrTheTieOnceATotalPassesNinetyNine) {
-    const std::pair<std::array<int, 4>, std::string> cases[]{
-        {{100, 80, 100, 50}, "We have a tie !!"},  // the human leads; the left player equals
-        {{40, 101, 60, 20}, "The middle player won !!"},
-        {{120, 50, 50, 10}, "You Won !!"},  // two equal totals below the leader are no tie
-        {{10, 20, 130, 0}, "The left player won !!"},
-        {{-40, 99, 99, 100}, "The player on the right won !!"},
+// Totals by player index: human, middle, left, right. A tie names the first of the highest.
+TEST(EndOfGame, FindsTheWinnerOrTheTieOnceATotalPassesNinetyNine) {
+    const std::tuple<Totals, int, bool> cases[]{
+        {{100, 80, 100, 50}, kHuman, true},  // the human leads; the left player equals
+        {{40, 101, 60, 20}, kMiddlePlayer, false},
+        {{120, 50, 50, 10}, kHuman, false},  // two equal totals below the leader are no tie
+        {{10, 20, 130, 0}, kLeftPlayer, false},
+        {{-40, 99, 99, 100}, kRightPlayer, false},
     };
-    for (const auto& [totals, winner] : cases) {
-        EXPECT_TRUE(judgeTotals(totals).over) << winner;
-        EXPECT_EQ(gameOverQuestion(judgeTotals(totals)), winner + "\r\nDo you want to play again?");
+    for (const auto& [totals, leader, tie] : cases) {
+        const GameOutcome outcome = judgeTotals(totals);
+        EXPECT_TRUE(outcome.over) << leader;
+        EXPECT_EQ(outcome.leader, leader);
+        EXPECT_EQ(outcome.tie, tie) << leader;
     }
+    EXPECT_FALSE(judgeTotals({99, 98, 97, 96}).over);
 }
 
 using Kind = ComputerActionKind;

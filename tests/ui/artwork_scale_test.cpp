@@ -45,9 +45,9 @@ private slots:
         QCOMPARE(window.minimumSize(), QSize(200, 200));
         QCOMPARE(window.maximumSize(), QSize(200, 200));
         QCOMPARE(child(&window, "cmdOK")->geometry(), QRect(157, 165, 33, 25));
-        window.setAnnouncement(QStringLiteral("Someone else called..."), zanfel::Picture::Theyout);
+        window.setGoingOut(zanfel::kLeftPlayer);
         const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage art = goingOutPicture(zanfel::Picture::Theyout, ratio_).toImage();
+        const QImage art = goingOutPicture(AnnouncementPicture::Theyout, ratio_).toImage();
         QCOMPARE(art.size(), (QSizeF(200, 200) * ratio_).toSize());
         for (QPoint at : {QPoint(2, 2), QPoint(100, 60), QPoint(197, 100), QPoint(100, 197)})
             QCOMPARE(shown.pixel(at * ratio_), art.pixel(at * ratio_));

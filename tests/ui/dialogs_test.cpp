@@ -23,10 +23,8 @@ QStringList columns(ScoreSheet& sheet, int hands = 0) {
     for (int hand = 1; hand <= hands; ++hand)
         scores.set(hand, {std::int16_t(10 + hand), std::int16_t(20 + hand), std::int16_t(30 + hand),
                           std::int16_t(40 + hand)});
-    zanfel::ScoreSheetText text;
-    zanfel::rebuildSheet(text, scores, hands);
     if (hands)
-        sheet.setText(text);
+        sheet.setFigures({hands, zanfel::totalsOf(scores, hands)}, scores);
     std::map<int, QStringList> texts;
     for (const QLabel* label : sheet.findChildren<QLabel*>()) {
         const QPoint at = label->mapTo(&sheet, QPoint(0, 0));
@@ -124,19 +122,28 @@ private slots:
         QCOMPARE(tops, (QList<int>{tops[0], tops[0], tops[0], tops[0], 0, 296}));
     }
 
-    // OK, then Cancel, the close box and Escape, which all count as Cancel. How the box looks
-    // is the main window test's, at a game's end.
-    void playAgainAnswers() {
-        for (int way = 0; way < 4; ++way) {
+    // Who won, or the tie, over the question; OK, then Cancel, the close box and Escape, which
+    // all count as Cancel. How the box looks is the main window test's, at a game's end.
+    void playAgainNamesTheWinnerAndTakesTheAnswer() {
+        const std::pair<zanfel::GameOutcome, QString> outcomes[] = {
+            {{true, true, zanfel::kHuman}, "We have a tie !!"},
+            {{true, false, zanfel::kMiddlePlayer}, "The middle player won !!"},
+            {{true, false, zanfel::kHuman}, "You Won !!"},
+            {{true, false, zanfel::kLeftPlayer}, "The left player won !!"},
+            {{true, false, zanfel::kRightPlayer}, "The player on the right won !!"}};
+        for (int way = 0; way < 5; ++way) {
+            QString text;
             const ModalAnswerer answerer([&](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
-                if (way < 2)
-                    box->button(way == 0 ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+                text = box->text();
+                if (way % 4 < 2)
+                    box->button(way % 4 == 0 ? QMessageBox::Ok : QMessageBox::Cancel)->click();
                 else
                     way == 2 ? void(box->close()) : QTest::keyClick(box, Qt::Key_Escape);
             });
-            const auto answer = askPlayAgain(nullptr, "You Won !!\r\nDo you want to play again?");
-            QCOMPARE(answer, way == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);
+            const auto answer = askPlayAgain(nullptr, outcomes[way].first);
+            QCOMPARE(text, outcomes[way].second + "\nDo you want to play again?");
+            QCOMPARE(answer, way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);
         }
     }
 };

@@ -86,9 +86,11 @@ class MainWindowTest : public WindowTest {
     // Every card of the human's reaches the foundations: the hand scores 52 for the human.
     void humanWinsAHand() {
         clickDeck();
-        for (auto& list : window_->game().table().lstStack)
+        zanfel::Table& table = window_->game().tableForSetUp();
+        for (auto& list : table.lstStack)
             list.clear();
-        window_->game().humanGoesOut();
+        table.lstStack[zanfel::kPersonalSlot].addEnd(1);
+        window_->game().playToFoundation(zanfel::kPersonalSlot);
     }
     // "Deal Pause Unstuck" as E (enabled) or - (disabled), X after Pause when it is checked,
     // then whether the computer players' timer runs.
@@ -128,7 +130,6 @@ private slots:
                 backs << image->objectName() + ' ' + image->picture().toImage().pixelColor(35, 48).name();
         QCOMPARE(backs, (QStringList{"PlayerDeck0 #008000", "PlayerDeck1 #000080", "PlayerDeck2 #008080",
                                      "Deck #c00000"}));
-        QCOMPARE(faceBitmap(1).size(), QSize(71, 96));  // the faces are read as bare DIBs
         QStringList menus;
         for (const QAction* title : window_->menuBar()->actions()) {
             QStringList items;
@@ -198,7 +199,7 @@ private slots:
                  (QStringList{"You won this hand !!", "sheet", "You won this hand !!"}));
         QCOMPARE(answers.seen.last(),
                  QStringLiteral("Zanfel|You Won !!\nDo you want to play again?|0|400400 over ScoreSheet"));
-        QCOMPARE(answers.pictureKey, goingOutPicture(zanfel::Picture::Youout, 1).cacheKey());
+        QCOMPARE(answers.pictureKey, goingOutPicture(AnnouncementPicture::Youout, 1).cacheKey());
         QCOMPARE(window_->findChildren<QDialog*>().size(), 2);  // the announcement and the sheet
         QVERIFY(!window_->isVisible() && !window_->findChild<ScoreSheet*>()->isVisible());
     }
@@ -213,7 +214,8 @@ private slots:
         }
         clickDeck();
         zanfel::Game& game = window_->game();
-        zanfel::PileList& leftPersonal = game.table().lstPlayer[zanfel::kLeftBase + zanfel::kPersonalSlot];
+        zanfel::PileList& leftPersonal =
+            game.tableForSetUp().lstPlayer[zanfel::kLeftBase + zanfel::kPersonalSlot];
         leftPersonal.clear();
         leftPersonal.addEnd(1);
         while (game.playerBase() != zanfel::kMiddleBase)
@@ -225,7 +227,7 @@ private slots:
         trigger("mnuScore");  // returns once the sheet, the announcement and the tally are done
 
         QCOMPARE(answers.seen, (QStringList{"sheet", "Someone else called...", "sheet"}));
-        QCOMPARE(answers.pictureKey, goingOutPicture(zanfel::Picture::Theyout, 1).cacheKey());
+        QCOMPARE(answers.pictureKey, goingOutPicture(AnnouncementPicture::Theyout, 1).cacheKey());
         QVERIFY(!window_->ended());
     }
 
@@ -297,7 +299,7 @@ private slots:
         QCOMPARE(marks->moveTo()->colour(), QColor(0x00, 0x80, 0x00));
         QTRY_VERIFY_WITH_TIMEOUT(!marks->moveTo()->isVisible() && !marks->moveFrom()->isVisible(), 2000);
 
-        zanfel::PileList& personal = window_->game().table().lstStack[zanfel::kPersonalSlot];
+        zanfel::PileList& personal = window_->game().tableForSetUp().lstStack[zanfel::kPersonalSlot];
         personal.clear();
         personal.addEnd(1);
         QColor framed;

@@ -93,10 +93,10 @@ protected:
 
     QTemporaryDir settingsFolder_;
     FirstPlaceRandom random_;
-    std::unique_ptr<Form1> window_;
+    std::unique_ptr<MainWindow> window_;
 
     void startWindow() {
-        window_ = std::make_unique<Form1>(&random_);
+        window_ = std::make_unique<MainWindow>(&random_);
         window_->show();
         window_->startUp();
     }

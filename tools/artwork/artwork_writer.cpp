@@ -9,6 +9,7 @@
 #include "bare_dib.h"
 #include "burst_picture.h"
 #include "card_back.h"
+#include "card_backs.h"
 #include "card_face.h"
 #include "small_pictures.h"
 #include "table_back.h"
@@ -26,10 +27,10 @@ const struct {
     const char* name;
     QColor colour;
 } kBacks[] = {
-    {"deck", QColor(0xC0, 0x00, 0x00)},
-    {"player_deck_0", QColor(0x00, 0x80, 0x00)},  // the left player
-    {"player_deck_1", QColor(0x00, 0x00, 0x80)},  // the middle player
-    {"player_deck_2", QColor(0x00, 0x80, 0x80)},  // the right player
+    {"deck", QColor(QRgb(kDeckBack))},
+    {"player_deck_0", QColor(QRgb(kPlayerDeckBacks[0]))},
+    {"player_deck_1", QColor(QRgb(kPlayerDeckBacks[1]))},
+    {"player_deck_2", QColor(QRgb(kPlayerDeckBacks[2]))},
 };
 
 bool fail(const QString& what) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "table.h"
+
+namespace zanfel {
+
+// The colour of each deck's back as 0xRRGGBB: the human's red deck, and the computer players'
+// by the place of their back on the table (the left, middle and right players'). The same
+// colour marks where a player's card came from and went.
+constexpr std::uint32_t kDeckBack = 0xC00000;
+constexpr std::array<std::uint32_t, 3> kPlayerDeckBacks{0x008000, 0x000080, 0x008080};
+
+// The back colour of a player by player index.
+constexpr std::uint32_t backColourOf(int player) {
+    switch (player) {
+        case kLeftPlayer:
+            return kPlayerDeckBacks[0];
+        case kMiddlePlayer:
+            return kPlayerDeckBacks[1];
+        case kRightPlayer:
+            return kPlayerDeckBacks[2];
+        default:
+            return kDeckBack;
+    }
+}
+
+}  // namespace zanfel

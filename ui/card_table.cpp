@@ -1,0 +1,216 @@
+// Where everything stands on the table. The places were drawn in twips, fifteen to a pixel,
+// and are kept in twips here so they can be checked against the drawing.
+#include "card_table.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <algorithm>
+
+#include "card_image.h"
+#include "foundation_frame.h"
+#include "pictures.h"
+#include "place_names.h"
+#include "twips.h"
+
+namespace {
+
+constexpr int kTableWidth = 11310;
+constexpr int kTableHeight = 6780;
+
+struct Place {
+    int left;
+    int top;
+};
+
+// The human's piles along the bottom, by slot, and the red deck beside the stock.
+constexpr std::array<Place, zanfel::kSlotsPerPlayer> kStack{
+    {{7320, 5280}, {2280, 5280}, {3240, 5280}, {4200, 5280}, {5160, 5280}, {6360, 5280}}};
+constexpr Place kDeck{8205, 5280};
+
+// The computer players: the middle one across the top, the left and right ones down the sides.
+// clang-format off
+constexpr std::array<Place, zanfel::kComputerLists> kPlayer{{
+    {3120, 0},     {5280, 0},    {6240, 0},    {7200, 0},    {8160, 0},    {4080, 0},      // middle
+    {240, 2880},   {1200, 840},  {1200, 2040}, {1200, 3240}, {1200, 4440}, {240, 1440},    // left
+    {10200, 2520}, {9240, 840},  {9240, 2040}, {9240, 3240}, {9240, 4440}, {10200, 3960},  // right
+}};
+// clang-format on
+
+// The computer players' backs: the left, middle and right players'.
+constexpr std::array<Place, 3> kPlayerDeck{{{240, 3960}, {2235, 0}, {10200, 1395}}};
+const char* const kPlayerDeckNames[3] = {QT_TRANSLATE_NOOP("CardTable", "Left Guy's deck"),
+                                         QT_TRANSLATE_NOOP("CardTable", "Middle Guy's deck"),
+                                         QT_TRANSLATE_NOOP("CardTable", "Right Guy's deck")};
+
+// The sixteen foundations in their block in the middle.
+// clang-format off
+constexpr std::array<Place, zanfel::kFoundations> kPile{{
+    {3720, 3840}, {5640, 2640}, {6600, 2640}, {4680, 1440}, {4680, 3840}, {6600, 1440},
+    {5640, 3840}, {6600, 3840}, {2760, 3360}, {2760, 2040}, {5640, 1440}, {4680, 2640},
+    {3720, 2640}, {3720, 1440}, {7560, 2040}, {7560, 3360},
+}};
+// clang-format on
+
+// The thin frame around the foundations.
+constexpr QRect kFoundationFrame = twipsRect(2520, 1320, 6135, 3735);
+
+constexpr QRect kTips = twipsRect(9240, 5880, 1935, 615);
+
+// The counts under the human's piles by slot, then the caption to their left.
+constexpr std::array<int, zanfel::kSlotsPerPlayer + 1> kCountLeft{7920, 2400, 3360, 4320, 5280, 6480, 1320};
+constexpr int kCountTop = 6480;
+constexpr int kCountWidth = 615;
+constexpr int kCaptionWidth = 855;
+constexpr int kCountHeight = 255;
+constexpr int kCountCaption = zanfel::kSlotsPerPlayer;
+
+QString indexedName(const char* name, int index) {
+    return QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index);
+}
+
+CardImage* placeCard(QWidget* table, const Place& place, const QString& name) {
+    auto* image = new CardImage(table);
+    image->setObjectName(name);
+    image->move(px(place.left), px(place.top));
+    return image;
+}
+
+QLabel* placeLabel(QWidget* table, const QString& name, const QRect& rect, Qt::Alignment alignment) {
+    auto* label = new QLabel(table);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    label->setAlignment(alignment);
+    return label;
+}
+
+}  // namespace
+
+CardTable::CardTable(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("table"));
+    setFixedSize(px(kTableWidth), px(kTableHeight));
+    setAutoFillBackground(true);
+    // The frame first, so the cards lie on top of it.
+    createFoundationFrame();
+    createHumanPiles();
+    createComputerPiles();
+    createFoundations();
+    createDecks();
+    createLabels();
+}
+
+void CardTable::createFoundationFrame() {
+    auto* frame = new FoundationFrame(this);
+    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setGeometry(kFoundationFrame);
+}
+
+// Only the human's own piles can be dragged; they and the foundations take drops.
+void CardTable::createHumanPiles() {
+    for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k) {
+        stack_[k] = placeCard(this, kStack[k], indexedName("Stack", k));
+        stack_[k]->setDragSlot(k);
+        stack_[k]->setDropTarget(true);
+        connect(stack_[k], &CardImage::cardDropped, this,
+                [this, k](int from) { emit droppedOnStack(from, k); });
+        connect(stack_[k], &CardImage::doubleClicked, this, [this, k] { emit stackDoubleClicked(k); });
+    }
+}
+
+void CardTable::createComputerPiles() {
+    for (int i = 0; i < zanfel::kComputerLists; ++i)
+        player_[i] = placeCard(this, kPlayer[i], indexedName("Player", i));
+}
+
+void CardTable::createFoundations() {
+    for (int j = 0; j < zanfel::kFoundations; ++j) {
+        pile_[j] = placeCard(this, kPile[j], indexedName("Pile", j));
+        pile_[j]->setDropTarget(true);
+        connect(pile_[j], &CardImage::cardDropped, this,
+                [this, j](int from) { emit droppedOnFoundation(from, j); });
+    }
+}
+
+void CardTable::createDecks() {
+    for (int d = 0; d < 3; ++d) {
+        CardImage* back = placeCard(this, kPlayerDeck[d], indexedName("PlayerDeck", d));
+        back->setArtwork([d](qreal ratio) { return playerDeckPicture(d, ratio); });
+        back->setAccessibleName(tr(kPlayerDeckNames[d]));
+    }
+    CardImage* deck = placeCard(this, kDeck, QStringLiteral("Deck"));
+    deck->setAccessibleName(tr("Your deck"));
+    deck->setArtwork(deckPicture);
+    connect(deck, &CardImage::clicked, this, &CardTable::deckClicked);
+}
+
+void CardTable::createLabels() {
+    lblTips_ = placeLabel(this, QStringLiteral("lblTips"), kTips, Qt::AlignHCenter | Qt::AlignTop);
+    lblTips_->setWordWrap(true);
+    for (int k = 0; k <= kCountCaption; ++k) {
+        const bool caption = k == kCountCaption;
+        const QRect rect(px(kCountLeft[k]), px(kCountTop), px(caption ? kCaptionWidth : kCountWidth),
+                         px(kCountHeight));
+        lblStack_[k] = placeLabel(this, indexedName("lblStack", k), rect,
+                                  caption ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignHCenter | Qt::AlignTop);
+        lblStack_[k]->hide();
+    }
+    // The caption was drawn for a smaller font than ours: let it run on to the right rather
+    // than cut it off; the first count starts well clear of it.
+    QLabel* caption = lblStack_[kCountCaption];
+    caption->setText(tr("Card Count:"));
+    caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
+}
+
+CardImage* CardTable::image(zanfel::PileImage image) const {
+    switch (image.kind) {
+        case zanfel::ImageKind::Stack:
+            return stack_[image.index];
+        case zanfel::ImageKind::Player:
+            return player_[image.index];
+        case zanfel::ImageKind::Foundation:
+            return pile_[image.index];
+    }
+    return nullptr;
+}
+
+void CardTable::showCard(zanfel::PileImage image, zanfel::CardNumber card) {
+    this->image(image)->showCard(card);
+    describe(image);
+}
+
+// Screen readers and tooltips say whose place it is and what it shows, kept current.
+void CardTable::describe(zanfel::PileImage image) {
+    CardImage* place = this->image(image);
+    const QString count =
+        image.kind == zanfel::ImageKind::Stack ? QString::number(counts_[image.index]) : QString();
+    place->setAccessibleName(placeText(image, place->card()));
+    place->setToolTip(placeTip(image, place->card(), count));
+}
+
+void CardTable::setHint(const QString& text) {
+    lblTips_->setText(text);
+}
+
+void CardTable::setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts) {
+    counts_ = counts;
+    for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k) {
+        const zanfel::PileImage pile{zanfel::ImageKind::Stack, k};
+        lblStack_[k]->setText(QString::number(counts[k]));
+        lblStack_[k]->setAccessibleName(tr("Cards in %1: %2").arg(placeName(pile)).arg(counts[k]));
+        describe(pile);
+    }
+}
+
+void CardTable::setCountsVisible(bool visible) {
+    for (QLabel* label : lblStack_)
+        label->setVisible(visible);
+}
+
+QColor CardTable::colour() const {
+    return palette().color(QPalette::Window);
+}
+
+void CardTable::setColour(const QColor& colour) {
+    QPalette shades = palette();
+    shades.setColor(QPalette::Window, colour);
+    setPalette(shades);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "card.h"
+#include "table.h"
+
+class CardImage;
+class QLabel;
+
+// The card table under the menu bar: every card place, the frame round the foundations, the
+// hint and the card counts, each where it was drawn, in the table colour. It shows what it is
+// told and reports the player's clicks, double-clicks and drops; what they mean is the game's.
+class CardTable : public QWidget {
+    Q_OBJECT
+public:
+    using HumanPiles = std::array<CardImage*, zanfel::kSlotsPerPlayer>;
+
+    explicit CardTable(QWidget* parent = nullptr);
+
+    CardImage* image(zanfel::PileImage image) const;
+    const HumanPiles& humanPiles() const { return stack_; }
+
+    // Shows `card` (0: the empty place) at `image`, and says so to screen readers and tooltips.
+    void showCard(zanfel::PileImage image, zanfel::CardNumber card);
+    void setHint(const QString& text);
+    // The numbers under the human's piles, by slot, shown or not.
+    void setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts);
+    void setCountsVisible(bool visible);
+
+    QColor colour() const;
+    void setColour(const QColor& colour);
+
+signals:
+    void deckClicked();
+    void droppedOnFoundation(int sourceSlot, int foundation);
+    void droppedOnStack(int sourceSlot, int targetSlot);
+    void stackDoubleClicked(int slot);
+
+private:
+    void createFoundationFrame();
+    void createHumanPiles();
+    void createComputerPiles();
+    void createFoundations();
+    void createDecks();
+    void createLabels();
+    void describe(zanfel::PileImage image);
+
+    HumanPiles stack_{};
+    std::array<CardImage*, zanfel::kComputerLists> player_{};
+    std::array<CardImage*, zanfel::kFoundations> pile_{};
+    QLabel* lblTips_ = nullptr;
+    std::array<QLabel*, zanfel::kSlotsPerPlayer + 1> lblStack_{};  // the counts, then their caption
+    std::array<int, zanfel::kSlotsPerPlayer> counts_{};
+};

@@ -1,0 +1,13 @@
+#include "foundation_frame.h"
+
+#include <QPainter>
+
+FoundationFrame::FoundationFrame(QWidget* table) : QWidget(table) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FoundationFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

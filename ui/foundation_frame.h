@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+// The thin frame round the foundations: a rectangle outline in the default line colour, never
+// filled and never clicked.
+class FoundationFrame : public QWidget {
+public:
+    explicit FoundationFrame(QWidget* table);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
