@@ -12,7 +12,8 @@ class QWidget;
 // The table colour is the one value the game keeps between runs: the decimal text of a
 // signed 32-bit colour in section "Colors", key "BackgroundColor", of the "Settings" store.
 
-// A saved value we cannot use, numbered and worded as the old GetColors routine reported it.
+// A saved value we cannot use, with the number and words the message gives for it, so a
+// player who reports it names the fault exactly.
 struct ColourError {
     int number;
     QString description;
