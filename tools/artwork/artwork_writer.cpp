@@ -54,8 +54,7 @@ QString faceName(int card, const char* suffix) {
     return QStringLiteral("%1.%2").arg(kFirstFaceId + card - 1).arg(QLatin1String(suffix));
 }
 
-// The faces and backs in their 71 x 96 bitmap form: the reference the pictures on the table
-// are checked against.
+// The faces and backs as 71 x 96 bitmaps, each face under its card's number + 100.
 bool writeBitmaps(const QDir& faces, const QDir& backs) {
     for (int n = 1; n <= kCards; ++n) {
         if (!writeBytes(faces.filePath(faceName(n, "dib")), encodeBareDib(drawCardFace(cardFromNumber(n))))) {
