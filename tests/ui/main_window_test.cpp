@@ -10,11 +10,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSignalSpy>
 
 #include "announcement_window.h"
 #include "keyboard_play.h"
 #include "move_marks.h"
 #include "pictures.h"
+#include "place_names.h"
 #include "place_outline.h"
 #include "score_sheet.h"
 #include "window_test_support.h"
@@ -93,12 +95,19 @@ class MainWindowTest : public WindowTest {
         window_->game().playToFoundation(zanfel::kPersonalSlot);
     }
     // "Deal Pause Unstuck" as E (enabled) or - (disabled), X after Pause when it is checked,
-    // then whether the computer players' timer runs.
+    // then whether the computer players' timer runs, and any item that should never be
+    // disabled but is.
     QString handCommands() {
         const auto state = [this](const char* name) { return action(name)->isEnabled() ? "E" : "-"; };
-        return QStringLiteral("%1 %2%3 %4 %5")
-            .arg(state("mnuDeal"), state("mnuPause"), action("mnuPause")->isChecked() ? "X" : "",
-                 state("mnuUnstuck"), timer()->isActive() ? "running" : "stopped");
+        QString commands =
+            QStringLiteral("%1 %2%3 %4 %5")
+                .arg(state("mnuDeal"), state("mnuPause"), action("mnuPause")->isChecked() ? "X" : "",
+                     state("mnuUnstuck"), timer()->isActive() ? "running" : "stopped");
+        for (const char* name : {"mnuNewGame", "mnuScore", "mnuExit", "mnuLevel1", "mnuLevel5",
+                                 "mnuBackColor", "mnuCardCount", "mnuReset", "mnuHelpTopics", "mnuAbout"})
+            if (!action(name)->isEnabled())
+                commands += QStringLiteral(" but %1 is disabled").arg(name);
+        return commands;
     }
     // A drag from the human's pile `slot` let go over `target` through Qt's own events; true
     // when the target took it.
@@ -116,9 +125,7 @@ class MainWindowTest : public WindowTest {
     }
 
 private slots:
-    // Drawn for a smaller font than ours, the count caption runs on to the right, uncut. One
-    // image of each group whose order is easy to get wrong: the middle player's row, the
-    // foundations' numbering, the left and right players' piles.
+    // Drawn for a smaller font than ours, the count caption runs on to the right, uncut.
     void windowStandsAsAtStartUp() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Zanfel v2.0"));
         QCOMPARE(window_->centralWidget()->size(), QSize(754, 452));
@@ -138,26 +145,19 @@ private slots:
             menus << title->text() + ": " + items.join(", ");
         }
         QCOMPARE(menus, kStartUpMenus);
-        QList<QRect> places;
-        for (const char* name : {"Deck", "Stack5", "Player5", "Pile0", "Pile9", "Pile15", "Player8",
-                                 "Player11", "Player15", "PlayerDeck2", "lblTips"})
-            places << find(name)->geometry();
-        const QList<QRect> wanted{{547, 352, 57, 73}, {424, 352, 57, 73}, {272, 0, 57, 73},
-                                  {248, 256, 57, 73}, {184, 136, 57, 73}, {504, 224, 57, 73},
-                                  {80, 136, 57, 73},  {16, 96, 57, 73},   {616, 216, 57, 73},
-                                  {680, 93, 57, 73},  {616, 392, 129, 41}};
-        QCOMPARE(places, wanted);
         const auto* caption = find<QLabel>("lblStack6");
         QCOMPARE(caption->pos(), QPoint(88, 432));
         QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
         QVERIFY(caption->geometry().right() < find("lblStack1")->x());
     }
 
-    // A right click does nothing; the counts show the dealt cards, the stock turns and No one
-    // can play moves it on; a new pace set while paused waits for the resume. The items follow
-    // every step.
+    // A right click does nothing, nor a press let go off the deck; the counts show the dealt
+    // cards, the stock turns and No one can play moves it on; a new pace set while paused waits
+    // for the resume. The items follow every step.
     void deckPauseAndLevelReachTheGameAndTheItemsFollow() {
         clickDeck(Qt::RightButton);
+        QTest::mousePress(find("Deck"), Qt::LeftButton);
+        QTest::mouseRelease(find("Deck"), Qt::LeftButton, {}, QPoint(-4, 30));
         QCOMPARE(handCommands(), QStringLiteral("E - - stopped"));
         clickDeck();
         QCOMPARE(handCommands(), QStringLiteral("- E E running"));
@@ -174,6 +174,26 @@ private slots:
         QVERIFY(action("mnuLevel5")->isChecked() && !action("mnuLevel3")->isChecked());
         trigger("mnuPause");
         QCOMPARE(handCommands(), QStringLiteral("- E E running"));
+    }
+
+    // At Blinding, chosen mid-hand, the computer players move ten times a second however busy
+    // the human is: a move of the human's (a card to and fro between two work piles, every 40
+    // ms) must leave their timer running on its own beat.
+    void theComputerPlayersKeepTheirPaceWhileTheHumanMoves() {
+        clickDeck();
+        trigger("mnuLevel5");
+        zanfel::Table& table = window_->game().tableForSetUp();
+        table.lstStack[1].clear();
+        table.lstStack[1].addEnd(17);  // the five of spades
+        table.lstStack[2].clear();
+        table.lstStack[2].addEnd(22);  // onto the six of hearts, and back
+        QSignalSpy ticks(timer(), &QTimer::timeout);
+        for (int move = 0; move < 25; ++move) {
+            QVERIFY(drop(move % 2 ? "Stack1" : "Stack2", move % 2 ? 2 : 1));
+            QTest::qWait(40);
+        }
+        QCOMPARE(card(QStringLiteral("Stack%1").arg(1 + 25 % 2)), 17);  // every move was made
+        QVERIFY2(ticks.count() >= 4 && ticks.count() <= 14, qPrintable(QString::number(ticks.count())));
     }
 
     // Mid-hand, at once: no hand is scored and nothing opens.
@@ -241,6 +261,8 @@ private slots:
         QVERIFY(drop("Stack1", 5));  // the two of spades starts the empty work pile
         QCOMPARE(card("Stack1"), 5);
         QVERIFY(drop("Stack0", 2));  // taken from the window, then refused quietly by the stock
+        QVERIFY(drop("Pile5", 6));   // there is no seventh pile to take a card from
+        QCOMPARE(card("Pile5"), 0);
         QVERIFY(!drop("Deck", 2) && !drop("Player0", 2));
         QDragEnterEvent foreign(QPoint(5, 5), Qt::CopyAction, new QMimeData, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(find("Pile0"), &foreign);
@@ -266,20 +288,36 @@ private slots:
         QVERIFY(!window_->keyboardPlay()->ring()->isVisible());
         QTest::keyClicks(window_.get(), "52");  // the two of spades starts the emptied work pile
         QCOMPARE(card("Stack2"), 5);
+        QTest::keyClicks(window_.get(), "1");
+        key(Qt::Key_Return);
+        QTest::keyClicks(window_.get(), "61");  // the stock's six of spades to the emptied pile
+        QCOMPARE(card("Stack1"), 21);
+        QCOMPARE(card("Stack0"), 22);
         QTest::keyClicks(window_.get(), "6");
         key(Qt::Key_Escape);
         QCOMPARE(window_->keyboardPlay()->picked(), -1);
         key(Qt::Key_Return);
-        QCOMPARE(card("Stack0"), 21);
+        QCOMPARE(card("Stack0"), 22);
     }
 
+    // Every personal pile, each player's, says whose it is, what it shows and what it is for.
     void namesAndTooltipsFollowTheCards() {
         QCOMPARE(spoken("Pile6"), QStringLiteral("Foundation 7: empty"));
         clickDeck();
         QCOMPARE(spoken("Stack2"), QStringLiteral("Your work pile 2: ace of hearts"));
-        QCOMPARE(spoken("Player11"), QStringLiteral("Left Guy's personal pile: two of spades"));
         QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts, 35 cards"));
-        QVERIFY(find("Player17")->toolTip().startsWith("Right Guy's personal pile: two of spades\n"));
+        const QString endsTheHand = "\nWhoever empties a personal pile first goes out and ends the hand.";
+        for (const auto& [place, text] : {std::pair{"Stack5", "Your personal pile: two of spades"},
+                                          {"Player5", "Middle Guy's personal pile: two of spades"},
+                                          {"Player11", "Left Guy's personal pile: two of spades"},
+                                          {"Player17", "Right Guy's personal pile: two of spades"}}) {
+            QCOMPARE(spoken(place), QString(text));
+            QVERIFY2(find(place)->toolTip().startsWith(text) && find(place)->toolTip().endsWith(endsTheHand),
+                     place);
+        }
+        QCOMPARE(cardName(1), QStringLiteral("ace of spades"));
+        QCOMPARE(cardName(52), QStringLiteral("king of diamonds"));
+        QCOMPARE(cardName(53), QStringLiteral("empty"));
         window_->game().playToFoundation(2);
         QCOMPARE(spoken("Pile0"), QStringLiteral("Foundation 1: ace of hearts"));
         QCOMPARE(find("Stack2")->toolTip(), QStringLiteral("Your work pile 2: empty, 0 cards"));

@@ -6,7 +6,9 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 
+#include "saved_colour.h"
 #include "window_test_support.h"
 
 using namespace testing_support;
@@ -75,10 +77,14 @@ private slots:
         clearQuitRequest();
     }
 
-    // Red in the low byte, r + 256g + 65536b; the table below reads it back. Cancel changes nothing.
+    // Red in the low byte, r + 256g + 65536b; the table above reads it back. Only the table
+    // takes the colour: the menu bar keeps the window's. Cancel changes nothing.
     void chosenColourIsSavedCancelIsNot() {
+        const QColor menuBar = window_->menuBar()->grab().toImage().pixelColor(2, 2);
         QVERIFY(chooseColour(QColor(0x12, 0x34, 0x56)).isEmpty());
         QCOMPARE(settings().value(kKey).toString(), QStringLiteral("5649426"));
+        QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440), QColor(0x12, 0x34, 0x56));
+        QCOMPARE(window_->menuBar()->grab().toImage().pixelColor(2, 2), menuBar);
         chooseColour(QColor());
         QCOMPARE(window_->tableColour(), QColor(0x12, 0x34, 0x56));
         QCOMPARE(settings().value(kKey).toString(), QStringLiteral("5649426"));
@@ -116,38 +122,59 @@ private slots:
         QCOMPARE(window_->tableColour(), QColor(Qt::darkBlue));
     }
 
-    // A colour, or an error reported in a box with OK alone, after which the program ends.
-    // `store` spoils the store itself: its folder missing, a file where the folder should be, a
-    // folder where the file should be, or a file that is no settings file at all.
-    void windowTakesTheSavedColour_data() {
+    // The saved text as the game reads it, without a window: blanks around a decimal integer,
+    // RGB with red in the low byte, system colours by index; anything else is refused with its
+    // error's number. "1,2" is one the ini reader would split at the comma.
+    void savedTextGivesAColourOrAnError_data() {
         QTest::addColumn<QString>("saved");
-        QTest::addColumn<QString>("store");
         QTest::addColumn<QString>("expected");
         const auto rows = [](const QString& expected, std::initializer_list<QString> texts) {
             for (const QString& text : texts)
-                QTest::addRow("'%s'", text.isNull() ? "absent" : qPrintable(text.left(20)))
-                    << text << QString() << expected;
+                QTest::addRow("'%s'", text.isNull() ? "absent" : qPrintable(text.left(20))) << text << expected;
         };
-        rows(colourOf(QPalette::Button), {QString(), ""});  // nothing saved: the table keeps its colour
+        rows("keep", {QString(), ""});
         rows("#ff0000", {"255", "  +000000000000255 "});
         rows("#0c0000", {"+12"});
         rows("#563412", {"1193046"});
         rows("#ffffff", {"16777215"});
         rows(colourOf(QPalette::Midlight), {"-2147483648"});                  // system colour 0
-        rows(colourOf(QPalette::Base), {"-2147483643"});                      // 5 window
+        rows(colourOf(QPalette::Button), {"-2147483633"});                    // 15 button face
         rows(colourOf(QPalette::Text, QPalette::Disabled), {"-2147483631"});  // 17 grey text
         rows(colourOf(QPalette::ToolTipBase), {"-2147483624"});               // 24 info background
-        const QString error = "Error encountered in GetColors routine - ";
-        // "1,2" is one the ini reader would split at the comma.
-        rows(error + "13 Type mismatch", {"abc", "12abc", "1.5", "1e3", "&HFF", "-", "+", "   ", "1,2",
-                                          QString::fromLatin1("\x01\x02\x7f\xff"), QString(100000, 'x')});
-        rows(error + "6 Overflow", {"2147483648", "-2147483649", "9223372036854775807",
-                                    "-9223372036854775808", "99999999999999999999", QString(100000, '7')});
+        rows("13", {"abc", "12abc", "1.5", "1e3", "&HFF", "-", "+", "   ", "1,2",
+                    QString::fromLatin1("\x01\x02\x7f\xff"), QString(100000, 'x')});
+        rows("6", {"2147483648", "-2147483649", "9223372036854775807", "99999999999999999999",
+                   QString(100000, '7')});
         // Past RGB, bits 24..30 set, system colour 25.
-        rows(error + "380 Invalid property value", {"16777216", "2147483647", "-2130706417", "-2147483623"});
+        rows("380", {"16777216", "2147483647", "-2130706417", "-2147483623"});
+    }
+    void savedTextGivesAColourOrAnError() {
+        QFETCH(QString, saved);
+        QFETCH(QString, expected);
+        const SavedColour parsed = parseSavedColour(saved, QApplication::palette());
+        if (const auto* colour = std::get_if<TableColour>(&parsed))
+            QCOMPARE(colour->colour.name(), expected);
+        else if (const auto* error = std::get_if<ColourError>(&parsed))
+            QCOMPARE(QString::number(error->number), expected);
+        else
+            QCOMPARE(QStringLiteral("keep"), expected);
+    }
+
+    // At start-up: a colour on the table; an error reported in a box with OK alone, after which
+    // the program ends. `store` spoils the store itself: its folder missing, a file where the
+    // folder should be, a folder where the file should be, or a file that is no settings file.
+    void windowTakesTheSavedColour_data() {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("store");
+        QTest::addColumn<QString>("expected");
+        const QString error = "Error encountered in GetColors routine - ";
+        QTest::newRow("absent") << QString() << QString() << colourOf(QPalette::Button);
+        QTest::newRow("red") << "255" << QString() << "#ff0000";
+        QTest::newRow("not a number") << "abc" << QString() << error + "13 Type mismatch";
+        QTest::newRow("too large") << "2147483648" << QString() << error + "6 Overflow";
+        QTest::newRow("no colour") << "16777216" << QString() << error + "380 Invalid property value";
         for (const char* store : {"no folder", "folder is a file", "file is a folder", "not a settings file"})
-            QTest::addRow("%s", store)
-                << QStringLiteral("255") << QString(store) << colourOf(QPalette::Button);
+            QTest::addRow("%s", store) << QStringLiteral("255") << QString(store) << colourOf(QPalette::Button);
     }
     void windowTakesTheSavedColour() {
         QFETCH(QString, saved);
