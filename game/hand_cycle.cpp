@@ -82,6 +82,7 @@ void Game::finishGoingOut(const Announcement& announcement) {
 void Game::tallyHand() {
     ++handNumber_;
     scores_.set(handNumber_, scoreHand(table_));
+    view_.recordHand(handResult(table_, scores_, handNumber_, controls_.checkedLevel()));
     rebuildSheet(sheet_, scores_, handNumber_);
     view_.showScoreSheet(sheet_);
     if (ended_)

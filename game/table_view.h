@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "card.h"
+#include "player_record.h"
 #include "scoring.h"
 #include "table.h"
 
@@ -34,6 +35,9 @@ public:
     virtual void showControls() = 0;
     // Modal; returns once the player has closed the announcement.
     virtual void announceGoingOut(const Announcement& announcement) = 0;
+    // A hand was played to the end and scored, and the game with it if it ended. Comes before
+    // the sheet and the play-again question, whose answer may end the program at once.
+    virtual void recordHand(const HandResult& hand) = 0;
     // Modal; returns once the sheet is hidden. Each showing must call
     // Game::scoreSheetActivated() once the sheet is up.
     virtual void showScoreSheet(const ScoreSheetText& sheet) = 0;
