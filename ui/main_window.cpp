@@ -18,6 +18,7 @@
 #include "place_names.h"
 #include "play_again.h"
 #include "score_sheet.h"
+#include "statistics_window.h"
 
 namespace {
 
@@ -142,6 +143,20 @@ void Form1::aboutCommand() {
     if (!about_)
         about_ = new AboutWindow(this);
     about_->exec();
+}
+
+// An open record window takes the hand in at once: it may be up while the hand ends.
+void Form1::recordHand(const zanfel::HandResult& hand) {
+    record_.countHand(hand);
+    if (statistics_ && statistics_->isVisible())
+        statistics_->refresh();
+}
+
+// Modal like the about window, and like it leaves the computer players playing.
+void Form1::statisticsCommand() {
+    if (!statistics_)
+        statistics_ = new StatisticsWindow(record_, this);
+    statistics_->exec();
 }
 
 ScoreSheet* Form1::scoreSheet() {

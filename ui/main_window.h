@@ -7,7 +7,9 @@
 #include <memory>
 
 #include "game.h"
+#include "player_record_store.h"
 #include "random_source.h"
+#include "save_failure_notice.h"
 #include "saved_colour.h"
 #include "table_view.h"
 
@@ -22,6 +24,7 @@ class QCloseEvent;
 class QLabel;
 class QTimer;
 class ScoreSheet;
+class StatisticsWindow;
 
 // The main window: the card table under the menu bar. It shows what the game holds and turns
 // clicks, menu commands and timer ticks into calls on the game; the rules live in the game.
@@ -48,6 +51,7 @@ public:
     void showImage(zanfel::PileImage image, zanfel::CardNumber card) override;
     void showControls() override;
     void announceGoingOut(const zanfel::Announcement& announcement) override;
+    void recordHand(const zanfel::HandResult& hand) override;
     void showScoreSheet(const zanfel::ScoreSheetText& sheet) override;
     void hideScoreSheet() override;
     zanfel::Answer askPlayAgain(const std::string& question) override;
@@ -84,6 +88,7 @@ private:
     void describeCounts();
     ScoreSheet* scoreSheet();
     void aboutCommand();
+    void statisticsCommand();
 
     // table_colour.cpp
     void backColorCommand();
@@ -108,6 +113,7 @@ private:
     QAction* mnuDeal_ = nullptr;
     QAction* mnuPause_ = nullptr;
     QAction* mnuScore_ = nullptr;
+    QAction* mnuStatistics_ = nullptr;
     QAction* mnuExit_ = nullptr;
     std::array<QAction*, zanfel::kLevelCount + 1> mnuLevel_{};  // 1..5
     QAction* mnuBackColor_ = nullptr;
@@ -122,8 +128,10 @@ private:
     ScoreSheet* scoreSheet_ = nullptr;
     AnnouncementWindow* announcement_ = nullptr;
     AboutWindow* about_ = nullptr;
+    PlayerRecordStore record_{this};
+    StatisticsWindow* statistics_ = nullptr;
 
     QColorDialog* commonDialog1_ = nullptr;
     std::int32_t tableColourValue_ = kButtonFaceValue;
-    bool toldColourNotSaved_ = false;
+    SaveFailureNotice colourNotSaved_{showColourNotSaved};
 };

@@ -68,6 +68,9 @@ void Form1::createGameMenu() {
     mnuPause_->setCheckable(true);
     addSpace(menu, "space1");
     mnuScore_ = addCommand(menu, "mnuScore", tr("&Score"), &zanfel::Game::scoreCommand);
+    // Its access key is the t: the s stays Score's alone, so Alt+G, S still opens the sheet.
+    mnuStatistics_ = addItem(menu, "mnuStatistics", tr("S&tatistics..."));
+    connect(mnuStatistics_, &QAction::triggered, this, &Form1::statisticsCommand);
     addSpace(menu, "space2");
     mnuExit_ = addCommand(menu, "mnuExit", tr("&Exit"), &zanfel::Game::exitCommand);
     mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));

@@ -42,13 +42,9 @@ void Form1::setTableColour(const TableColour& colour) {
     table_->setPalette(palette);
 }
 
-// A store we cannot write costs only the saving: the colour stays on the table, and the
-// player hears of it once rather than at every choice.
+// A store we cannot write costs only the saving: the colour stays on the table.
 void Form1::saveTableColour() {
-    if (saveColourValue(tableColourValue_) || toldColourNotSaved_)
-        return;
-    toldColourNotSaved_ = true;
-    showColourNotSaved(this);
+    colourNotSaved_.afterWrite(saveColourValue(tableColourValue_), this);
 }
 
 QColor Form1::tableColour() const {
