@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "player_record_store.h"
 
+#include <QLockFile>
 #include <QMessageBox>
 #include <QObject>
 #include <array>
@@ -64,6 +65,9 @@ void PlayerRecordStore::countHand(const zanfel::HandResult& hand) {
     if (hand.level < 1 || hand.level > zanfel::kLevelCount)
         return;
     // Read, counted and written at once, so another copy can hardly write in between.
+    QLockFile lock(SettingsFile().fileName() + QStringLiteral(".record"));
+    // Held for a moment at most; a lock that cannot be had is no reason to lose the hand.
+    lock.tryLock(2000);
     SettingsFile settings;
     zanfel::PlayerRecord record;
     record.level(hand.level) = readLevel(settings, hand.level);
