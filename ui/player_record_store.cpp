@@ -64,9 +64,10 @@ zanfel::PlayerRecord PlayerRecordStore::load() const {
 void PlayerRecordStore::countHand(const zanfel::HandResult& hand) {
     if (hand.level < 1 || hand.level > zanfel::kLevelCount)
         return;
-    // Read, counted and written at once, so another copy can hardly write in between.
+    // The settings library locks only its own writing: a copy that wrote between our reading and
+    // our writing would lose its hand. So reading, counting and writing hold a lock of their
+    // own, for a moment at most; one that cannot be had is no reason to lose this hand.
     QLockFile lock(SettingsFile().fileName() + QStringLiteral(".record"));
-    // Held for a moment at most; a lock that cannot be had is no reason to lose the hand.
     lock.tryLock(2000);
     SettingsFile settings;
     zanfel::PlayerRecord record;
