@@ -12,6 +12,7 @@ public:
     void showImage(PileImage, CardNumber) override {}
     void showControls() override {}
     void announceGoingOut(int) override { ++handsEnded; }
+    void recordHand(const HandResult&) override {}
     // The sheet's end-of-game check runs as it would on screen, so finished games start anew.
     void showScoreSheet() override {
         if (game)

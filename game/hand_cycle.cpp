@@ -83,6 +83,7 @@ void Game::tallyHand() {
     scores_.set(handNumber_, scoreHand(table_));
     sheet_.handsListed = handNumber_;
     sheet_.totals = totalsOf(scores_, handNumber_);
+    view_.recordHand(handResult(table_, scores_, handNumber_, controls_.checkedLevel()));
     view_.showScoreSheet();
     if (ended_)
         return;

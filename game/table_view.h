@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card.h"
+#include "player_record.h"
 #include "scoring.h"
 #include "table.h"
 
@@ -22,6 +23,9 @@ public:
     // Modal; returns once the player has closed the announcement that `player` (a player
     // index) went out.
     virtual void announceGoingOut(int player) = 0;
+    // A hand was played to the end and scored, and the game with it if it ended. Comes before
+    // the sheet and the play-again question, whose answer may end the program at once.
+    virtual void recordHand(const HandResult& hand) = 0;
     // Modal; shows Game::scoreSheet() and returns once the sheet is hidden. Each showing must
     // call Game::scoreSheetActivated() once the sheet is up.
     virtual void showScoreSheet() = 0;

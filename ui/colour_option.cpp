@@ -44,11 +44,7 @@ void ColourOption::setColour(const TableColour& colour) {
     table_->setColour(colour.colour);
 }
 
-// A store we cannot write costs only the saving: the colour stays on the table, and the
-// player hears of it once rather than at every choice.
+// A store we cannot write costs only the saving: the colour stays on the table.
 void ColourOption::save() {
-    if (saveColourValue(value_) || toldNotSaved_)
-        return;
-    toldNotSaved_ = true;
-    showColourNotSaved(window_);
+    notSaved_.afterWrite(saveColourValue(value_), window_);
 }

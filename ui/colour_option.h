@@ -3,6 +3,7 @@
 #include <QObject>
 #include <cstdint>
 
+#include "save_failure_notice.h"
 #include "saved_colour.h"
 
 class CardTable;
@@ -33,5 +34,5 @@ private:
     QWidget* window_;
     QColorDialog* dialog_ = nullptr;
     std::int32_t value_ = kButtonFaceValue;
-    bool toldNotSaved_ = false;
+    SaveFailureNotice notSaved_{showColourNotSaved};
 };

@@ -21,6 +21,7 @@
 #include "move_marks.h"
 #include "play_again.h"
 #include "score_sheet.h"
+#include "statistics_window.h"
 
 namespace {
 
@@ -130,6 +131,9 @@ void MainWindow::createGameMenu() {
     mnuPause_->setCheckable(true);
     addSpace(menu, "space1");
     addCommand(menu, "mnuScore", tr("&Score"), &zanfel::Game::scoreCommand);
+    // Its access key is the t: the s stays Score's alone, so Alt+G, S still opens the sheet.
+    QAction* statistics = addItem(menu, "mnuStatistics", tr("S&tatistics..."));
+    connect(statistics, &QAction::triggered, this, &MainWindow::statisticsCommand);
     addSpace(menu, "space2");
     addCommand(menu, "mnuExit", tr("&Exit"), &zanfel::Game::exitCommand)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -229,6 +233,20 @@ void MainWindow::aboutCommand() {
     if (!about_)
         about_ = new AboutWindow(this);
     about_->exec();
+}
+
+// An open record window takes the hand in at once: it may be up while the hand ends.
+void MainWindow::recordHand(const zanfel::HandResult& hand) {
+    record_.countHand(hand);
+    if (statistics_ && statistics_->isVisible())
+        statistics_->refresh();
+}
+
+// Modal like the about window, and like it leaves the computer players playing.
+void MainWindow::statisticsCommand() {
+    if (!statistics_)
+        statistics_ = new StatisticsWindow(record_, this);
+    statistics_->exec();
 }
 
 ScoreSheet* MainWindow::scoreSheet() {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "game.h"
+#include "player_record_store.h"
 #include "random_source.h"
 #include "table_view.h"
 
@@ -20,6 +21,7 @@ class QCloseEvent;
 class QMenu;
 class QTimer;
 class ScoreSheet;
+class StatisticsWindow;
 
 // The main window: the menu bar over the card table, the computer players' timer and the
 // windows a hand opens. It is the screen the game talks to: it shows what the game holds, in
@@ -47,6 +49,7 @@ public:
     void showImage(zanfel::PileImage image, zanfel::CardNumber card) override;
     void showControls() override;
     void announceGoingOut(int player) override;
+    void recordHand(const zanfel::HandResult& hand) override;
     void showScoreSheet() override;
     void hideScoreSheet() override;
     zanfel::Answer askPlayAgain(const zanfel::GameOutcome& outcome) override;
@@ -71,6 +74,7 @@ private:
     void showTimer(const zanfel::Controls& controls);
     ScoreSheet* scoreSheet();
     void aboutCommand();
+    void statisticsCommand();
 
     std::unique_ptr<zanfel::RandomSource> ownRandom_;
     zanfel::Game game_;
@@ -92,4 +96,6 @@ private:
     ScoreSheet* scoreSheet_ = nullptr;
     AnnouncementWindow* announcement_ = nullptr;
     AboutWindow* about_ = nullptr;
+    PlayerRecordStore record_{this};
+    StatisticsWindow* statistics_ = nullptr;
 };

@@ -2,10 +2,11 @@
 
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QStringList>
 #include <array>
 #include <limits>
+
+#include "settings_file.h"
 
 namespace {
 
@@ -47,8 +48,6 @@ constexpr std::array<PaletteEntry, 25> kSystemColours{{
     {QPalette::Active, QPalette::ToolTipBase},      // 24 info background
 }};
 
-const QString kOrganisation = QStringLiteral("Zanfel");
-const QString kApplication = QStringLiteral("Settings");
 const QString kKey = QStringLiteral("Colors/BackgroundColor");
 
 // A decimal integer, perhaps signed, perhaps with blanks around it; nothing else.
@@ -107,7 +106,7 @@ QString colourErrorMessage(const ColourError& error) {
 }
 
 QString savedColourText() {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, kApplication);
+    const SettingsFile settings;
     const QVariant value = settings.value(kKey);
     // The ini reader splits a value at its commas; such a text is no number either way.
     if (value.typeId() == QMetaType::QStringList)
@@ -116,11 +115,9 @@ QString savedColourText() {
 }
 
 bool saveColourValue(std::int32_t value) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, kApplication);
+    SettingsFile settings;
     settings.setValue(kKey, QString::number(value));
-    // A read-only file or folder shows only once the settings are written out.
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return settings.writeOut();
 }
 
 void showColourNotSaved(QWidget* parent) {

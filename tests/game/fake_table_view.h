@@ -56,6 +56,7 @@ public:
     std::vector<GameOutcome> questions;         // each answered OK
     std::vector<bool> countMarkAtColourResets;  // the card-count mark as each reset came
     int sheetHides = 0, coloursApplied = 0, programEnds = 0;
+    PlayerRecord record;  // every hand reported, counted as the window's store counts it
 
     bool colourUsable = true;
     std::function<void()> whileAnnouncing = [] {};
@@ -67,6 +68,7 @@ public:
         announcements.push_back(player);
         whileAnnouncing();
     }
+    void recordHand(const HandResult& hand) override { countResult(record, hand); }
     void showScoreSheet() override {
         sheetsShown.push_back(game->scoreSheet());
         game->scoreSheetActivated();

@@ -2,11 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <tuple>
 
 #include "fake_table_view.h"
 
 namespace zanfel {
+
+void PrintTo(const LevelRecord& r, std::ostream* out) {
+    for (Figure figure : kFigures)
+        *out << r.*figure << ' ';
+}
+
 namespace {
 
 using testing::GameFixture;
@@ -270,6 +277,63 @@ TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
     f.game.scoreCommand();
     EXPECT_EQ(f.view.announcements.size(), 2u);
     EXPECT_EQ(f.view.sheetsShown.size(), 3u);  // the hand's, the Score command's, the hand's
+}
+
+// The record, kept from what the game reports of each hand it scores. A game counts at the
+// level of its last hand, whatever the earlier ones were played at; the hand that ends it is
+// counted before its sheet is closed, so no answer to the question can lose it. A hand given
+// up with New Game or Exit counts nowhere.
+TEST(Record, HandsAndGamesCountAtTheLevelInForceAsTheyEnd) {
+    GameFixture f;
+    Table& t = f.game.tableForSetUp();
+    // Takes cards off a player's piles as if played: the personal pile down to `personalLeft`,
+    // the other five all or none. Every card played scores 52; none, -26.
+    const auto play = [&](int player, int personalLeft, bool others) {
+        for (int slot = 0; slot < kSlotsPerPlayer; ++slot) {
+            PileList& list =
+                player == kHuman ? t.lstStack[slot] : t.lstPlayer[(player - 1) * kSlotsPerPlayer + slot];
+            while (slot == kPersonalSlot ? list.count() > personalLeft : others && !list.empty())
+                list.removeFirst();
+        }
+    };
+    // The last card of the personal pile, an ace, goes to a foundation.
+    const auto humanGoesOut = [&] {
+        t.lstStack[kPersonalSlot].addEnd(1);
+        f.game.playToFoundation(kPersonalSlot);
+    };
+    f.game.levelCommand(1);
+    f.game.deckClicked();
+    play(kHuman, 0, true);
+    humanGoesOut();  // 52 to -26 at Super Easy
+    // Game 1 won alone, then game 2 won on a shared 104.
+    for (int hand = 2; hand <= 4; ++hand) {
+        f.game.deckClicked();
+        f.game.levelCommand(4);
+        play(kHuman, 0, true);
+        play(hand == 2 ? kLeftPlayer : kRightPlayer, 0, true);
+        humanGoesOut();  // the hand's 52 shared
+    }
+    f.game.deckClicked();
+    play(kHuman, 0, false);
+    play(kLeftPlayer, 1, true);
+    humanGoesOut();  // out with 13, beaten by 49
+    f.game.deckClicked();
+    while (f.game.playerBase() != kMiddleBase)  // the left player moves next
+        f.game.tick();
+    play(kLeftPlayer, 0, true);
+    t.lstPlayer[kLeftBase + kPersonalSlot].addEnd(1);
+    f.view.whileSheetOpen = [&] { EXPECT_EQ(f.view.record.level(4).gamesPlayed, 3); };
+    f.game.tick();  // the left player goes out: game 3 lost, -13 to 101
+    f.game.deckClicked();
+    f.game.newGameCommand();
+    f.game.deckClicked();
+    play(kHuman, 0, true);
+    f.view.whileAnnouncing = [&] { f.game.exitCommand(); };
+    humanGoesOut();
+    EXPECT_EQ(f.view.record.level(1), (LevelRecord{1, 1, 1, 52, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(f.view.record.level(4), (LevelRecord{5, 4, 3, 52, 3, 2, 104, 0, 2}));
+    for (int level : {2, 3, 5})
+        EXPECT_EQ(f.view.record.level(level), LevelRecord{}) << level;
 }
 
 }  // namespace

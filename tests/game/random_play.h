@@ -40,6 +40,7 @@ public:
     void showImage(PileImage image, CardNumber card) override { shown_[flatIndex(image)] = card; }
     void showControls() override {}
     void announceGoingOut(int player) override;
+    void recordHand(const HandResult&) override {}
     void showScoreSheet() override;
     void hideScoreSheet() override { sheetHidden_ = true; }
     Answer askPlayAgain(const GameOutcome&) override {

@@ -29,7 +29,7 @@ namespace {
 // separator; the state holds E if it is enabled, C if it is checkable and X if it is checked.
 const QStringList kStartUpMenus{
     "&Game: mnuNewGame|&New Game|Ctrl+N|E, mnuDeal|&Deal|Ctrl+D|E, mnuPause|&Pause|Ctrl+Z|C, space1|-, "
-    "mnuScore|&Score||E, space2|-, mnuExit|&Exit|Ctrl+X|E",
+    "mnuScore|&Score||E, mnuStatistics|S&tatistics...||E, space2|-, mnuExit|&Exit|Ctrl+X|E",
     "&Skill Level: mnuLevel1|&Super Easy||EC, mnuLevel2|&Easy||EC, mnuLevel3|&Normal||ECX, "
     "mnuLevel4|&Really Hard||EC, mnuLevel5|&Blinding||EC",
     "&Options: mnuBackColor|&Background Color...||E, mnuCardCount|&Show Card Count||EC, space3|-, "

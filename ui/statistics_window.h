@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "player_record.h"
+
+class PlayerRecordStore;
+class QGridLayout;
+class QLabel;
+class QShowEvent;
+
+// The player's record (Game > Statistics...): a column per skill level, a row per figure. It
+// reads the settings file at every showing, so hands that ended since, in this copy of the
+// game or another, are in. Reset clears every level once the player has said OK. Modal; its
+// owner makes it once and shows it again.
+class StatisticsWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit StatisticsWindow(PlayerRecordStore& store, QWidget* parent = nullptr);
+
+    // Shows the figures as the file holds them now.
+    void refresh();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void addHeadings(QGridLayout* grid);
+    void addFigureRows(QGridLayout* grid);
+    void addButtons(QGridLayout* grid);
+    void resetCommand();
+
+    PlayerRecordStore& store_;
+    // By level 1..5 as index 0..4, then by figure in the order of zanfel::kFigures.
+    std::array<std::array<QLabel*, zanfel::kFigures.size()>, zanfel::kLevelCount> values_{};
+};
