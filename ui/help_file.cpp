@@ -66,19 +66,24 @@ QList<HelpFile::Entry> parseSitemap(const QString& sitemap) {
     return entries;
 }
 
-// chmlib trusts the LZX window size of the compressed section and crashes on one it cannot use,
-// so a damaged size is caught first. Version 2 counts the window in 32 KB units; the decoder
-// takes windows of 2^15 to 2^21 bytes.
-bool usableControlData(const std::optional<QByteArray>& control) {
-    if (!control)
-        return true;  // nothing compressed: chmlib reads nothing through the decoder
-    if (control->size() < 24 || control->mid(4, 4) != "LZXC")
-        return true;  // chmlib turns the decoder off for these itself
-    const auto version = qFromLittleEndian<quint32>(control->constData() + 8);
-    auto window = qFromLittleEndian<quint32>(control->constData() + 16);
-    if (version == 2)
-        window *= 0x8000u;
-    return window >= (1u << 15) && window <= (1u << 21) && (window & (window - 1)) == 0;
+// chmlib trusts the LZX control data of the compressed section and crashes on a window it cannot
+// use, setting its decoder up from it while it opens the file. The control data lies in the plain
+// section, so it is checked in the file's bytes first: each block is a count, "LZXC", the version,
+// the reset interval and the window. Version 2 counts the window in 32 KB units; the decoder takes
+// windows of 2^15 to 2^21 bytes, powers of two.
+bool usableControlBlocks(const QByteArray& file) {
+    for (qsizetype at = file.indexOf("LZXC", 4); at > 0 && at + 20 <= file.size();
+         at = file.indexOf("LZXC", at + 1)) {
+        const quint32 version = qFromLittleEndian<quint32>(file.constData() + at + 4);
+        quint32 window = qFromLittleEndian<quint32>(file.constData() + at + 12);
+        if (version != 1 && version != 2)
+            continue;  // the same letters elsewhere, or a block chmlib turns the decoder off for
+        if (version == 2)
+            window *= 0x8000u;
+        if (window < (1u << 15) || window > (1u << 21) || (window & (window - 1)) != 0)
+            return false;
+    }
+    return true;
 }
 
 // chmlib reads its own control objects while opening and trusts their directory entries; one that
@@ -118,13 +123,12 @@ bool HelpFile::open(const QString& path) {
     QFile raw(path);
     if (!raw.open(QIODevice::ReadOnly))
         return fail(raw.errorString());
-    if (!controlEntriesArePlain(raw.readAll()))
+    const QByteArray bytes = raw.readAll();
+    if (!controlEntriesArePlain(bytes) || !usableControlBlocks(bytes))
         return fail(QCoreApplication::translate("HelpFile", "It is damaged."));
     file_.reset(chm_open(QFile::encodeName(path).constData()));
     if (!file_)
         return fail(QCoreApplication::translate("HelpFile", "It is not a compiled help file."));
-    if (!usableControlData(read(QStringLiteral("::DataSpace/Storage/MSCompressed/ControlData"))))
-        return fail(QCoreApplication::translate("HelpFile", "It is damaged."));
     Listing listing;
     chm_enumerate(file_.get(), CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, listObject, &listing);
     pages_ = listing.pages;

@@ -46,39 +46,68 @@ private slots:
             QVERIFY2(onDisk.contains(entry.page), qPrintable(entry.page));
     }
 
-    // Damage that chmlib itself does not survive is among them: it divides by zero on a control
-    // entry moved out of the plain section and crashes on an LZX window it cannot use.
-    void unusableFileGivesTheMessage_data() {
+    // Each refusal with its reason, at the edges of what the reader takes: a file of 64 MiB is
+    // read and one byte more is not; LZX windows of 32 KB to 2 MB, powers of two, pass the check
+    // (at 2 MB this file's contents no longer decode, which is found later). Damage that chmlib
+    // itself does not survive is among them: it divides by zero on a control entry moved out of
+    // the plain section, and crashes as it opens a file whose LZX window it cannot use.
+    void unusableFileIsRefusedWithItsReason_data() {
         const QByteArray whole = bytesOf(kCommitted);
-        const QByteArray control = "::DataSpace/Storage/MSCompressed/ControlData";
-        QByteArray movedEntry = whole;
-        movedEntry[whole.indexOf(control) + control.size()] = 14;
-        QByteArray badWindow = whole;
-        badWindow[whole.indexOf("LZXC") + 8] = 64;     // a reset every 2 MB, in 32 KB units
-        badWindow[whole.indexOf("LZXC") + 12] = -128;  // a 4 MB window, beyond the decoder
-        QTest::addColumn<QByteArray>("bytes");         // null: no file at all
-        QTest::newRow("missing") << QByteArray();
-        QTest::newRow("empty") << QByteArray("");
-        QTest::newRow("garbage") << QByteArray(5000, '\x5a');
-        QTest::newRow("header only") << whole.left(120);
-        QTest::newRow("first half") << whole.left(whole.size() / 2);
-        QTest::newRow("all but the end") << whole.left(whole.size() - 1000);
-        QTest::newRow("control entry moved") << movedEntry;
-        QTest::newRow("unusable LZX window") << badWindow;
+        const qsizetype control = whole.indexOf("::DataSpace/Storage/MSCompressed/ControlData") + 44;
+        const qsizetype window = whole.indexOf("LZXC") + 12;  // in 32 KB units
+        const auto changed = [&whole](qsizetype at, char byte) {
+            return QByteArray(whole).replace(at, 1, &byte, 1);
+        };
+        const QByteArray largest = whole + QByteArray(64 * 1024 * 1024 - whole.size(), '\0');
+        QTest::addColumn<QByteArray>("bytes");  // null: no file at all
+        QTest::addColumn<QString>("reason");
+        const QString damaged = "It is damaged.", unreadable = "Its table of contents cannot be read.";
+        QTest::newRow("missing") << QByteArray() << "The file is missing.";
+        QTest::newRow("empty") << QByteArray("") << "The file is empty.";
+        QTest::newRow("one byte past 64 MiB")
+            << largest + '\0' << "The file is far too large to be the game's help.";
+        QTest::newRow("garbage") << QByteArray(5000, '\x5a') << "It is not a compiled help file.";
+        QTest::newRow("header only") << whole.left(120) << "It is not a compiled help file.";
+        QTest::newRow("first half") << whole.left(whole.size() / 2) << unreadable;
+        QTest::newRow("control entry moved") << changed(control, 14) << damaged;
+        QTest::newRow("no window") << changed(window, 0) << damaged;
+        QTest::newRow("window of 32 KB") << changed(window, 1) << QString();
+        QTest::newRow("window of 96 KB") << changed(window, 3) << damaged;
+        QTest::newRow("window of 2 MB") << changed(window, 64) << unreadable;
+        QTest::newRow("window of 4 MB") << changed(window, -128) << damaged;
+        QTest::newRow("64 MiB") << largest << QString();
     }
-    void unusableFileGivesTheMessage() {
+    void unusableFileIsRefusedWithItsReason() {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         const QString path = scratch_.filePath("ZanfelHelp.chm");
         QFile::remove(path);
         QFile file(path);
         QVERIFY(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0));
         file.close();
+        HelpFile help;
+        QCOMPARE(help.open(path), reason.isEmpty());
+        QCOMPARE(help.error(), reason);
+    }
+
+    // The player is told which file and why, and no window opens.
+    void unusableFileGivesTheMessage() {
+        const QString path = scratch_.filePath("missing.chm");
         QWidget table;
         HelpOpener opener(&table, [path] { return path; });
-        const QStringList shown = boxesDuring([&] { opener.openHelp(); });
-        QCOMPARE(shown, QStringList(QStringLiteral("Zanfel|The help file \"%1\" could not be opened.|%2|400")
-                                        .arg(QDir::toNativeSeparators(path))
-                                        .arg(QMessageBox::Warning)));
+        QString told;
+        {
+            const ModalAnswerer answerer([&told](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                told = describeBox(box) + '|' + box->informativeText();
+                box->close();
+            });
+            opener.openHelp();
+        }
+        QCOMPARE(told, QStringLiteral(
+                           "Zanfel|The help file \"%1\" could not be opened.|%2|400|The file is missing.")
+                           .arg(QDir::toNativeSeparators(path))
+                           .arg(QMessageBox::Warning));
         QVERIFY(!opener.window());
     }
 
