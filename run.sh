@@ -3,9 +3,9 @@
 #   ./run.sh play   install what building and running the game needs, build the game alone
 #                   in build-play/, start it
 #   ./run.sh test   install that and the test tools, build everything with warnings as errors,
-#                   run every test and the benchmarks, fuzz random play for a bounded
-#                   time, then run the tests again under
-#                   AddressSanitizer and UndefinedBehaviorSanitizer
+#                   run every test and the benchmarks, build the Debian package and check it
+#                   with lintian, fuzz random play for a bounded time, then run the tests
+#                   again under AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,7 +13,8 @@ cd "$(dirname "$0")"
 game_packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libchm-dev fonts-dejavu-core)
 # What only the tests and the benchmarks need.
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick desktop-file-utils appstream
-               clang libclang-rt-14-dev)  # clang's libFuzzer for the fuzz target
+               clang libclang-rt-14-dev  # clang's libFuzzer for the fuzz target
+               dpkg-dev file lintian)    # cpack's Debian package and its check
 jobs=$(nproc 2>/dev/null || echo 2)
 
 install_missing() {  # install_missing PACKAGE...
@@ -45,6 +46,17 @@ run_tests() {  # run_tests DIR
     (cd "$1" && ctest --output-on-failure --parallel "$jobs")
 }
 
+# The Debian package, built as the README's Install section builds it. lintian fails the run on
+# any error or warning; its notes at info level are shown too.
+package_and_lint() {
+    cmake -S . -B build-deb -DZANFEL_BUILD_TESTS=OFF -DZANFEL_BUILD_BENCH=OFF -DCMAKE_INSTALL_BINDIR=games
+    cmake --build build-deb --parallel "$jobs"
+    rm -f build-deb/zanfel_*.deb
+    (cd build-deb && cpack -G DEB)
+    lintian --fail-on error,warning --display-info build-deb/zanfel_*.deb
+    echo "lintian: no error and no warning"
+}
+
 # Random play under libFuzzer for a bounded time; a broken invariant or a sanitizer report
 # stops it with an error, and the input that did it is left in build-fuzz/.
 fuzz_play() {
@@ -70,6 +82,7 @@ case "${1:-}" in
         run_tests build
         ./build/bench/engine_bench --benchmark_min_time=0.05
         ./build/bench/long_game
+        package_and_lint
         fuzz_play
         build build-sanitize -DZANFEL_WERROR=ON -DZANFEL_SANITIZE=ON -DZANFEL_BUILD_BENCH=OFF \
               -DCMAKE_BUILD_TYPE=Debug
@@ -77,7 +90,7 @@ case "${1:-}" in
             UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
         ;;
     *)
-        sed -n '2,8p' "$0"
+        sed -n '/^# Sets up/,/^set /p' "$0" | sed '$d'
         exit 2
         ;;
 esac

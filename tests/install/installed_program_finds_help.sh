@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
 # An install into a temporary prefix holds exactly the program, its help file, the desktop entry,
-# the metainfo file and the two icons, and the installed program, with no help file beside it,
-# opens its help on F1 from the installed data folder.
-#   installed_program_finds_help.sh BUILD_DIR
+# the metainfo file, the two icons, the manual page, the copyright and changelog and lintian's
+# overrides, and the installed program, with no help file beside it, opens its help on F1 from the
+# installed data folder.
+#   installed_program_finds_help.sh BUILD_DIR [BINDIR]    (BINDIR: bin, or games for the package)
 set -euo pipefail
 build=$1
+bindir=${2:-bin}
 source "$(dirname "$0")/../x_session.sh"
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "install failed: $(cat "$work/install.log")"
 id=io.github.zanfel.Zanfel
-expected="bin/zanfel
+expected=$(LC_ALL=C sort <<EOF
+$bindir/zanfel
 share/applications/$id.desktop
+share/doc/zanfel/changelog.gz
+share/doc/zanfel/copyright
 share/icons/hicolor/256x256/apps/$id.png
 share/icons/hicolor/64x64/apps/$id.png
+share/lintian/overrides/zanfel
+share/man/man6/zanfel.6.gz
 share/metainfo/$id.metainfo.xml
-share/zanfel/ZanfelHelp.chm"
+share/zanfel/ZanfelHelp.chm
+EOF
+)
 installed=$(cd "$prefix" && find . -type f -printf '%P\n' | LC_ALL=C sort)
 [ "$installed" = "$expected" ] || fail "the install holds
 $installed
@@ -23,7 +32,7 @@ instead of
 $expected"
 
 start_xvfb
-start_game "$prefix/bin/zanfel"
+start_game "$prefix/$bindir/zanfel"
 poll 20 find_window 'Zanfel v2.0' || fail "the installed program shows no window"
 xdotool windowfocus --sync "$wid" key F1
 poll 20 find_window 'Zanfel Help' || fail "F1 opened no help window (a message about the file instead?)"
