@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Zanfel, builds it, and then plays or tests it.
 #   ./run.sh play   install what building and running the game needs, build the game alone
 #                   in build-play/, start it

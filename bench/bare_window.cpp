@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up: the plainest Qt window of the same size, a menu bar
 // over a 754 x 452 client that paints itself one colour. Its first frame is complete when
 // that colour shows; the start-up script looks for it at the same place as the game's deck.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game itself costs: one tick of the computer players, a deal of four decks, one
 // drop by the player, and a whole hand of the computer players with the player idle.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long game in one process: the computer players play 1,000 hands out with the player idle,
 // and the resident memory is read before and after. Growth means something keeps piling up
 // from hand to hand. Prints both figures and the growth; fails when it reaches the limit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A started game that nobody watches: the cost measured is the game's own, never a screen's.
 #include <cstdint>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up, memory and CPU of the real program against a bare Qt window of the same size, in
 # one virtual X display, the two started in turn for several rounds. Reports medians and ratios:
 #   - the time from the start to the first mapped window, and to the first complete frame (the

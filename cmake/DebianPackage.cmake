@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in the build folder makes zanfel_<version>_<arch>.deb from the install rules.
 # Debian keeps games in /usr/games, so the package's build folder is configured with
 # -DCMAKE_INSTALL_BINDIR=games; the help is still found at ../share/zanfel from there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand cycle: clearing the table, shuffling and dealing, going out, scoring and new games.
 #include "game.h"
 

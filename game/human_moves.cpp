@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's moves on the table: drops on the foundations and on the own work piles, the
 // double-click that plays a card to a foundation, and "No one can play".
 #include "game.h"

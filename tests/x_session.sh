@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the tests that drive the real program: a scratch folder cleaned up on exit, a
 # bounded poll, a private X display and a way to find the program's windows.
 

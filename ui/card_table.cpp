@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where everything stands on the table. The places were drawn in twips, fifteen to a pixel,
 // and are kept in twips here so they can be checked against the drawing.
 #include "card_table.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a virtual X display, driven as a player would drive it: the window opens
 # with its title and size, Ctrl+D deals, a click on the red deck turns the stock, a drop on the
 # stock is refused, the computer players move until Ctrl+Z pauses them, About opens and closes,

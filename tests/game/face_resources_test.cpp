@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the game loads, as committed: the faces and backs as bare DIBs, and the artwork
 // drawn for each screen ratio. No Qt.
 #include <gtest/gtest.h>

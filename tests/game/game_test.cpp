@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game as the window drives it, against a recording screen.
 #include <gtest/gtest.h>
 

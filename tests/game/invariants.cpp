@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that hold after every action of random play, whatever the player did.
 #include <bitset>
 #include <sstream>

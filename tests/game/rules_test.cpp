@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that need no game, a computer player's choice of move among them.
 #include <gtest/gtest.h>
 

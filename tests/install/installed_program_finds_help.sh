@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An install into a temporary prefix holds exactly the program, its help file, the desktop entry,
 # the metainfo file, the two icons, the manual page, the copyright and changelog and lintian's
 # overrides, and the installed program, with no help file beside it, opens its help on F1 from the

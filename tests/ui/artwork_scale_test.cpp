@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run once at 1x and once with QT_SCALE_FACTOR=2: the table draws every card place, and the
 // announcement its picture, from the artwork made for the screen's ratio, pixel for pixel;
 // and the announcement's layout.

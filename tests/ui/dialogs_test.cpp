@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows over the table: About, the score sheet and the play-again question (the
 // announcement is the artwork test's); modal windows are answered from inside their own loops.
 

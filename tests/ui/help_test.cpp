@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help: the committed file against its sources, the reader against damaged files, and the
 // window with its contents, links, F1 and the Help Topics command, and where the file is looked for.
 #include <QDialog>

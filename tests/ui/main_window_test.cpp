@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: how it stands after start-up, and that it shows the game and forwards the
 // player's clicks, drops, keys and menu commands; leaving, the windows at the end of a hand,
 // and the aids beside the mouse: screen-reader names, tooltips and move marks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options menu: the table colour through the colour dialog and the reset, kept in the
 // per-user settings across a restart, and the card counts. Then bad input at the edges of the
 // one value the game keeps, the text under Colors/BackgroundColor, and the store it lives in:

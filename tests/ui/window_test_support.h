@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the window tests share: a scripted shuffle, a private settings folder, a started window

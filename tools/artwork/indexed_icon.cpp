@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "indexed_icon.h"
 
 #include <algorithm>

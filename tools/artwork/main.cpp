@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zanfel-artwork OUTPUT_FOLDER: draws the card faces, card backs and other pictures.
 
 #include <QFontInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "small_pictures.h"
 
 #include <QPainter>

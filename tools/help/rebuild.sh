@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds resources/help/ZanfelHelp.chm from the pages, contents and index beside it.
 # Needs chmcmd (Debian package fp-utils-3.2.2); the normal build uses the committed file instead.
 #   tools/help/rebuild.sh
