@@ -114,6 +114,12 @@ inline void humanGoesOut(Game& game, int held = 0) {
     game.playToFoundation(kPersonalSlot);
 }
 
+// A card by name: of(7, H) is the seven of hearts, of(1, S) the ace of spades.
+constexpr Suit S = Suit::Spades, H = Suit::Hearts, C = Suit::Clubs, D = Suit::Diamonds;
+constexpr CardNumber of(int rank, Suit suit) {
+    return static_cast<CardNumber>(4 * (rank - 1) + (suit == D ? 4 : static_cast<int>(suit)));
+}
+
 // Lays cards on a list, top card first.
 inline void setPile(PileList& list, std::initializer_list<CardNumber> topFirst) {
     list.clear();

@@ -29,8 +29,9 @@ TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
         f.view.colourUsable = false;
         f.game.newGameCommand();
         f.game.dealCommand();
-        EXPECT_TRUE(f.game.ended() && f.view.programEnds == 1 && !f.game.controls().timerEnabled)
-            << usableAtStart;
+        EXPECT_TRUE(f.game.ended()) << usableAtStart;
+        EXPECT_EQ(f.view.programEnds, 1) << usableAtStart;
+        EXPECT_FALSE(f.game.controls().timerEnabled) << usableAtStart;
     }
 }
 
@@ -41,7 +42,10 @@ TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     GameFixture f;
     const Controls& c = f.game.controls();
     f.game.pauseCommand();  // nothing to pause between hands
-    EXPECT_TRUE(c.checkedLevel() == 3 && c.timerIntervalMs == 1000 && !c.cardCountChecked && !c.pauseChecked);
+    EXPECT_EQ(c.checkedLevel(), 3);
+    EXPECT_EQ(c.timerIntervalMs, 1000);
+    EXPECT_FALSE(c.cardCountChecked);
+    EXPECT_FALSE(c.pauseChecked);
     for (auto stage : {&Game::newGameCommand, &Game::deckClicked, &Game::pauseCommand}) {
         (f.game.*stage)();
         for (int level = 1; level <= 5; ++level) {
@@ -56,8 +60,11 @@ TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     f.game.resetOptionsCommand();
     f.game.resetOptionsCommand();  // the counts stay hidden when they already were
     EXPECT_EQ(f.view.countMarkAtColourResets, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(!c.cardCountChecked && c.checkedLevel() == 5 && c.timerIntervalMs == 100);
-    EXPECT_TRUE(c.timerEnabled && !c.dealEnabled);  // the hand runs on
+    EXPECT_FALSE(c.cardCountChecked);
+    EXPECT_EQ(c.checkedLevel(), 5);
+    EXPECT_EQ(c.timerIntervalMs, 100);
+    EXPECT_TRUE(c.timerEnabled);  // the hand runs on
+    EXPECT_FALSE(c.dealEnabled);
     f.game.pauseCommand();
     f.game.newGameCommand();  // a paused hand abandoned: the deal hint is back
     EXPECT_EQ(c.hint, Hint::Deal);
@@ -119,12 +126,16 @@ protected:
 // empty. A top of 0 is an empty pile.
 TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
     constexpr bool F = true, W = false;  // onto a foundation, onto a work pile
+    using testing::of, testing::S, testing::H, testing::C, testing::D;
     const std::tuple<bool, CardNumber, CardNumber, bool> cases[] = {
-        {F, 1, 0, true},    {F, 4, 0, true},    {F, 5, 0, false},   {F, 2, 6, false},   {F, 10, 6, true},
-        {F, 10, 5, false},  {F, 10, 8, false},  {F, 10, 14, false}, {F, 1, 49, false},  {F, 52, 48, true},
-        {F, 50, 52, false}, {W, 30, 33, true},  {W, 30, 35, true},  {W, 30, 34, false}, {W, 30, 36, false},
-        {W, 30, 37, false}, {W, 30, 25, false}, {W, 4, 5, true},    {W, 4, 7, true},    {W, 1, 6, true},
-        {W, 1, 8, true},    {W, 49, 0, true},   {W, 5, 0, true},    {W, 49, 50, false}};
+        {F, of(1, S), 0, true},          {F, of(1, D), 0, true},           {F, of(2, S), 0, false},
+        {F, of(1, H), of(2, H), false},  {F, of(3, H), of(2, H), true},    {F, of(3, H), of(2, S), false},
+        {F, of(3, H), of(2, D), false},  {F, of(3, H), of(4, H), false},   {F, of(1, S), of(13, S), false},
+        {F, of(13, D), of(12, D), true}, {F, of(13, H), of(13, D), false}, {W, of(8, H), of(9, S), true},
+        {W, of(8, H), of(9, C), true},   {W, of(8, H), of(9, H), false},   {W, of(8, H), of(9, D), false},
+        {W, of(8, H), of(10, S), false}, {W, of(8, H), of(7, S), false},   {W, of(1, D), of(2, S), true},
+        {W, of(1, D), of(2, C), true},   {W, of(1, S), of(2, H), true},    {W, of(1, S), of(2, D), true},
+        {W, of(13, S), 0, true},         {W, of(2, S), 0, true},           {W, of(13, S), of(13, H), false}};
     for (auto [onFoundation, card, top, taken] : cases) {
         setPile(pile(0), {card, 40});
         if (onFoundation) {
@@ -239,9 +250,10 @@ TEST_F(DealtHand, GoingOutAnnouncesThenScoresAndOkAtTheEndOfAGameStartsANewOne) 
     };
     testing::humanGoesOut(f.game);  // with every card played: 52, and -26 for the others
     f.game.deckClicked();
-    testing::humanGoesOut(f.game);  // 104: the game is over, and OK asks for another
-    EXPECT_TRUE(f.view.sheetHides == 1 && f.view.coloursApplied == 2);  // the sheet closed; a new game
-    f.game.scoreCommand();                                              // nothing scored in this game yet
+    testing::humanGoesOut(f.game);        // 104: the game is over, and OK asks for another
+    EXPECT_EQ(f.view.sheetHides, 1);      // the sheet closed,
+    EXPECT_EQ(f.view.coloursApplied, 2);  // and a new game began
+    f.game.scoreCommand();                // nothing scored in this game yet
     EXPECT_EQ(f.view.sheetsShown.size(), 2u);
 }
 

@@ -37,8 +37,10 @@ TEST(ClockRandomSource, AFrozenClockStillGivesSpreadValuesInRange) {
     for (int i = 0; i < 10000; ++i)
         seen.insert(random.reseedAndDraw());
     EXPECT_GT(seen.size(), 9900u);
-    EXPECT_TRUE(*seen.begin() >= 0.0f && *seen.begin() < 0.01f) << *seen.begin();
-    EXPECT_TRUE(*seen.rbegin() > 0.99f && *seen.rbegin() < 1.0f) << *seen.rbegin();
+    EXPECT_GE(*seen.begin(), 0.0f);
+    EXPECT_LT(*seen.begin(), 0.01f);
+    EXPECT_GT(*seen.rbegin(), 0.99f);
+    EXPECT_LT(*seen.rbegin(), 1.0f);
 }
 
 // Totals by player index: human, middle, left, right. A tie names the first of the highest.

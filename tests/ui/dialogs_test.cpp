@@ -97,7 +97,8 @@ private slots:
         columns(sheet, 30);
         sheet.show();
         QCoreApplication::processEvents();
-        QVERIFY(bar->maximum() > 0 && bar->isVisible());
+        QVERIFY(bar->maximum() > 0);
+        QVERIFY(bar->isVisible());
         QCOMPARE(bar->value(), bar->maximum());  // the newest hands next to the totals
         bar->setValue(bar->maximum() / 2);
         QList<int> tops;

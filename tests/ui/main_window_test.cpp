@@ -172,7 +172,8 @@ private slots:
         QCOMPARE(timer()->interval(), 100);
         QCOMPARE(find<QActionGroup>("mnuLevel")->checkedAction(), action("mnuLevel5"));
         trigger("mnuLevel5");  // the current level again keeps its mark
-        QVERIFY(action("mnuLevel5")->isChecked() && !action("mnuLevel3")->isChecked());
+        QVERIFY(action("mnuLevel5")->isChecked());
+        QVERIFY(!action("mnuLevel3")->isChecked());
         trigger("mnuPause");
         QCOMPARE(handCommands(), QStringLiteral("- E E running"));
     }
@@ -203,7 +204,9 @@ private slots:
             HandEndAnswers answers;
             clickDeck();
             byMenu ? trigger("mnuExit") : void(window_->close());
-            QVERIFY(window_->ended() && !window_->isVisible() && !timer()->isActive());
+            QVERIFY(window_->ended());
+            QVERIFY(!window_->isVisible());
+            QVERIFY(!timer()->isActive());
             QVERIFY(answers.seen.isEmpty());
             startWindow();
         }
@@ -222,7 +225,8 @@ private slots:
                  QStringLiteral("Zanfel|You Won !!\nDo you want to play again?|0|400400 over ScoreSheet"));
         QCOMPARE(answers.pictureKey, goingOutPicture(AnnouncementPicture::Youout, 1).cacheKey());
         QCOMPARE(window_->findChildren<QDialog*>().size(), 2);  // the announcement and the sheet
-        QVERIFY(!window_->isVisible() && !window_->findChild<ScoreSheet*>()->isVisible());
+        QVERIFY(!window_->isVisible());
+        QVERIFY(!window_->findChild<ScoreSheet*>()->isVisible());
     }
 
     // The left player goes out while the sheet is open from the Score command: the tick closes
@@ -264,7 +268,8 @@ private slots:
         QVERIFY(drop("Stack0", 2));  // taken from the window, then refused quietly by the stock
         QVERIFY(drop("Pile5", 6));   // there is no seventh pile to take a card from
         QCOMPARE(card("Pile5"), 0);
-        QVERIFY(!drop("Deck", 2) && !drop("Player0", 2));
+        QVERIFY(!drop("Deck", 2));
+        QVERIFY(!drop("Player0", 2));
         QDragEnterEvent foreign(QPoint(5, 5), Qt::CopyAction, new QMimeData, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(find("Pile0"), &foreign);
         QVERIFY(!foreign.isAccepted());
@@ -332,7 +337,8 @@ private slots:
         clickDeck();
         window_->game().tick();
         const MoveMarks* marks = window_->moveMarks();
-        QVERIFY(marks->moveFrom()->isVisible() && marks->moveTo()->isVisible());
+        QVERIFY(marks->moveFrom()->isVisible());
+        QVERIFY(marks->moveTo()->isVisible());
         QCOMPARE(marks->moveTo()->place(), find("Pile0"));
         QCOMPARE(marks->moveFrom()->place(), find("Player10"));
         QCOMPARE(marks->moveTo()->colour(), QColor(0x00, 0x80, 0x00));

@@ -98,16 +98,19 @@ private slots:
         trigger("mnuCardCount");
         QCOMPARE(countsShown(), 7);
         trigger("mnuCardCount");
-        QVERIFY(countsShown() == 0 && !settings().contains(kKey));
+        QCOMPARE(countsShown(), 0);
+        QVERIFY(!settings().contains(kKey));
         trigger("mnuCardCount");
         restart();
-        QVERIFY(countsShown() == 0 && !action("mnuCardCount")->isChecked());
+        QCOMPARE(countsShown(), 0);
+        QVERIFY(!action("mnuCardCount")->isChecked());
         chooseColour(Qt::darkGreen);
         trigger("mnuCardCount");
         trigger("mnuReset");
         QCOMPARE(settings().value(kKey).toString(), QStringLiteral("-2147483633"));
         QCOMPARE(window_->tableColour().name(), colourOf(QPalette::Button));
-        QVERIFY(countsShown() == 0 && !action("mnuCardCount")->isChecked());
+        QCOMPARE(countsShown(), 0);
+        QVERIFY(!action("mnuCardCount")->isChecked());
     }
 
     // The colour stays on the table, through New Game too; the player is told once, with OK alone.
@@ -117,8 +120,8 @@ private slots:
         boxes += chooseColour(Qt::darkBlue);
         QCOMPARE(window_->tableColour(), QColor(Qt::darkBlue));
         QCOMPARE(boxes.size(), 1);
-        QVERIFY(boxes[0].startsWith("Zanfel|The table colour could not be saved.") &&
-                boxes[0].endsWith("|400"));
+        QVERIFY2(boxes[0].startsWith("Zanfel|The table colour could not be saved."), qPrintable(boxes[0]));
+        QVERIFY2(boxes[0].endsWith("|400"), qPrintable(boxes[0]));  // OK alone
         trigger("mnuNewGame");
         QCOMPARE(window_->tableColour(), QColor(Qt::darkBlue));
     }
@@ -131,7 +134,8 @@ private slots:
         QTest::addColumn<QString>("expected");
         const auto rows = [](const QString& expected, std::initializer_list<QString> texts) {
             for (const QString& text : texts)
-                QTest::addRow("'%s'", text.isNull() ? "absent" : qPrintable(text.left(20))) << text << expected;
+                QTest::addRow("'%s'", text.isNull() ? "absent" : qPrintable(text.left(20)))
+                    << text << expected;
         };
         rows("keep", {QString(), ""});
         rows("#ff0000", {"255", "  +000000000000255 "});
@@ -175,7 +179,8 @@ private slots:
         QTest::newRow("too large") << "2147483648" << QString() << error + "6 Overflow";
         QTest::newRow("no colour") << "16777216" << QString() << error + "380 Invalid property value";
         for (const char* store : {"no folder", "folder is a file", "file is a folder", "not a settings file"})
-            QTest::addRow("%s", store) << QStringLiteral("255") << QString(store) << colourOf(QPalette::Button);
+            QTest::addRow("%s", store)
+                << QStringLiteral("255") << QString(store) << colourOf(QPalette::Button);
     }
     void windowTakesTheSavedColour() {
         QFETCH(QString, saved);
@@ -198,10 +203,12 @@ private slots:
         const QStringList shown = boxesDuring([this] { startWindow(); });
         if (expected.startsWith("Error")) {
             QCOMPARE(shown, QStringList("Zanfel|" + expected + "|0|400"));  // no icon, OK alone
-            QVERIFY(window_->ended() && !window_->isVisible());
+            QVERIFY(window_->ended());
+            QVERIFY(!window_->isVisible());
             QCOMPARE(window_->tableColour().name(), colourOf(QPalette::Button));
         } else {
-            QVERIFY(shown.isEmpty() && !window_->ended());
+            QCOMPARE(shown, QStringList());
+            QVERIFY(!window_->ended());
             QCOMPARE(window_->tableColour().name(), expected);
             // The table really is painted in it, between the cards.
             QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440).name(), expected);
