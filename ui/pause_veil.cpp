@@ -6,6 +6,7 @@
 namespace {
 // Dark enough to read the words on any table colour, light enough to see the cards.
 const QColor kVeil(0, 0, 0, 120);
+const QColor kBand(0, 0, 0, 170);
 }  // namespace
 
 PauseVeil::PauseVeil(QWidget* table) : QWidget(table) {
@@ -36,6 +37,13 @@ void PauseVeil::paintEvent(QPaintEvent*) {
     big.setPointSizeF(big.pointSizeF() * 2);
     big.setBold(true);
     painter.setFont(big);
+    // The words lie on a darker band of their own, so they read over light cards too.
+    const QRect words = painter.boundingRect(rect(), Qt::AlignCenter, text());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kBand);
+    const int pad = words.height() / 2;
+    painter.drawRoundedRect(words.adjusted(-pad, -pad / 2, pad, pad / 2), pad, pad);
     painter.setPen(Qt::white);
-    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, text());
+    painter.drawText(rect(), Qt::AlignCenter, text());
 }
