@@ -10,7 +10,7 @@
 CardFlight::CardFlight(QWidget* table) : QWidget(table) {
     setObjectName(QStringLiteral("cardFlight"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
+    hide();  // until the first flight
     // Fast away and slowing into place, as a card thrown onto a table.
     animation_.setEasingCurve(QEasingCurve::OutCubic);
     animation_.setStartValue(0.0);
@@ -35,10 +35,13 @@ void CardFlight::fly(const QWidget* from, const QWidget* to, const QPixmap& card
     card_ = card;
     under_ = under;
     cardRect_ = from_;
+    // Once up, the layer stays where it was made, over the cards: showing, hiding or raising a
+    // layer the size of the table would paint the whole table again, twice a tick at Blinding,
+    // where a flight paints only its card.
     setGeometry(parentWidget()->rect());
-    raise();
     show();
-    update(from_ | to_);
+    update(from_);
+    update(to_);
     animation_.setDuration(durationMs);
     animation_.start();
 }
@@ -48,7 +51,8 @@ void CardFlight::land() {
         return;
     target_ = nullptr;
     animation_.stop();
-    hide();
+    update(cardRect_);
+    update(to_);
     // Nothing is kept between flights but the one widget and its animation.
     card_ = QPixmap();
     under_ = QPixmap();
@@ -61,9 +65,9 @@ QRect CardFlight::cardRectAt(qreal progress) const {
 
 // Only the card's old and new rectangles are painted again, never the whole table.
 void CardFlight::moveTo(qreal progress) {
-    const QRect before = cardRect_;
+    update(cardRect_);
     cardRect_ = cardRectAt(progress);
-    update(before | cardRect_);
+    update(cardRect_);
 }
 
 void CardFlight::paintFrame(QPainter& painter, const QRect& clip) const {

@@ -68,7 +68,8 @@ before=$(others)
 table_moves() { [ "$before" != "$(others)" ]; }
 poll 10 table_moves || fail "the computer players made no move"
 keys ctrl+z
-# The frames marking the last move fade within half a second; then nothing may change.
+# The frames marking the last moves fade once each player's next move would be due; then
+# nothing may change.
 settled() { local now; now=$(others); sleep 0.7; [ "$now" = "$(others)" ]; }
 poll 1 settled || fail "the table kept changing after Ctrl+Z"
 before=$(others)
