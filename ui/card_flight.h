@@ -31,14 +31,12 @@ public:
     // Where the card is drawn at `progress`, 0 at its place to 1 at its target.
     QRect cardRectAt(qreal progress) const;
 
-    // Draws one frame of the flight into `painter`, clipped to `clip`: for the benchmark.
-    void paintFrame(QPainter& painter, const QRect& clip) const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void moveTo(qreal progress);
+    void paintFrame(QPainter& painter, const QRect& clip) const;
 
     QVariantAnimation animation_;
     const QWidget* target_ = nullptr;
