@@ -42,6 +42,9 @@ public:
     void dropOnStack(int sourceSlot, int target);
     // A double-click: the card goes to the lowest foundation that takes it, as if dropped there.
     void playToFoundation(int sourceSlot);
+    // Where the top card of the human's `sourceSlot` would be taken if dropped now; nowhere
+    // while the human may not move or the pile is empty.
+    PlacesTaking placesTaking(int sourceSlot) const;
 
     // What the screen shows.
     const Table& table() const { return table_; }

@@ -36,20 +36,31 @@ void Game::dropOnFoundation(int sourceSlot, int foundation) {
 }
 
 void Game::dropOnStack(int sourceSlot, int target) {
-    // The stock and the personal pile never take a card.
-    if (!humanMayMove() || !isHumanSlot(sourceSlot) || !isWorkSlot(target))
+    if (!humanMayMove() || !isHumanSlot(sourceSlot))
         return;
     const PileList& source = table_.lstStack[sourceSlot];
     if (source.empty())
         return;
     const CardNumber card = source.top();
-    PileList& pile = table_.lstStack[target];
     // Dropped back on its own pile the card meets itself, which never builds down.
-    if (!pile.empty() && !buildsDownOn(card, pile.top()))
+    if (!table_.humanPileTakes(target, card))
         return;
-    pile.addFront(card);
+    table_.lstStack[target].addFront(card);
     show({ImageKind::Stack, target});
     finishHumanMove(sourceSlot);
+}
+
+// The same tests the drops make, so what the screen offers is exactly what a drop accepts.
+PlacesTaking Game::placesTaking(int sourceSlot) const {
+    PlacesTaking places;
+    if (!humanMayMove() || !isHumanSlot(sourceSlot) || table_.lstStack[sourceSlot].empty())
+        return places;
+    const CardNumber card = table_.lstStack[sourceSlot].top();
+    for (int j = 0; j < kFoundations; ++j)
+        places.foundation[j] = fitsOnFoundation(table_.pileTop[j], card);
+    for (int k = 0; k < kSlotsPerPlayer; ++k)
+        places.stack[k] = table_.humanPileTakes(k, card);
+    return places;
 }
 
 void Game::playToFoundation(int sourceSlot) {

@@ -28,6 +28,13 @@ int Table::lowestFoundationTaking(CardNumber card) const {
     return -1;
 }
 
+bool Table::humanPileTakes(int slot, CardNumber card) const {
+    if (!isWorkSlot(slot))
+        return false;
+    const PileList& pile = lstStack[slot];
+    return pile.empty() || buildsDownOn(card, pile.top());
+}
+
 void Table::clear() {
     pileTop.fill(kNoCard);
     for (auto& list : lstStack)

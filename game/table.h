@@ -71,6 +71,12 @@ constexpr int flatIndex(PileImage image) {
     return 0;
 }
 
+// The places a card may be dropped on now: by foundation, and by the human's slot.
+struct PlacesTaking {
+    std::array<bool, kFoundations> foundation{};
+    std::array<bool, kSlotsPerPlayer> stack{};
+};
+
 // Everything on the table: the human's piles, the computer players' piles and the tops of
 // the sixteen shared foundations. There is no other record of where a card lies.
 struct Table {
@@ -87,6 +93,9 @@ struct Table {
     // The lowest-numbered foundation that takes `card` now, or -1. An ace only ever fits an
     // empty foundation, and any other card only the one its predecessor tops.
     int lowestFoundationTaking(CardNumber card) const;
+    // Whether the human's work pile `slot` takes `card` now: any card when empty, otherwise one
+    // that builds down on its top. The stock and the personal pile never take a card.
+    bool humanPileTakes(int slot, CardNumber card) const;
     void clear();
 };
 

@@ -2,6 +2,7 @@
 #include "announcement_window.h"
 
 #include <QIcon>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
@@ -18,12 +19,36 @@ QIcon blankIcon() {
     return QIcon(blank);
 }
 
+QString wentOutText(int player) {
+    switch (player) {
+        case zanfel::kHuman:
+            return AnnouncementWindow::tr("You went out!");
+        case zanfel::kMiddlePlayer:
+            return AnnouncementWindow::tr("Middle Guy went out.");
+        case zanfel::kLeftPlayer:
+            return AnnouncementWindow::tr("Left Guy went out.");
+        case zanfel::kRightPlayer:
+            return AnnouncementWindow::tr("Right Guy went out.");
+    }
+    return {};
+}
+
+// The picture's side: the window was drawn as exactly the picture.
+constexpr int kPictureTwips = 3000;
+
 }  // namespace
 
 AnnouncementWindow::AnnouncementWindow(QWidget* parent) : QDialog(parent) {
     setModal(true);
-    setFixedSize(px(3000), px(3000));
     setWindowIcon(blankIcon());
+    // One line under the picture names who went out; the picture and its OK button keep
+    // their places.
+    wentOut_ = new QLabel(this);
+    wentOut_->setObjectName(QStringLiteral("lblWentOut"));
+    wentOut_->setAlignment(Qt::AlignCenter);
+    const int line = wentOut_->fontMetrics().height() + 8;
+    wentOut_->setGeometry(0, px(kPictureTwips), px(kPictureTwips), line);
+    setFixedSize(px(kPictureTwips), px(kPictureTwips) + line);
 
     auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("cmdOK"));
@@ -36,7 +61,10 @@ void AnnouncementWindow::setGoingOut(int player) {
     const bool human = player == zanfel::kHuman;
     const QString caption = human ? tr("You won this hand !!") : tr("Someone else called...");
     setWindowTitle(caption);
-    setAccessibleName(caption);  // the picture carries the call, which a screen reader cannot see
+    wentOut_->setText(wentOutText(player));
+    // The picture carries the call, which a screen reader cannot see.
+    setAccessibleName(caption + QLatin1Char(' ') + wentOut_->text());
+    setAccessibleDescription(wentOut_->text());
     picture_ = human ? AnnouncementPicture::Youout : AnnouncementPicture::Theyout;
     update();
 }
@@ -49,8 +77,16 @@ QPixmap AnnouncementWindow::picture() const {
     return goingOutPicture(picture_, devicePixelRatioF());
 }
 
-// The picture covers the whole client area, as the pictures are drawn for it.
+QString AnnouncementWindow::wentOutLine() const {
+    return wentOut_->text();
+}
+
+QRect AnnouncementWindow::pictureRect() const {
+    return {0, 0, px(kPictureTwips), px(kPictureTwips)};
+}
+
+// The picture covers the client area it was drawn for, the line runs below it.
 void AnnouncementWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintArtwork(painter, rect(), picture());
+    paintArtwork(painter, pictureRect(), picture());
 }

@@ -6,11 +6,13 @@
 
 #include "pictures.h"
 
+class QLabel;
 class QPaintEvent;
 class QWidget;
 
-// The small picture window (Form5) that says who went out at the end of a hand. Its owner
-// creates it once and says who went out before every showing.
+// The small picture window (Form5) that says who went out at the end of a hand: the caption
+// and the picture tell the human's going out from a computer player's, and the line under the
+// picture names the player. Its owner creates it once and says who went out before every showing.
 class AnnouncementWindow : public QDialog {
 public:
     explicit AnnouncementWindow(QWidget* parent = nullptr);
@@ -19,6 +21,8 @@ public:
     void setGoingOut(int player);
     // The picture as drawn for the ratio the window is on now.
     QPixmap picture() const;
+    // The line under the picture that names who went out.
+    QString wentOutLine() const;
 
     // The close box and Escape do what OK does: they only hide the window.
     void reject() override;
@@ -27,5 +31,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRect pictureRect() const;
+
     AnnouncementPicture picture_ = AnnouncementPicture::Youout;
+    QLabel* wentOut_;
 };

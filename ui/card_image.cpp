@@ -2,7 +2,6 @@
 #include "card_image.h"
 
 #include <QApplication>
-#include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -65,22 +64,37 @@ void CardImage::paintEvent(QPaintEvent*) {
 // A click is a left press and release on the image, as with a button; on a drag source the
 // press may instead become a drag once the pointer has moved far enough.
 void CardImage::mousePressEvent(QMouseEvent* event) {
+    dragging_ = false;  // a drag whose release went to a window opened meanwhile is over
     pressed_ = event->button() == Qt::LeftButton;
     pressedAt_ = event->position().toPoint();
     event->accept();
 }
 
+// The pressed place keeps the mouse until the release, so it follows the card all over the table.
 void CardImage::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
+    const QPoint pointer = event->position().toPoint();
+    if (dragging_) {
+        emit carried(pointer);
+        return;
+    }
     if (!pressed_ || !draggable() || !(event->buttons() & Qt::LeftButton))
         return;
-    if ((event->position().toPoint() - pressedAt_).manhattanLength() < QApplication::startDragDistance())
+    if ((pointer - pressedAt_).manhattanLength() < QApplication::startDragDistance())
         return;
     pressed_ = false;
-    startDrag();
+    dragging_ = true;
+    emit lifted(pressedAt_);
+    emit carried(pointer);
 }
 
 void CardImage::mouseReleaseEvent(QMouseEvent* event) {
+    if (dragging_ && event->button() == Qt::LeftButton) {
+        dragging_ = false;
+        event->accept();
+        emit letGo(event->position().toPoint());
+        return;
+    }
     const bool click =
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
@@ -95,15 +109,6 @@ void CardImage::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
     if (draggable() && event->button() == Qt::LeftButton)
         emit doubleClicked();
-}
-
-// The card under the pointer is what the place shows now, the empty place included.
-void CardImage::startDrag() {
-    auto* drag = new QDrag(this);
-    drag->setMimeData(slotMimeData(dragSlot_));
-    drag->setPixmap(grab());
-    drag->setHotSpot(pressedAt_);
-    drag->exec(Qt::MoveAction);
 }
 
 void CardImage::dragEnterEvent(QDragEnterEvent* event) {

@@ -14,7 +14,9 @@ class QMimeData;
 // One card place on the table: a 57 x 73 image showing a card face, a back or the empty
 // place, drawn from the artwork made for the screen's device pixel ratio, and letting the
 // table colour show through where the picture is transparent. The human's own piles can be
-// dragged and take drops; the foundations take drops.
+// dragged and take drops; the foundations take drops. A card dragged from here is carried
+// over the table inside the window, so the table can show it in the air and where it lands;
+// drops in the game's MIME type are still taken from any drag.
 class CardImage : public QWidget {
     Q_OBJECT
 public:
@@ -39,6 +41,8 @@ public:
 
     // A drag from here carries the pile slot, in the game's own MIME type, to wherever it is dropped.
     void setDragSlot(int slot) { dragSlot_ = slot; }
+    // While play is paused no card may be lifted at all.
+    void setDragEnabled(bool enabled) { dragEnabled_ = enabled; }
     void setDropTarget(bool accepts) { setAcceptDrops(accepts); }
 
     // What a drag carries, and the slot read back from it (nothing from a foreign drag).
@@ -52,6 +56,11 @@ signals:
     // Only from a drag source: a double-click there plays the card, a press does not.
     void doubleClicked();
     void cardDropped(int sourceSlot);
+    // A drag from here: the card is lifted with the pointer at `hotSpot` on it, carried with the
+    // pointer, and let go; every point in this place's coordinates.
+    void lifted(QPoint hotSpot);
+    void carried(QPoint pointer);
+    void letGo(QPoint pointer);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,13 +72,14 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    bool draggable() const { return dragSlot_ >= 0; }
-    void startDrag();
+    bool draggable() const { return dragSlot_ >= 0 && dragEnabled_; }
 
     Artwork artwork_;
     qint64 drawnKey_ = 0;
     zanfel::CardNumber card_ = zanfel::kNoCard;
     int dragSlot_ = -1;
+    bool dragEnabled_ = true;
     bool pressed_ = false;
+    bool dragging_ = false;
     QPoint pressedAt_;
 };

@@ -114,6 +114,11 @@ void CardTable::createHumanPiles() {
         connect(stack_[k], &CardImage::cardDropped, this,
                 [this, k](int from) { emit droppedOnStack(from, k); });
         connect(stack_[k], &CardImage::doubleClicked, this, [this, k] { emit stackDoubleClicked(k); });
+        CardImage* pile = stack_[k];
+        connect(pile, &CardImage::lifted, this, [this, k](QPoint at) { emit cardLifted(k, at); });
+        connect(pile, &CardImage::carried, this,
+                [this, k, pile](QPoint at) { emit cardCarried(k, pile->mapToParent(at)); });
+        connect(pile, &CardImage::letGo, this, [this, k, pile](QPoint at) { emit cardLetGo(k, pile->mapToParent(at)); });
     }
 }
 
@@ -204,6 +209,11 @@ void CardTable::setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts
 void CardTable::setCountsVisible(bool visible) {
     for (QLabel* label : lblStack_)
         label->setVisible(visible);
+}
+
+void CardTable::setDragsEnabled(bool enabled) {
+    for (CardImage* pile : stack_)
+        pile->setDragEnabled(enabled);
 }
 
 QColor CardTable::colour() const {

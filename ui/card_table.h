@@ -29,6 +29,8 @@ public:
     // The numbers under the human's piles, by slot, shown or not.
     void setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts);
     void setCountsVisible(bool visible);
+    // Whether the human's cards can be lifted: not while play is paused.
+    void setDragsEnabled(bool enabled);
 
     QColor colour() const;
     void setColour(const QColor& colour);
@@ -38,6 +40,11 @@ signals:
     void droppedOnFoundation(int sourceSlot, int foundation);
     void droppedOnStack(int sourceSlot, int targetSlot);
     void stackDoubleClicked(int slot);
+    // A card of the human's pile `slot` lifted, held at `hotSpot` on it; then carried and let
+    // go with the pointer at a point of the table.
+    void cardLifted(int slot, QPoint hotSpot);
+    void cardCarried(int slot, QPoint pointer);
+    void cardLetGo(int slot, QPoint pointer);
 
 private:
     void createFoundationFrame();

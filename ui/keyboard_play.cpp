@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "card_image.h"
+#include "drop_targets.h"
 #include "game.h"
 #include "place_outline.h"
 
@@ -21,8 +22,9 @@ void onKey(QWidget* window, QKeySequence key, std::function<void()> action) {
 
 }  // namespace
 
-KeyboardPlay::KeyboardPlay(QWidget* window, QWidget* table, zanfel::Game& game, const Piles& piles)
-    : QObject(window), game_(game), piles_(piles), ring_(new PlaceOutline(table)) {
+KeyboardPlay::KeyboardPlay(QWidget* window, QWidget* table, zanfel::Game& game, const Piles& piles,
+                           DropTargets* targets)
+    : QObject(window), game_(game), piles_(piles), targets_(targets), ring_(new PlaceOutline(table)) {
     onKey(window, QKeySequence(Qt::Key_Space), [this] { game_.deckClicked(); });
     for (int number = 1; number <= 6; ++number)
         onKey(window, QKeySequence(Qt::Key_0 + number), [this, number] { numberKey(number); });
@@ -54,9 +56,11 @@ void KeyboardPlay::enterKey() {
 void KeyboardPlay::pick(int slot) {
     picked_ = slot;
     ring_->surround(piles_[slot], ring_->palette().color(QPalette::Highlight));
+    targets_->offer(slot);
 }
 
 void KeyboardPlay::clearPick() {
     picked_ = -1;
     ring_->hide();
+    targets_->withdraw();
 }

@@ -10,16 +10,22 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 
 #include "about_window.h"
+#include "animate_moves_setting.h"
 #include "announcement_window.h"
+#include "card_drag.h"
+#include "card_flight.h"
 #include "card_image.h"
 #include "card_table.h"
 #include "colour_option.h"
+#include "drop_targets.h"
 #include "help_opener.h"
 #include "keyboard_play.h"
 #include "move_marks.h"
+#include "pace_timer.h"
+#include "pause_veil.h"
+#include "pictures.h"
 #include "play_again.h"
 #include "score_sheet.h"
 #include "statistics_window.h"
@@ -75,12 +81,13 @@ MainWindow::MainWindow(zanfel::RandomSource* random, QWidget* parent)
     colour_ = new ColourOption(table_, this);
     connectTable();
     createMenus();
-    playerTimer_ = new QTimer(this);
-    playerTimer_->setObjectName(QStringLiteral("PlayerTimer"));
-    playerTimer_->setInterval(zanfel::kLevelIntervalMs[zanfel::kNormalLevel]);
-    connect(playerTimer_, &QTimer::timeout, this, [this] { game_.tick(); });
+    playerTimer_ = new PaceTimer(this, [this] { game_.tick(); });
     moveMarks_ = new MoveMarks(table_);
-    keyboard_ = new KeyboardPlay(this, table_, game_, table_->humanPiles());
+    flight_ = new CardFlight(table_);
+    targets_ = new DropTargets(table_, game_);
+    drag_ = new CardDrag(table_, targets_, game_);
+    veil_ = new PauseVeil(table_);
+    keyboard_ = new KeyboardPlay(this, table_, game_, table_->humanPiles(), targets_);
     // The table has one size; the window follows it and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -167,6 +174,11 @@ void MainWindow::createOptionsMenu() {
     connect(backColor, &QAction::triggered, colour_, &ColourOption::choose);
     mnuCardCount_ = addCommand(menu, "mnuCardCount", tr("&Show Card Count"), &zanfel::Game::cardCountCommand);
     mnuCardCount_->setCheckable(true);
+    // A display preference of the window's own, kept between runs; the game knows nothing of it.
+    mnuAnimateMoves_ = addItem(menu, "mnuAnimateMoves", tr("&Animate Moves"));
+    mnuAnimateMoves_->setCheckable(true);
+    mnuAnimateMoves_->setChecked(savedAnimateMoves());
+    connect(mnuAnimateMoves_, &QAction::toggled, this, &MainWindow::animateMovesCommand);
     addSpace(menu, "space3");
     addCommand(menu, "mnuReset", tr("&Reset Options"), &zanfel::Game::resetOptionsCommand);
 }
@@ -183,8 +195,14 @@ void MainWindow::createHelpMenu() {
         addCommand(menu, "mnuUnstuck", tr("&No one can play"), &zanfel::Game::noOneCanPlayCommand);
 }
 
+// A flight whose target changes under it has nothing left to show, as when the table is reset.
 void MainWindow::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
+    CardImage* place = table_->image(image);
+    if (flight_->target() == place)
+        flight_->land();
+    shownBefore_[zanfel::flatIndex(image)] = place->card();
     table_->showCard(image, card);
+    targets_->refresh();
 }
 
 void MainWindow::showControls() {
@@ -199,30 +217,43 @@ void MainWindow::showControls() {
     table_->setCounts(controls.counts);
     mnuCardCount_->setChecked(controls.cardCountChecked);
     table_->setCountsVisible(controls.cardCountChecked);
-    showTimer(controls);
-}
-
-// setInterval restarts a running timer, so it is only touched when the level changed.
-void MainWindow::showTimer(const zanfel::Controls& controls) {
-    if (playerTimer_->interval() != controls.timerIntervalMs)
-        playerTimer_->setInterval(controls.timerIntervalMs);
-    if (controls.timerEnabled && !playerTimer_->isActive())
-        playerTimer_->start();
-    else if (!controls.timerEnabled && playerTimer_->isActive())
-        playerTimer_->stop();
+    table_->setDragsEnabled(!controls.pauseChecked);
+    if (controls.pauseChecked)
+        drag_->cancel();  // a card in the air when play stops goes back
+    veil_->follow(controls.pauseChecked);
+    playerTimer_->follow(controls.timerEnabled, controls.pauseChecked, controls.timerIntervalMs);
 }
 
 void MainWindow::announceGoingOut(int player) {
     if (!announcement_)
         announcement_ = new AnnouncementWindow(this);
+    flight_->land();
+    drag_->cancel();
     announcement_->setGoingOut(player);
     announcement_->exec();
     moveMarks_->clearGoingOut();
 }
 
 void MainWindow::markComputerMove(zanfel::PileImage from, zanfel::PileImage to) {
-    moveMarks_->showMove(table_->image(from), table_->image(to), MoveMarks::ownerColour(from),
-                         game_.controls().timerIntervalMs);
+    moveMarks_->showMove(from, table_->image(from), table_->image(to), game_.controls().timerIntervalMs);
+    if (mnuAnimateMoves_->isChecked())
+        flyComputerCard(from, to);
+}
+
+// The target already shows the moved card: it flies from there, over the card it covered.
+void MainWindow::flyComputerCard(zanfel::PileImage from, zanfel::PileImage to) {
+    const CardImage* target = table_->image(to);
+    const qreal ratio = target->devicePixelRatioF();
+    const zanfel::CardNumber covered = shownBefore_[zanfel::flatIndex(to)];
+    const QPixmap under = covered == zanfel::kNoCard ? emptyPlacePicture(ratio) : facePicture(covered, ratio);
+    flight_->fly(table_->image(from), target, target->picture(), under,
+                 CardFlight::durationFor(game_.controls().timerIntervalMs));
+}
+
+void MainWindow::animateMovesCommand(bool animate) {
+    if (!animate)
+        flight_->land();
+    saveAnimateMoves(animate);
 }
 
 void MainWindow::markGoingOut(zanfel::PileImage emptiedPile) {
@@ -287,6 +318,7 @@ QColor MainWindow::tableColour() const {
 // Every window goes at once, and exit() also ends any modal loop still running.
 void MainWindow::endProgram() {
     playerTimer_->stop();
+    flight_->land();
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
     QCoreApplication::exit(0);

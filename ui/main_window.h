@@ -13,14 +13,18 @@
 
 class AboutWindow;
 class AnnouncementWindow;
+class CardDrag;
+class CardFlight;
 class CardTable;
 class ColourOption;
+class DropTargets;
 class KeyboardPlay;
 class MoveMarks;
+class PaceTimer;
+class PauseVeil;
 class QAction;
 class QCloseEvent;
 class QMenu;
-class QTimer;
 class ScoreSheet;
 class StatisticsWindow;
 
@@ -45,6 +49,9 @@ public:
     const QString& helpFile() const { return helpFile_; }
     const MoveMarks* moveMarks() const { return moveMarks_; }
     const KeyboardPlay* keyboardPlay() const { return keyboard_; }
+    const CardFlight* cardFlight() const { return flight_; }
+    const PauseVeil* pauseVeil() const { return veil_; }
+    const DropTargets* dropTargets() const { return targets_; }
 
     // zanfel::TableView
     void showImage(zanfel::PileImage image, zanfel::CardNumber card) override;
@@ -72,7 +79,8 @@ private:
     void createHelpMenu();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         void (zanfel::Game::*command)());
-    void showTimer(const zanfel::Controls& controls);
+    void flyComputerCard(zanfel::PileImage from, zanfel::PileImage to);
+    void animateMovesCommand(bool animate);
     ScoreSheet* scoreSheet();
     void aboutCommand();
     void statisticsCommand();
@@ -83,15 +91,22 @@ private:
 
     CardTable* table_ = nullptr;
     ColourOption* colour_ = nullptr;
-    QTimer* playerTimer_ = nullptr;
+    PaceTimer* playerTimer_ = nullptr;
     MoveMarks* moveMarks_ = nullptr;
+    CardFlight* flight_ = nullptr;
+    PauseVeil* veil_ = nullptr;
+    DropTargets* targets_ = nullptr;
+    CardDrag* drag_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
+    // What each image showed before its last change: the card a flight covers until it lands.
+    std::array<zanfel::CardNumber, zanfel::kImageCount> shownBefore_{};
 
     // The items whose enabled state or mark follows the game.
     QAction* mnuDeal_ = nullptr;
     QAction* mnuPause_ = nullptr;
     std::array<QAction*, zanfel::kLevelCount + 1> mnuLevel_{};  // 1..5
     QAction* mnuCardCount_ = nullptr;
+    QAction* mnuAnimateMoves_ = nullptr;
     QAction* noOneCanPlay_ = nullptr;
 
     ScoreSheet* scoreSheet_ = nullptr;

@@ -1,22 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "move_marks.h"
 
-#include <algorithm>
+#include <QTimer>
 
 #include "card_backs.h"
 #include "place_outline.h"
 
 namespace {
-constexpr int kMoveMarkMs = 500;
-}
+// Below this a tick is too short to tell three players' marks apart.
+constexpr int kShortestRotationTickMs = 500;
+constexpr int kTicksPerRotation = 3;
+}  // namespace
 
-MoveMarks::MoveMarks(QWidget* table)
-    : QObject(table),
-      from_(new PlaceOutline(table)),
-      to_(new PlaceOutline(table)),
-      goingOut_(new PlaceOutline(table)) {
-    moveTimer_.setSingleShot(true);
-    connect(&moveTimer_, &QTimer::timeout, this, &MoveMarks::clearMove);
+MoveMarks::MoveMarks(QWidget* table) : QObject(table), goingOut_(new PlaceOutline(table)) {
+    for (int p = 0; p < kComputerPlayers; ++p) {
+        from_[p] = new PlaceOutline(table);
+        to_[p] = new PlaceOutline(table);
+        timers_[p] = new QTimer(this);
+        timers_[p]->setSingleShot(true);
+        connect(timers_[p], &QTimer::timeout, this, [this, p] { clearMove(p); });
+    }
 }
 
 QColor MoveMarks::ownerColour(zanfel::PileImage image) {
@@ -26,16 +29,22 @@ QColor MoveMarks::ownerColour(zanfel::PileImage image) {
     return QColor(QRgb(zanfel::backColourOf(player)));
 }
 
-// The next move replaces the last one's marks; at the fastest pace they are gone by then.
-void MoveMarks::showMove(const QWidget* from, const QWidget* to, const QColor& colour, int tickIntervalMs) {
-    from_->surround(from, colour);
-    to_->surround(to, colour);
-    moveTimer_.start(std::min(kMoveMarkMs, tickIntervalMs));
+int MoveMarks::markMs(int tickIntervalMs) {
+    return tickIntervalMs < kShortestRotationTickMs ? tickIntervalMs : kTicksPerRotation * tickIntervalMs;
 }
 
-void MoveMarks::clearMove() {
-    from_->hide();
-    to_->hide();
+void MoveMarks::showMove(zanfel::PileImage fromImage, const QWidget* from, const QWidget* to, int tickIntervalMs) {
+    const int p = zanfel::playerOfBase(zanfel::playerBaseOf(fromImage.index)) - 1;
+    const QColor colour = ownerColour(fromImage);
+    from_[p]->surround(from, colour);
+    to_[p]->surround(to, colour);
+    timers_[p]->start(markMs(tickIntervalMs));
+    last_ = p;
+}
+
+void MoveMarks::clearMove(int player) {
+    from_[player]->hide();
+    to_[player]->hide();
 }
 
 void MoveMarks::showGoingOut(const QWidget* pile, const QColor& colour) {

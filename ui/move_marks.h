@@ -3,16 +3,17 @@
 
 #include <QColor>
 #include <QObject>
-#include <QTimer>
+#include <array>
 
 #include "table.h"
 
 class PlaceOutline;
+class QTimer;
 class QWidget;
 
-// What a computer player just did, shown for a moment: its card's source and destination
-// framed in its back's colour. And who went out: the emptied personal pile framed steadily
-// until the announcement has been closed. Nothing here runs between marks.
+// What the computer players just did: each one's last card's source and destination framed
+// in its back's colour, until its next move is due. And who went out: the emptied personal
+// pile framed steadily until the announcement has been closed. Nothing here runs between marks.
 class MoveMarks : public QObject {
 public:
     explicit MoveMarks(QWidget* table);
@@ -20,21 +21,28 @@ public:
     // The colour of the player who owns `image`: red for the human's piles, each computer
     // player's back colour for theirs.
     static QColor ownerColour(zanfel::PileImage image);
+    // How long a move stays framed: until its player's next move is due, three ticks on; at
+    // the fastest pace, where that would leave every player's marks up at once, one tick.
+    static int markMs(int tickIntervalMs);
 
-    // Frames both places for about half a second, never longer than `tickIntervalMs`.
-    void showMove(const QWidget* from, const QWidget* to, const QColor& colour, int tickIntervalMs);
+    // Frames both places of the move of the computer player who owns `fromImage`, replacing
+    // that player's last marks.
+    void showMove(zanfel::PileImage fromImage, const QWidget* from, const QWidget* to, int tickIntervalMs);
     void showGoingOut(const QWidget* pile, const QColor& colour);
     void clearGoingOut();
 
-    const PlaceOutline* moveFrom() const { return from_; }
-    const PlaceOutline* moveTo() const { return to_; }
+    // The marks of the latest move.
+    const PlaceOutline* moveFrom() const { return from_[last_]; }
+    const PlaceOutline* moveTo() const { return to_[last_]; }
     const PlaceOutline* goingOut() const { return goingOut_; }
 
 private:
-    void clearMove();
+    static constexpr int kComputerPlayers = 3;
+    void clearMove(int player);
 
-    PlaceOutline* from_;
-    PlaceOutline* to_;
+    std::array<PlaceOutline*, kComputerPlayers> from_{};
+    std::array<PlaceOutline*, kComputerPlayers> to_{};
+    std::array<QTimer*, kComputerPlayers> timers_{};
+    int last_ = 0;
     PlaceOutline* goingOut_;
-    QTimer moveTimer_;
 };

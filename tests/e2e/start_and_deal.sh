@@ -69,7 +69,9 @@ before=$(others)
 table_moves() { [ "$before" != "$(others)" ]; }
 poll 10 table_moves || fail "the computer players made no move"
 keys ctrl+z
-# The frames marking the last move fade within half a second; then nothing may change.
+# The frames marking the last moves stay until each player's next move would have been due,
+# three ticks at Normal; once they are gone nothing may change.
+sleep 3.2
 settled() { local now; now=$(others); sleep 0.7; [ "$now" = "$(others)" ]; }
 poll 1 settled || fail "the table kept changing after Ctrl+Z"
 before=$(others)

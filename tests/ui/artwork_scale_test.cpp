@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Run once at 1x and once with QT_SCALE_FACTOR=2: the table draws every card place, and the
 // announcement its picture, from the artwork made for the screen's ratio, pixel for pixel;
-// and the announcement's layout.
+// and the announcement's layout with the line that names who went out.
 
 #include "announcement_window.h"
 #include "pictures.h"
@@ -40,13 +40,24 @@ private slots:
         QCOMPARE(shown.copy(inside), art.copy(inside));
     }
 
-    // Its picture fills the window to the edges.
-    void theAnnouncementDrawsItsRatiosPicture() {
+    // Its picture fills the window to the edges but the bottom, where one line under it names
+    // who went out, also to screen readers.
+    void theAnnouncementDrawsItsRatiosPictureAndNamesWhoWentOut() {
         AnnouncementWindow window;
-        QCOMPARE(window.minimumSize(), QSize(200, 200));
-        QCOMPARE(window.maximumSize(), QSize(200, 200));
+        const QWidget* line = child(&window, "lblWentOut");
+        QCOMPARE(line->geometry().topLeft(), QPoint(0, 200));
+        QCOMPARE(window.minimumSize(), QSize(200, 200 + line->height()));
+        QCOMPARE(window.maximumSize(), window.minimumSize());
         QCOMPARE(child(&window, "cmdOK")->geometry(), QRect(157, 165, 33, 25));
-        window.setGoingOut(zanfel::kLeftPlayer);
+        QStringList named;
+        for (int player : {zanfel::kHuman, zanfel::kMiddlePlayer, zanfel::kRightPlayer, zanfel::kLeftPlayer}) {
+            window.setGoingOut(player);
+            named << window.wentOutLine() + "|" + window.accessibleDescription() + "|" + window.windowTitle();
+        }
+        QCOMPARE(named, (QStringList{"You went out!|You went out!|You won this hand !!",
+                                     "Middle Guy went out.|Middle Guy went out.|Someone else called...",
+                                     "Right Guy went out.|Right Guy went out.|Someone else called...",
+                                     "Left Guy went out.|Left Guy went out.|Someone else called..."}));
         const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage art = goingOutPicture(AnnouncementPicture::Theyout, ratio_).toImage();
         QCOMPARE(art.size(), (QSizeF(200, 200) * ratio_).toSize());

@@ -10,16 +10,23 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QElapsedTimer>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QWindow>
+#include <optional>
 
 #include "announcement_window.h"
+#include "card_flight.h"
+#include "drop_targets.h"
 #include "keyboard_play.h"
 #include "move_marks.h"
+#include "pause_veil.h"
 #include "pictures.h"
 #include "place_names.h"
 #include "place_outline.h"
 #include "score_sheet.h"
+#include "card_table.h"
 #include "window_test_support.h"
 
 using namespace testing_support;
@@ -33,7 +40,8 @@ const QStringList kStartUpMenus{
     "mnuScore|&Score||E, mnuStatistics|S&tatistics...||E, space2|-, mnuExit|&Exit|Ctrl+X|E",
     "&Skill Level: mnuLevel1|&Super Easy||EC, mnuLevel2|&Easy||EC, mnuLevel3|&Normal||ECX, "
     "mnuLevel4|&Really Hard||EC, mnuLevel5|&Blinding||EC",
-    "&Options: mnuBackColor|&Background Color...||E, mnuCardCount|&Show Card Count||EC, space3|-, "
+    "&Options: mnuBackColor|&Background Color...||E, mnuCardCount|&Show Card Count||EC, "
+    "mnuAnimateMoves|&Animate Moves||ECX, space3|-, "
     "mnuReset|&Reset Options||E",
     "&Help: mnuHelpTopics|Help Topics||E, mnuAbout|&About||E, space4|-, mnuUnstuck|&No one can play||"};
 
@@ -118,6 +126,19 @@ class MainWindowTest : public WindowTest {
         QApplication::sendEvent(find(target), &enter);
         QDropEvent drop(QPointF(20, 20), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
         return enter.isAccepted() && QApplication::sendEvent(find(target), &drop);
+    }
+    // A point on a place, in the window's coordinates, where the mouse events go.
+    QPoint on(const QString& place, QPoint at) { return find(place)->mapTo(window_.get(), at); }
+    QWindow* screen() { return window_->windowHandle(); }
+    // Lays cards on one of the human's piles, top card first.
+    void lay(int slot, std::initializer_list<zanfel::CardNumber> topFirst) {
+        zanfel::PileList& pile = window_->game().tableForSetUp().lstStack[slot];
+        pile.clear();
+        for (zanfel::CardNumber card : topFirst)
+            pile.addEnd(card);
+    }
+    QString placeName(std::optional<zanfel::PileImage> place) {
+        return place ? window_->findChild<CardTable*>()->image(*place)->objectName() : QString("none");
     }
     // Two quick clicks as the window system delivers them: press, release, press, release.
     void doubleClick(const QString& image) {
@@ -331,8 +352,9 @@ private slots:
     }
 
     // The left player's ace of diamonds goes from work pile 4 to foundation 0: both framed in
-    // green for no longer than the tick. The human's emptied personal pile stays framed in red
-    // until the announcement has been closed.
+    // green, and still framed after the right player's move, until the left player's next.
+    // At Blinding a move stays framed for no longer than the tick. The human's emptied
+    // personal pile stays framed in red until the announcement has been closed.
     void movesAndGoingOutAreMarked() {
         clickDeck();
         window_->game().tick();
@@ -342,7 +364,16 @@ private slots:
         QCOMPARE(marks->moveTo()->place(), find("Pile0"));
         QCOMPARE(marks->moveFrom()->place(), find("Player10"));
         QCOMPARE(marks->moveTo()->colour(), QColor(0x00, 0x80, 0x00));
+        window_->game().tick();
+        const QList<QWidget*> shown = window_->findChildren<QWidget*>();
+        QCOMPARE(std::count_if(shown.begin(), shown.end(),
+                               [](QWidget* w) { return dynamic_cast<PlaceOutline*>(w) && w->isVisible(); }),
+                 4);
+        trigger("mnuLevel5");
+        window_->game().tick();
+        trigger("mnuPause");  // no one else moves meanwhile
         QTRY_VERIFY_WITH_TIMEOUT(!marks->moveTo()->isVisible() && !marks->moveFrom()->isVisible(), 2000);
+        trigger("mnuPause");
 
         zanfel::PileList& personal = window_->game().tableForSetUp().lstStack[zanfel::kPersonalSlot];
         personal.clear();
@@ -356,6 +387,112 @@ private slots:
         window_->game().playToFoundation(zanfel::kPersonalSlot);
         QCOMPARE(framed, QColor(0xC0, 0x00, 0x00));
         QVERIFY(!marks->goingOut()->isVisible());
+    }
+
+    // The same ace flies from work pile 4 to foundation 0 at Normal, through places between
+    // the two; New Game ends the flight under way. Turned off, which the next run remembers,
+    // no card flies.
+    void computerCardsFlyUntilTheTableIsReset() {
+        clickDeck();
+        window_->game().tick();
+        const CardFlight* flight = window_->cardFlight();
+        const QRect from = find("Player10")->geometry(), to = find("Pile0")->geometry();
+        QVERIFY(flight->inFlight() && flight->isVisible() && flight->target() == find("Pile0"));
+        QCOMPARE(flight->cardRect(), from);
+        QTRY_VERIFY(!flight->inFlight() || (flight->cardRect() != from && flight->cardRect() != to));
+        QVERIFY(flight->inFlight());  // 300 ms at Normal
+        trigger("mnuNewGame");
+        QVERIFY(!flight->inFlight());
+        trigger("mnuAnimateMoves");
+        startWindow();
+        QVERIFY(!action("mnuAnimateMoves")->isChecked());
+        clickDeck();
+        window_->game().tick();
+        QVERIFY(!window_->cardFlight()->inFlight());
+        trigger("mnuAnimateMoves");  // back on for the tests after, which share the settings
+    }
+
+    // The personal pile holds the seven of hearts on the two of spades. Lifted with the mouse,
+    // gripped near its corner, the card leaves the two showing and exactly the places that take
+    // it are outlined: the foundations topped by the six of hearts, the black eights and the
+    // empty work pile. The place it would land on is lit: the foundation under the pointer, none
+    // over the red eight, and the foundation the card mostly covers with the pointer just
+    // outside it, where it lands. The two, lifted over the red eight, comes back.
+    void aLiftedCardShowsWhereItCanGoAndLandsWhereItMostlyLies() {
+        clickDeck();
+        zanfel::Table& t = window_->game().tableForSetUp();
+        t.pileTop[3] = t.pileTop[7] = 22;
+        t.pileTop[9] = 24;
+        lay(1, {29});
+        lay(2, {});
+        lay(3, {30});
+        lay(4, {31});
+        lay(5, {26, 5});
+        const DropTargets* targets = window_->dropTargets();
+        const QPoint grip(50, 65);
+        QTest::mousePress(screen(), Qt::LeftButton, {}, on("Stack5", grip));
+        QTest::mouseMove(screen(), on("Stack5", grip - QPoint(0, 20)));
+        QCOMPARE(card("Stack5"), 5);
+        QStringList outlined;
+        for (zanfel::PileImage place : targets->outlined())
+            outlined << placeName(place);
+        QCOMPARE(outlined, (QStringList{"Pile3", "Pile7", "Stack1", "Stack2", "Stack4"}));
+        QStringList lit;
+        for (QPoint at : {on("Pile3", {28, 36}), on("Stack3", {28, 36}), on("Pile7", {60, 40})}) {
+            QTest::mouseMove(screen(), at);
+            lit << placeName(targets->lit());
+        }
+        QCOMPARE(lit, (QStringList{"Pile3", "none", "Pile7"}));
+        QTest::mouseRelease(screen(), Qt::LeftButton, {}, on("Pile7", {60, 40}));
+        QVERIFY(card("Pile7") == 26 && card("Stack5") == 5 && !targets->isVisible());
+
+        QTest::mousePress(screen(), Qt::LeftButton, {}, on("Stack5", grip));
+        QTest::mouseMove(screen(), on("Stack3", grip));
+        QCOMPARE(card("Stack5"), 0);
+        QTest::mouseRelease(screen(), Qt::LeftButton, {}, on("Stack3", grip));
+        QVERIFY(card("Stack5") == 5 && window_->game().table().lstStack[5].count() == 1);
+    }
+
+    // Ctrl+Z veils the table, and no card can be lifted; No one can play still moves the stock
+    // under the veil. A second Ctrl+Z takes the veil away.
+    void aPausedTableIsVeiled() {
+        clickDeck();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+        const PauseVeil* veil = window_->pauseVeil();
+        QVERIFY(veil->isVisible() && veil->geometry() == find("table")->rect());
+        QCOMPARE(veil->text(), QStringLiteral("Paused: Ctrl+Z to go on"));
+        QTest::mousePress(screen(), Qt::LeftButton, {}, on("Stack1", {28, 36}));
+        QTest::mouseMove(screen(), on("Pile0", {28, 36}));
+        QVERIFY(!window_->dropTargets()->isVisible() && card("Stack1") == 1);
+        QTest::mouseRelease(screen(), Qt::LeftButton, {}, on("Pile0", {28, 36}));
+        trigger("mnuUnstuck");
+        QVERIFY(card("Stack0") == 19 && card("Pile0") == 0);
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!veil->isVisible());
+    }
+
+    // At Blinding, paused again and again after less than a tick of play: the computer players
+    // still get their ticks at the pace, each resume going on with what was left of the tick.
+    // Started afresh at every resume, the tick would never come.
+    void pausingOftenCostsTheComputerPlayersNoTicks() {
+        trigger("mnuLevel5");
+        clickDeck();
+        const QSignalSpy ticks(timer(), &QTimer::timeout);
+        QElapsedTimer run;
+        qint64 playedMs = 0;
+        for (int i = 0; i < 30; ++i) {
+            run.start();
+            QTest::qWait(30);
+            trigger("mnuPause");
+            playedMs += run.elapsed();
+            QTest::qWait(5);
+            trigger("mnuPause");
+        }
+        const qint64 due = playedMs / 100;
+        QVERIFY2(ticks.count() >= due - 3 && ticks.count() <= due + 2,
+                 qPrintable(QStringLiteral("%1 ticks in %2 ms of play").arg(ticks.count()).arg(playedMs)));
     }
 };
 

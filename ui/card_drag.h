@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+class CardTable;
+class DropTargets;
+class QLabel;
+
+namespace zanfel {
+class Game;
+}
+
+// A card of the human's in the air, as on a real table: it is drawn under the pointer, its
+// pile shows what lies beneath it (the card comes back if no place takes it), the places that
+// take it are outlined with the one it would land on lit, and a card let go so that it covers
+// most of a taking place lands there even when the pointer itself is just outside it.
+class CardDrag : public QObject {
+public:
+    CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game);
+
+    // The human's pile whose card is in the air, or -1.
+    int slot() const { return slot_; }
+    // The card as drawn in the air.
+    const QLabel* heldCard() const { return held_; }
+    // Puts the card back without a move, as when a window comes up over the table.
+    void cancel();
+
+private:
+    void lift(int slot, QPoint hotSpot);
+    void carry(int slot, QPoint pointer);
+    void letGo(int slot, QPoint pointer);
+    QRect heldRect(QPoint pointer) const;
+
+    CardTable* table_;
+    DropTargets* targets_;
+    zanfel::Game& game_;
+    QLabel* held_;
+    int slot_ = -1;
+    QPoint hotSpot_;
+};
