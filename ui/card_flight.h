@@ -20,7 +20,8 @@ public:
 
     // Flies `card` from the place `from` to the place `to`, which shows `under` until it lands.
     // Any flight still under way ends first.
-    void fly(const QWidget* from, const QWidget* to, const QPixmap& card, const QPixmap& under, int durationMs);
+    void fly(const QWidget* from, const QWidget* to, const QPixmap& card, const QPixmap& under,
+             int durationMs);
     // Ends the flight now, as if it had landed.
     void land();
 

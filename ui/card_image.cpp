@@ -2,17 +2,10 @@
 #include "card_image.h"
 
 #include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "pictures.h"
-
-namespace {
-const QString kSlotMimeType = QStringLiteral("application/x-zanfel-pile-slot");
-}
 
 CardImage::CardImage(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
@@ -36,20 +29,6 @@ void CardImage::setArtwork(Artwork artwork) {
 
 QPixmap CardImage::picture() const {
     return artwork_ ? artwork_(devicePixelRatioF()) : QPixmap();
-}
-
-QMimeData* CardImage::slotMimeData(int slot) {
-    auto* mime = new QMimeData;
-    mime->setData(kSlotMimeType, QByteArray::number(slot));
-    return mime;
-}
-
-std::optional<int> CardImage::slotFrom(const QMimeData* mime) {
-    if (!mime || !mime->hasFormat(kSlotMimeType))
-        return std::nullopt;
-    bool number = false;
-    const int slot = mime->data(kSlotMimeType).toInt(&number);
-    return number ? std::optional<int>(slot) : std::nullopt;
 }
 
 void CardImage::paintEvent(QPaintEvent*) {
@@ -109,17 +88,4 @@ void CardImage::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
     if (draggable() && event->button() == Qt::LeftButton)
         emit doubleClicked();
-}
-
-void CardImage::dragEnterEvent(QDragEnterEvent* event) {
-    if (slotFrom(event->mimeData()))
-        event->acceptProposedAction();
-}
-
-void CardImage::dropEvent(QDropEvent* event) {
-    const std::optional<int> slot = slotFrom(event->mimeData());
-    if (!slot)
-        return;
-    event->acceptProposedAction();
-    emit cardDropped(*slot);
 }

@@ -5,18 +5,15 @@
 #include <QPoint>
 #include <QWidget>
 #include <functional>
-#include <optional>
 
 #include "card.h"
 
-class QMimeData;
-
 // One card place on the table: a 57 x 73 image showing a card face, a back or the empty
 // place, drawn from the artwork made for the screen's device pixel ratio, and letting the
-// table colour show through where the picture is transparent. The human's own piles can be
-// dragged and take drops; the foundations take drops. A card dragged from here is carried
-// over the table inside the window, so the table can show it in the air and where it lands;
-// drops in the game's MIME type are still taken from any drag.
+// table colour show through where the picture is transparent. A card of the human's own piles
+// can be lifted from here: it is carried over the table inside the window, as on a real table,
+// so the table can show it in the air and where it lands. Nothing from outside the window can
+// be dropped on the table, so no other program, nor another copy of the game, can move a card.
 class CardImage : public QWidget {
     Q_OBJECT
 public:
@@ -39,15 +36,10 @@ public:
     // The cacheKey of the pixmap the last paint drew, 0 before the first.
     qint64 drawnKey() const { return drawnKey_; }
 
-    // A drag from here carries the pile slot, in the game's own MIME type, to wherever it is dropped.
+    // A card lifted from here is the top card of the human's pile `slot`.
     void setDragSlot(int slot) { dragSlot_ = slot; }
     // While play is paused no card may be lifted at all.
     void setDragEnabled(bool enabled) { dragEnabled_ = enabled; }
-    void setDropTarget(bool accepts) { setAcceptDrops(accepts); }
-
-    // What a drag carries, and the slot read back from it (nothing from a foreign drag).
-    static QMimeData* slotMimeData(int slot);
-    static std::optional<int> slotFrom(const QMimeData* mime);
 
     QSize sizeHint() const override { return {kWidth, kHeight}; }
 
@@ -55,7 +47,6 @@ signals:
     void clicked();
     // Only from a drag source: a double-click there plays the card, a press does not.
     void doubleClicked();
-    void cardDropped(int sourceSlot);
     // A drag from here: the card is lifted with the pointer at `hotSpot` on it, carried with the
     // pointer, and let go; every point in this place's coordinates.
     void lifted(QPoint hotSpot);
@@ -68,8 +59,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     bool draggable() const { return dragSlot_ >= 0 && dragEnabled_; }

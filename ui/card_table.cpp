@@ -105,20 +105,18 @@ void CardTable::createFoundationFrame() {
     frame->setGeometry(kFoundationFrame);
 }
 
-// Only the human's own piles can be dragged; they and the foundations take drops.
+// Only the human's own piles can be lifted.
 void CardTable::createHumanPiles() {
     for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k) {
         stack_[k] = placeCard(this, kStack[k], indexedName("Stack", k));
         stack_[k]->setDragSlot(k);
-        stack_[k]->setDropTarget(true);
-        connect(stack_[k], &CardImage::cardDropped, this,
-                [this, k](int from) { emit droppedOnStack(from, k); });
         connect(stack_[k], &CardImage::doubleClicked, this, [this, k] { emit stackDoubleClicked(k); });
         CardImage* pile = stack_[k];
         connect(pile, &CardImage::lifted, this, [this, k](QPoint at) { emit cardLifted(k, at); });
         connect(pile, &CardImage::carried, this,
                 [this, k, pile](QPoint at) { emit cardCarried(k, pile->mapToParent(at)); });
-        connect(pile, &CardImage::letGo, this, [this, k, pile](QPoint at) { emit cardLetGo(k, pile->mapToParent(at)); });
+        connect(pile, &CardImage::letGo, this,
+                [this, k, pile](QPoint at) { emit cardLetGo(k, pile->mapToParent(at)); });
     }
 }
 
@@ -128,12 +126,8 @@ void CardTable::createComputerPiles() {
 }
 
 void CardTable::createFoundations() {
-    for (int j = 0; j < zanfel::kFoundations; ++j) {
+    for (int j = 0; j < zanfel::kFoundations; ++j)
         pile_[j] = placeCard(this, kPile[j], indexedName("Pile", j));
-        pile_[j]->setDropTarget(true);
-        connect(pile_[j], &CardImage::cardDropped, this,
-                [this, j](int from) { emit droppedOnFoundation(from, j); });
-    }
 }
 
 void CardTable::createDecks() {

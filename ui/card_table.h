@@ -37,8 +37,6 @@ public:
 
 signals:
     void deckClicked();
-    void droppedOnFoundation(int sourceSlot, int foundation);
-    void droppedOnStack(int sourceSlot, int targetSlot);
     void stackDoubleClicked(int slot);
     // A card of the human's pile `slot` lifted, held at `hotSpot` on it; then carried and let
     // go with the pointer at a point of the table.

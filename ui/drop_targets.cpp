@@ -22,7 +22,8 @@ int area(const QRect& rect) {
 
 }  // namespace
 
-DropTargets::DropTargets(CardTable* table, const zanfel::Game& game) : QWidget(table), table_(table), game_(game) {
+DropTargets::DropTargets(CardTable* table, const zanfel::Game& game)
+    : QWidget(table), table_(table), game_(game) {
     setObjectName(QStringLiteral("dropTargets"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();

@@ -17,13 +17,14 @@ class Game;
 
 // Playing without the mouse. Space clicks the red deck. The keys 1 to 6 pick one of the
 // human's piles in their order on screen (1 to 4 the work piles, 5 the personal pile, 6 the
-// stock card) and ring it, outlining where its card may go; then Enter plays the picked card to a foundation as a double-click
-// does, 1 to 4 drop it on that work pile as a drag does, and Escape puts the ring away.
+// stock card) and ring it, outlining where its card may go; then Enter plays the picked card to a foundation
+// as a double-click does, 1 to 4 drop it on that work pile as a drag does, and Escape puts the ring away.
 class KeyboardPlay : public QObject {
 public:
     using Piles = std::array<CardImage*, zanfel::kSlotsPerPlayer>;
 
-    KeyboardPlay(QWidget* window, QWidget* table, zanfel::Game& game, const Piles& piles, DropTargets* targets);
+    KeyboardPlay(QWidget* window, QWidget* table, zanfel::Game& game, const Piles& piles,
+                 DropTargets* targets);
 
     // The picked pile's slot, or -1.
     int picked() const { return picked_; }

@@ -101,10 +101,6 @@ void MainWindow::startUp() {
 
 void MainWindow::connectTable() {
     connect(table_, &CardTable::deckClicked, this, [this] { game_.deckClicked(); });
-    connect(table_, &CardTable::droppedOnFoundation, this,
-            [this](int from, int foundation) { game_.dropOnFoundation(from, foundation); });
-    connect(table_, &CardTable::droppedOnStack, this,
-            [this](int from, int to) { game_.dropOnStack(from, to); });
     connect(table_, &CardTable::stackDoubleClicked, this, [this](int slot) { game_.playToFoundation(slot); });
 }
 

@@ -33,7 +33,8 @@ int MoveMarks::markMs(int tickIntervalMs) {
     return tickIntervalMs < kShortestRotationTickMs ? tickIntervalMs : kTicksPerRotation * tickIntervalMs;
 }
 
-void MoveMarks::showMove(zanfel::PileImage fromImage, const QWidget* from, const QWidget* to, int tickIntervalMs) {
+void MoveMarks::showMove(zanfel::PileImage fromImage, const QWidget* from, const QWidget* to,
+                         int tickIntervalMs) {
     const int p = zanfel::playerOfBase(zanfel::playerBaseOf(fromImage.index)) - 1;
     const QColor colour = ownerColour(fromImage);
     from_[p]->surround(from, colour);

@@ -7,10 +7,10 @@
 #include <QActionGroup>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QElapsedTimer>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QWindow>
@@ -18,6 +18,7 @@
 
 #include "announcement_window.h"
 #include "card_flight.h"
+#include "card_table.h"
 #include "drop_targets.h"
 #include "keyboard_play.h"
 #include "move_marks.h"
@@ -26,7 +27,6 @@
 #include "place_names.h"
 #include "place_outline.h"
 #include "score_sheet.h"
-#include "card_table.h"
 #include "window_test_support.h"
 
 using namespace testing_support;
@@ -118,14 +118,14 @@ class MainWindowTest : public WindowTest {
                 commands += QStringLiteral(" but %1 is disabled").arg(name);
         return commands;
     }
-    // A drag from the human's pile `slot` let go over `target` through Qt's own events; true
-    // when the target took it.
-    bool drop(const QString& target, int slot) {
-        const std::unique_ptr<QMimeData> mime(CardImage::slotMimeData(slot));
-        QDragEnterEvent enter(QPoint(20, 20), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(find(target), &enter);
-        QDropEvent drop(QPointF(20, 20), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-        return enter.isAccepted() && QApplication::sendEvent(find(target), &drop);
+    // The top card of the human's pile `slot` lifted with the mouse, carried over the table and
+    // let go over the middle of `target`.
+    void drag(int slot, const QString& target) {
+        const QPoint grip(28, 36);
+        QTest::mousePress(screen(), Qt::LeftButton, {}, on(QStringLiteral("Stack%1").arg(slot), grip));
+        QTest::mouseMove(screen(), on(target, grip + QPoint(0, 12)));
+        QTest::mouseMove(screen(), on(target, grip));
+        QTest::mouseRelease(screen(), Qt::LeftButton, {}, on(target, grip));
     }
     // A point on a place, in the window's coordinates, where the mouse events go.
     QPoint on(const QString& place, QPoint at) { return find(place)->mapTo(window_.get(), at); }
@@ -212,7 +212,7 @@ private slots:
         table.lstStack[2].addEnd(22);  // onto the six of hearts, and back
         QSignalSpy ticks(timer(), &QTimer::timeout);
         for (int move = 0; move < 25; ++move) {
-            QVERIFY(drop(move % 2 ? "Stack1" : "Stack2", move % 2 ? 2 : 1));
+            drag(move % 2 ? 2 : 1, move % 2 ? "Stack1" : "Stack2");
             QTest::qWait(40);
         }
         QCOMPARE(card(QStringLiteral("Stack%1").arg(1 + 25 % 2)), 17);  // every move was made
@@ -277,29 +277,37 @@ private slots:
         QVERIFY(!window_->ended());
     }
 
-    // The work piles hold the four aces. Only the foundations and the human's piles take drops,
-    // and only a card dragged from the table. A double-click on a pile plays its card to the
-    // lowest empty foundation; on the red deck it is two presses, so the stock turns twice.
-    void dropsAndDoubleClicksMoveCards() {
+    // The work piles hold the four aces; the personal pile shows the two of spades. Cards go
+    // with the mouse to a foundation and to an emptied work pile; the stock, the red deck and a
+    // computer player's pile take nothing, and nothing dragged from outside the window is taken.
+    // A double-click plays a card to the lowest empty foundation; on the red deck it is two
+    // presses, so the stock turns twice. The personal pile's last card, carried to a foundation,
+    // ends the hand.
+    void theMouseMovesCardsUpToGoingOut() {
         clickDeck();
-        QVERIFY(drop("Pile3", 1));
+        drag(1, "Pile3");
         QCOMPARE(card("Pile3"), 1);
-        QVERIFY(drop("Stack1", 5));  // the two of spades starts the empty work pile
+        drag(5, "Stack1");
         QCOMPARE(card("Stack1"), 5);
-        QVERIFY(drop("Stack0", 2));  // taken from the window, then refused quietly by the stock
-        QVERIFY(drop("Pile5", 6));   // there is no seventh pile to take a card from
-        QCOMPARE(card("Pile5"), 0);
-        QVERIFY(!drop("Deck", 2));
-        QVERIFY(!drop("Player0", 2));
-        QDragEnterEvent foreign(QPoint(5, 5), Qt::CopyAction, new QMimeData, Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(card("Stack5"), 6);
+        for (const char* refusing : {"Stack0", "Deck", "Player0"})
+            drag(2, refusing);
+        QCOMPARE(card("Stack2"), 2);
+        QMimeData mime;
+        mime.setData("application/x-zanfel-pile-slot", "2");
+        QDragEnterEvent foreign(QPoint(5, 5), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(find("Pile0"), &foreign);
         QVERIFY(!foreign.isAccepted());
-        delete foreign.mimeData();
         doubleClick("Stack2");
         QCOMPARE(card("Pile0"), 2);
         QCOMPARE(card("Stack2"), 0);
         doubleClick("Deck");
         QCOMPARE(card("Stack0"), 24);  // 18 after the deal, then 21, then 24
+        lay(5, {3});
+        HandEndAnswers answers;
+        drag(5, "Pile5");  // the ace of clubs, the last card
+        QCOMPARE(answers.seen.value(0), QStringLiteral("You won this hand !!"));
+        QCOMPARE(window_->game().handNumber(), 1);
     }
 
     // Every deck comes out 1..52: the work piles hold the aces, the personal pile shows 5.
