@@ -254,6 +254,11 @@ TEST_F(DealtHand, ADoubleClickPlaysToTheLowestFoundationThatTakesTheCard) {
     // and the three of spades onto the two on 0; the jack of diamonds fits nowhere.
     EXPECT_EQ(t().pileTop, (decltype(t().pileTop){9, 3, 10, 0, 6}));
     EXPECT_EQ(pile(2).top(), 44);
+    t().pileTop.fill(testing::of(13, testing::S));  // every foundation closed but the last
+    t().pileTop[kFoundations - 1] = 0;
+    setPile(pile(2), {testing::of(1, testing::H)});
+    f.game.playToFoundation(2);
+    EXPECT_EQ(t().pileTop[kFoundations - 1], testing::of(1, testing::H));
 }
 
 // "No one can play" moves every stock on by one card: the computer players' in the order of

@@ -50,7 +50,8 @@ private slots:
         QCOMPARE(window.maximumSize(), window.minimumSize());
         QCOMPARE(child(&window, "cmdOK")->geometry(), QRect(157, 165, 33, 25));
         QStringList named;
-        for (int player : {zanfel::kHuman, zanfel::kMiddlePlayer, zanfel::kRightPlayer, zanfel::kLeftPlayer}) {
+        for (int player :
+             {zanfel::kHuman, zanfel::kMiddlePlayer, zanfel::kRightPlayer, zanfel::kLeftPlayer}) {
             window.setGoingOut(player);
             named << window.wentOutLine() + "|" + window.accessibleDescription() + "|" + window.windowTitle();
         }

@@ -86,6 +86,8 @@ private slots:
                                               [&] { QTest::keyClick(&sheet, Qt::Key_Escape); }};
         QScrollBar* bar = sheet.scoreArea()->verticalScrollBar();
         columns(sheet, 3);
+        QCOMPARE(child(&sheet, "lblScore2")->accessibleName(), QStringLiteral("Left Guy: 31, 32, 33"));
+        QCOMPARE(child(&sheet, "lblTotal1")->accessibleName(), QStringLiteral("Middle Guy total: 66"));
         for (const auto& hide : ways) {
             sheet.show();
             QCOMPARE(columns(sheet), shown);
@@ -109,7 +111,8 @@ private slots:
     }
 
     // Who won, or the tie, over the question; OK, then Cancel, the close box and Escape, which
-    // all count as Cancel. How the box looks is the main window test's, at a game's end.
+    // all count as Cancel, and Enter, which is OK. How the box looks is the main window test's, at a game's
+    // end.
     void playAgainNamesTheWinnerAndTakesTheAnswer() {
         const std::pair<zanfel::GameOutcome, QString> outcomes[] = {
             {{true, true, zanfel::kHuman}, "We have a tie !!"},
@@ -122,14 +125,16 @@ private slots:
             const ModalAnswerer answerer([&](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 text = box->text();
-                if (way % 4 < 2)
-                    box->button(way % 4 == 0 ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+                if (way < 2)
+                    box->button(way == 0 ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+                else if (way == 2)
+                    box->close();
                 else
-                    way == 2 ? void(box->close()) : QTest::keyClick(box, Qt::Key_Escape);
+                    QTest::keyClick(box, way == 3 ? Qt::Key_Escape : Qt::Key_Return);
             });
             const auto answer = askPlayAgain(nullptr, outcomes[way].first);
             QCOMPARE(text, outcomes[way].second + "\nDo you want to play again?");
-            QCOMPARE(answer, way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);
+            QCOMPARE(answer, way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);  // Enter: OK
         }
     }
 };

@@ -34,12 +34,14 @@ class OptionsTest : public WindowTest {
 
     QString file() { return settingsFolder_.filePath("Zanfel/Settings.ini"); }
     // Chooses `colour` in the colour dialog, or cancels it when the colour is invalid; gives
-    // back the message boxes shown.
+    // back the message boxes shown. The colour the dialog opened on is kept in `openedOn_`.
+    QColor openedOn_;
     QStringList chooseColour(const QColor& colour) {
         return boxesDuring([this] { trigger("mnuBackColor"); },
-                           [colour](QWidget* modal) {
+                           [this, colour](QWidget* modal) {
                                auto* dialog = qobject_cast<QColorDialog*>(modal);
                                QCOMPARE(dialog->objectName(), QStringLiteral("CommonDialog1"));
+                               openedOn_ = dialog->currentColor();
                                dialog->setCurrentColor(colour);
                                colour.isValid() ? dialog->accept() : dialog->reject();
                            });
@@ -83,6 +85,7 @@ private slots:
     void chosenColourIsSavedCancelIsNot() {
         const QColor menuBar = window_->menuBar()->grab().toImage().pixelColor(2, 2);
         QVERIFY(chooseColour(QColor(0x12, 0x34, 0x56)).isEmpty());
+        QCOMPARE(openedOn_.name(), colourOf(QPalette::Button));  // the dialog starts from the table's colour
         QCOMPARE(settings().value(kKey).toString(), QStringLiteral("5649426"));
         QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440), QColor(0x12, 0x34, 0x56));
         QCOMPARE(window_->menuBar()->grab().toImage().pixelColor(2, 2), menuBar);
