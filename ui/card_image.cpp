@@ -7,12 +7,23 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QUuid>
 
 #include "pictures.h"
 
 namespace {
+
 const QString kSlotMimeType = QStringLiteral("application/x-zanfel-pile-slot");
+const QString kCopyMimeType = QStringLiteral("application/x-zanfel-copy");
+
+// Another running copy of the game drags the same slots in the same type; a slot means a card
+// only in the copy it came from, so every drag also names the copy it left.
+const QByteArray& thisCopy() {
+    static const QByteArray id = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
+    return id;
 }
+
+}  // namespace
 
 CardImage::CardImage(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
@@ -41,11 +52,12 @@ QPixmap CardImage::picture() const {
 QMimeData* CardImage::slotMimeData(int slot) {
     auto* mime = new QMimeData;
     mime->setData(kSlotMimeType, QByteArray::number(slot));
+    mime->setData(kCopyMimeType, thisCopy());
     return mime;
 }
 
 std::optional<int> CardImage::slotFrom(const QMimeData* mime) {
-    if (!mime || !mime->hasFormat(kSlotMimeType))
+    if (!mime || !mime->hasFormat(kSlotMimeType) || mime->data(kCopyMimeType) != thisCopy())
         return std::nullopt;
     bool number = false;
     const int slot = mime->data(kSlotMimeType).toInt(&number);

@@ -36,11 +36,13 @@ public:
     // The cacheKey of the pixmap the last paint drew, 0 before the first.
     qint64 drawnKey() const { return drawnKey_; }
 
-    // A drag from here carries the pile slot, in the game's own MIME type, to wherever it is dropped.
+    // A drag from here carries the pile slot, in the game's own MIME type, to wherever it is
+    // dropped, with the id of this running copy: only this copy's drags are taken.
     void setDragSlot(int slot) { dragSlot_ = slot; }
     void setDropTarget(bool accepts) { setAcceptDrops(accepts); }
 
-    // What a drag carries, and the slot read back from it (nothing from a foreign drag).
+    // What a drag carries, and the slot read back from it (nothing from a foreign drag or one
+    // from another copy of the game).
     static QMimeData* slotMimeData(int slot);
     static std::optional<int> slotFrom(const QMimeData* mime);
 

@@ -101,9 +101,11 @@ class MainWindowTest : public WindowTest {
                  state("mnuUnstuck"), timer()->isActive() ? "running" : "stopped");
     }
     // A drag from the human's pile `slot` let go over `target` through Qt's own events; true
-    // when the target took it.
-    bool drop(const QString& target, int slot) {
+    // when the target took it. `copy` names another running copy of the game it came from.
+    bool drop(const QString& target, int slot, const QByteArray& copy = {}) {
         const std::unique_ptr<QMimeData> mime(CardImage::slotMimeData(slot));
+        if (!copy.isEmpty())
+            mime->setData("application/x-zanfel-copy", copy);
         QDragEnterEvent enter(QPoint(20, 20), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(find(target), &enter);
         QDropEvent drop(QPointF(20, 20), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
@@ -232,8 +234,8 @@ private slots:
     }
 
     // The work piles hold the four aces. Only the foundations and the human's piles take drops,
-    // and only a card dragged from the table. A double-click on a pile plays its card to the
-    // lowest empty foundation; on the red deck it is two presses, so the stock turns twice.
+    // and only a card dragged from this copy's table. A double-click on a pile plays its card to
+    // the lowest empty foundation; on the red deck it is two presses, so the stock turns twice.
     void dropsAndDoubleClicksMoveCards() {
         clickDeck();
         QVERIFY(drop("Pile3", 1));
@@ -242,6 +244,7 @@ private slots:
         QCOMPARE(card("Stack1"), 5);
         QVERIFY(drop("Stack0", 2));  // taken from the window, then refused quietly by the stock
         QVERIFY(!drop("Deck", 2) && !drop("Player0", 2));
+        QVERIFY(!drop("Pile0", 2, "a copy of the game in another window"));
         QDragEnterEvent foreign(QPoint(5, 5), Qt::CopyAction, new QMimeData, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(find("Pile0"), &foreign);
         QVERIFY(!foreign.isAccepted());
