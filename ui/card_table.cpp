@@ -177,11 +177,12 @@ void CardTable::showCard(zanfel::PileImage image, zanfel::CardNumber card) {
     describe(image);
 }
 
-// Screen readers and tooltips say whose place it is and what it shows, kept current.
+// Screen readers and tooltips say whose place it is and what it shows, kept current. The tip
+// tells the human's counts only while Show Card Count shows them on the table.
 void CardTable::describe(zanfel::PileImage image) {
     CardImage* place = this->image(image);
-    const QString count =
-        image.kind == zanfel::ImageKind::Stack ? QString::number(counts_[image.index]) : QString();
+    const bool counted = image.kind == zanfel::ImageKind::Stack && countsVisible_;
+    const QString count = counted ? QString::number(counts_[image.index]) : QString();
     place->setAccessibleName(placeText(image, place->card()));
     place->setToolTip(placeTip(image, place->card(), count));
 }
@@ -203,6 +204,11 @@ void CardTable::setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts
 void CardTable::setCountsVisible(bool visible) {
     for (QLabel* label : lblStack_)
         label->setVisible(visible);
+    if (visible == countsVisible_)
+        return;
+    countsVisible_ = visible;
+    for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k)
+        describe({zanfel::ImageKind::Stack, k});
 }
 
 QColor CardTable::colour() const {

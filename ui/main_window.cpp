@@ -194,6 +194,9 @@ void MainWindow::showControls() {
     table_->setCounts(controls.counts);
     mnuCardCount_->setChecked(controls.cardCountChecked);
     table_->setCountsVisible(controls.cardCountChecked);
+    // A pick belongs to the hand it was made in: the table's reset puts the ring away.
+    if (controls.dealEnabled)
+        keyboard_->clearPick();
     showTimer(controls);
 }
 

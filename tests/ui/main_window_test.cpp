@@ -274,13 +274,19 @@ private slots:
         QCOMPARE(window_->keyboardPlay()->picked(), -1);
         key(Qt::Key_Return);
         QCOMPARE(card("Stack0"), 21);
+        QTest::keyClicks(window_.get(), "3");  // a pick left over when the hand is given up
+        trigger("mnuNewGame");
+        QVERIFY(window_->keyboardPlay()->picked() == -1 && !window_->keyboardPlay()->ring()->isVisible());
     }
 
+    // The human's tips tell the counts only while Show Card Count shows them.
     void namesAndTooltipsFollowTheCards() {
         QCOMPARE(spoken("Pile6"), QStringLiteral("Foundation 7: empty"));
         clickDeck();
         QCOMPARE(spoken("Stack2"), QStringLiteral("Your work pile 2: ace of hearts"));
         QCOMPARE(spoken("Player11"), QStringLiteral("Left Guy's personal pile: two of spades"));
+        QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts"));
+        trigger("mnuCardCount");
         QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts, 35 cards"));
         QVERIFY(find("Player17")->toolTip().startsWith("Right Guy's personal pile: two of spades\n"));
         window_->game().playToFoundation(2);
