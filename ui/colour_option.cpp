@@ -2,8 +2,27 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QSettings>
 
 #include "card_table.h"
+
+namespace {
+
+// Qt's colour dialog keeps the custom colours a player adds in Qt's own per-user settings file,
+// written whenever a dialog goes away, and reads them back at the next start. The table colour
+// is the one thing the game keeps, so those settings are pointed at the null device, where
+// nothing can be read or written: the custom colours last for the run. (Our own settings name
+// the ini format and are not touched.) The desktop's native dialog would keep them in the
+// desktop's store instead, so the game always uses Qt's.
+QColorDialog* makeColourDialog(QWidget* window) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    auto* dialog = new QColorDialog(window);
+    dialog->setOption(QColorDialog::DontUseNativeDialog);
+    dialog->setObjectName(QStringLiteral("CommonDialog1"));
+    return dialog;
+}
+
+}  // namespace
 
 ColourOption::ColourOption(CardTable* table, QWidget* window)
     : QObject(window), table_(table), window_(window) {
@@ -22,10 +41,8 @@ bool ColourOption::applySaved() {
 }
 
 void ColourOption::choose() {
-    if (!dialog_) {
-        dialog_ = new QColorDialog(window_);
-        dialog_->setObjectName(QStringLiteral("CommonDialog1"));
-    }
+    if (!dialog_)
+        dialog_ = makeColourDialog(window_);
     dialog_->setCurrentColor(table_->colour());
     if (dialog_->exec() != QDialog::Accepted)
         return;

@@ -5,7 +5,9 @@
 
 #include <QColorDialog>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QPushButton>
 
 #include "window_test_support.h"
 
@@ -82,6 +84,29 @@ private slots:
         chooseColour(QColor());
         QCOMPARE(window_->tableColour(), QColor(0x12, 0x34, 0x56));
         QCOMPARE(settings().value(kKey).toString(), QStringLiteral("5649426"));
+    }
+
+    // A custom colour added in the dialog lasts for the run: when the window and its dialog
+    // are gone, the table colour is the one thing written in the per-user settings folder.
+    void customColoursAreNotKept() {
+        boxesDuring([this] { trigger("mnuBackColor"); },
+                    [](QWidget* modal) {
+                        auto* dialog = qobject_cast<QColorDialog*>(modal);
+                        dialog->setCurrentColor(Qt::darkCyan);
+                        for (auto* button : dialog->findChildren<QPushButton*>())
+                            if (button->text().contains("Custom"))
+                                button->click();
+                        dialog->accept();
+                    });
+        QCOMPARE(QColorDialog::customColor(0), QColor(Qt::darkCyan));
+        window_.reset();
+        QStringList written;
+        QDirIterator entries(settingsFolder_.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+        while (entries.hasNext())
+            written << QDir(settingsFolder_.path()).relativeFilePath(entries.next());
+        written.sort();
+        QCOMPARE(written, (QStringList{"Zanfel", "Zanfel/Settings.ini"}));
     }
 
     // The button face again, saved as the system colour it is; the shown counts hidden and
