@@ -10,6 +10,7 @@
 #include <QUuid>
 
 #include "pictures.h"
+#include "table_ink.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ CardImage::CardImage(QWidget* parent) : QWidget(parent) {
 void CardImage::showCard(zanfel::CardNumber card) {
     card_ = card;
     if (card == zanfel::kNoCard)
-        artwork_ = emptyPlacePicture;
+        artwork_ = [this](qreal ratio) { return emptyPlace(ratio); };
     else
         artwork_ = [card](qreal ratio) { return facePicture(card, ratio); };
     update();
@@ -47,6 +48,13 @@ void CardImage::setArtwork(Artwork artwork) {
 
 QPixmap CardImage::picture() const {
     return artwork_ ? artwork_(devicePixelRatioF()) : QPixmap();
+}
+
+// The empty place's lines are drawn black; on a dark table they take its light ink.
+QPixmap CardImage::emptyPlace(qreal ratio) const {
+    const QColor table = palette().color(QPalette::Window);
+    const QPixmap art = emptyPlacePicture(ratio);
+    return isDarkTable(table) ? inInk(art, lineInk(table)) : art;
 }
 
 QMimeData* CardImage::slotMimeData(int slot) {

@@ -65,6 +65,7 @@ protected:
 
 private:
     bool draggable() const { return dragSlot_ >= 0; }
+    QPixmap emptyPlace(qreal ratio) const;
     void startDrag();
 
     Artwork artwork_;

@@ -10,6 +10,7 @@
 #include "foundation_frame.h"
 #include "pictures.h"
 #include "place_names.h"
+#include "table_ink.h"
 #include "twips.h"
 
 namespace {
@@ -215,8 +216,12 @@ QColor CardTable::colour() const {
     return palette().color(QPalette::Window);
 }
 
+// The hint and the counts keep the theme's text colour while it reads well on the table.
 void CardTable::setColour(const QColor& colour) {
     QPalette shades = palette();
     shades.setColor(QPalette::Window, colour);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        shades.setColor(group, QPalette::WindowText,
+                        textInk(colour, QApplication::palette().color(group, QPalette::WindowText)));
     setPalette(shades);
 }

@@ -7,6 +7,7 @@
 #include "card_image.h"
 #include "game.h"
 #include "place_outline.h"
+#include "table_ink.h"
 
 namespace {
 
@@ -52,7 +53,9 @@ void KeyboardPlay::enterKey() {
 
 void KeyboardPlay::pick(int slot) {
     picked_ = slot;
-    ring_->surround(piles_[slot], ring_->palette().color(QPalette::Highlight));
+    const QPalette& shades = ring_->palette();
+    ring_->surround(piles_[slot],
+                    ringInk(shades.color(QPalette::Window), shades.color(QPalette::Highlight)));
 }
 
 void KeyboardPlay::clearPick() {

@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QPushButton>
 
+#include "keyboard_play.h"
+#include "pictures.h"
+#include "place_outline.h"
 #include "window_test_support.h"
 
 using namespace testing_support;
@@ -126,6 +129,30 @@ private slots:
         QCOMPARE(settings().value(kKey).toString(), QStringLiteral("-2147483633"));
         QCOMPARE(window_->tableColour().name(), colourOf(QPalette::Button));
         QVERIFY(countsShown() == 0 && !action("mnuCardCount")->isChecked());
+    }
+
+    // Black lines and the theme's text on a light table; on a dark one the frame round the
+    // foundations, the empty places' lines and the keyboard's ring turn white, and so does the
+    // hint where the theme's text would be lost.
+    void inkFollowsTheTableColour() {
+        const QImage art = emptyPlacePicture(1).toImage();
+        QPoint line;  // a pixel of the empty place's lines
+        while (art.pixelColor(line).alpha() < 255)
+            line = line.x() + 1 < art.width() ? line + QPoint(1, 0) : QPoint(0, line.y() + 1);
+        for (const QColor table : {QColor(0xf0, 0xf0, 0xf0), QColor(0x00, 0x55, 0x00)}) {
+            chooseColour(table);
+            window_->activateWindow();  // for the key
+            QTRY_VERIFY(window_->isActiveWindow());
+            const QColor ink = table.lightness() > 128 ? Qt::black : Qt::white;
+            const QImage shown = window_->centralWidget()->grab().toImage();
+            QCOMPARE(shown.pixelColor(168, 150), ink);  // Shape1's left side
+            QCOMPARE(shown.pixelColor(find("Pile0")->pos() + line), ink);
+            QCOMPARE(find("lblTips")->palette().color(QPalette::Active, QPalette::WindowText).name(),
+                     ink == Qt::black ? colourOf(QPalette::WindowText) : QStringLiteral("#ffffff"));
+            QTest::keyClick(window_.get(), Qt::Key_6);
+            const PlaceOutline* ring = window_->keyboardPlay()->ring();
+            QCOMPARE(ring->colour(), ink == Qt::black ? ring->palette().color(QPalette::Highlight) : ink);
+        }
     }
 
     // The colour stays on the table, through New Game too; the player is told once, with OK alone.
