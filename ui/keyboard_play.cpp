@@ -54,8 +54,7 @@ void KeyboardPlay::enterKey() {
 void KeyboardPlay::pick(int slot) {
     picked_ = slot;
     const QPalette& shades = ring_->palette();
-    ring_->surround(piles_[slot],
-                    ringInk(shades.color(QPalette::Window), shades.color(QPalette::Highlight)));
+    ring_->surround(piles_[slot], ringInk(shades.color(QPalette::Window), shades.color(QPalette::Highlight)));
 }
 
 void KeyboardPlay::clearPick() {
