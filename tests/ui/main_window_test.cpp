@@ -32,7 +32,7 @@ const QStringList kStartUpMenus{
     "mnuLevel4|&Really Hard||EC, mnuLevel5|&Blinding||EC",
     "&Options: mnuBackColor|&Background Color...||E, mnuCardCount|&Show Card Count||EC, space3|-, "
     "mnuReset|&Reset Options||E",
-    "&Help: mnuHelpTopics|Help Topics||E, mnuAbout|&About||E, space4|-, mnuUnstuck|&No one can play||"};
+    "&Help: mnuHelpTopics|Help Topics|F1|E, mnuAbout|&About||E, space4|-, mnuUnstuck|&No one can play||"};
 
 QString describe(const QAction* item) {
     if (item->isSeparator())
@@ -44,7 +44,7 @@ QString describe(const QAction* item) {
 
 // Answers the windows of a hand's end and notes each in `seen`: the announcement's caption
 // (with "+sheet" if a sheet is still up under it), "sheet", and the question's box with the
-// window it came up over.
+// window it came up over, and whether it covers any of that window.
 struct HandEndAnswers {
     QStringList seen;
     qint64 pictureKey = 0;
@@ -52,7 +52,9 @@ struct HandEndAnswers {
     int sheetsLeftOpen = 0;  // for the game to close
     ModalAnswerer answerer{[this](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen << describeBox(box) + " over " + box->parentWidget()->metaObject()->className();
+            const QWidget* under = box->parentWidget();
+            const bool covers = box->frameGeometry().intersects(under->frameGeometry());
+            seen << describeBox(box) + " over " + under->metaObject()->className() + (covers ? " covering it" : "");
             box->button(reply)->click();
         } else if (auto* sheet = qobject_cast<ScoreSheet*>(modal);
                    sheet && seen.value(seen.size() - 1) != "sheet") {
