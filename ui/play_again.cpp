@@ -53,7 +53,7 @@ QString firstLine(const zanfel::GameOutcome& outcome) {
 zanfel::Answer askPlayAgain(QWidget* parent, const zanfel::GameOutcome& outcome) {
     const QString text = firstLine(outcome) + QLatin1Char('\n') + tr("Do you want to play again?");
     PlayAgainBox box(QMessageBox::NoIcon, QStringLiteral("Zanfel"), text,
-                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? zanfel::Answer::Ok : zanfel::Answer::Cancel;
