@@ -84,6 +84,15 @@ QLabel* placeLabel(QWidget* table, const QString& name, const QRect& rect, Qt::A
     return label;
 }
 
+// The labels were drawn for a smaller font than most desktops use. One whose text needs more
+// height than it was drawn with grows downwards, and moves up only as far as it must to stay on
+// the table.
+void fitHeight(QLabel* label, const QRect& drawn, int needed) {
+    const int height = std::max(drawn.height(), needed);
+    const int top = std::min(drawn.top(), label->parentWidget()->height() - height);
+    label->setGeometry(drawn.left(), top, drawn.width(), height);
+}
+
 }  // namespace
 
 CardTable::CardTable(QWidget* parent) : QWidget(parent) {
@@ -152,13 +161,16 @@ void CardTable::createLabels() {
                          px(kCountHeight));
         lblStack_[k] = placeLabel(this, indexedName("lblStack", k), rect,
                                   caption ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignHCenter | Qt::AlignTop);
+        fitHeight(lblStack_[k], rect, lblStack_[k]->fontMetrics().height());
         lblStack_[k]->hide();
     }
-    // The caption was drawn for a smaller font than ours: let it run on to the right rather
-    // than cut it off; the first count starts well clear of it.
+    // The caption was drawn for a smaller font than ours: it runs on to the right rather than
+    // be cut off, and starts further left only when it would run into the first count.
     QLabel* caption = lblStack_[kCountCaption];
     caption->setText(tr("Card Count:"));
-    caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
+    const int width = std::max(caption->width(), caption->sizeHint().width());
+    caption->setGeometry(std::min(caption->x(), lblStack_[1]->x() - width), caption->y(), width,
+                         caption->height());
 }
 
 CardImage* CardTable::image(zanfel::PileImage image) const {
@@ -190,6 +202,7 @@ void CardTable::describe(zanfel::PileImage image) {
 
 void CardTable::setHint(const QString& text) {
     lblTips_->setText(text);
+    fitHeight(lblTips_, kTips, lblTips_->heightForWidth(kTips.width()));
 }
 
 void CardTable::setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts) {

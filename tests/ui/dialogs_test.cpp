@@ -1,13 +1,18 @@
 // The windows over the table: About, the score sheet and the play-again question (the
 // announcement is the artwork test's); modal windows are answered from inside their own loops.
+// Then every window at the interface fonts of the common desktops.
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <map>
 
 #include "about_window.h"
+#include "announcement_window.h"
 #include "play_again.h"
 #include "score_sheet.h"
 #include "window_test_support.h"
@@ -34,6 +39,56 @@ QStringList columns(ScoreSheet& sheet, int hands = 0) {
     for (const auto& [x, column] : texts)
         shown << QString::number(x) + ": " + column.join('|');
     return shown;
+}
+
+// What a window shows badly at its font, one fault a line: a text cut short by its label or
+// button, or a text drawn over another, over a card or across a line. A top-aligned text is taken
+// as tall as it is; a line may run along its top row, above the letters.
+QStringList textFaults(const QWidget* window) {
+    enum Kind { Text, Line, Card };
+    struct Shown {
+        QString name;
+        QRect place;
+        Kind kind;
+    };
+    QList<Shown> shown;
+    QStringList faults;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        const auto* frame = qobject_cast<const QFrame*>(widget);
+        QRect place(widget->mapTo(window, QPoint(0, 0)), widget->size());
+        QSize text;
+        if (!widget->isVisibleTo(window)) {
+            continue;
+        } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            text = label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
+                                     : label->sizeHint();
+        } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+            place = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            place.moveTopLeft(button->mapTo(window, place.topLeft()));
+        } else if (frame && frame->frameShape() == QFrame::HLine) {
+            shown << Shown{widget->objectName(), place, Line};
+            continue;
+        } else {
+            if (qobject_cast<const CardImage*>(widget))
+                shown << Shown{widget->objectName(), place, Card};
+            continue;
+        }
+        if (text.width() > place.width() || text.height() > place.height())
+            faults << widget->objectName() + " cut";
+        shown << Shown{widget->objectName(), QRect(place.topLeft(), text.boundedTo(place.size())), Text};
+    }
+    for (const Shown& one : shown)
+        for (const Shown& other : shown) {
+            const QRect both = one.place & other.place;
+            const bool pairSeen = other.kind == Text && &other <= &one;
+            if (one.kind == Text && !pairSeen && !both.isEmpty() &&
+                !(other.kind == Line && both.top() == one.place.top()))
+                faults << one.name + " over " + other.name;
+        }
+    return faults;
 }
 
 }  // namespace
@@ -93,8 +148,9 @@ private slots:
         QCOMPARE(sheet.maximumSize(), QSize(323, 359));
         QCOMPARE(child(&sheet, "cmdOk")->geometry(), QRect(128, 328, 73, 25));
         QCOMPARE(child(&sheet, "Label1")->size(), QSize(65, 17));
+        // "Middle Guy" is wider than its column was drawn: the column widens about its middle.
         const QStringList shown{"8: 0 Your Score|24 11\n12\n13|296 36", "88: 0 Left Guy|24 31\n32\n33|296 96",
-                                "168: 0 Middle Guy|24 21\n22\n23|296 66",
+                                "166: 0 Middle Guy|24 21\n22\n23|296 66",
                                 "248: 0 Right Guy|24 41\n42\n43|296 126"};
         const std::function<void()> ways[] = {[&] { child<QPushButton>(&sheet, "cmdOk")->click(); },
                                               [&] { sheet.close(); },
@@ -145,6 +201,55 @@ private slots:
             QCOMPARE(text, outcomes[way].second + "\nDo you want to play again?");
             QCOMPARE(answer, way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);
         }
+    }
+
+    // At 9 and at 12 points every window shows all its text, nothing over anything else: About
+    // with Line2 under both its lines, the sheet, the announcement, the question, and the table
+    // with its longest hint and the counts.
+    void windowsFitTheFont_data() {
+        QTest::addColumn<int>("points");
+        QTest::newRow("9 pt") << 9;
+        QTest::newRow("12 pt") << 12;
+    }
+    void windowsFitTheFont() {
+        QFETCH(int, points);
+        const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
+        QFont font = QApplication::font();
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        QStringList faults;
+
+        AboutWindow about;
+        faults << textFaults(&about);
+        const QImage drawn = about.grab().toImage();
+        int line2 = 0;  // the first row drawn in the title bar's colour right of the lines of text
+        while (drawn.pixelColor(370, line2) != about.palette().color(QPalette::Active, QPalette::Highlight))
+            ++line2;
+        const auto* label2 = child<QLabel>(&about, "Label2");
+        if (line2 < label2->y() + label2->heightForWidth(label2->width()))
+            faults << "Label2 over Line2";
+
+        ScoreSheet sheet;
+        columns(sheet, 3);
+        faults << textFaults(&sheet);
+        AnnouncementWindow announcement;
+        for (int player : {zanfel::kHuman, zanfel::kLeftPlayer}) {
+            announcement.setGoingOut(player);
+            faults << textFaults(&announcement);
+        }
+        {
+            const ModalAnswerer answerer([&faults](QWidget* box) {
+                faults << textFaults(box);
+                box->close();
+            });
+            askPlayAgain(nullptr, {true, false, zanfel::kRightPlayer});
+        }
+        window_.reset();
+        startWindow();
+        clickDeck();
+        trigger("mnuCardCount");
+        faults << textFaults(window_.get());
+        QCOMPARE(faults.join(", "), QString());
     }
 };
 
