@@ -41,52 +41,44 @@ QStringList columns(ScoreSheet& sheet, int hands = 0) {
     return shown;
 }
 
-// What a window shows badly at its font, one fault a line: a text cut short by its label or
-// button, or a text drawn over another, over a card or across a line. A top-aligned text is taken
-// as tall as it is; a line may run along its top row, above the letters.
+// What a window shows badly at its font: a label's or a button's text cut short ("Label1 cut"),
+// or a text over another, over a card or across a line ("Label1 over Line1"). A text is as tall
+// as its letters need from the top of its label; a line may run along its top row, above them.
 QStringList textFaults(const QWidget* window) {
-    enum Kind { Text, Line, Card };
-    struct Shown {
-        QString name;
-        QRect place;
-        Kind kind;
-    };
-    QList<Shown> shown;
+    QList<std::pair<QString, QRect>> texts, others;
     QStringList faults;
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const auto* button = qobject_cast<const QPushButton*>(widget);
         const auto* frame = qobject_cast<const QFrame*>(widget);
         QRect place(widget->mapTo(window, QPoint(0, 0)), widget->size());
-        QSize text;
         if (!widget->isVisibleTo(window)) {
             continue;
-        } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-            text = label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
-                                     : label->sizeHint();
-        } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+        } else if (!label && !button) {
+            if (qobject_cast<const CardImage*>(widget) || (frame && frame->frameShape() == QFrame::HLine))
+                others << std::pair(widget->objectName(), place);
+            continue;
+        }
+        QSize text =
+            label ? label->sizeHint() : button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        if (label && label->wordWrap())
+            text = QSize(label->width(), label->heightForWidth(label->width()));
+        if (button) {
             QStyleOptionButton option;
             option.initFrom(button);
-            text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-            place = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            place.moveTopLeft(button->mapTo(window, place.topLeft()));
-        } else if (frame && frame->frameShape() == QFrame::HLine) {
-            shown << Shown{widget->objectName(), place, Line};
-            continue;
-        } else {
-            if (qobject_cast<const CardImage*>(widget))
-                shown << Shown{widget->objectName(), place, Card};
-            continue;
+            place = button->style()
+                        ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                        .translated(place.topLeft());
         }
         if (text.width() > place.width() || text.height() > place.height())
             faults << widget->objectName() + " cut";
-        shown << Shown{widget->objectName(), QRect(place.topLeft(), text.boundedTo(place.size())), Text};
+        texts << std::pair(widget->objectName(), QRect(place.topLeft(), text.boundedTo(place.size())));
     }
-    for (const Shown& one : shown)
-        for (const Shown& other : shown) {
-            const QRect both = one.place & other.place;
-            const bool pairSeen = other.kind == Text && &other <= &one;
-            if (one.kind == Text && !pairSeen && !both.isEmpty() &&
-                !(other.kind == Line && both.top() == one.place.top()))
-                faults << one.name + " over " + other.name;
+    for (int i = 0; i < texts.size(); ++i)
+        for (const auto& [name, other] : texts.mid(i + 1) + others) {
+            const QRect both = texts[i].second & other;
+            if (!both.isEmpty() && !(other.height() == 1 && both.top() == texts[i].second.top()))
+                faults << texts[i].first + " over " + name;
         }
     return faults;
 }
@@ -221,22 +213,17 @@ private slots:
 
         AboutWindow about;
         faults << textFaults(&about);
+        // Right of the text, nothing in the title bar's colour before Line2, under the release line.
         const QImage drawn = about.grab().toImage();
-        int line2 = 0;  // the first row drawn in the title bar's colour right of the lines of text
-        while (drawn.pixelColor(370, line2) != about.palette().color(QPalette::Active, QPalette::Highlight))
-            ++line2;
         const auto* label2 = child<QLabel>(&about, "Label2");
-        if (line2 < label2->y() + label2->heightForWidth(label2->width()))
-            faults << "Label2 over Line2";
-
+        for (int y = 0; y < label2->y() + label2->heightForWidth(label2->width()); ++y)
+            if (drawn.pixelColor(370, y) == about.palette().color(QPalette::Active, QPalette::Highlight))
+                faults << "Label2 over Line2";
         ScoreSheet sheet;
         columns(sheet, 3);
         faults << textFaults(&sheet);
         AnnouncementWindow announcement;
-        for (int player : {zanfel::kHuman, zanfel::kLeftPlayer}) {
-            announcement.setGoingOut(player);
-            faults << textFaults(&announcement);
-        }
+        faults << textFaults(&announcement);
         {
             const ModalAnswerer answerer([&faults](QWidget* box) {
                 faults << textFaults(box);
