@@ -121,9 +121,6 @@ private slots:
         QCOMPARE(places, wanted);
         QVERIFY(label1->text().startsWith("Zanfel v2.0"));
         QCOMPARE(label2->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-        for (const auto* label : {label1, label2})
-            QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()) &&
-                    label->height() >= qMax(17, label->fontMetrics().height()));
         const QImage drawn = about->grab().toImage();
         const QColor titleBar = about->palette().color(QPalette::Active, QPalette::Highlight);
         QCOMPARE(drawn.pixelColor(300, 40), titleBar);   // Line2

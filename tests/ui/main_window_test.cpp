@@ -120,9 +120,9 @@ class MainWindowTest : public WindowTest {
     }
 
 private slots:
-    // Drawn for a smaller font than ours, the count caption runs on to the right, uncut. One
-    // image of each group whose order is easy to get wrong: the middle player's row, the
-    // foundations' numbering, the left and right players' piles.
+    // One image of each group whose order is easy to get wrong: the middle player's row, the
+    // foundations' numbering, the left and right players' piles. (Whether the texts fit their
+    // font is the dialogs test's.)
     void windowStandsAsAtStartUp() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Zanfel v2.0"));
         QCOMPARE(window_->centralWidget()->size(), QSize(754, 452));
@@ -153,8 +153,6 @@ private slots:
         QCOMPARE(places, wanted);
         const auto* caption = find<QLabel>("lblStack6");
         QCOMPARE(caption->pos(), QPoint(88, 432));
-        QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
-        QVERIFY(caption->geometry().right() < find("lblStack1")->x());
     }
 
     // A right click does nothing; the counts show the dealt cards, the stock turns and No one
