@@ -12,12 +12,13 @@ namespace {
 // written whenever a dialog goes away, and reads them back at the next start. The table colour
 // is the one thing the game keeps, so those settings are pointed at the null device, where
 // nothing can be read or written: the custom colours last for the run. (Our own settings name
-// the ini format and are not touched.) The desktop's native dialog would keep them in the
-// desktop's store instead, so the game always uses Qt's.
+// the ini format and are not touched.) A desktop's native dialog writes its colours to the
+// desktop's store as soon as it is made, so the game always uses Qt's; that has to be settled
+// before the dialog is made, which makes the native one at once.
 QColorDialog* makeColourDialog(QWidget* window) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     auto* dialog = new QColorDialog(window);
-    dialog->setOption(QColorDialog::DontUseNativeDialog);
     dialog->setObjectName(QStringLiteral("CommonDialog1"));
     return dialog;
 }
