@@ -18,5 +18,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void addLine(const char* name, const QString& text, const QRect& place, Qt::Alignment alignment);
+    int addLine(const char* name, const QString& text, const QRect& place, Qt::Alignment alignment);
+
+    QLine line2_;  // under the release line
 };

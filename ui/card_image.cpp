@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "pictures.h"
+#include "table_ink.h"
 
 CardImage::CardImage(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
@@ -15,7 +16,7 @@ CardImage::CardImage(QWidget* parent) : QWidget(parent) {
 void CardImage::showCard(zanfel::CardNumber card) {
     card_ = card;
     if (card == zanfel::kNoCard)
-        artwork_ = emptyPlacePicture;
+        artwork_ = [this](qreal ratio) { return emptyPlace(ratio); };
     else
         artwork_ = [card](qreal ratio) { return facePicture(card, ratio); };
     update();
@@ -29,6 +30,13 @@ void CardImage::setArtwork(Artwork artwork) {
 
 QPixmap CardImage::picture() const {
     return artwork_ ? artwork_(devicePixelRatioF()) : QPixmap();
+}
+
+// The empty place's lines are drawn black; on a dark table they take its light ink.
+QPixmap CardImage::emptyPlace(qreal ratio) const {
+    const QColor table = palette().color(QPalette::Window);
+    const QPixmap art = emptyPlacePicture(ratio);
+    return isDarkTable(table) ? inInk(art, lineInk(table)) : art;
 }
 
 void CardImage::paintEvent(QPaintEvent*) {

@@ -62,6 +62,7 @@ protected:
 
 private:
     bool draggable() const { return dragSlot_ >= 0 && dragEnabled_; }
+    QPixmap emptyPlace(qreal ratio) const;
 
     Artwork artwork_;
     qint64 drawnKey_ = 0;

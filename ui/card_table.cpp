@@ -11,6 +11,7 @@
 #include "foundation_frame.h"
 #include "pictures.h"
 #include "place_names.h"
+#include "table_ink.h"
 #include "twips.h"
 
 namespace {
@@ -84,6 +85,15 @@ QLabel* placeLabel(QWidget* table, const QString& name, const QRect& rect, Qt::A
     return label;
 }
 
+// The labels were drawn for a smaller font than most desktops use. One whose text needs more
+// height than it was drawn with grows downwards, and moves up only as far as it must to stay on
+// the table.
+void fitHeight(QLabel* label, const QRect& drawn, int needed) {
+    const int height = std::max(drawn.height(), needed);
+    const int top = std::min(drawn.top(), label->parentWidget()->height() - height);
+    label->setGeometry(drawn.left(), top, drawn.width(), height);
+}
+
 }  // namespace
 
 CardTable::CardTable(QWidget* parent) : QWidget(parent) {
@@ -151,13 +161,16 @@ void CardTable::createLabels() {
                          px(kCountHeight));
         lblStack_[k] = placeLabel(this, indexedName("lblStack", k), rect,
                                   caption ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignHCenter | Qt::AlignTop);
+        fitHeight(lblStack_[k], rect, lblStack_[k]->fontMetrics().height());
         lblStack_[k]->hide();
     }
-    // The caption was drawn for a smaller font than ours: let it run on to the right rather
-    // than cut it off; the first count starts well clear of it.
+    // The caption was drawn for a smaller font than ours: it runs on to the right rather than
+    // be cut off, and starts further left only when it would run into the first count.
     QLabel* caption = lblStack_[kCountCaption];
     caption->setText(tr("Card Count:"));
-    caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
+    const int width = std::max(caption->width(), caption->sizeHint().width());
+    caption->setGeometry(std::min(caption->x(), lblStack_[1]->x() - width), caption->y(), width,
+                         caption->height());
 }
 
 CardImage* CardTable::image(zanfel::PileImage image) const {
@@ -177,17 +190,19 @@ void CardTable::showCard(zanfel::PileImage image, zanfel::CardNumber card) {
     describe(image);
 }
 
-// Screen readers and tooltips say whose place it is and what it shows, kept current.
+// Screen readers and tooltips say whose place it is and what it shows, kept current. The tip
+// tells the human's counts only while Show Card Count shows them on the table.
 void CardTable::describe(zanfel::PileImage image) {
     CardImage* place = this->image(image);
-    const QString count =
-        image.kind == zanfel::ImageKind::Stack ? QString::number(counts_[image.index]) : QString();
+    const bool counted = image.kind == zanfel::ImageKind::Stack && countsVisible_;
+    const QString count = counted ? QString::number(counts_[image.index]) : QString();
     place->setAccessibleName(placeText(image, place->card()));
     place->setToolTip(placeTip(image, place->card(), count));
 }
 
 void CardTable::setHint(const QString& text) {
     lblTips_->setText(text);
+    fitHeight(lblTips_, kTips, lblTips_->heightForWidth(kTips.width()));
 }
 
 void CardTable::setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts) {
@@ -203,6 +218,11 @@ void CardTable::setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts
 void CardTable::setCountsVisible(bool visible) {
     for (QLabel* label : lblStack_)
         label->setVisible(visible);
+    if (visible == countsVisible_)
+        return;
+    countsVisible_ = visible;
+    for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k)
+        describe({zanfel::ImageKind::Stack, k});
 }
 
 void CardTable::setDragsEnabled(bool enabled) {
@@ -214,8 +234,12 @@ QColor CardTable::colour() const {
     return palette().color(QPalette::Window);
 }
 
+// The hint and the counts keep the theme's text colour while it reads well on the table.
 void CardTable::setColour(const QColor& colour) {
     QPalette shades = palette();
     shades.setColor(QPalette::Window, colour);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        shades.setColor(group, QPalette::WindowText,
+                        textInk(colour, QApplication::palette().color(group, QPalette::WindowText)));
     setPalette(shades);
 }

@@ -59,4 +59,5 @@ private:
     QLabel* lblTips_ = nullptr;
     std::array<QLabel*, zanfel::kSlotsPerPlayer + 1> lblStack_{};  // the counts, then their caption
     std::array<int, zanfel::kSlotsPerPlayer> counts_{};
+    bool countsVisible_ = false;
 };

@@ -3,12 +3,14 @@
 
 #include <QPainter>
 
+#include "table_ink.h"
+
 FoundationFrame::FoundationFrame(QWidget* table) : QWidget(table) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void FoundationFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(lineInk(palette().color(QPalette::Window)), 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -3,8 +3,8 @@
 
 #include <QWidget>
 
-// The thin frame round the foundations: a rectangle outline in the default line colour, never
-// filled and never clicked.
+// The thin frame round the foundations: a rectangle outline in the default line colour (white
+// on a dark table), never filled and never clicked.
 class FoundationFrame : public QWidget {
 public:
     explicit FoundationFrame(QWidget* table);

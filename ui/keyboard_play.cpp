@@ -9,6 +9,7 @@
 #include "drop_targets.h"
 #include "game.h"
 #include "place_outline.h"
+#include "table_ink.h"
 
 namespace {
 
@@ -55,7 +56,8 @@ void KeyboardPlay::enterKey() {
 
 void KeyboardPlay::pick(int slot) {
     picked_ = slot;
-    ring_->surround(piles_[slot], ring_->palette().color(QPalette::Highlight));
+    const QPalette& shades = ring_->palette();
+    ring_->surround(piles_[slot], ringInk(shades.color(QPalette::Window), shades.color(QPalette::Highlight)));
     targets_->offer(slot);
 }
 

@@ -29,12 +29,13 @@ public:
     // The picked pile's slot, or -1.
     int picked() const { return picked_; }
     const PlaceOutline* ring() const { return ring_; }
+    // Puts the ring away, as Escape does.
+    void clearPick();
 
 private:
     void numberKey(int number);
     void enterKey();
     void pick(int slot);
-    void clearPick();
 
     zanfel::Game& game_;
     Piles piles_;

@@ -181,7 +181,9 @@ void MainWindow::createOptionsMenu() {
 
 void MainWindow::createHelpMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuHelp", tr("&Help"));
-    QAction* helpTopics = addItem(menu, "mnuHelpTopics", tr("Help Topics"));
+    // F1 shows beside the item. Over the table the item's shortcut takes the key before the help
+    // opener's filter could see it; in every other window the filter opens the help: once either way.
+    QAction* helpTopics = addItem(menu, "mnuHelpTopics", tr("Help Topics"), QKeySequence(Qt::Key_F1));
     auto* help = new HelpOpener(this, [this] { return helpFile_; });
     connect(helpTopics, &QAction::triggered, help, &HelpOpener::openHelp);
     QAction* about = addItem(menu, "mnuAbout", tr("&About"));
@@ -213,6 +215,9 @@ void MainWindow::showControls() {
     table_->setCounts(controls.counts);
     mnuCardCount_->setChecked(controls.cardCountChecked);
     table_->setCountsVisible(controls.cardCountChecked);
+    // A pick belongs to the hand it was made in: the table's reset puts the ring away.
+    if (controls.dealEnabled)
+        keyboard_->clearPick();
     table_->setDragsEnabled(!controls.pauseChecked);
     if (controls.pauseChecked)
         drag_->cancel();  // a card in the air when play stops goes back

@@ -62,7 +62,7 @@ QString placeText(zanfel::PileImage image, zanfel::CardNumber card) {
 
 QString placeTip(zanfel::PileImage image, zanfel::CardNumber card, const QString& count) {
     QString tip = placeText(image, card);
-    if (image.kind == zanfel::ImageKind::Stack)
+    if (!count.isEmpty())
         tip += tr(", %1 cards").arg(count);
     if (isPersonalPile(image))
         tip += QLatin1Char('\n') + tr("Whoever empties a personal pile first goes out and ends the hand.");

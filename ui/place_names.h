@@ -14,6 +14,6 @@ QString cardName(zanfel::CardNumber card);  // "empty" for no card
 QString placeName(zanfel::PileImage image);
 // The place and what it shows now.
 QString placeText(zanfel::PileImage image, zanfel::CardNumber card);
-// The tooltip: the same words, with the count on the human's own piles, and on every personal
-// pile what it is for.
+// The tooltip: the same words, with `count` when one is given (the human's own piles while the
+// counts are shown), and on every personal pile what it is for.
 QString placeTip(zanfel::PileImage image, zanfel::CardNumber card, const QString& count);

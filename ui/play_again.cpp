@@ -3,9 +3,32 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QShowEvent>
 #include <QString>
 
+#include "beside_window.h"
+
 namespace {
+
+// The question comes up over the score sheet, whose last rows hold the deciding hand: it stands
+// beside the sheet instead of over it, so the whole sheet can be read while it asks.
+class PlayAgainBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    // The box knows its size only once it is being shown; it is placed before it appears.
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        const QWidget* sheet = parentWidget();
+        if (!sheet || !sheet->isVisible())
+            return;
+        // Our own frame is not known yet: it is taken to be like the sheet's.
+        const QSize frame = sheet->frameGeometry().size() - sheet->size();
+        move(besideWindow(sheet->frameGeometry(), size() + frame, sheet->screen()->availableGeometry()));
+    }
+};
 
 QString tr(const char* text) {
     return QCoreApplication::translate("PlayAgain", text);
@@ -30,8 +53,8 @@ QString firstLine(const zanfel::GameOutcome& outcome) {
 
 zanfel::Answer askPlayAgain(QWidget* parent, const zanfel::GameOutcome& outcome) {
     const QString text = firstLine(outcome) + QLatin1Char('\n') + tr("Do you want to play again?");
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zanfel"), text,
-                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    PlayAgainBox box(QMessageBox::NoIcon, QStringLiteral("Zanfel"), text,
+                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? zanfel::Answer::Ok : zanfel::Answer::Cancel;

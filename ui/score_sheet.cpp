@@ -15,15 +15,19 @@
 
 namespace {
 
+// The sheet as it was drawn: columns of labels 975 twips wide, 1200 apart, the headings and the
+// totals one line high, Line1 under the headings and the score columns below it.
 constexpr int kLabelWidth = px(975);
+constexpr int kColumnPitch = px(1200);
+constexpr int kLineHeight = px(255);
+constexpr int kLine1Top = px(240);
 constexpr int kScoreTop = px(360);
 constexpr int kScoreHeight = px(3975);
-constexpr int kSheetWidth = px(4845);
-
-// Left edge of screen column c; the columns are 1200 twips apart.
-constexpr int columnLeft(int column) {
-    return px(120 + 1200 * column);
-}
+constexpr int kTotalTop = px(4440);
+constexpr QRect kOk = twipsRect(1920, 4920, 1095, 375);
+constexpr QSize kSheetSize(px(4845), px(5385));
+// Two neighbouring labels widened by a larger font keep at least this much room between them.
+constexpr int kColumnGap = 8;
 
 // Screen column c shows this player: human, left, middle, right.
 constexpr std::array<int, zanfel::kPlayers> kPlayerInColumn = {zanfel::kHuman, zanfel::kLeftPlayer,
@@ -60,24 +64,22 @@ QString scoreLines(const zanfel::HandScores& scores, int hands, int player) {
 ScoreSheet::ScoreSheet(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Score Sheet"));
     setModal(true);
-    setFixedSize(kSheetWidth, px(5385));
     buildHeadings();
     buildScoreColumns();
     buildTotals();
     buildLines();
 
-    auto* okButton = new QPushButton(tr("OK"), this);
-    okButton->setObjectName(QStringLiteral("cmdOk"));
-    okButton->setGeometry(twipsRect(1920, 4920, 1095, 375));
-    okButton->setDefault(true);
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_ = new QPushButton(tr("OK"), this);
+    okButton_->setObjectName(QStringLiteral("cmdOk"));
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    layOut();
 }
 
 void ScoreSheet::buildHeadings() {
     for (int column = 0; column < zanfel::kPlayers; ++column) {
-        QLabel* label = centredLabel(this, QStringLiteral("Label%1").arg(column + 1));
-        label->setText(tr(kHeadings[column]));
-        label->setGeometry(columnLeft(column), 0, kLabelWidth, px(255));
+        heading_[column] = centredLabel(this, QStringLiteral("Label%1").arg(column + 1));
+        heading_[column]->setText(tr(kHeadings[column]));
     }
 }
 
@@ -89,7 +91,6 @@ void ScoreSheet::buildScoreColumns() {
     scoreArea_->setFrameShape(QFrame::NoFrame);
     scoreArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scoreArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scoreArea_->setGeometry(0, kScoreTop, kSheetWidth, kScoreHeight);
     scoreArea_->viewport()->setAutoFillBackground(false);
 
     scoreColumns_ = new QWidget;
@@ -100,26 +101,55 @@ void ScoreSheet::buildScoreColumns() {
         lblScore_[player] = centredLabel(scoreColumns_, QStringLiteral("lblScore%1").arg(player));
     }
     scoreArea_->setWidget(scoreColumns_);
-    fitScoreColumns();
 }
 
 void ScoreSheet::buildTotals() {
     for (int column = 0; column < zanfel::kPlayers; ++column) {
         const int player = kPlayerInColumn[column];
         lblTotal_[player] = centredLabel(this, QStringLiteral("lblTotal%1").arg(player));
-        lblTotal_[player]->setGeometry(columnLeft(column), px(4440), kLabelWidth, px(255));
     }
 }
 
 void ScoreSheet::buildLines() {
-    const int ys[] = {px(240), px(4440)};
     for (int i = 0; i < 2; ++i) {
-        auto* line = new QFrame(this);
-        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
-        line->setFrameShape(QFrame::HLine);
-        line->setFrameShadow(QFrame::Plain);
-        line->setGeometry(0, ys[i], px(4800) + 1, 1);
+        line_[i] = new QFrame(this);
+        line_[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        line_[i]->setFrameShape(QFrame::HLine);
+        line_[i]->setFrameShadow(QFrame::Plain);
     }
+}
+
+// Everything where it was drawn, unless the font needs more room than the drawing gave it. A
+// heading too wide for its column widens its column about the column's middle, and the columns
+// move apart only as far as the gap between them needs; headings taller than their line push
+// everything under them down. The sheet grows by as much.
+void ScoreSheet::layOut() {
+    const int lineHeight = std::max(kLineHeight, fontMetrics().height());
+    std::array<int, zanfel::kPlayers> widths{};
+    int pitch = kColumnPitch;
+    int drop = 0;
+    for (int column = 0; column < zanfel::kPlayers; ++column) {
+        const QSize needed = heading_[column]->sizeHint();
+        // Widened by twos, so the centred texts stay on the pixels they were drawn on.
+        const int extra = std::max(0, needed.width() - kLabelWidth);
+        widths[column] = kLabelWidth + extra + extra % 2;
+        pitch = std::max(pitch, widths[column] + kColumnGap);
+        drop = std::max(drop, needed.height() - kLine1Top);
+    }
+    const QSize size = kSheetSize + QSize(zanfel::kPlayers * (pitch - kColumnPitch), drop);
+    setFixedSize(size);
+    for (int column = 0; column < zanfel::kPlayers; ++column) {
+        // The middle of column c lies half a pixel right of pitch * (c + 1/2) on the drawing.
+        const int left = (pitch * (2 * column + 1) + 1 - widths[column]) / 2;
+        heading_[column]->setGeometry(left, 0, widths[column], lineHeight);
+        lblTotal_[kPlayerInColumn[column]]->setGeometry(left, kTotalTop + drop, widths[column], lineHeight);
+    }
+    scoreArea_->setGeometry(0, kScoreTop + drop, size.width(), kScoreHeight);
+    // The lines end two pixels short of the sheet's right edge, as drawn.
+    line_[0]->setGeometry(0, kLine1Top + drop, size.width() - 2, 1);
+    line_[1]->setGeometry(0, kTotalTop + drop, size.width() - 2, 1);
+    okButton_->setGeometry(kOk.translated((size.width() - kSheetSize.width()) / 2, drop));
+    fitScoreColumns();
 }
 
 // The columns are as tall as the sheet's score area, or as the longest column once a long
@@ -129,8 +159,9 @@ void ScoreSheet::fitScoreColumns() {
     for (const QLabel* label : lblScore_)
         height = std::max(height, label->sizeHint().height());
     for (int column = 0; column < zanfel::kPlayers; ++column)
-        lblScore_[kPlayerInColumn[column]]->setGeometry(columnLeft(column), 0, kLabelWidth, height);
-    scoreColumns_->resize(kSheetWidth, height);
+        lblScore_[kPlayerInColumn[column]]->setGeometry(heading_[column]->x(), 0, heading_[column]->width(),
+                                                        height);
+    scoreColumns_->resize(width(), height);
 }
 
 void ScoreSheet::setFigures(const zanfel::ScoreSheetFigures& figures, const zanfel::HandScores& scores) {

@@ -6,7 +6,9 @@
 
 #include "scoring.h"
 
+class QFrame;
 class QLabel;
+class QPushButton;
 class QScrollArea;
 class QShowEvent;
 class QWidget;
@@ -38,12 +40,16 @@ private:
     void buildScoreColumns();
     void buildTotals();
     void buildLines();
+    void layOut();
     void fitScoreColumns();
     void announceActivation();
 
+    std::array<QLabel*, zanfel::kPlayers> heading_{};  // by screen column
     std::array<QLabel*, zanfel::kPlayers> lblScore_{};
     std::array<QLabel*, zanfel::kPlayers> lblTotal_{};
     QScrollArea* scoreArea_ = nullptr;
     QWidget* scoreColumns_ = nullptr;
+    std::array<QFrame*, 2> line_{};
+    QPushButton* okButton_ = nullptr;
     bool activationPending_ = false;
 };

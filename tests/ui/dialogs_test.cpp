@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows over the table: About, the score sheet and the play-again question (the
 // announcement is the artwork test's); modal windows are answered from inside their own loops.
+// Then every window at the interface fonts of the common desktops.
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <map>
 
 #include "about_window.h"
+#include "announcement_window.h"
 #include "play_again.h"
 #include "score_sheet.h"
 #include "window_test_support.h"
@@ -35,6 +40,48 @@ QStringList columns(ScoreSheet& sheet, int hands = 0) {
     for (const auto& [x, column] : texts)
         shown << QString::number(x) + ": " + column.join('|');
     return shown;
+}
+
+// What a window shows badly at its font: a label's or a button's text cut short ("Label1 cut"),
+// or a text over another, over a card or across a line ("Label1 over Line1"). A text is as tall
+// as its letters need from the top of its label; a line may run along its top row, above them.
+QStringList textFaults(const QWidget* window) {
+    QList<std::pair<QString, QRect>> texts, others;
+    QStringList faults;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const auto* button = qobject_cast<const QPushButton*>(widget);
+        const auto* frame = qobject_cast<const QFrame*>(widget);
+        QRect place(widget->mapTo(window, QPoint(0, 0)), widget->size());
+        if (!widget->isVisibleTo(window)) {
+            continue;
+        } else if (!label && !button) {
+            if (qobject_cast<const CardImage*>(widget) || (frame && frame->frameShape() == QFrame::HLine))
+                others << std::pair(widget->objectName(), place);
+            continue;
+        }
+        QSize text =
+            label ? label->sizeHint() : button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        if (label && label->wordWrap())
+            text = QSize(label->width(), label->heightForWidth(label->width()));
+        if (button) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            place = button->style()
+                        ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                        .translated(place.topLeft());
+        }
+        if (text.width() > place.width() || text.height() > place.height())
+            faults << widget->objectName() + " cut";
+        texts << std::pair(widget->objectName(), QRect(place.topLeft(), text.boundedTo(place.size())));
+    }
+    for (int i = 0; i < texts.size(); ++i)
+        for (const auto& [name, other] : texts.mid(i + 1) + others) {
+            const QRect both = texts[i].second & other;
+            if (!both.isEmpty() && !(other.height() == 1 && both.top() == texts[i].second.top()))
+                faults << texts[i].first + " over " + name;
+        }
+    return faults;
 }
 
 }  // namespace
@@ -78,8 +125,9 @@ private slots:
     void sheetLayoutCaptionsAndScrolling() {
         ScoreSheet sheet;
         QCOMPARE(sheet.windowTitle(), QStringLiteral("Score Sheet"));
+        // "Middle Guy" is wider than its column was drawn: the column widens about its middle.
         const QStringList shown{"8: 0 Your Score|24 11\n12\n13|296 36", "88: 0 Left Guy|24 31\n32\n33|296 96",
-                                "168: 0 Middle Guy|24 21\n22\n23|296 66",
+                                "166: 0 Middle Guy|24 21\n22\n23|296 66",
                                 "248: 0 Right Guy|24 41\n42\n43|296 126"};
         const std::function<void()> ways[] = {[&] { child<QPushButton>(&sheet, "cmdOk")->click(); },
                                               [&] { sheet.close(); },
@@ -136,6 +184,50 @@ private slots:
             QCOMPARE(text, outcomes[way].second + "\nDo you want to play again?");
             QCOMPARE(answer, way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);  // Enter: OK
         }
+    }
+
+    // At 9 and at 12 points every window shows all its text, nothing over anything else: About
+    // with Line2 under both its lines, the sheet, the announcement, the question, and the table
+    // with its longest hint and the counts.
+    void windowsFitTheFont_data() {
+        QTest::addColumn<int>("points");
+        QTest::newRow("9 pt") << 9;
+        QTest::newRow("12 pt") << 12;
+    }
+    void windowsFitTheFont() {
+        QFETCH(int, points);
+        const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
+        QFont font = QApplication::font();
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        QStringList faults;
+
+        AboutWindow about;
+        faults << textFaults(&about);
+        // Right of the text, nothing in the title bar's colour before Line2, under the release line.
+        const QImage drawn = about.grab().toImage();
+        const auto* label2 = child<QLabel>(&about, "Label2");
+        for (int y = 0; y < label2->y() + label2->heightForWidth(label2->width()); ++y)
+            if (drawn.pixelColor(370, y) == about.palette().color(QPalette::Active, QPalette::Highlight))
+                faults << "Label2 over Line2";
+        ScoreSheet sheet;
+        columns(sheet, 3);
+        faults << textFaults(&sheet);
+        AnnouncementWindow announcement;
+        faults << textFaults(&announcement);
+        {
+            const ModalAnswerer answerer([&faults](QWidget* box) {
+                faults << textFaults(box);
+                box->close();
+            });
+            askPlayAgain(nullptr, {true, false, zanfel::kRightPlayer});
+        }
+        window_.reset();
+        startWindow();
+        clickDeck();
+        trigger("mnuCardCount");
+        faults << textFaults(window_.get());
+        QCOMPARE(faults.join(", "), QString());
     }
 };
 

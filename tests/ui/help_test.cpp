@@ -151,9 +151,13 @@ private slots:
         QCOMPARE(window->shownPage(), QStringLiteral("overview.html"));
     }
 
-    // No help beside the test program nor installed: the message of a missing file.
+    // No help beside the test program nor installed: the message of a missing file, from Help
+    // Topics and from F1 over the table.
     void helpTopicsWithoutTheFileGivesTheMessage() {
         QCOMPARE(boxesDuring([this] { trigger("mnuHelpTopics"); }).size(), 1);  // worded as above
+        window_->activateWindow();  // F1 is the item's shortcut there, and opens the help once
+        QTRY_VERIFY(window_->isActiveWindow());
+        QCOMPARE(boxesDuring([this] { QTest::keyClick(window_.get(), Qt::Key_F1); }).size(), 1);
     }
 
     // Beside the program (the build tree) first, then where it is installed.

@@ -43,7 +43,7 @@ const QStringList kStartUpMenus{
     "&Options: mnuBackColor|&Background Color...||E, mnuCardCount|&Show Card Count||EC, "
     "mnuAnimateMoves|&Animate Moves||ECX, space3|-, "
     "mnuReset|&Reset Options||E",
-    "&Help: mnuHelpTopics|Help Topics||E, mnuAbout|&About||E, space4|-, mnuUnstuck|&No one can play||"};
+    "&Help: mnuHelpTopics|Help Topics|F1|E, mnuAbout|&About||E, space4|-, mnuUnstuck|&No one can play||"};
 
 QString describe(const QAction* item) {
     if (item->isSeparator())
@@ -55,7 +55,7 @@ QString describe(const QAction* item) {
 
 // Answers the windows of a hand's end and notes each in `seen`: the announcement's caption
 // (with "+sheet" if a sheet is still up under it), "sheet", and the question's box with the
-// window it came up over.
+// window it came up over, and whether it covers any of that window.
 struct HandEndAnswers {
     QStringList seen;
     qint64 pictureKey = 0;
@@ -63,7 +63,10 @@ struct HandEndAnswers {
     int sheetsLeftOpen = 0;  // for the game to close
     ModalAnswerer answerer{[this](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen << describeBox(box) + " over " + box->parentWidget()->metaObject()->className();
+            const QWidget* under = box->parentWidget();
+            const bool covers = box->frameGeometry().intersects(under->frameGeometry());
+            seen << describeBox(box) + " over " + under->metaObject()->className() +
+                        (covers ? " covering it" : "");
             box->button(reply)->click();
         } else if (auto* sheet = qobject_cast<ScoreSheet*>(modal);
                    sheet && seen.value(seen.size() - 1) != "sheet") {
@@ -174,8 +177,6 @@ private slots:
         QCOMPARE(menus, kStartUpMenus);
         const auto* caption = find<QLabel>("lblStack6");
         QCOMPARE(caption->pos(), QPoint(88, 432));
-        QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
-        QVERIFY(caption->geometry().right() < find("lblStack1")->x());
     }
 
     // A right click does nothing, nor a press let go off the deck; the counts show the dealt
@@ -342,13 +343,20 @@ private slots:
         QCOMPARE(window_->keyboardPlay()->picked(), -1);
         key(Qt::Key_Return);
         QCOMPARE(card("Stack0"), 22);
+        QTest::keyClicks(window_.get(), "3");  // a pick left over when the hand is given up
+        trigger("mnuNewGame");
+        QCOMPARE(window_->keyboardPlay()->picked(), -1);
+        QVERIFY(!window_->keyboardPlay()->ring()->isVisible());
     }
 
-    // Every personal pile, each player's, says whose it is, what it shows and what it is for.
+    // Every personal pile, each player's, says whose it is, what it shows and what it is for;
+    // the human's tips tell the counts only while Show Card Count shows them.
     void namesAndTooltipsFollowTheCards() {
         QCOMPARE(spoken("Pile6"), QStringLiteral("Foundation 7: empty"));
         clickDeck();
         QCOMPARE(spoken("Stack2"), QStringLiteral("Your work pile 2: ace of hearts"));
+        QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts"));
+        trigger("mnuCardCount");
         QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts, 35 cards"));
         const QString endsTheHand = "\nWhoever empties a personal pile first goes out and ends the hand.";
         for (const auto& [place, text] : {std::pair{"Stack5", "Your personal pile: two of spades"},

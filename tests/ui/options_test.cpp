@@ -6,9 +6,13 @@
 
 #include <QColorDialog>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QMenuBar>
+#include <QPushButton>
 
+#include "keyboard_play.h"
+#include "place_outline.h"
 #include "saved_colour.h"
 #include "window_test_support.h"
 
@@ -94,6 +98,26 @@ private slots:
         QCOMPARE(settings().value(kKey).toString(), QStringLiteral("5649426"));
     }
 
+    // A custom colour added in the dialog lasts for the run: once the window and its dialog are
+    // gone, the table colour is all there is in the per-user settings folder.
+    void customColoursAreNotKept() {
+        boxesDuring([this] { trigger("mnuBackColor"); },
+                    [](QWidget* dialog) {
+                        for (auto* button : dialog->findChildren<QPushButton*>())
+                            button->text().contains("Custom") ? button->click() : void();
+                        qobject_cast<QDialog*>(dialog)->accept();
+                    });
+        QCOMPARE(QColorDialog::customColor(0), window_->tableColour());
+        window_.reset();
+        QStringList written;
+        QDirIterator entries(settingsFolder_.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+        while (entries.hasNext())
+            written << entries.next().mid(settingsFolder_.path().size() + 1);
+        written.sort();
+        QCOMPARE(written, (QStringList{"Zanfel", "Zanfel/Settings.ini"}));
+    }
+
     // The button face again, saved as the system colour it is; the shown counts hidden and
     // their mark cleared. The counts come and go with their mark, nothing is written for
     // them, and the next start hides them.
@@ -114,6 +138,26 @@ private slots:
         QCOMPARE(window_->tableColour().name(), colourOf(QPalette::Button));
         QCOMPARE(countsShown(), 0);
         QVERIFY(!action("mnuCardCount")->isChecked());
+    }
+
+    // Black lines and the theme's text on a light table; on a dark one the frame round the
+    // foundations, the empty places' lines and the keyboard's ring turn white, and so does the
+    // hint where the theme's text would be lost.
+    void inkFollowsTheTableColour() {
+        for (const QColor table : {QColor(0xf0, 0xf0, 0xf0), QColor(0x00, 0x55, 0x00)}) {
+            chooseColour(table);
+            window_->activateWindow();  // for the key
+            QTRY_VERIFY(window_->isActiveWindow());
+            const QColor ink = table.lightness() > 128 ? Qt::black : Qt::white;
+            const QImage shown = window_->centralWidget()->grab().toImage();
+            QCOMPARE(shown.pixelColor(168, 150), ink);                             // Shape1's left side
+            QCOMPARE(shown.pixelColor(find("Pile0")->pos() + QPoint(2, 0)), ink);  // its outline
+            QCOMPARE(find("lblTips")->palette().color(QPalette::Active, QPalette::WindowText).name(),
+                     ink == Qt::black ? colourOf(QPalette::WindowText) : QStringLiteral("#ffffff"));
+            QTest::keyClick(window_.get(), Qt::Key_6);
+            const PlaceOutline* ring = window_->keyboardPlay()->ring();
+            QCOMPARE(ring->colour(), ink == Qt::black ? ring->palette().color(QPalette::Highlight) : ink);
+        }
     }
 
     // The colour stays on the table, through New Game too; the player is told once, with OK alone.

@@ -90,7 +90,11 @@ private slots:
     }
 
 protected:
-    WindowTest() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path()); }
+    // Qt's own settings too, which would land in the real home if the game let them be written.
+    WindowTest() {
+        for (const auto format : {QSettings::IniFormat, QSettings::NativeFormat})
+            QSettings::setPath(format, QSettings::UserScope, settingsFolder_.path());
+    }
 
     QTemporaryDir settingsFolder_;
     FirstPlaceRandom random_;

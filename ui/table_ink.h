@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+
+// What is written and drawn on the table (the hint, the counts, the frame round the foundations,
+// the empty places, the keyboard's ring) has to stand out from whatever colour the player gives
+// the table: a dark shade on a light table, a light one on a dark table, whichever contrasts
+// more. On the grey the table starts with, everything keeps the look it was drawn with.
+
+// True when white stands out more from `table` than black does.
+bool isDarkTable(const QColor& table);
+// Black on a light table, white on a dark one: the frame and the empty places' lines.
+QColor lineInk(const QColor& table);
+// The theme's text colour while it reads well on the table, else black or white.
+QColor textInk(const QColor& table, const QColor& themeText);
+// The theme's highlight for the keyboard's ring, unless it is lost on a dark table.
+QColor ringInk(const QColor& table, const QColor& highlight);
+// `art` with every drawn pixel in `ink`, its transparency kept.
+QPixmap inInk(const QPixmap& art, const QColor& ink);
