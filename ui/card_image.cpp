@@ -15,7 +15,7 @@ const QString kSlotMimeType = QStringLiteral("application/x-zanfel-pile-slot");
 }
 
 CardImage::CardImage(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
     showCard(zanfel::kNoCard);
 }
 
@@ -24,18 +24,30 @@ void CardImage::showCard(zanfel::CardNumber card) {
     if (card == zanfel::kNoCard)
         artwork_ = emptyPlacePicture;
     else
-        artwork_ = [card](qreal ratio) { return facePicture(card, ratio); };
+        artwork_ = [card](const PlaceArt& art) { return facePicture(card, art); };
+    held_ = QPixmap();
     update();
 }
 
 void CardImage::setArtwork(Artwork artwork) {
     card_ = zanfel::kNoCard;
     artwork_ = std::move(artwork);
+    held_ = QPixmap();
+    update();
+}
+
+void CardImage::setZoom(qreal zoom) {
+    zoom_ = zoom;
     update();
 }
 
 QPixmap CardImage::picture() const {
-    return artwork_ ? artwork_(devicePixelRatioF()) : QPixmap();
+    const PlaceArt art{size(), zoom_, devicePixelRatioF()};
+    if (artwork_ && (held_.isNull() || !(heldFor_ == art))) {
+        held_ = artwork_(art);
+        heldFor_ = art;
+    }
+    return held_;
 }
 
 QMimeData* CardImage::slotMimeData(int slot) {

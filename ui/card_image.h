@@ -7,11 +7,12 @@
 #include <optional>
 
 #include "card.h"
+#include "pictures.h"
 
 class QMimeData;
 
-// One card place on the table: a 57 x 73 image showing a card face, a back or the empty
-// place, drawn from the artwork made for the screen's device pixel ratio, and letting the
+// One card place on the table: a 57 x 73 image at 100 %, larger at the table's zoom, showing a
+// card face, a back or the empty place drawn for the device pixels it covers, and letting the
 // table colour show through where the picture is transparent. The human's own piles can be
 // dragged and take drops; the foundations take drops.
 class CardImage : public QWidget {
@@ -24,14 +25,16 @@ public:
 
     // Shows the face of `card`, or the empty place when card is 0.
     void showCard(zanfel::CardNumber card);
-    // What to show for a device pixel ratio; the place asks again whenever it paints, so a
-    // window moved to another screen gets that screen's artwork.
-    using Artwork = std::function<QPixmap(qreal ratio)>;
+    // What to show for a place's size, zoom and device pixel ratio; the place asks again when
+    // any of them changed, so a window moved to another screen gets art drawn for that screen.
+    using Artwork = std::function<QPixmap(const PlaceArt& art)>;
     // Shows a picture that is no card of the game, such as a back.
     void setArtwork(Artwork artwork);
 
     zanfel::CardNumber card() const { return card_; }
-    // The picture for the ratio the place is on now.
+    // The table's zoom, 1 at 100 %: the lines of the pictures are drawn for it.
+    void setZoom(qreal zoom);
+    // The picture for the place's size and the ratio it is on now.
     QPixmap picture() const;
     // The cacheKey of the pixmap the last paint drew, 0 before the first.
     qint64 drawnKey() const { return drawnKey_; }
@@ -66,6 +69,10 @@ private:
     void startDrag();
 
     Artwork artwork_;
+    qreal zoom_ = 1;
+    // The picture last asked for, and what for: a paint needs no lookup while nothing changed.
+    mutable QPixmap held_;
+    mutable PlaceArt heldFor_;
     qint64 drawnKey_ = 0;
     zanfel::CardNumber card_ = zanfel::kNoCard;
     int dragSlot_ = -1;

@@ -21,6 +21,7 @@
 #include "move_marks.h"
 #include "play_again.h"
 #include "score_sheet.h"
+#include "zoom_option.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ MainWindow::MainWindow(zanfel::RandomSource* random, QWidget* parent)
     setCentralWidget(table_);
     table_->setHint(hintText(game_.controls().hint));
     colour_ = new ColourOption(table_, this);
+    zoom_ = new ZoomOption(table_, this);
     connectTable();
     createMenus();
     playerTimer_ = new QTimer(this);
@@ -79,13 +81,16 @@ MainWindow::MainWindow(zanfel::RandomSource* random, QWidget* parent)
     connect(playerTimer_, &QTimer::timeout, this, [this] { game_.tick(); });
     moveMarks_ = new MoveMarks(table_);
     keyboard_ = new KeyboardPlay(this, table_, game_, table_->humanPiles());
-    // The table has one size; the window follows it and cannot be resized.
+    // The window follows the table's size at every zoom and cannot be resized by hand.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The first frame is drawn at the zoom of the last run.
+    zoom_->applySaved();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::startUp() {
+    zoom_->followScreen();
     helpFile_ = locateHelpFile();
     game_.startUp();
 }
@@ -162,6 +167,8 @@ void MainWindow::createOptionsMenu() {
     connect(backColor, &QAction::triggered, colour_, &ColourOption::choose);
     mnuCardCount_ = addCommand(menu, "mnuCardCount", tr("&Show Card Count"), &zanfel::Game::cardCountCommand);
     mnuCardCount_->setCheckable(true);
+    addSpace(menu, "spaceZoom");
+    zoom_->addItems(menu);
     addSpace(menu, "space3");
     addCommand(menu, "mnuReset", tr("&Reset Options"), &zanfel::Game::resetOptionsCommand);
 }

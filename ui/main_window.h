@@ -20,6 +20,7 @@ class QCloseEvent;
 class QMenu;
 class QTimer;
 class ScoreSheet;
+class ZoomOption;
 
 // The main window: the menu bar over the card table, the computer players' timer and the
 // windows a hand opens. It is the screen the game talks to: it shows what the game holds, in
@@ -42,6 +43,7 @@ public:
     const QString& helpFile() const { return helpFile_; }
     const MoveMarks* moveMarks() const { return moveMarks_; }
     const KeyboardPlay* keyboardPlay() const { return keyboard_; }
+    const ZoomOption* zoom() const { return zoom_; }
 
     // zanfel::TableView
     void showImage(zanfel::PileImage image, zanfel::CardNumber card) override;
@@ -78,6 +80,7 @@ private:
 
     CardTable* table_ = nullptr;
     ColourOption* colour_ = nullptr;
+    ZoomOption* zoom_ = nullptr;
     QTimer* playerTimer_ = nullptr;
     MoveMarks* moveMarks_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
