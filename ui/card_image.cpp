@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "device_pixels.h"
 #include "pictures.h"
 
 namespace {
@@ -42,7 +43,10 @@ void CardImage::setZoom(qreal zoom) {
 }
 
 QPixmap CardImage::picture() const {
-    const PlaceArt art{size(), zoom_, devicePixelRatioF()};
+    return pictureFor(PlaceArt::forPlace(size(), zoom_, devicePixelRatioF()));
+}
+
+QPixmap CardImage::pictureFor(const PlaceArt& art) const {
     if (artwork_ && (held_.isNull() || !(heldFor_ == art))) {
         held_ = artwork_(art);
         heldFor_ = art;
@@ -64,12 +68,18 @@ std::optional<int> CardImage::slotFrom(const QMimeData* mime) {
     return number ? std::optional<int>(slot) : std::nullopt;
 }
 
+// The picture is drawn for exactly the device pixels the place covers and put on them one to
+// one: at a fractional ratio a place can cover a pixel less than its size times the ratio,
+// and a picture drawn for more would lose its last line.
 void CardImage::paintEvent(QPaintEvent*) {
-    const QPixmap art = picture();
-    if (art.isNull())
+    if (!artwork_)
         return;
     QPainter painter(this);
-    paintArtwork(painter, rect(), art);
+    const QRect pixels = wholeDevicePixels(painter, rect());
+    const qreal ratio = devicePixelRatioF();
+    const QPixmap art = pictureFor({pixels.size(), zoom_ * ratio, ratio});
+    paintInDevicePixels(painter);
+    painter.drawPixmap(QRectF(pixels), art, QRectF(art.rect()));
     drawnKey_ = art.cacheKey();
 }
 

@@ -25,8 +25,8 @@ public:
 
     // Shows the face of `card`, or the empty place when card is 0.
     void showCard(zanfel::CardNumber card);
-    // What to show for a place's size, zoom and device pixel ratio; the place asks again when
-    // any of them changed, so a window moved to another screen gets art drawn for that screen.
+    // What to show, drawn for the device pixels the place covers; the place asks again when they
+    // changed, so a zoom or a window moved to another screen gets art drawn for its new size.
     using Artwork = std::function<QPixmap(const PlaceArt& art)>;
     // Shows a picture that is no card of the game, such as a back.
     void setArtwork(Artwork artwork);
@@ -34,7 +34,7 @@ public:
     zanfel::CardNumber card() const { return card_; }
     // The table's zoom, 1 at 100 %: the lines of the pictures are drawn for it.
     void setZoom(qreal zoom);
-    // The picture for the place's size and the ratio it is on now.
+    // The picture for the place's size and the ratio it is on now, half device pixels rounding up.
     QPixmap picture() const;
     // The cacheKey of the pixmap the last paint drew, 0 before the first.
     qint64 drawnKey() const { return drawnKey_; }
@@ -66,6 +66,7 @@ protected:
 
 private:
     bool draggable() const { return dragSlot_ >= 0; }
+    QPixmap pictureFor(const PlaceArt& art) const;
     void startDrag();
 
     Artwork artwork_;

@@ -94,6 +94,7 @@ void CardTable::setZoom(int percent) {
         if (auto* card = qobject_cast<CardImage*>(widget))
             card->setZoom(percent / 100.0);
     }
+    frame_->setZoom(percent / 100.0);
     // At 100 % the labels keep the desktop's own font, as they always had.
     QFont font;
     if (percent != kActualSize) {
@@ -124,9 +125,9 @@ QLabel* CardTable::placeLabel(const QString& name, const QRect& twips, Qt::Align
 }
 
 void CardTable::createFoundationFrame() {
-    auto* frame = new FoundationFrame(this);
-    frame->setObjectName(QStringLiteral("Shape1"));
-    places_.emplace_back(frame, kFoundationFrame);
+    frame_ = new FoundationFrame(this);
+    frame_->setObjectName(QStringLiteral("Shape1"));
+    places_.emplace_back(frame_, kFoundationFrame);
 }
 
 // Only the human's own piles can be dragged; they and the foundations take drops.

@@ -9,6 +9,7 @@
 #include "table.h"
 
 class CardImage;
+class FoundationFrame;
 class QLabel;
 
 // The card table under the menu bar: every card place, the frame round the foundations, the
@@ -62,6 +63,7 @@ private:
     HumanPiles stack_{};
     std::array<CardImage*, zanfel::kComputerLists> player_{};
     std::array<CardImage*, zanfel::kFoundations> pile_{};
+    FoundationFrame* frame_ = nullptr;
     QLabel* lblTips_ = nullptr;
     std::array<QLabel*, zanfel::kSlotsPerPlayer + 1> lblStack_{};  // the counts, then their caption
     std::array<int, zanfel::kSlotsPerPlayer> counts_{};

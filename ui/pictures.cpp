@@ -36,25 +36,29 @@ QPixmap drawnOnce(const QString& key, qreal ratio, const std::function<QImage()>
 
 // The key names the picture, its pixels and the scale its lines were drawn for.
 QString placeKey(const QString& name, const PlaceArt& art) {
-    const QSize pixels = art.devicePixels();
-    return QStringLiteral("%1/%2x%3/%4/%5").arg(name).arg(pixels.width()).arg(pixels.height()).arg(art.zoom).arg(art.ratio);
+    return QStringLiteral("%1/%2x%3/%4/%5")
+        .arg(name)
+        .arg(art.pixels.width())
+        .arg(art.pixels.height())
+        .arg(art.scale)
+        .arg(art.ratio);
 }
 
 QPixmap backPicture(const QString& name, QRgb colour, const PlaceArt& art) {
     return drawnOnce(placeKey(name, art), art.ratio, [&art, colour] {
-        return zanfel::artwork::drawTableBack(QColor(colour), art.devicePixels(), art.zoom * art.ratio);
+        return zanfel::artwork::drawTableBack(QColor(colour), art.pixels, art.scale);
     });
 }
 
 }  // namespace
 
-QSize PlaceArt::devicePixels() const {
-    return zanfel::artwork::devicePixels(place, ratio);
+PlaceArt PlaceArt::forPlace(QSize logical, qreal zoom, qreal ratio) {
+    return {devicePixels(logical, ratio), zoom * ratio, ratio};
 }
 
 QPixmap facePicture(zanfel::CardNumber card, const PlaceArt& art) {
     return drawnOnce(placeKey(QString::number(zanfel::faceResourceId(card)), art), art.ratio, [&art, card] {
-        return zanfel::artwork::drawTableFace(zanfel::artwork::cardFromNumber(card), art.devicePixels());
+        return zanfel::artwork::drawTableFace(zanfel::artwork::cardFromNumber(card), art.pixels);
     });
 }
 
@@ -68,7 +72,7 @@ QPixmap playerDeckPicture(int index, const PlaceArt& art) {
 
 QPixmap emptyPlacePicture(const PlaceArt& art) {
     return drawnOnce(placeKey(QStringLiteral("empty_place"), art), art.ratio, [&art] {
-        return zanfel::artwork::drawTableEmptyPlace(art.devicePixels(), art.zoom * art.ratio);
+        return zanfel::artwork::drawTableEmptyPlace(art.pixels, art.scale);
     });
 }
 

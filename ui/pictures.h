@@ -14,15 +14,15 @@ class QRect;
 // the first time it is needed and kept in the pixmap cache, so showing a card again costs a
 // lookup; the pixmap's devicePixelRatio is the screen's.
 
-// Where a card place's picture goes: its size on the table in logical pixels, the table's zoom
-// (1 at 100 %) and the screen's device pixel ratio.
+// What a card place's picture is drawn for.
 struct PlaceArt {
-    QSize place{57, 73};
-    qreal zoom = 1;
-    qreal ratio = 1;
+    QSize pixels{57, 73};  // the device pixels it fills
+    qreal scale = 1;       // device pixels to a pixel of the table at 100 %: the lines are drawn for it
+    qreal ratio = 1;       // the screen's device pixel ratio
 
-    // The device pixels the place covers, half pixels rounding up.
-    QSize devicePixels() const;
+    // A place of `logical` pixels on the table at `zoom` (1 at 100 %) on a screen of `ratio`,
+    // half device pixels rounding up.
+    static PlaceArt forPlace(QSize logical, qreal zoom, qreal ratio);
     friend bool operator==(const PlaceArt&, const PlaceArt&) = default;
 };
 
