@@ -90,7 +90,7 @@ CardTable::CardTable(QWidget* parent) : QWidget(parent) {
 void CardTable::setZoom(int percent) {
     zoom_ = percent;
     for (const auto& [widget, twips] : places_) {
-        widget->setGeometry(zoomedRect(twips.x(), twips.y(), twips.width(), twips.height(), percent));
+        widget->setGeometry(zoomedRect(twips, percent));
         if (auto* card = qobject_cast<CardImage*>(widget))
             card->setZoom(percent / 100.0);
     }

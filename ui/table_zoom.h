@@ -16,12 +16,13 @@ constexpr int zoomedPx(int twips, int percent) {
     return (twips * percent + 750) / 1500;
 }
 
-// A place in twips at `percent`. Each edge is rounded on its own rather than the size, so every
-// edge stands where the drawing puts it scaled, and neighbouring places keep their gaps.
-constexpr QRect zoomedRect(int left, int top, int width, int height, int percent) {
-    const int x = zoomedPx(left, percent);
-    const int y = zoomedPx(top, percent);
-    return {x, y, zoomedPx(left + width, percent) - x, zoomedPx(top + height, percent) - y};
+// A place given in twips, at `percent`. Each edge is rounded on its own rather than the size,
+// so every edge stands where the drawing puts it scaled, and neighbouring places keep their gaps.
+constexpr QRect zoomedRect(const QRect& twips, int percent) {
+    const int x = zoomedPx(twips.x(), percent);
+    const int y = zoomedPx(twips.y(), percent);
+    return {x, y, zoomedPx(twips.x() + twips.width(), percent) - x,
+            zoomedPx(twips.y() + twips.height(), percent) - y};
 }
 
 // The next step up or down from `percent`, if there is one.
