@@ -7,7 +7,7 @@
 namespace {
 // Edges computed as 204.0000001 still lie on the pixel boundary.
 constexpr qreal kTolerance = 1e-6;
-}
+}  // namespace
 
 QRect wholeDevicePixels(const QPainter& painter, const QRect& logical) {
     const QRectF covered = painter.deviceTransform().mapRect(QRectF(logical));

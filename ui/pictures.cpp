@@ -71,16 +71,17 @@ QPixmap playerDeckPicture(int index, const PlaceArt& art) {
 }
 
 QPixmap emptyPlacePicture(const PlaceArt& art) {
-    return drawnOnce(placeKey(QStringLiteral("empty_place"), art), art.ratio, [&art] {
-        return zanfel::artwork::drawTableEmptyPlace(art.pixels, art.scale);
-    });
+    return drawnOnce(placeKey(QStringLiteral("empty_place"), art), art.ratio,
+                     [&art] { return zanfel::artwork::drawTableEmptyPlace(art.pixels, art.scale); });
 }
 
 QPixmap goingOutPicture(AnnouncementPicture picture, qreal ratio) {
     const bool human = picture == AnnouncementPicture::Youout;
-    return drawnOnce(QStringLiteral("%1/%2").arg(human ? "youout" : "theyout").arg(ratio), ratio, [human, ratio] {
-        return human ? zanfel::artwork::drawYouOutPicture(ratio) : zanfel::artwork::drawTheyOutPicture(ratio);
-    });
+    return drawnOnce(QStringLiteral("%1/%2").arg(human ? "youout" : "theyout").arg(ratio), ratio,
+                     [human, ratio] {
+                         return human ? zanfel::artwork::drawYouOutPicture(ratio)
+                                      : zanfel::artwork::drawTheyOutPicture(ratio);
+                     });
 }
 
 QPixmap aboutPicture(qreal ratio) {

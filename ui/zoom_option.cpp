@@ -12,17 +12,20 @@
 #include "card_table.h"
 #include "table_zoom.h"
 
-ZoomOption::ZoomOption(CardTable* table, QMainWindow* window) : QObject(window), table_(table), window_(window) {}
+ZoomOption::ZoomOption(CardTable* table, QMainWindow* window)
+    : QObject(window), table_(table), window_(window) {}
 
 void ZoomOption::addItems(QMenu* menu) {
     zoomIn_ = menu->addAction(tr("Zoom In"));
     zoomIn_->setObjectName(QStringLiteral("mnuZoomIn"));
     zoomIn_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    connect(zoomIn_, &QAction::triggered, this, [this] { step(zoomStepAbove(percent()).value_or(percent())); });
+    connect(zoomIn_, &QAction::triggered, this,
+            [this] { step(zoomStepAbove(percent()).value_or(percent())); });
     zoomOut_ = menu->addAction(tr("Zoom Out"));
     zoomOut_->setObjectName(QStringLiteral("mnuZoomOut"));
     zoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    connect(zoomOut_, &QAction::triggered, this, [this] { step(zoomStepBelow(percent()).value_or(percent())); });
+    connect(zoomOut_, &QAction::triggered, this,
+            [this] { step(zoomStepBelow(percent()).value_or(percent())); });
     actualSize_ = menu->addAction(tr("Actual Size"));
     actualSize_->setObjectName(QStringLiteral("mnuActualSize"));
     actualSize_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));

@@ -24,7 +24,9 @@ class ArtworkScaleTest : public WindowTest {
         image->grab();
         return image->drawnKey();
     }
-    static QImage rgb(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_RGB32); }
+    static QImage rgb(const QPixmap& pixmap) {
+        return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    }
 
 private slots:
     // A place grabbed on its own covers floor(size x ratio) device pixels; the picture drawn for
@@ -53,7 +55,8 @@ private slots:
     void theFrameShowsAllFourLines() {
         const QRect frame = find("Shape1")->geometry();
         for (int shift : {0, 1}) {
-            QImage table((QSizeF(find("table")->size() + QSize(0, shift)) * ratio_).toSize(), QImage::Format_RGB32);
+            QImage table((QSizeF(find("table")->size() + QSize(0, shift)) * ratio_).toSize(),
+                         QImage::Format_RGB32);
             table.setDevicePixelRatio(ratio_);
             table.fill(Qt::white);
             find("table")->render(&table, QPoint(0, shift));

@@ -25,12 +25,14 @@ class ZoomTest : public WindowTest {
     // "In Out Actual" as E (enabled) or - (greyed), after the zoom.
     QString items() {
         const auto state = [this](const char* name) { return action(name)->isEnabled() ? "E" : "-"; };
-        return QStringLiteral("%1 %2%3%4").arg(zoom()).arg(state("mnuZoomIn"), state("mnuZoomOut"),
-                                                           state("mnuActualSize"));
+        return QStringLiteral("%1 %2%3%4")
+            .arg(zoom())
+            .arg(state("mnuZoomIn"), state("mnuZoomOut"), state("mnuActualSize"));
     }
     void restartWith(const QString& saved) {
         window_.reset();
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "Zanfel", "Settings").setValue("View/Zoom", saved);
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "Zanfel", "Settings")
+            .setValue("View/Zoom", saved);
         QCOMPARE(boxesDuring([this] { startWindow(); }), QStringList());
     }
 
@@ -65,8 +67,9 @@ private slots:
         int i = 0;
         for (const CardImage* image : window_->findChildren<CardImage*>()) {
             const QRect at100 = actual[i++];
-            QCOMPARE(image->geometry(), QRect(QPoint(scaled(at100.left()), scaled(at100.top())),
-                                              QPoint(scaled(at100.right() + 1) - 1, scaled(at100.bottom() + 1) - 1)));
+            QCOMPARE(image->geometry(),
+                     QRect(QPoint(scaled(at100.left()), scaled(at100.top())),
+                           QPoint(scaled(at100.right() + 1) - 1, scaled(at100.bottom() + 1) - 1)));
         }
         key(Qt::Key_Equal);
         key(Qt::Key_Plus);

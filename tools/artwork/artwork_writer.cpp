@@ -106,8 +106,8 @@ bool writeAllArtwork(const QString& folder) {
     if (!top.mkpath("faces") || !top.mkpath("backs")) {
         return fail(QStringLiteral("cannot create folders under %1").arg(folder));
     }
-    return writeBitmaps(QDir(top.filePath("faces")), QDir(top.filePath("backs"))) && writeReferenceSets(top) &&
-           writePng(top.filePath("zanfel_icon.png"), drawIcon()) &&
+    return writeBitmaps(QDir(top.filePath("faces")), QDir(top.filePath("backs"))) &&
+           writeReferenceSets(top) && writePng(top.filePath("zanfel_icon.png"), drawIcon()) &&
            writePng(top.filePath("zanfel_icon_256.png"), drawIcon(kLargeIcon));
 }
 
