@@ -106,6 +106,7 @@ void CardTable::setZoom(int percent) {
     }
     setFont(font);
     fitCaption();
+    fitHint();
     setFixedSize(zoomedPx(kTwipsSize.width(), percent), zoomedPx(kTwipsSize.height(), percent));
 }
 
@@ -216,6 +217,14 @@ void CardTable::describe(zanfel::PileImage image) {
 
 void CardTable::setHint(const QString& text) {
     lblTips_->setText(text);
+    fitHint();
+}
+
+// The longest hint takes three lines, which in our font can need a few pixels more than its box
+// was drawn with: it runs on downwards into the table's margin rather than lose its last line.
+void CardTable::fitHint() {
+    const QRect box = zoomedRect(kTips, zoom_);
+    lblTips_->resize(box.width(), std::max(box.height(), lblTips_->heightForWidth(box.width())));
 }
 
 void CardTable::setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts) {

@@ -59,6 +59,7 @@ private:
     CardImage* placeCard(int left, int top, const QString& name);
     QLabel* placeLabel(const QString& name, const QRect& twips, Qt::Alignment alignment);
     void fitCaption();
+    void fitHint();
 
     HumanPiles stack_{};
     std::array<CardImage*, zanfel::kComputerLists> player_{};

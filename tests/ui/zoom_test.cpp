@@ -3,6 +3,7 @@
 // steps and their limit, the items greying at the ends, the table and window sizes with every
 // place in proportion, what follows a place, and the zoom kept between runs.
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -81,6 +82,22 @@ private slots:
         key(Qt::Key_0);
         QCOMPARE(items(), "100 E--");
         QCOMPARE(window_->size(), QSize(754, window_->menuBar()->height() + 452));
+    }
+
+    // At every step the longest hint fits its box and the count caption ends before the first count.
+    void everyLabelShowsWholeAtEveryStep() {
+        clickDeck();
+        trigger("mnuCardCount");
+        const auto* tips = find<QLabel>("lblTips");
+        const auto* caption = find<QLabel>("lblStack6");
+        for (int percent : kZoomSteps) {
+            find<CardTable>("table")->setZoom(percent);
+            QVERIFY2(tips->heightForWidth(tips->width()) <= tips->height(),
+                     qPrintable(QString::number(percent)));
+            QVERIFY(tips->geometry().bottom() < find("table")->height());
+            QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
+            QVERIFY(caption->geometry().right() < find("lblStack1")->x());
+        }
     }
 
     // Mid-hand and paused: the cards stay, a click lands on the zoomed deck, and the ring of a
