@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 #include "card_table.h"
 #include "table_zoom.h"
@@ -63,11 +64,18 @@ void ZoomOption::step(int percent) {
     saveZoom(percent);
 }
 
-// The window takes the table's new size at once rather than at its next layout pass.
+// The window takes the table's new size at once rather than at its next layout pass, and one
+// that grew past the screen's edge moves back onto it.
 void ZoomOption::zoomTo(int percent) {
     table_->setZoom(percent);
     window_->layout()->activate();
     showEnds();
+    if (!window_->isVisible())
+        return;
+    const QRect available = window_->screen()->availableGeometry();
+    const QRect frame = window_->frameGeometry();
+    window_->move(std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width())),
+                  std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height())));
 }
 
 // What the window adds around the table: its menu bar and, once it is shown, its frame.

@@ -59,9 +59,11 @@ private slots:
         for (const CardImage* image : window_->findChildren<CardImage*>())
             actual << image->geometry();
         QCOMPARE(items(), "100 E--");
+        window_->move(1000, 500);
         key(Qt::Key_Plus);
         key(Qt::Key_Plus);
         QCOMPARE(items(), "150 EEE");
+        QVERIFY(window_->screen()->availableGeometry().contains(window_->frameGeometry()));
         QCOMPARE(find("table")->size(), QSize(1131, 678));
         QCOMPARE(window_->size(), QSize(1131, window_->menuBar()->height() + 678));
         const auto scaled = [](int edge) { return (edge * 3 + 1) / 2; };  // halves round up
