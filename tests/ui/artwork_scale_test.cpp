@@ -95,21 +95,21 @@ private slots:
     void atActualSizeTheArtIsTheReference() {
         if (ratio_ != 1)
             QSKIP("the reference is drawn for 1x");
-        const QDir reference(ZANFEL_RESOURCE_DIR);
-        const auto same = [&](const QString& file, const QPixmap& drawn) {
-            return QImage(reference.filePath(file)).convertToFormat(QImage::Format_ARGB32) ==
-                   drawn.toImage().convertToFormat(QImage::Format_ARGB32);
-        };
-        for (int card = 1; card <= 52; ++card)
-            QVERIFY2(same(QStringLiteral("cards/1x/%1.png").arg(card + 100), facePicture(card, {})),
-                     qPrintable(QString::number(card)));
-        QVERIFY(same("cards/1x/deck.png", deckPicture({})));
+        QList<std::pair<QString, QPixmap>> art{
+            {"cards/1x/deck.png", deckPicture({})},
+            {"cards/1x/empty_place.png", emptyPlacePicture({})},
+            {"pictures/1x/youout.png", goingOutPicture(AnnouncementPicture::Youout, 1)},
+            {"pictures/1x/theyout.png", goingOutPicture(AnnouncementPicture::Theyout, 1)},
+            {"pictures/1x/about.png", aboutPicture(1)}};
         for (int d = 0; d < 3; ++d)
-            QVERIFY(same(QStringLiteral("cards/1x/player_deck_%1.png").arg(d), playerDeckPicture(d, {})));
-        QVERIFY(same("cards/1x/empty_place.png", emptyPlacePicture({})));
-        QVERIFY(same("pictures/1x/youout.png", goingOutPicture(AnnouncementPicture::Youout, 1)));
-        QVERIFY(same("pictures/1x/theyout.png", goingOutPicture(AnnouncementPicture::Theyout, 1)));
-        QVERIFY(same("pictures/1x/about.png", aboutPicture(1)));
+            art.append({QStringLiteral("cards/1x/player_deck_%1.png").arg(d), playerDeckPicture(d, {})});
+        for (int card = 1; card <= 52; ++card)
+            art.append({QStringLiteral("cards/1x/%1.png").arg(card + 100), facePicture(card, {})});
+        for (const auto& [file, drawn] : art)
+            QVERIFY2(
+                QImage(QDir(ZANFEL_RESOURCE_DIR).filePath(file)).convertToFormat(QImage::Format_ARGB32) ==
+                    drawn.toImage().convertToFormat(QImage::Format_ARGB32),
+                qPrintable(file));
     }
 };
 
