@@ -82,6 +82,7 @@ case "${1:-}" in
         build build -DZANFEL_WERROR=ON -DZANFEL_BUILD_TESTS=ON -DZANFEL_BUILD_BENCH=ON
         run_tests build
         ./build/bench/engine_bench --benchmark_min_time=0.05
+        QT_QPA_PLATFORM=offscreen ./build/bench/zoom_bench --benchmark_min_time=0.05
         ./build/bench/long_game
         package_and_lint
         fuzz_play

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up: the plainest Qt window of the same size, a menu bar
-// over a 754 x 452 client that paints itself one colour. Its first frame is complete when
-// that colour shows; the start-up script looks for it at the same place as the game's deck.
+// over a 754 x 452 client that paints itself one colour, or that size at the zoom in percent
+// given as its argument. Its first frame is complete when that colour shows; the start-up
+// script looks for it at the same place as the game's deck.
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -31,7 +32,8 @@ int main(int argc, char* argv[]) {
     for (const char* title : {"&Game", "&Skill Level", "&Options", "&Help"})
         window.menuBar()->addMenu(QString::fromLatin1(title));
     auto* client = new PlainClient(&window);
-    client->setFixedSize(754, 452);
+    const int percent = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100;
+    client->setFixedSize((754 * percent + 50) / 100, (452 * percent + 50) / 100);
     window.setCentralWidget(client);
     window.show();
     return app.exec();

@@ -22,7 +22,7 @@ void BM_FlightFrame(benchmark::State& state) {
     table.showCard(to, 4);
     CardFlight flight(&table);
     const CardImage* target = table.image(to);
-    flight.fly(table.image(from), target, target->picture(), emptyPlacePicture(1), 300);
+    flight.fly(table.image(from), target, target->picture(), emptyPlacePicture(PlaceArt{}), 300);
     QPixmap frame(table.size());
     qreal progress = 0;
     for (auto _ : state) {

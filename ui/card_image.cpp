@@ -5,46 +5,77 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "device_pixels.h"
 #include "pictures.h"
 #include "table_ink.h"
 
 CardImage::CardImage(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
     showCard(zanfel::kNoCard);
 }
 
 void CardImage::showCard(zanfel::CardNumber card) {
     card_ = card;
     if (card == zanfel::kNoCard)
-        artwork_ = [this](qreal ratio) { return emptyPlace(ratio); };
+        artwork_ = [this](const PlaceArt& art) { return emptyPlace(art); };
     else
-        artwork_ = [card](qreal ratio) { return facePicture(card, ratio); };
+        artwork_ = [card](const PlaceArt& art) { return facePicture(card, art); };
+    held_ = QPixmap();
     update();
 }
 
 void CardImage::setArtwork(Artwork artwork) {
     card_ = zanfel::kNoCard;
     artwork_ = std::move(artwork);
+    held_ = QPixmap();
+    update();
+}
+
+void CardImage::setZoom(qreal zoom) {
+    zoom_ = zoom;
     update();
 }
 
 QPixmap CardImage::picture() const {
-    return artwork_ ? artwork_(devicePixelRatioF()) : QPixmap();
+    return pictureFor(PlaceArt::forPlace(size(), zoom_, devicePixelRatioF()));
+}
+
+QPixmap CardImage::pictureFor(const PlaceArt& art) const {
+    if (artwork_ && (held_.isNull() || !(heldFor_ == art))) {
+        held_ = artwork_(art);
+        heldFor_ = art;
+    }
+    return held_;
 }
 
 // The empty place's lines are drawn black; on a dark table they take its light ink.
-QPixmap CardImage::emptyPlace(qreal ratio) const {
+QPixmap CardImage::emptyPlace(const PlaceArt& art) const {
     const QColor table = palette().color(QPalette::Window);
-    const QPixmap art = emptyPlacePicture(ratio);
-    return isDarkTable(table) ? inInk(art, lineInk(table)) : art;
+    const QPixmap lines = emptyPlacePicture(art);
+    return isDarkTable(table) ? inInk(lines, lineInk(table)) : lines;
 }
 
+// A new table colour may call for the other ink.
+void CardImage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        held_ = QPixmap();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+// The picture is drawn for exactly the device pixels the place covers and put on them one to
+// one: at a fractional ratio a place can cover a pixel less than its size times the ratio,
+// and a picture drawn for more would lose its last line.
 void CardImage::paintEvent(QPaintEvent*) {
-    const QPixmap art = picture();
-    if (art.isNull())
+    if (!artwork_)
         return;
     QPainter painter(this);
-    paintArtwork(painter, rect(), art);
+    const QRect pixels = wholeDevicePixels(painter, rect());
+    const qreal ratio = devicePixelRatioF();
+    const QPixmap art = pictureFor({pixels.size(), zoom_ * ratio, ratio});
+    paintInDevicePixels(painter);
+    painter.drawPixmap(QRectF(pixels), art, QRectF(art.rect()));
     drawnKey_ = art.cacheKey();
 }
 

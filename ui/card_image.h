@@ -7,9 +7,10 @@
 #include <functional>
 
 #include "card.h"
+#include "pictures.h"
 
-// One card place on the table: a 57 x 73 image showing a card face, a back or the empty
-// place, drawn from the artwork made for the screen's device pixel ratio, and letting the
+// One card place on the table: a 57 x 73 image at 100 %, larger at the table's zoom, showing a
+// card face, a back or the empty place drawn for the device pixels it covers, and letting the
 // table colour show through where the picture is transparent. A card of the human's own piles
 // can be lifted from here: it is carried over the table inside the window, as on a real table,
 // so the table can show it in the air and where it lands. Nothing from outside the window can
@@ -24,14 +25,16 @@ public:
 
     // Shows the face of `card`, or the empty place when card is 0.
     void showCard(zanfel::CardNumber card);
-    // What to show for a device pixel ratio; the place asks again whenever it paints, so a
-    // window moved to another screen gets that screen's artwork.
-    using Artwork = std::function<QPixmap(qreal ratio)>;
+    // What to show, drawn for the device pixels the place covers; the place asks again when they
+    // changed, so a zoom or a window moved to another screen gets art drawn for its new size.
+    using Artwork = std::function<QPixmap(const PlaceArt& art)>;
     // Shows a picture that is no card of the game, such as a back.
     void setArtwork(Artwork artwork);
 
     zanfel::CardNumber card() const { return card_; }
-    // The picture for the ratio the place is on now.
+    // The table's zoom, 1 at 100 %: the lines of the pictures are drawn for it.
+    void setZoom(qreal zoom);
+    // The picture for the place's size and the ratio it is on now, half device pixels rounding up.
     QPixmap picture() const;
     // The cacheKey of the pixmap the last paint drew, 0 before the first.
     qint64 drawnKey() const { return drawnKey_; }
@@ -55,6 +58,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -62,9 +66,14 @@ protected:
 
 private:
     bool draggable() const { return dragSlot_ >= 0 && dragEnabled_; }
-    QPixmap emptyPlace(qreal ratio) const;
+    QPixmap pictureFor(const PlaceArt& art) const;
+    QPixmap emptyPlace(const PlaceArt& art) const;
 
     Artwork artwork_;
+    qreal zoom_ = 1;
+    // The picture last asked for, and what for: a paint needs no lookup while nothing changed.
+    mutable QPixmap held_;
+    mutable PlaceArt heldFor_;
     qint64 drawnKey_ = 0;
     zanfel::CardNumber card_ = zanfel::kNoCard;
     int dragSlot_ = -1;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where everything stands on the table. The places were drawn in twips, fifteen to a pixel,
-// and are kept in twips here so they can be checked against the drawing.
+// and are kept in twips here so they can be checked against the drawing, and laid out from
+// them at any zoom.
 #include "card_table.h"
 
 #include <QApplication>
@@ -12,12 +13,9 @@
 #include "pictures.h"
 #include "place_names.h"
 #include "table_ink.h"
-#include "twips.h"
+#include "table_zoom.h"
 
 namespace {
-
-constexpr int kTableWidth = 11310;
-constexpr int kTableHeight = 6780;
 
 struct Place {
     int left;
@@ -53,10 +51,14 @@ constexpr std::array<Place, zanfel::kFoundations> kPile{{
 }};
 // clang-format on
 
-// The thin frame around the foundations.
-constexpr QRect kFoundationFrame = twipsRect(2520, 1320, 6135, 3735);
+// Rectangles here are in twips.
+constexpr int kCardWidth = 855;
+constexpr int kCardHeight = 1095;
 
-constexpr QRect kTips = twipsRect(9240, 5880, 1935, 615);
+// The thin frame around the foundations.
+constexpr QRect kFoundationFrame(2520, 1320, 6135, 3735);
+
+constexpr QRect kTips(9240, 5880, 1935, 615);
 
 // The counts under the human's piles by slot, then the caption to their left.
 constexpr std::array<int, zanfel::kSlotsPerPlayer + 1> kCountLeft{7920, 2400, 3360, 4320, 5280, 6480, 1320};
@@ -70,35 +72,10 @@ QString indexedName(const char* name, int index) {
     return QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index);
 }
 
-CardImage* placeCard(QWidget* table, const Place& place, const QString& name) {
-    auto* image = new CardImage(table);
-    image->setObjectName(name);
-    image->move(px(place.left), px(place.top));
-    return image;
-}
-
-QLabel* placeLabel(QWidget* table, const QString& name, const QRect& rect, Qt::Alignment alignment) {
-    auto* label = new QLabel(table);
-    label->setObjectName(name);
-    label->setGeometry(rect);
-    label->setAlignment(alignment);
-    return label;
-}
-
-// The labels were drawn for a smaller font than most desktops use. One whose text needs more
-// height than it was drawn with grows downwards, and moves up only as far as it must to stay on
-// the table.
-void fitHeight(QLabel* label, const QRect& drawn, int needed) {
-    const int height = std::max(drawn.height(), needed);
-    const int top = std::min(drawn.top(), label->parentWidget()->height() - height);
-    label->setGeometry(drawn.left(), top, drawn.width(), height);
-}
-
 }  // namespace
 
 CardTable::CardTable(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("table"));
-    setFixedSize(px(kTableWidth), px(kTableHeight));
     setAutoFillBackground(true);
     // The frame first, so the cards lie on top of it.
     createFoundationFrame();
@@ -107,18 +84,59 @@ CardTable::CardTable(QWidget* parent) : QWidget(parent) {
     createFoundations();
     createDecks();
     createLabels();
+    setZoom(kActualSize);
+}
+
+// The places first, then the table's own size: a resize tells what lies on the table that
+// the places have moved.
+void CardTable::setZoom(int percent) {
+    zoom_ = percent;
+    for (const auto& [widget, twips] : places_) {
+        widget->setGeometry(zoomedRect(twips, percent));
+        if (auto* card = qobject_cast<CardImage*>(widget))
+            card->setZoom(percent / 100.0);
+    }
+    frame_->setZoom(percent / 100.0);
+    // At 100 % the labels keep the desktop's own font, as they always had.
+    QFont font;
+    if (percent != kActualSize) {
+        font = QApplication::font();
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * percent / 100);
+        else
+            font.setPixelSize(font.pixelSize() * percent / 100);
+    }
+    setFont(font);
+    fitCounts();
+    fitHint();
+    setFixedSize(zoomedPx(kTwipsSize.width(), percent), zoomedPx(kTwipsSize.height(), percent));
+}
+
+CardImage* CardTable::placeCard(int left, int top, const QString& name) {
+    auto* image = new CardImage(this);
+    image->setObjectName(name);
+    places_.emplace_back(image, QRect(left, top, kCardWidth, kCardHeight));
+    return image;
+}
+
+QLabel* CardTable::placeLabel(const QString& name, const QRect& twips, Qt::Alignment alignment) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setAlignment(alignment);
+    places_.emplace_back(label, twips);
+    return label;
 }
 
 void CardTable::createFoundationFrame() {
-    auto* frame = new FoundationFrame(this);
-    frame->setObjectName(QStringLiteral("Shape1"));
-    frame->setGeometry(kFoundationFrame);
+    frame_ = new FoundationFrame(this);
+    frame_->setObjectName(QStringLiteral("Shape1"));
+    places_.emplace_back(frame_, kFoundationFrame);
 }
 
 // Only the human's own piles can be lifted.
 void CardTable::createHumanPiles() {
     for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k) {
-        stack_[k] = placeCard(this, kStack[k], indexedName("Stack", k));
+        stack_[k] = placeCard(kStack[k].left, kStack[k].top, indexedName("Stack", k));
         stack_[k]->setDragSlot(k);
         connect(stack_[k], &CardImage::doubleClicked, this, [this, k] { emit stackDoubleClicked(k); });
         CardImage* pile = stack_[k];
@@ -132,42 +150,53 @@ void CardTable::createHumanPiles() {
 
 void CardTable::createComputerPiles() {
     for (int i = 0; i < zanfel::kComputerLists; ++i)
-        player_[i] = placeCard(this, kPlayer[i], indexedName("Player", i));
+        player_[i] = placeCard(kPlayer[i].left, kPlayer[i].top, indexedName("Player", i));
 }
 
 void CardTable::createFoundations() {
     for (int j = 0; j < zanfel::kFoundations; ++j)
-        pile_[j] = placeCard(this, kPile[j], indexedName("Pile", j));
+        pile_[j] = placeCard(kPile[j].left, kPile[j].top, indexedName("Pile", j));
 }
 
 void CardTable::createDecks() {
     for (int d = 0; d < 3; ++d) {
-        CardImage* back = placeCard(this, kPlayerDeck[d], indexedName("PlayerDeck", d));
-        back->setArtwork([d](qreal ratio) { return playerDeckPicture(d, ratio); });
+        CardImage* back = placeCard(kPlayerDeck[d].left, kPlayerDeck[d].top, indexedName("PlayerDeck", d));
+        back->setArtwork([d](const PlaceArt& art) { return playerDeckPicture(d, art); });
         back->setAccessibleName(tr(kPlayerDeckNames[d]));
     }
-    CardImage* deck = placeCard(this, kDeck, QStringLiteral("Deck"));
+    CardImage* deck = placeCard(kDeck.left, kDeck.top, QStringLiteral("Deck"));
     deck->setAccessibleName(tr("Your deck"));
     deck->setArtwork(deckPicture);
     connect(deck, &CardImage::clicked, this, &CardTable::deckClicked);
 }
 
 void CardTable::createLabels() {
-    lblTips_ = placeLabel(this, QStringLiteral("lblTips"), kTips, Qt::AlignHCenter | Qt::AlignTop);
+    lblTips_ = placeLabel(QStringLiteral("lblTips"), kTips, Qt::AlignHCenter | Qt::AlignTop);
     lblTips_->setWordWrap(true);
     for (int k = 0; k <= kCountCaption; ++k) {
         const bool caption = k == kCountCaption;
-        const QRect rect(px(kCountLeft[k]), px(kCountTop), px(caption ? kCaptionWidth : kCountWidth),
-                         px(kCountHeight));
-        lblStack_[k] = placeLabel(this, indexedName("lblStack", k), rect,
+        const QRect rect(kCountLeft[k], kCountTop, caption ? kCaptionWidth : kCountWidth, kCountHeight);
+        lblStack_[k] = placeLabel(indexedName("lblStack", k), rect,
                                   caption ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignHCenter | Qt::AlignTop);
-        fitHeight(lblStack_[k], rect, lblStack_[k]->fontMetrics().height());
         lblStack_[k]->hide();
     }
-    // The caption was drawn for a smaller font than ours: it runs on to the right rather than
-    // be cut off, and starts further left only when it would run into the first count.
+    lblStack_[kCountCaption]->setText(tr("Card Count:"));
+}
+
+// The labels were drawn for a smaller font than most desktops use. A label whose text needs more
+// height than its box grows downwards, and moves up only as far as it must to stay on the table.
+void CardTable::fitDownwards(QLabel* label, const QRect& box, int needed) const {
+    const int height = std::max(box.height(), needed);
+    const int top = std::min(box.top(), zoomedPx(kTwipsSize.height(), zoom_) - height);
+    label->setGeometry(box.left(), top, box.width(), height);
+}
+
+// The counts take their font's height. The caption runs on to the right rather than be cut off,
+// and starts further left only when it would run into the first count.
+void CardTable::fitCounts() {
+    for (QLabel* label : lblStack_)
+        fitDownwards(label, label->geometry(), label->fontMetrics().height());
     QLabel* caption = lblStack_[kCountCaption];
-    caption->setText(tr("Card Count:"));
     const int width = std::max(caption->width(), caption->sizeHint().width());
     caption->setGeometry(std::min(caption->x(), lblStack_[1]->x() - width), caption->y(), width,
                          caption->height());
@@ -202,7 +231,14 @@ void CardTable::describe(zanfel::PileImage image) {
 
 void CardTable::setHint(const QString& text) {
     lblTips_->setText(text);
-    fitHeight(lblTips_, kTips, lblTips_->heightForWidth(kTips.width()));
+    fitHint();
+}
+
+// The longest hint takes three lines, which in our font can need a few pixels more than its box
+// was drawn with.
+void CardTable::fitHint() {
+    const QRect box = zoomedRect(kTips, zoom_);
+    fitDownwards(lblTips_, box, lblTips_->heightForWidth(box.width()));
 }
 
 void CardTable::setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts) {

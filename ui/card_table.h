@@ -3,22 +3,32 @@
 
 #include <QWidget>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "card.h"
 #include "table.h"
 
 class CardImage;
+class FoundationFrame;
 class QLabel;
 
 // The card table under the menu bar: every card place, the frame round the foundations, the
 // hint and the card counts, each where it was drawn, in the table colour. It shows what it is
 // told and reports the player's clicks, double-clicks and drops; what they mean is the game's.
+// It can be shown larger: at a zoom every place and label keeps its proportions.
 class CardTable : public QWidget {
     Q_OBJECT
 public:
     using HumanPiles = std::array<CardImage*, zanfel::kSlotsPerPlayer>;
+    // The table as it was drawn, in twips: 754 x 452 pixels at 100 %.
+    static constexpr QSize kTwipsSize{11310, 6780};
 
     explicit CardTable(QWidget* parent = nullptr);
+
+    // Lays the table out at `percent` of its drawn size, fonts included.
+    void setZoom(int percent);
+    int zoom() const { return zoom_; }
 
     CardImage* image(zanfel::PileImage image) const;
     const HumanPiles& humanPiles() const { return stack_; }
@@ -52,12 +62,21 @@ private:
     void createDecks();
     void createLabels();
     void describe(zanfel::PileImage image);
+    CardImage* placeCard(int left, int top, const QString& name);
+    QLabel* placeLabel(const QString& name, const QRect& twips, Qt::Alignment alignment);
+    void fitDownwards(QLabel* label, const QRect& box, int needed) const;
+    void fitCounts();
+    void fitHint();
 
     HumanPiles stack_{};
     std::array<CardImage*, zanfel::kComputerLists> player_{};
     std::array<CardImage*, zanfel::kFoundations> pile_{};
+    FoundationFrame* frame_ = nullptr;
     QLabel* lblTips_ = nullptr;
     std::array<QLabel*, zanfel::kSlotsPerPlayer + 1> lblStack_{};  // the counts, then their caption
     std::array<int, zanfel::kSlotsPerPlayer> counts_{};
     bool countsVisible_ = false;
+    // Everything on the table with its place in twips, laid out again at every zoom.
+    std::vector<std::pair<QWidget*, QRect>> places_;
+    int zoom_ = 100;
 };

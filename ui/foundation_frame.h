@@ -9,6 +9,12 @@ class FoundationFrame : public QWidget {
 public:
     explicit FoundationFrame(QWidget* table);
 
+    // The table's zoom, 1 at 100 %: the lines grow with it.
+    void setZoom(qreal zoom);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    qreal zoom_ = 1;
 };

@@ -29,6 +29,7 @@
 #include "play_again.h"
 #include "score_sheet.h"
 #include "statistics_window.h"
+#include "zoom_option.h"
 
 namespace {
 
@@ -79,6 +80,7 @@ MainWindow::MainWindow(zanfel::RandomSource* random, QWidget* parent)
     setCentralWidget(table_);
     table_->setHint(hintText(game_.controls().hint));
     colour_ = new ColourOption(table_, this);
+    zoom_ = new ZoomOption(table_, this);
     connectTable();
     createMenus();
     playerTimer_ = new PaceTimer(this, [this] { game_.tick(); });
@@ -88,13 +90,16 @@ MainWindow::MainWindow(zanfel::RandomSource* random, QWidget* parent)
     drag_ = new CardDrag(table_, targets_, game_);
     veil_ = new PauseVeil(table_);
     keyboard_ = new KeyboardPlay(this, table_, game_, table_->humanPiles(), targets_);
-    // The table has one size; the window follows it and cannot be resized.
+    // The window follows the table's size at every zoom and cannot be resized by hand.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The first frame is drawn at the zoom of the last run.
+    zoom_->applySaved();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::startUp() {
+    zoom_->followScreen();
     helpFile_ = locateHelpFile();
     game_.startUp();
 }
@@ -175,6 +180,8 @@ void MainWindow::createOptionsMenu() {
     mnuAnimateMoves_->setCheckable(true);
     mnuAnimateMoves_->setChecked(savedAnimateMoves());
     connect(mnuAnimateMoves_, &QAction::toggled, this, &MainWindow::animateMovesCommand);
+    addSpace(menu, "spaceZoom");
+    zoom_->addItems(menu);
     addSpace(menu, "space3");
     addCommand(menu, "mnuReset", tr("&Reset Options"), &zanfel::Game::resetOptionsCommand);
 }
@@ -244,9 +251,9 @@ void MainWindow::markComputerMove(zanfel::PileImage from, zanfel::PileImage to) 
 // The target already shows the moved card: it flies from there, over the card it covered.
 void MainWindow::flyComputerCard(zanfel::PileImage from, zanfel::PileImage to) {
     const CardImage* target = table_->image(to);
-    const qreal ratio = target->devicePixelRatioF();
+    const PlaceArt art = PlaceArt::forPlace(target->size(), table_->zoom() / 100.0, target->devicePixelRatioF());
     const zanfel::CardNumber covered = shownBefore_[zanfel::flatIndex(to)];
-    const QPixmap under = covered == zanfel::kNoCard ? emptyPlacePicture(ratio) : facePicture(covered, ratio);
+    const QPixmap under = covered == zanfel::kNoCard ? emptyPlacePicture(art) : facePicture(covered, art);
     flight_->fly(table_->image(from), target, target->picture(), under,
                  CardFlight::durationFor(game_.controls().timerIntervalMs));
 }

@@ -27,6 +27,7 @@ class QCloseEvent;
 class QMenu;
 class ScoreSheet;
 class StatisticsWindow;
+class ZoomOption;
 
 // The main window: the menu bar over the card table, the computer players' timer and the
 // windows a hand opens. It is the screen the game talks to: it shows what the game holds, in
@@ -52,6 +53,7 @@ public:
     const CardFlight* cardFlight() const { return flight_; }
     const PauseVeil* pauseVeil() const { return veil_; }
     const DropTargets* dropTargets() const { return targets_; }
+    const ZoomOption* zoom() const { return zoom_; }
 
     // zanfel::TableView
     void showImage(zanfel::PileImage image, zanfel::CardNumber card) override;
@@ -91,6 +93,7 @@ private:
 
     CardTable* table_ = nullptr;
     ColourOption* colour_ = nullptr;
+    ZoomOption* zoom_ = nullptr;
     PaceTimer* playerTimer_ = nullptr;
     MoveMarks* moveMarks_ = nullptr;
     CardFlight* flight_ = nullptr;

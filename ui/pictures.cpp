@@ -4,84 +4,97 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QString>
+#include <functional>
 
-// The resources live in the ui library; naming their init function here makes the linker
-// keep them in every program that shows a picture. (The macro must stand outside namespaces.)
+#include "artwork/about_picture.h"
+#include "artwork/art_scale.h"
+#include "artwork/burst_picture.h"
+#include "artwork/table_back.h"
+#include "artwork/table_face.h"
+#include "card_backs.h"
+
+// The icon is the one picture still read from the resources; they live in the ui library, and
+// naming their init function here makes the linker keep them in every program that shows it.
+// (The macro must stand outside namespaces.)
 static void initResources() {
     Q_INIT_RESOURCE(zanfel);
 }
 
 namespace {
 
-void loadResourcesOnce() {
-    static const bool loaded = (initResources(), true);
-    (void)loaded;
-}
+using zanfel::artwork::devicePixels;
 
-QString scaleFolder(qreal scale) {
-    return scale == 1 ? QStringLiteral("1x") : scale == 1.5 ? QStringLiteral("1.5x") : QStringLiteral("2x");
-}
-
-// The picture at `path`, drawn for `scale`, read from the resources the first time only.
-QPixmap loadCached(const QString& path, qreal scale) {
+// The picture under `key`, drawn by `draw` the first time only, its pixels at `ratio`.
+QPixmap drawnOnce(const QString& key, qreal ratio, const std::function<QImage()>& draw) {
     QPixmap pixmap;
-    if (QPixmapCache::find(path, &pixmap))
+    if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    loadResourcesOnce();
-    pixmap = QPixmap::fromImage(QImage(path));
-    pixmap.setDevicePixelRatio(scale);
-    QPixmapCache::insert(path, pixmap);
+    pixmap = QPixmap::fromImage(draw());
+    pixmap.setDevicePixelRatio(ratio);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
-// `name` from the set drawn for `ratio`, under `folder` (cards or pictures).
-QPixmap loadScaled(const QString& folder, const QString& name, qreal ratio) {
-    const qreal scale = artworkScale(ratio);
-    return loadCached(QStringLiteral(":/%1/%2/%3.png").arg(folder, scaleFolder(scale), name), scale);
+// The key names the picture, its pixels and the scale its lines were drawn for.
+QString placeKey(const QString& name, const PlaceArt& art) {
+    return QStringLiteral("%1/%2x%3/%4/%5")
+        .arg(name)
+        .arg(art.pixels.width())
+        .arg(art.pixels.height())
+        .arg(art.scale)
+        .arg(art.ratio);
 }
 
-QPixmap loadCard(const QString& name, qreal ratio) {
-    return loadScaled(QStringLiteral("cards"), name, ratio);
+QPixmap backPicture(const QString& name, QRgb colour, const PlaceArt& art) {
+    return drawnOnce(placeKey(name, art), art.ratio, [&art, colour] {
+        return zanfel::artwork::drawTableBack(QColor(colour), art.pixels, art.scale);
+    });
 }
 
 }  // namespace
 
-qreal artworkScale(qreal ratio) {
-    // A hair of tolerance: a ratio computed from a screen's size may land a bit above 1 or 1.5.
-    constexpr qreal kTolerance = 0.01;
-    if (ratio <= 1 + kTolerance)
-        return 1;
-    return ratio <= 1.5 + kTolerance ? 1.5 : 2;
+PlaceArt PlaceArt::forPlace(QSize logical, qreal zoom, qreal ratio) {
+    return {devicePixels(logical, ratio), zoom * ratio, ratio};
 }
 
-QPixmap facePicture(zanfel::CardNumber card, qreal ratio) {
-    return loadCard(QString::number(zanfel::faceResourceId(card)), ratio);
+QPixmap facePicture(zanfel::CardNumber card, const PlaceArt& art) {
+    return drawnOnce(placeKey(QString::number(zanfel::faceResourceId(card)), art), art.ratio, [&art, card] {
+        return zanfel::artwork::drawTableFace(zanfel::artwork::cardFromNumber(card), art.pixels);
+    });
 }
 
-QPixmap deckPicture(qreal ratio) {
-    return loadCard(QStringLiteral("deck"), ratio);
+QPixmap deckPicture(const PlaceArt& art) {
+    return backPicture(QStringLiteral("deck"), zanfel::kDeckBack, art);
 }
 
-QPixmap playerDeckPicture(int index, qreal ratio) {
-    return loadCard(QStringLiteral("player_deck_%1").arg(index), ratio);
+QPixmap playerDeckPicture(int index, const PlaceArt& art) {
+    return backPicture(QStringLiteral("player_deck_%1").arg(index), zanfel::kPlayerDeckBacks[index], art);
 }
 
-QPixmap emptyPlacePicture(qreal ratio) {
-    return loadCard(QStringLiteral("empty_place"), ratio);
+QPixmap emptyPlacePicture(const PlaceArt& art) {
+    return drawnOnce(placeKey(QStringLiteral("empty_place"), art), art.ratio,
+                     [&art] { return zanfel::artwork::drawTableEmptyPlace(art.pixels, art.scale); });
 }
 
 QPixmap goingOutPicture(AnnouncementPicture picture, qreal ratio) {
-    return loadScaled(
-        QStringLiteral("pictures"),
-        picture == AnnouncementPicture::Youout ? QStringLiteral("youout") : QStringLiteral("theyout"), ratio);
+    const bool human = picture == AnnouncementPicture::Youout;
+    return drawnOnce(QStringLiteral("%1/%2").arg(human ? "youout" : "theyout").arg(ratio), ratio,
+                     [human, ratio] {
+                         return human ? zanfel::artwork::drawYouOutPicture(ratio)
+                                      : zanfel::artwork::drawTheyOutPicture(ratio);
+                     });
 }
 
 QPixmap aboutPicture(qreal ratio) {
-    return loadScaled(QStringLiteral("pictures"), QStringLiteral("about"), ratio);
+    return drawnOnce(QStringLiteral("about/%1").arg(ratio), ratio, [ratio] {
+        return zanfel::artwork::drawAboutPicture(devicePixels(zanfel::artwork::kAboutSquare, ratio));
+    });
 }
 
 QPixmap iconPicture() {
-    return loadCached(QStringLiteral(":/zanfel_icon.png"), 1);
+    static const bool loaded = (initResources(), true);
+    (void)loaded;
+    return drawnOnce(QStringLiteral("icon"), 1, [] { return QImage(QStringLiteral(":/zanfel_icon.png")); });
 }
 
 void paintArtwork(QPainter& painter, const QRect& place, const QPixmap& art) {

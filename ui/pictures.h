@@ -2,29 +2,39 @@
 #pragma once
 
 #include <QPixmap>
+#include <QSize>
 
 #include "card.h"
 
 class QPainter;
 class QRect;
 
-// The pictures the game carries in its resources. Everything the table and the small windows
-// show is drawn for its size on screen at 1x, 1.5x and 2x; a loader takes the screen's device
-// pixel ratio and returns the set made for it (the nearest larger one for any other ratio, 2x
-// above 2), with the pixmap's devicePixelRatio set. Every loader keeps what it loaded in the
-// pixmap cache, so showing a card again costs a lookup and nothing more.
+// The pictures the game shows, drawn by the game's own artwork code for the device pixels they
+// cover on screen: a place's size on the table at its zoom times the screen's device pixel
+// ratio, fractional ratios such as 1.25 included, so nothing is ever resampled. Each is drawn
+// the first time it is needed and kept in the pixmap cache, so showing a card again costs a
+// lookup; the pixmap's devicePixelRatio is the screen's.
 
-// The scale of the set a ratio is shown with: 1, 1.5 or 2.
-qreal artworkScale(qreal ratio);
+// What a card place's picture is drawn for.
+struct PlaceArt {
+    QSize pixels{57, 73};  // the device pixels it fills
+    qreal scale = 1;       // device pixels to a pixel of the table at 100 %: the lines are drawn for it
+    qreal ratio = 1;       // the screen's device pixel ratio
 
-// The face of a card, 57 x 73 logical pixels.
-QPixmap facePicture(zanfel::CardNumber card, qreal ratio);
+    // A place of `logical` pixels on the table at `zoom` (1 at 100 %) on a screen of `ratio`,
+    // half device pixels rounding up.
+    static PlaceArt forPlace(QSize logical, qreal zoom, qreal ratio);
+    friend bool operator==(const PlaceArt&, const PlaceArt&) = default;
+};
+
+// The face of a card.
+QPixmap facePicture(zanfel::CardNumber card, const PlaceArt& art);
 // The human's red back on the Deck image.
-QPixmap deckPicture(qreal ratio);
+QPixmap deckPicture(const PlaceArt& art);
 // A computer player's back, PlayerDeck(0..2): 0 the left player, 1 the middle, 2 the right.
-QPixmap playerDeckPicture(int index, qreal ratio);
+QPixmap playerDeckPicture(int index, const PlaceArt& art);
 // The empty place: a crossed outline the size of a card, transparent around its lines.
-QPixmap emptyPlacePicture(qreal ratio);
+QPixmap emptyPlacePicture(const PlaceArt& art);
 // The announcement's two pictures, 200 x 200: Youout when the human goes out, Theyout when a
 // computer player does.
 enum class AnnouncementPicture { Youout, Theyout };
@@ -34,5 +44,5 @@ QPixmap aboutPicture(qreal ratio);
 QPixmap iconPicture();
 
 // Draws `art` into `place`: pixel for pixel when it was made for the painter's ratio, and
-// smoothly fitted only when the screen has a ratio no set was drawn for.
+// smoothly fitted only when it was not (a grab at another ratio).
 void paintArtwork(QPainter& painter, const QRect& place, const QPixmap& art);

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pictures the game loads, as committed: the faces and backs as bare DIBs, and the artwork
-// drawn for each screen ratio. No Qt.
+// The pictures the game keeps, as committed: the faces and backs as bare DIBs, and the reference
+// of what the program draws at 100 %. No Qt.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -82,25 +81,16 @@ std::pair<std::uint32_t, std::uint32_t> pngSize(const std::string& name) {
     return {at(16), at(20)};
 }
 
-// Each set holds the card places at 57 x 73 and the pictures at 200 and 172 logical pixels
-// square, in device pixels of its ratio, half pixels rounded up: drawn for the place, never
-// stretched on screen.
-TEST(FaceResources, EachRatiosArtworkIsDrawnAtItsDevicePixelSize) {
-    for (auto [set, ratio] : {std::pair{"1x", 1.0}, {"1.5x", 1.5}, {"2x", 2.0}}) {
-        const auto device = [ratio](int w, int h) {
-            return std::pair{std::uint32_t(std::ceil(w * ratio)), std::uint32_t(std::ceil(h * ratio))};
-        };
-        std::vector<std::string> places{"deck", "player_deck_0", "player_deck_1", "player_deck_2",
-                                        "empty_place"};
-        for (int id = 101; id <= 152; ++id)
-            places.push_back(std::to_string(id));
-        for (const std::string& place : places)
-            EXPECT_EQ(pngSize("cards/" + std::string(set) + "/" + place + ".png"), device(57, 73))
-                << set << place;
-        for (auto [picture, side] : {std::pair{"youout", 200}, {"theyout", 200}, {"about", 172}})
-            EXPECT_EQ(pngSize("pictures/" + std::string(set) + "/" + picture + ".png"), device(side, side))
-                << set << picture;
-    }
+// The reference set holds the card places at 57 x 73 and the pictures at 200 and 172 pixels
+// square, as the program draws them at 100 % on a screen of ratio 1.
+TEST(FaceResources, TheReferenceArtworkIsDrawnAtItsPlacesSize) {
+    std::vector<std::string> places{"deck", "player_deck_0", "player_deck_1", "player_deck_2", "empty_place"};
+    for (int id = 101; id <= 152; ++id)
+        places.push_back(std::to_string(id));
+    for (const std::string& place : places)
+        EXPECT_EQ(pngSize("cards/1x/" + place + ".png"), std::pair(57u, 73u)) << place;
+    for (auto [picture, side] : {std::pair{"youout", 200u}, {"theyout", 200u}, {"about", 172u}})
+        EXPECT_EQ(pngSize("pictures/1x/" + std::string(picture) + ".png"), std::pair(side, side)) << picture;
     EXPECT_EQ(pngSize("zanfel_icon.png"), std::pair(64u, 64u));
     EXPECT_EQ(pngSize("zanfel_icon_256.png"), std::pair(256u, 256u));
 }

@@ -35,13 +35,16 @@ namespace {
 
 // Each menu: its title, then every item as "name|caption|shortcut|state" or "name|-" for a
 // separator; the state holds E if it is enabled, C if it is checkable and X if it is checked.
+// The offscreen screen is 800 x 600, where no zoom larger than 100 % fits: all three are grey.
 const QStringList kStartUpMenus{
     "&Game: mnuNewGame|&New Game|Ctrl+N|E, mnuDeal|&Deal|Ctrl+D|E, mnuPause|&Pause|Ctrl+Z|C, space1|-, "
     "mnuScore|&Score||E, mnuStatistics|S&tatistics...||E, space2|-, mnuExit|&Exit|Ctrl+X|E",
     "&Skill Level: mnuLevel1|&Super Easy||EC, mnuLevel2|&Easy||EC, mnuLevel3|&Normal||ECX, "
     "mnuLevel4|&Really Hard||EC, mnuLevel5|&Blinding||EC",
     "&Options: mnuBackColor|&Background Color...||E, mnuCardCount|&Show Card Count||EC, "
-    "mnuAnimateMoves|&Animate Moves||ECX, space3|-, "
+    "mnuAnimateMoves|&Animate Moves||ECX, spaceZoom|-, mnuZoomIn|Zoom In|Ctrl++|, mnuZoomOut|Zoom "
+    "Out|Ctrl+-|, "
+    "mnuActualSize|Actual Size|Ctrl+0|, space3|-, "
     "mnuReset|&Reset Options||E",
     "&Help: mnuHelpTopics|Help Topics|F1|E, mnuAbout|&About||E, space4|-, mnuUnstuck|&No one can play||"};
 
@@ -158,7 +161,7 @@ private slots:
         QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck to deal"));
         QStringList backs;  // every image but these four shows the empty place
         for (const CardImage* image : window_->findChildren<CardImage*>())
-            if (image->picture().cacheKey() != emptyPlacePicture(1).cacheKey())
+            if (image->picture().cacheKey() != emptyPlacePicture({}).cacheKey())
                 backs << image->objectName() + ' ' + image->picture().toImage().pixelColor(35, 48).name();
         QCOMPARE(backs, (QStringList{"PlayerDeck0 #008000", "PlayerDeck1 #000080", "PlayerDeck2 #008080",
                                      "Deck #c00000"}));

@@ -22,7 +22,6 @@ namespace {
 constexpr int kFirstFaceId = 101;
 constexpr int kCards = 52;
 constexpr int kLargeIcon = 256;
-const QSize kAboutSquare(172, 172);  // as the About box shows it, in logical pixels
 
 const struct {
     const char* name;
@@ -71,45 +70,34 @@ bool writeBitmaps(const QDir& faces, const QDir& backs) {
     return true;
 }
 
-// Everything a card place shows, drawn for its size on screen at one scale.
-bool writeCards(const QDir& cards, double factor) {
+// Everything a card place shows, and the pictures, as the program draws them at 100 % on a
+// screen of ratio 1: the reference a test holds the program's own drawing to.
+bool writeCards(const QDir& cards) {
     for (int n = 1; n <= kCards; ++n) {
-        if (!writePng(cards.filePath(faceName(n, "png")), drawTableFace(cardFromNumber(n), factor))) {
+        if (!writePng(cards.filePath(faceName(n, "png")), drawTableFace(cardFromNumber(n), kPlaceSize))) {
             return false;
         }
     }
     for (const auto& back : kBacks) {
         if (!writePng(cards.filePath(QStringLiteral("%1.png").arg(QLatin1String(back.name))),
-                      drawTableBack(back.colour, factor))) {
+                      drawTableBack(back.colour, kPlaceSize, 1))) {
             return false;
         }
     }
-    return writePng(cards.filePath("empty_place.png"), drawTableEmptyPlace(factor));
+    return writePng(cards.filePath("empty_place.png"), drawTableEmptyPlace(kPlaceSize, 1));
 }
 
-bool writePictures(const QDir& pictures, double factor) {
-    return writePng(pictures.filePath("youout.png"),
-                    drawBurstPicture(QColor(0x1E, 0x46, 0xC8), QColor(0x3C, 0xC8, 0x46),
-                                     {QStringLiteral("I'M"), QStringLiteral("OUT!")}, factor)) &&
-           writePng(pictures.filePath("theyout.png"),
-                    drawBurstPicture(QColor(0xC8, 0x1E, 0x1E), QColor(0xFF, 0x96, 0x1E),
-                                     {QStringLiteral("ZANFEL!")}, factor)) &&
-           writePng(pictures.filePath("about.png"), drawAboutPicture(devicePixels(kAboutSquare, factor)));
+bool writePictures(const QDir& pictures) {
+    return writePng(pictures.filePath("youout.png"), drawYouOutPicture(1)) &&
+           writePng(pictures.filePath("theyout.png"), drawTheyOutPicture(1)) &&
+           writePng(pictures.filePath("about.png"), drawAboutPicture(kAboutSquare));
 }
 
-bool writeScaledSets(const QDir& top) {
-    for (const ArtScale& scale : kArtScales) {
-        const QString cards = QStringLiteral("cards/%1").arg(QLatin1String(scale.folder));
-        const QString pictures = QStringLiteral("pictures/%1").arg(QLatin1String(scale.folder));
-        if (!top.mkpath(cards) || !top.mkpath(pictures)) {
-            return fail(QStringLiteral("cannot create folders under %1").arg(top.path()));
-        }
-        if (!writeCards(QDir(top.filePath(cards)), scale.factor) ||
-            !writePictures(QDir(top.filePath(pictures)), scale.factor)) {
-            return false;
-        }
+bool writeReferenceSets(const QDir& top) {
+    if (!top.mkpath("cards/1x") || !top.mkpath("pictures/1x")) {
+        return fail(QStringLiteral("cannot create folders under %1").arg(top.path()));
     }
-    return true;
+    return writeCards(QDir(top.filePath("cards/1x"))) && writePictures(QDir(top.filePath("pictures/1x")));
 }
 
 }  // namespace
@@ -119,8 +107,8 @@ bool writeAllArtwork(const QString& folder) {
     if (!top.mkpath("faces") || !top.mkpath("backs")) {
         return fail(QStringLiteral("cannot create folders under %1").arg(folder));
     }
-    return writeBitmaps(QDir(top.filePath("faces")), QDir(top.filePath("backs"))) && writeScaledSets(top) &&
-           writePng(top.filePath("zanfel_icon.png"), drawIcon()) &&
+    return writeBitmaps(QDir(top.filePath("faces")), QDir(top.filePath("backs"))) &&
+           writeReferenceSets(top) && writePng(top.filePath("zanfel_icon.png"), drawIcon()) &&
            writePng(top.filePath("zanfel_icon_256.png"), drawIcon(kLargeIcon));
 }
 

@@ -5,8 +5,9 @@
 
 namespace zanfel::artwork {
 
-// Draws every picture the game ships into `folder`: faces/ and backs/ as bitmaps, cards/ and
-// pictures/ with one folder per screen scale, and the icons at its top.
+// Draws every picture the game ships into `folder`: faces/ and backs/ as bitmaps, the icons at
+// its top, and in cards/1x and pictures/1x what the program draws on screen at 100 %, kept as
+// the reference for the program's own drawing.
 // Returns false, after saying why on stderr, if anything could not be written.
 bool writeAllArtwork(const QString& folder);
 

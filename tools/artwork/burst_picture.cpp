@@ -76,7 +76,7 @@ void paintCall(QPainter& painter, const QStringList& lines) {
 }  // namespace
 
 QImage drawBurstPicture(QColor square, QColor burst, const QStringList& lines, double factor) {
-    QImage image(devicePixels(QSize(kSize, kSize), factor), QImage::Format_RGB32);
+    QImage image(devicePixels(kGoingOutSize, factor), QImage::Format_RGB32);
     image.fill(square);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -89,6 +89,16 @@ QImage drawBurstPicture(QColor square, QColor burst, const QStringList& lines, d
     painter.drawPath(burstPath(0.74, 54));
     paintCall(painter, lines);
     return image;
+}
+
+QImage drawYouOutPicture(double factor) {
+    return drawBurstPicture(QColor(0x1E, 0x46, 0xC8), QColor(0x3C, 0xC8, 0x46),
+                            {QStringLiteral("I'M"), QStringLiteral("OUT!")}, factor);
+}
+
+QImage drawTheyOutPicture(double factor) {
+    return drawBurstPicture(QColor(0xC8, 0x1E, 0x1E), QColor(0xFF, 0x96, 0x1E), {QStringLiteral("ZANFEL!")},
+                            factor);
 }
 
 }  // namespace zanfel::artwork

@@ -26,8 +26,8 @@ QColor frameOf(QColor colour) {
 
 }  // namespace
 
-QImage drawTableBack(QColor colour, double factor) {
-    QImage image = blankPlaceImage(factor);
+QImage drawTableBack(QColor colour, QSize pixels, double factor) {
+    QImage image = blankPlaceImage(pixels);
     QPainter painter(&image);
     const int border = wholePixels(1, factor);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -49,8 +49,8 @@ QImage drawTableBack(QColor colour, double factor) {
     return image;
 }
 
-QImage drawTableEmptyPlace(double factor) {
-    QImage image = blankPlaceImage(factor);
+QImage drawTableEmptyPlace(QSize pixels, double factor) {
+    QImage image = blankPlaceImage(pixels);
     const int line = static_cast<int>(std::floor(factor));
     const int spacing = wholePixels(kHatchSpacing, factor);
     const int right = image.width() - line;

@@ -94,14 +94,14 @@ void paintBlank(QPainter& painter, double pixel) {
 
 }  // namespace
 
-QImage blankPlaceImage(double factor) {
-    QImage image(devicePixels(kPlaceSize, factor), QImage::Format_ARGB32_Premultiplied);
+QImage blankPlaceImage(QSize pixels) {
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
-QImage drawTableFace(CardId card, double factor) {
-    QImage image = blankPlaceImage(factor);
+QImage drawTableFace(CardId card, QSize pixels) {
+    QImage image = blankPlaceImage(pixels);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.scale(static_cast<double>(image.width()) / kPlaceSize.width(),

@@ -7,12 +7,12 @@
 
 namespace zanfel::artwork {
 
-// A face drawn for the 57 x 73 place on the table at `factor` device pixels per logical
-// pixel: big corner indices, pips sized for the place, and transparent rounded corners.
-QImage drawTableFace(CardId card, double factor);
+// A face drawn for the 57 x 73 place on the table, filling `pixels` device pixels (the place's
+// size on screen, see devicePixels()): big corner indices, pips sized for the place, and
+// transparent rounded corners.
+QImage drawTableFace(CardId card, QSize pixels);
 
-// A transparent image of the place's size at `factor` device pixels per logical pixel, for
-// the faces, the backs and the empty place alike.
-QImage blankPlaceImage(double factor);
+// A transparent image of `pixels`, for the faces, the backs and the empty place alike.
+QImage blankPlaceImage(QSize pixels);
 
 }  // namespace zanfel::artwork
