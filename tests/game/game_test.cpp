@@ -42,18 +42,16 @@ TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
 TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     GameFixture f;
     const Controls& c = f.game.controls();
+    const auto options = [&] { return std::tuple(c.checkedLevel(), c.timerIntervalMs, c.cardCountChecked); };
     f.game.pauseCommand();  // nothing to pause between hands
-    EXPECT_EQ(c.checkedLevel(), 3);
-    EXPECT_EQ(c.timerIntervalMs, 1000);
-    EXPECT_FALSE(c.cardCountChecked);
     EXPECT_FALSE(c.pauseChecked);
+    EXPECT_EQ(options(), std::tuple(3, 1000, false));
     for (auto stage : {&Game::newGameCommand, &Game::deckClicked, &Game::pauseCommand}) {
         (f.game.*stage)();
         for (int level = 1; level <= 5; ++level) {
             f.game.levelCommand(level);
-            EXPECT_EQ(c.timerIntervalMs, (std::array{3000, 2000, 1000, 500, 100}[level - 1]));
             EXPECT_EQ(std::count(c.levelChecked.begin(), c.levelChecked.end(), true), 1);
-            EXPECT_EQ(c.checkedLevel(), level);
+            EXPECT_EQ(options(), std::tuple(level, std::array{3000, 2000, 1000, 500, 100}[level - 1], false));
         }
     }
     f.game.pauseCommand();
@@ -61,11 +59,8 @@ TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     f.game.resetOptionsCommand();
     f.game.resetOptionsCommand();  // the counts stay hidden when they already were
     EXPECT_EQ(f.view.countMarkAtColourResets, (std::vector<bool>{true, false}));
-    EXPECT_FALSE(c.cardCountChecked);
-    EXPECT_EQ(c.checkedLevel(), 5);
-    EXPECT_EQ(c.timerIntervalMs, 100);
+    EXPECT_EQ(options(), std::tuple(5, 100, false));
     EXPECT_TRUE(c.timerEnabled);  // the hand runs on
-    EXPECT_FALSE(c.dealEnabled);
     f.game.pauseCommand();
     f.game.newGameCommand();  // a paused hand abandoned: the deal hint is back
     EXPECT_EQ(c.hint, Hint::Deal);
@@ -280,19 +275,16 @@ TEST_F(DealtHand, NoOneCanPlayShiftsEveryStockByOneCard) {
 
 // Four, two or three cards turned by three; an empty stock has nothing to turn or show.
 TEST_F(DealtHand, TheStockTurnsByThreeShowingOnlyTheNewFaceUpCard) {
-    setPile(pile(0), {7, 9, 11, 13});
-    f.game.deckClicked();
-    EXPECT_EQ(pile(0).top(), 13);
-    EXPECT_EQ(f.view.shownImages, (std::vector<PileImage>{{Stack, 0}}));
-    setPile(pile(0), {7, 9});
-    f.game.deckClicked();
-    EXPECT_EQ(pile(0).top(), 9);
-    setPile(pile(0), {7, 9, 11});
-    f.game.deckClicked();
-    EXPECT_EQ(pile(0).top(), 7);
-    pile(0).clear();
-    f.game.deckClicked();
-    EXPECT_EQ(f.view.shownImages.size(), 3u);
+    const std::pair<std::vector<CardNumber>, CardNumber> turns[] = {
+        {{7, 9, 11, 13}, 13}, {{7, 9}, 9}, {{7, 9, 11}, 7}, {{}, 0}};
+    for (const auto& [stock, faceUp] : turns) {
+        pile(0).clear();
+        for (CardNumber card : stock)
+            pile(0).addEnd(card);
+        f.game.deckClicked();
+        EXPECT_EQ(t().cardFor({Stack, 0}), faceUp);
+    }
+    EXPECT_EQ(f.view.shownImages, (std::vector<PileImage>(3, {Stack, 0})));  // none for the empty stock
 }
 
 // The hint goes back before the announcement, which comes before the sheet.
