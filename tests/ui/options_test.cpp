@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <algorithm>
 
 #include "keyboard_play.h"
@@ -35,18 +34,17 @@ class OptionsTest : public WindowTest {
     Q_OBJECT
 
     QString file() { return settingsFolder_.filePath("Zanfel/Settings.ini"); }
-    // Chooses `colour`, adding it to the custom colours (an invalid one cancels); the boxes shown.
+    // Picks `colour` and adds it to the custom colours, then OK or Cancel; gives the boxes shown.
     QColor openedOn_;
-    QStringList chooseColour(const QColor& colour) {
+    QStringList chooseColour(const QColor& colour, bool ok = true) {
         return boxesDuring([this] { trigger("mnuBackColor"); },
-                           [this, colour](QWidget* modal) {
+                           [this, colour, ok](QWidget* modal) {
                                auto* dialog = child<QColorDialog>(modal->parent(), "CommonDialog1");
                                openedOn_ = dialog->currentColor();
                                dialog->setCurrentColor(colour);
                                for (auto* button : dialog->findChildren<QPushButton*>())
-                                   colour.isValid() && button->text().contains("Custom") ? button->click()
-                                                                                         : void();
-                               colour.isValid() ? dialog->accept() : dialog->reject();
+                                   button->text().contains("Custom") ? button->click() : void();
+                               ok ? dialog->accept() : dialog->reject();
                            });
     }
     int countsShown() {  // of the seven
@@ -79,9 +77,9 @@ private slots:
         QCOMPARE(settings().value(kKey).toString(), QStringLiteral("5649426"));
         QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440), QColor(0x12, 0x34, 0x56));
         QCOMPARE(window_->menuBar()->grab().toImage().pixelColor(2, 2), menuBar);
-        chooseColour(QColor());
-        QCOMPARE(window_->tableColour(), QColor(0x12, 0x34, 0x56));
         QCOMPARE(QColorDialog::customColor(0), QColor(0x12, 0x34, 0x56));
+        chooseColour(Qt::red, false);
+        QCOMPARE(window_->tableColour(), QColor(0x12, 0x34, 0x56));
         window_.reset();
         const auto filter = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
         QCOMPARE(QDir(settingsFolder_.path()).entryList(filter), QStringList("Zanfel"));
@@ -162,33 +160,27 @@ private slots:
 
     // At start-up: a colour painted on the table, or the error in a box with no icon and OK alone,
     // and the end. The ini reader splits "1,2" at the comma. A file of garbage reads as nothing.
-    void windowTakesTheSavedColour_data() {
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<QString>("expected");
+    void windowTakesTheSavedColour() {
         for (const auto& [saved, expected] : {std::pair<QString, QString>{"255", "#ff0000"},
                                               {"1,2", "13 Type mismatch"},
                                               {"2147483648", "6 Overflow"},
                                               {"16777216", "380 Invalid property value"},
-                                              {"garbage", colourOf(QPalette::Button)}})
-            QTest::addRow("%s", qPrintable(saved)) << saved << expected;
-    }
-    void windowTakesTheSavedColour() {
-        QFETCH(QString, saved);
-        QFETCH(QString, expected);
-        window_.reset();
-        settings().setValue(kKey, saved);
-        if (saved == "garbage") {  // a program is no settings file
-            QVERIFY(QFile::remove(file()));
-            QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), file()));
+                                              {"garbage", colourOf(QPalette::Button)}}) {
+            window_.reset();
+            clearQuitRequest();
+            settings().setValue(kKey, saved);
+            if (saved == "garbage") {  // a program is no settings file
+                QVERIFY(QFile::remove(file()));
+                QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), file()));
+            }
+            const bool refused = !expected.startsWith('#');
+            const QString message = "Zanfel|Error encountered in GetColors routine - " + expected + "|0|400";
+            QCOMPARE(boxesDuring([this] { startWindow(); }), refused ? QStringList(message) : QStringList());
+            QCOMPARE(window_->ended(), refused);
+            QCOMPARE(window_->isVisible(), !refused);
+            if (!refused)  // painted between the cards
+                QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440).name(), expected);
         }
-        const QStringList shown = boxesDuring([this] { startWindow(); });
-        const bool refused = !expected.startsWith('#');
-        const QString message = "Zanfel|Error encountered in GetColors routine - " + expected + "|0|400";
-        QCOMPARE(shown, refused ? QStringList(message) : QStringList());
-        QCOMPARE(window_->ended(), refused);
-        QCOMPARE(window_->isVisible(), !refused);
-        if (!refused)  // painted between the cards
-            QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440).name(), expected);
     }
 };
 
