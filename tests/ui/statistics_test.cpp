@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's record: a hand ended at the window is counted in its level's column and is there
-// after a restart; the record and the table colour share the settings file without touching
-// each other; and a file edited by hand reads every figure it cannot use as 0.
+// The player's record: a hand is counted in its level's column, kept apart from the table colour in
+// the one settings file; a file edited by hand reads every figure it cannot use as 0.
 
 #include <QDir>
 #include <QFile>
@@ -36,12 +35,6 @@ class StatisticsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        window_.reset();
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
-        clearQuitRequest();
-    }
-
     // The human goes out at Normal with the last card. After a restart, the colour set back by
     // Reset Options leaves the record as it was; the record is seen through the menu while the
     // hand runs on behind it, and its Reset, answered OK, clears every level but not the colour.
@@ -83,9 +76,12 @@ private slots:
     // Normal's figures written by hand beside a colour, each row spoiling some of a good record's
     // ("-" leaves a key out): what cannot be read, or could not have come from play, reads as 0,
     // and nothing else is lost. Bests below 0 can be real.
-    void handEditedFiguresThatCannotBeUsedReadAsZero_data() {
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QString>("expected");
+    void handEditedFiguresThatCannotBeUsedReadAsZero() {
+        const QStringList keys = QString(
+                                     "HandsPlayed HandsWentOut HandsScoredHighest BestHandScore GamesPlayed "
+                                     "GamesWon BestFinalTotal CurrentWinRun LongestWinRun")
+                                     .split(' ');
+        int row = 0;
         for (const auto& [written, expected] :
              {std::pair<QString, QString>{" 4 |+2|3|-26|2|1|-40|0|1", "4 2 3 -26 2 1 -40 0 1"},  // good
               {"4|-|3|-26|2|1|-|0|1", "4 0 3 -26 2 1 0 0 1"},
@@ -93,33 +89,27 @@ private slots:
               {"4|2|-3|-26|2|1|-40|0|-1", "4 2 0 -26 2 1 -40 0 0"},
               {"4|5|3|-26|2|3|-40|0|1", "4 0 3 -26 2 0 -40 0 0"},  // more won than played
               {"4|2|3|-26|2|1|-40|2|2", "4 2 3 -26 2 1 -40 0 0"},  // runs past the wins
-              {"4|2|3|53|2|1|152|0|1", "4 2 3 0 2 1 0 0 1"}})      // bests out of reach
-            QTest::addRow("%s", qPrintable(written)) << written << expected;
-    }
-    void handEditedFiguresThatCannotBeUsedReadAsZero() {
-        QFETCH(QString, written);
-        QFETCH(QString, expected);
-        const QStringList keys{"HandsPlayed",    "HandsWentOut",  "HandsScoredHighest",
-                               "BestHandScore",  "GamesPlayed",   "GamesWon",
-                               "BestFinalTotal", "CurrentWinRun", "LongestWinRun"};
-        QByteArray text = "[Colors]\nBackgroundColor=255\n\n[Statistics]\n";
-        for (int figure = 0; figure < keys.size(); ++figure)
-            if (written.section('|', figure, figure) != "-")
-                text +=
-                    ("Normal\\" + keys[figure] + '=' + written.section('|', figure, figure) + '\n').toUtf8();
-        // A folder of each row's own, so no cached reading of another row's file comes back.
-        const QString folder = settingsFolder_.filePath(QTest::currentDataTag());
-        QVERIFY(QDir().mkpath(folder + "/Zanfel"));
-        QFile file(folder + "/Zanfel/Settings.ini");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(text), qint64(text.size()));
-        file.close();
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-        PlayerRecordStore store(nullptr);
-        StatisticsWindow sheet(store);
-        sheet.refresh();
-        QCOMPARE(column(&sheet), expected + " | 0");
-        QCOMPARE(settings().value(kColourKey).toString(), QStringLiteral("255"));
+              {"4|2|3|53|2|1|152|0|1", "4 2 3 0 2 1 0 0 1"}}) {    // bests out of reach
+            QByteArray text = "[Colors]\nBackgroundColor=255\n\n[Statistics]\n";
+            const QStringList values = written.split('|');
+            for (int figure = 0; figure < keys.size(); ++figure)
+                if (values[figure] != "-")
+                    text += ("Normal\\" + keys[figure] + '=' + values[figure] + '\n').toUtf8();
+            // A folder of each row's own, so no cached reading of another row's file comes back.
+            const QString folder = settingsFolder_.filePath(QString::number(row++));
+            QVERIFY(QDir().mkpath(folder + "/Zanfel"));
+            QFile file(folder + "/Zanfel/Settings.ini");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(text), qint64(text.size()));
+            file.close();
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+            PlayerRecordStore store(nullptr);
+            StatisticsWindow sheet(store);
+            sheet.refresh();
+            QCOMPARE(column(&sheet), expected + " | 0");
+            QCOMPARE(settings().value(kColourKey).toString(), QStringLiteral("255"));
+        }
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
     }
 };
 
