@@ -35,16 +35,20 @@ class StatisticsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // The human goes out at Normal with the last card. After a restart, the colour set back by
+    // The human goes out twice at Normal with the last card. After a restart, the colour set back by
     // Reset Options leaves the record as it was; the record is seen through the menu while the
     // hand runs on behind it, and its Reset, answered OK, clears every level but not the colour.
     void aHandShowsInItsLevelsColumnAndResetKeepsTheColour() {
-        clickDeck();
-        zanfel::Table& table = window_->game().tableForSetUp();
-        for (auto& list : table.lstStack)
-            list.clear();
-        table.lstStack[zanfel::kPersonalSlot].addEnd(1);  // the ace of spades, for the first foundation
-        boxesDuring([this] { window_->game().playToFoundation(zanfel::kPersonalSlot); });
+        for (int held : {0, 39}) {  // 52, then 13: two hands that add up, and no game over
+            clickDeck();
+            zanfel::Table& table = window_->game().tableForSetUp();
+            for (auto& list : table.lstStack)
+                list.clear();
+            for (int card = 1; card <= held; ++card)
+                table.lstStack[zanfel::kStockSlot].addEnd(static_cast<zanfel::CardNumber>(card));
+            table.lstStack[zanfel::kPersonalSlot].addEnd(1);  // the ace of spades, for the first foundation
+            boxesDuring([this] { window_->game().playToFoundation(zanfel::kPersonalSlot); });
+        }
         window_.reset();
         startWindow();
         trigger("mnuReset");
@@ -65,7 +69,7 @@ private slots:
                 modal->close();
         });
         trigger("mnuStatistics");
-        QCOMPARE(seen, (QStringList{"1 1 1 52 0 0 - 0 0 | 0 running",
+        QCOMPARE(seen, (QStringList{"2 2 2 52 0 0 - 0 0 | 0 running",
                                     "Zanfel|Clear your record at every skill level? This cannot be "
                                     "undone.|4|400400",
                                     "0 0 0 - 0 0 - 0 0 | 0 running"}));
