@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows over the table: About, the score sheet and the play-again question (the
-// announcement is the artwork test's); modal windows are answered from inside their own loops.
-// Then every window at the interface fonts of the common desktops.
-
+// The windows over the table: About, the score sheet and the play-again
+// question, each answered from inside its own modal loop; then every window at
+// the interface fonts of the common desktops.
 #include <QLabel>
+#include <QMap>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <map>
 
 #include "about_window.h"
 #include "announcement_window.h"
@@ -22,29 +21,20 @@ using namespace testing_support;
 
 namespace {
 
-// The sheet's labels column by column from the left, as "x: y text|y text|...", after giving
-// it `hands` hands, if any, in which player p scores 10 * (p + 1) + hand, as the game writes them.
-QStringList columns(ScoreSheet& sheet, int hands = 0) {
+// Gives the sheet `hands` hands in which player p scores 10 * (p + 1) + hand,
+// as the game writes them.
+void fill(ScoreSheet& sheet, int hands) {
     zanfel::HandScores scores;
     for (int hand = 1; hand <= hands; ++hand)
         scores.set(hand, {std::int16_t(10 + hand), std::int16_t(20 + hand), std::int16_t(30 + hand),
                           std::int16_t(40 + hand)});
-    if (hands)
-        sheet.setFigures({hands, zanfel::totalsOf(scores, hands)}, scores);
-    std::map<int, QStringList> texts;
-    for (const QLabel* label : sheet.findChildren<QLabel*>()) {
-        const QPoint at = label->mapTo(&sheet, QPoint(0, 0));
-        texts[at.x()] << QString::number(at.y()) + ' ' + label->text();
-    }
-    QStringList shown;
-    for (const auto& [x, column] : texts)
-        shown << QString::number(x) + ": " + column.join('|');
-    return shown;
+    sheet.setFigures({hands, zanfel::totalsOf(scores, hands)}, scores);
 }
 
-// What a window shows badly at its font: a label's or a button's text cut short ("Label1 cut"),
-// or a text over another, over a card or across a line ("Label1 over Line1"). A text is as tall
-// as its letters need from the top of its label; a line may run along its top row, above them.
+// What a window shows badly at its font: a label's or a button's text cut short
+// ("Label1 cut"), or a text over another, over a card or across a line ("Label1
+// over Line1"). A text is as tall as its letters need from the top of its
+// label; a line may run along its top row, above them.
 QStringList textFaults(const QWidget* window) {
     QList<std::pair<QString, QRect>> texts, others;
     QStringList faults;
@@ -53,18 +43,15 @@ QStringList textFaults(const QWidget* window) {
         const auto* button = qobject_cast<const QPushButton*>(widget);
         const auto* frame = qobject_cast<const QFrame*>(widget);
         QRect place(widget->mapTo(window, QPoint(0, 0)), widget->size());
-        if (!widget->isVisibleTo(window)) {
+        if (widget->isVisibleTo(window) && !label && !button &&
+            (qobject_cast<const CardImage*>(widget) || (frame && frame->frameShape() == QFrame::HLine)))
+            others << std::pair(widget->objectName(), place);
+        if (!widget->isVisibleTo(window) || (!label && !button))
             continue;
-        } else if (!label && !button) {
-            if (qobject_cast<const CardImage*>(widget) || (frame && frame->frameShape() == QFrame::HLine))
-                others << std::pair(widget->objectName(), place);
-            continue;
-        }
-        QSize text =
-            label ? label->sizeHint() : button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-        if (label && label->wordWrap())
-            text = QSize(label->width(), label->heightForWidth(label->width()));
-        if (button) {
+        const QSize text = button ? button->fontMetrics().size(Qt::TextShowMnemonic, button->text())
+                           : label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
+                                               : label->sizeHint();
+        if (button) {  // the text's room inside the button's bevel
             QStyleOptionButton option;
             option.initFrom(button);
             place = button->style()
@@ -90,143 +77,104 @@ class DialogsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // Made once; modal over a hand that goes on; OK and the close box hide it.
-    void aboutWindowLayoutAndShowing() {
-        clickDeck();
-        QStringList seen;
-        const ModalAnswerer answerer([&](QWidget* modal) {
-            auto* about = qobject_cast<AboutWindow*>(modal);
-            QVERIFY(about && about->isModal());
-            seen << about->windowTitle() + (timer()->isActive() ? " over a running hand" : "");
-            seen.size() == 1 ? child<QPushButton>(about, "Command1")->click() : void(about->close());
-        });
-        trigger("mnuAbout");
-        trigger("mnuAbout");
-        QCOMPARE(seen, QStringList(2, "About Zanfel over a running hand"));
-        const auto abouts = window_->findChildren<AboutWindow*>();
-        QCOMPARE(abouts.size(), 1);
-        AboutWindow* about = abouts[0];
-        QVERIFY(!about->isVisible());
-        QCOMPARE(about->objectName(), QStringLiteral("Form3"));
-        QCOMPARE(about->windowIcon().cacheKey(), window_->windowIcon().cacheKey());
-        const auto* label1 = child<QLabel>(about, "Label1");
-        const auto* label2 = child<QLabel>(about, "Label2");
-        QVERIFY(label1->text().startsWith("Zanfel v2.0"));
-        QCOMPARE(label2->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-        const QImage drawn = about->grab().toImage();
-        const QColor titleBar = about->palette().color(QPalette::Active, QPalette::Highlight);
-        QCOMPARE(drawn.pixelColor(300, 40), titleBar);   // Line2
-        QCOMPARE(drawn.pixelColor(100, 192), titleBar);  // Line1
-    }
-
-    // Columns from the left: the human, the left, the middle and the right player, one line per
-    // hand and the totals below. OK, the close box and Escape only hide it; the captions stay.
-    // Thirty hands scroll the four columns together, and the headings and totals stay put.
-    void sheetLayoutCaptionsAndScrolling() {
+    // Columns from the left: the human, the left, the middle and the right
+    // player, read out under their headings. Thirty hands scroll the columns
+    // together, newest first, under fixed headings.
+    void sheetColumnsNamesAndScrolling() {
         ScoreSheet sheet;
-        QCOMPARE(sheet.windowTitle(), QStringLiteral("Score Sheet"));
-        // "Middle Guy" is wider than its column was drawn: the column widens about its middle.
-        const QStringList shown{"8: 0 Your Score|24 11\n12\n13|296 36", "88: 0 Left Guy|24 31\n32\n33|296 96",
-                                "166: 0 Middle Guy|24 21\n22\n23|296 66",
-                                "248: 0 Right Guy|24 41\n42\n43|296 126"};
-        const std::function<void()> ways[] = {[&] { child<QPushButton>(&sheet, "cmdOk")->click(); },
-                                              [&] { sheet.close(); },
-                                              [&] { QTest::keyClick(&sheet, Qt::Key_Escape); }};
-        QScrollBar* bar = sheet.scoreArea()->verticalScrollBar();
-        columns(sheet, 3);
+        fill(sheet, 3);
+        sheet.show();
+        QMap<std::pair<int, int>, QString> labels;  // by left, then top
+        for (const QLabel* label : sheet.findChildren<QLabel*>())
+            labels[{label->mapTo(&sheet, QPoint()).x(), label->mapTo(&sheet, QPoint()).y()}] = label->text();
+        QCOMPARE(labels.values().join('|'),
+                 QStringLiteral("Your Score|11\n12\n13|36|Left Guy|31\n32\n33|96|Middle "
+                                "Guy|21\n22\n23|66|Right Guy|41\n42\n43|126"));
         QCOMPARE(child(&sheet, "lblScore2")->accessibleName(), QStringLiteral("Left Guy: 31, 32, 33"));
         QCOMPARE(child(&sheet, "lblTotal1")->accessibleName(), QStringLiteral("Middle Guy total: 66"));
-        for (const auto& hide : ways) {
-            sheet.show();
-            QCOMPARE(columns(sheet), shown);
-            QVERIFY(!bar->isVisible());
-            hide();
-            QVERIFY(!sheet.isVisible());
-        }
-        QCoreApplication::processEvents();  // the queued activations of those showings
-        columns(sheet, 30);
+        QScrollBar* bar = sheet.scoreArea()->verticalScrollBar();
+        child<QPushButton>(&sheet, "cmdOk")->click();
+        QVERIFY(!sheet.isVisible());
+        QCoreApplication::processEvents();  // the queued activation of that showing
+        fill(sheet, 30);
         sheet.show();
         QCoreApplication::processEvents();
-        QVERIFY(bar->maximum() > 0);
         QVERIFY(bar->isVisible());
-        QCOMPARE(bar->value(), bar->maximum());  // the newest hands next to the totals
+        QCOMPARE(bar->value(), bar->maximum());
+        const auto top = [&](const char* name) { return child(&sheet, name)->mapTo(&sheet, QPoint()).y(); };
+        const int heading = top("Label1"), total = top("lblTotal0"), scores = top("lblScore3");
         bar->setValue(bar->maximum() / 2);
-        QList<int> tops;
-        for (const char* name : {"lblScore0", "lblScore1", "lblScore2", "lblScore3", "Label1", "lblTotal0"})
-            tops << child(&sheet, name)->mapTo(&sheet, QPoint(0, 0)).y();
-        QVERIFY(tops[0] < 24);
-        QCOMPARE(tops, (QList<int>{tops[0], tops[0], tops[0], tops[0], 0, 296}));
+        QVERIFY(top("lblScore3") > scores);
+        QCOMPARE((QList<int>{top("lblScore0"), top("lblScore1"), top("lblScore2")}),
+                 QList<int>(3, top("lblScore3")));
+        QCOMPARE((QList<int>{top("Label1"), top("lblTotal0")}), (QList<int>{heading, total}));
     }
 
-    // Who won, or the tie, over the question; OK, then Cancel, the close box and Escape, which
-    // all count as Cancel, and Enter, which is OK. How the box looks is the main window test's, at a game's
-    // end.
+    // Who won, or the tie, over the question; OK, then Cancel, the close box and
+    // Escape, which all count as Cancel, and Enter, which is OK. The players'
+    // numbers: human, middle, left, right.
     void playAgainNamesTheWinnerAndTakesTheAnswer() {
-        const std::pair<zanfel::GameOutcome, QString> outcomes[] = {
-            {{true, true, zanfel::kHuman}, "We have a tie !!"},
-            {{true, false, zanfel::kMiddlePlayer}, "The middle player won !!"},
-            {{true, false, zanfel::kHuman}, "You Won !!"},
-            {{true, false, zanfel::kLeftPlayer}, "The left player won !!"},
-            {{true, false, zanfel::kRightPlayer}, "The player on the right won !!"}};
+        const QString firstLines[] = {"You Won !!", "The middle player won !!", "The left player won !!",
+                                      "The player on the right won !!",
+                                      "We have a tie !!"};  // by winner, then the tie
         for (int way = 0; way < 5; ++way) {
             QString text;
             const ModalAnswerer answerer([&](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 text = box->text();
-                if (way < 2)
-                    box->button(way == 0 ? QMessageBox::Ok : QMessageBox::Cancel)->click();
-                else if (way == 2)
+                if (way == 2)
                     box->close();
+                else if (way < 2)
+                    box->button(way == 0 ? QMessageBox::Ok : QMessageBox::Cancel)->click();
                 else
                     QTest::keyClick(box, way == 3 ? Qt::Key_Escape : Qt::Key_Return);
             });
-            const auto answer = askPlayAgain(nullptr, outcomes[way].first);
-            QCOMPARE(text, outcomes[way].second + "\nDo you want to play again?");
+            const auto answer = askPlayAgain(nullptr, {true, way == 4, way % 4});
+            QCOMPARE(text, firstLines[way] + "\nDo you want to play again?");
             QCOMPARE(answer, way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);  // Enter: OK
         }
     }
 
-    // At 9 and at 12 points every window shows all its text, nothing over anything else: About
-    // with Line2 under both its lines, the sheet, the announcement, the question, and the table
-    // with its longest hint and the counts.
-    void windowsFitTheFont_data() {
-        QTest::addColumn<int>("points");
-        QTest::newRow("9 pt") << 9;
-        QTest::newRow("12 pt") << 12;
-    }
-    void windowsFitTheFont() {
-        QFETCH(int, points);
+    // At 9 and 12 points every window shows all its text, nothing over anything
+    // else (About's Line2 under both its lines). About, over a running hand, is
+    // made once; OK and the close box hide it.
+    void windowsFitTheFontAndAboutHides() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
-        QFont font = QApplication::font();
-        font.setPointSize(points);
-        QApplication::setFont(font);
-        QStringList faults;
-
-        AboutWindow about;
-        faults << textFaults(&about);
-        // Right of the text, nothing in the title bar's colour before Line2, under the release line.
-        const QImage drawn = about.grab().toImage();
-        const auto* label2 = child<QLabel>(&about, "Label2");
-        for (int y = 0; y < label2->y() + label2->heightForWidth(label2->width()); ++y)
-            if (drawn.pixelColor(370, y) == about.palette().color(QPalette::Active, QPalette::Highlight))
-                faults << "Label2 over Line2";
-        ScoreSheet sheet;
-        columns(sheet, 3);
-        faults << textFaults(&sheet);
-        AnnouncementWindow announcement;
-        faults << textFaults(&announcement);
-        {
-            const ModalAnswerer answerer([&faults](QWidget* box) {
-                faults << textFaults(box);
-                box->close();
-            });
+        QStringList faults, abouts;
+        const ModalAnswerer answerer([&](QWidget* modal) {
+            faults << textFaults(modal);
+            auto* about = qobject_cast<AboutWindow*>(modal);
+            if (!about)
+                return modal->close(), void();
+            abouts << about->windowTitle() + (timer()->isActive() ? " over a running hand" : "");
+            // Right of the text, nothing in the title bar's colour before Line2,
+            // under the release line.
+            const QImage drawn = about->grab().toImage();
+            const auto* label2 = child<QLabel>(about, "Label2");
+            for (int y = 0; y < label2->y() + label2->heightForWidth(label2->width()); ++y)
+                if (drawn.pixelColor(370, y) == about->palette().color(QPalette::Active, QPalette::Highlight))
+                    faults << "Label2 over Line2";
+            abouts.size() % 2 ? child<QPushButton>(about, "Command1")->click() : void(about->close());
+        });
+        for (int points : {9, 12}) {
+            QApplication::setFont(QFont(QApplication::font().family(), points));
+            window_.reset();
+            startWindow();
+            clickDeck();
+            trigger("mnuCardCount");
+            faults << textFaults(window_.get());
+            trigger("mnuAbout");
+            trigger("mnuAbout");
+            QCOMPARE(window_->findChildren<AboutWindow*>().size(), 1);
+            QVERIFY(!window_->findChild<AboutWindow*>()->isVisible());
+            ScoreSheet sheet;
+            fill(sheet, 3);
+            AnnouncementWindow announcement;
+            faults << textFaults(&sheet) << textFaults(&announcement);
             askPlayAgain(nullptr, {true, false, zanfel::kRightPlayer});
+            faults.replaceInStrings(QRegularExpression("^(?!\\d)"), QString::number(points) + " pt: ");
         }
-        window_.reset();
-        startWindow();
-        clickDeck();
-        trigger("mnuCardCount");
-        faults << textFaults(window_.get());
+        QCOMPARE(abouts, QStringList(4, "About Zanfel over a running hand"));
         QCOMPARE(faults.join(", "), QString());
     }
 };
