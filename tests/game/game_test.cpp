@@ -24,9 +24,10 @@ TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
         f.view.colourUsable = false;
         f.game.newGameCommand();
         f.game.dealCommand();
-        EXPECT_TRUE(f.game.ended()) << usableAtStart;
-        EXPECT_EQ(f.view.programEnds, 1) << usableAtStart;
-        EXPECT_FALSE(f.game.controls().timerEnabled) << usableAtStart;
+        // Ended, once, with the computer players stopped.
+        EXPECT_EQ(std::tuple(f.game.ended(), f.view.programEnds, f.game.controls().timerEnabled),
+                  std::tuple(true, 1, false))
+            << usableAtStart;
     }
 }
 
@@ -108,6 +109,12 @@ protected:
     }
     Table& t() { return f.game.tableForSetUp(); }
     PileList& pile(int slot) { return t().lstStack[slot]; }
+    // Lays out the human's piles by slot from the stock, each top card first.
+    void lay(std::initializer_list<std::initializer_list<CardNumber>> piles) {
+        int slot = 0;
+        for (auto cards : piles)
+            setPile(pile(slot++), cards);
+    }
     GameFixture f;
 };
 
@@ -145,23 +152,16 @@ TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
 // never goes back on its own pile; an empty pile gives nothing; no move is made while paused,
 // even one that fits; and there is no pile past the sixth.
 TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
-    setPile(pile(0), {33});
-    setPile(pile(1), {30});
-    setPile(pile(2), {30, 33});
-    setPile(pile(4), {1});
-    setPile(pile(5), {35});
-    f.game.dropOnStack(1, 0);
-    f.game.dropOnStack(1, 5);
-    f.game.dropOnStack(2, 2);
-    f.game.dropOnStack(3, 1);
+    lay({{33}, {30}, {30, 33}, {}, {1}, {35}});
+    for (auto [from, to] : {std::pair{1, 0}, {1, 5}, {2, 2}, {3, 1}, {0, 6}})
+        f.game.dropOnStack(from, to);
     f.game.dropOnFoundation(3, 0);
+    f.game.dropOnFoundation(6, 0);
     f.game.pauseCommand();
     f.game.dropOnStack(1, 3);
     f.game.dropOnFoundation(4, 0);
     f.game.playToFoundation(4);
     f.game.pauseCommand();
-    f.game.dropOnStack(0, 6);
-    f.game.dropOnFoundation(6, 0);
     EXPECT_TRUE(f.view.shownImages.empty());  // any move shows the piles it changed
     // Unlike a computer player, the human may take the top card off a built work pile.
     f.game.dropOnStack(2, 3);
@@ -177,9 +177,7 @@ TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
         EXPECT_EQ(pile(0).top(), 4);
     };
     for (bool toFoundation : {true, false}) {
-        setPile(pile(5), {3});
-        setPile(pile(0), {4});
-        setPile(pile(1), {6});
+        lay({{4}, {6}, {}, {}, {}, {3}});
         toFoundation ? f.game.playToFoundation(5) : f.game.dropOnStack(5, 1);
         EXPECT_EQ(f.view.announcements.size(), toFoundation ? 1u : 2u);
         f.game.deckClicked();
@@ -192,10 +190,7 @@ TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
 // from an empty pile or while paused.
 TEST_F(DealtHand, ThePlacesOfferedForACardAreThoseThatTakeIt) {
     t().pileTop = {22, 0, 18, 24, 49, 0, 22, 5, 9, 13, 17, 21, 25, 29, 33, 37};
-    setPile(pile(0), {28});  // a red seven: the personal pile's card would build on it
-    setPile(pile(1), {29});
-    setPile(pile(2), {30});
-    setPile(pile(4), {31});
+    lay({{28}, {29}, {30}, {}, {31}});  // the stock a red seven: the card would build on it
     const auto offered = [&](std::initializer_list<CardNumber> personal) {
         setPile(pile(5), personal);
         const PlacesTaking places = f.game.placesTaking(kPersonalSlot);
@@ -253,7 +248,7 @@ TEST_F(DealtHand, TheStockTurnsByThreeShowingOnlyTheNewFaceUpCard) {
     const std::pair<std::vector<CardNumber>, CardNumber> turns[] = {
         {{7, 9, 11, 13}, 13}, {{7, 9}, 9}, {{7, 9, 11}, 7}, {{}, 0}};
     for (const auto& [stock, faceUp] : turns) {
-        pile(0).clear();
+        t().lstStack[kStockSlot] = {};
         for (CardNumber card : stock)
             pile(0).addEnd(card);
         f.game.deckClicked();
