@@ -11,6 +11,7 @@
 #include "card_image.h"
 #include "card_table.h"
 #include "pictures.h"
+#include "qt_benchmark_main.h"
 
 namespace {
 
@@ -37,10 +38,5 @@ BENCHMARK(BM_FlightFrame);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }

@@ -9,6 +9,7 @@
 
 #include "card_table.h"
 #include "main_window.h"
+#include "qt_benchmark_main.h"
 #include "random_source.h"
 
 namespace {
@@ -61,12 +62,5 @@ BENCHMARK(BM_ZoomStepTo300PicturesKept)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Drawing needs fonts but no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }
