@@ -2,8 +2,6 @@
 #pragma once
 
 #include <functional>
-#include <stdexcept>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -12,33 +10,24 @@
 
 namespace zanfel::testing {
 
-// A draw that lands on place 1..52 of the shuffle.
-constexpr float landOn(int place) {
-    return (place - 1) / 52.0f + 0.001f;
-}
-
 // The draws of whole decks, deck d drawing every card on places[d]: that deck comes out
 // places[d], places[d] + 1, ..., 52, 1, ... as each draw probes up to the next card left.
 inline std::vector<float> decksFrom(std::vector<int> places) {
     std::vector<float> draws;
     for (int place : places)
-        draws.insert(draws.end(), 52, landOn(place));
+        draws.insert(draws.end(), 52, (place - 1) / 52.0f + 0.001f);
     return draws;
 }
 
 // Enough decks drawn on place 1, each in order 1..52, for the longest test's deals.
 inline const std::vector<float> kDecksInOrder = decksFrom(std::vector<int>(4 * 30, 1));
 
-// Draws from a script. Asking for more than was scripted throws, so a shuffle that draws
-// where it should probe fails its test at once instead of looping on a taken place.
+// Draws from a script. Asking for more throws (at), so a shuffle that draws where it should
+// probe fails its test at once instead of looping on a taken place.
 class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<float> draws = kDecksInOrder) : draws_(std::move(draws)) {}
-    float reseedAndDraw() override {
-        if (next_ == draws_.size())
-            throw std::logic_error("the scripted draws ran out after " + std::to_string(next_));
-        return draws_[next_++];
-    }
+    float reseedAndDraw() override { return draws_.at(next_++); }
 
 private:
     std::vector<float> draws_;
@@ -80,10 +69,7 @@ public:
         questions.push_back(outcome);
         return Answer::Ok;
     }
-    bool applySavedColour() override {
-        ++coloursApplied;
-        return colourUsable;
-    }
+    bool applySavedColour() override { return ++coloursApplied, colourUsable; }
     void resetTableColour() override { countMarkAtColourResets.push_back(game->controls().cardCountChecked); }
     void endProgram() override { ++programEnds; }
 };
@@ -102,12 +88,10 @@ struct GameFixture {
     }
 };
 
-// The human plays the personal pile's last card, an ace, to a foundation and goes out, still
-// holding `held` cards in the stock: with none, the hand scores 52 for the human.
+// The human goes out with an ace from the personal pile, `held` cards left in the stock.
 inline void humanGoesOut(Game& game, int held = 0) {
     Table& table = game.tableForSetUp();
-    for (PileList& list : table.lstStack)
-        list.clear();
+    table.lstStack = {};
     for (int i = 0; i < held; ++i)
         table.lstStack[kStockSlot].addEnd(static_cast<CardNumber>(i % kDeckSize + 1));
     table.lstStack[kPersonalSlot].addEnd(1);

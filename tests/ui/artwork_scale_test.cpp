@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// At desktop scales 1, 1.25, 1.5 and 2 (QT_SCALE_FACTOR) every picture is drawn for the device
-// pixels it covers and the foundations' frame keeps its four lines; at 1x the art is the reference.
+// The art as drawn at each desktop scale the suite runs under (QT_SCALE_FACTOR 1, 1.25, 1.5, 2).
 #include "announcement_window.h"
 #include "card_table.h"
 #include "pictures.h"
@@ -14,10 +13,8 @@ class ArtworkScaleTest : public testing_support::WindowTest {
     static QImage rgb(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); }
 
 private slots:
-    // A place covers floor(size x ratio) device pixels, at 100 % and 175 %; the picture drawn for
-    // them on a paint made now shows one to one inside its corners. The announcement's picture
-    // fills its window to the edges as drawn for the ratio; the line under it names who went out,
-    // also to screen readers.
+    // A place covers floor(size x ratio) device pixels at 100 % and 175 % and shows the art drawn for
+    // them one to one; the announcement fills its window edge to edge and names who went out.
     void placesAndTheAnnouncementDrawArtForTheirDevicePixels() {
         clickDeck();
         for (int percent : {100, 175}) {
@@ -40,8 +37,7 @@ private slots:
         AnnouncementWindow window;
         const QString named[] = {"You went out!", "Middle Guy went out.", "Left Guy went out.",
                                  "Right Guy went out."};
-        for (int player :
-             {zanfel::kHuman, zanfel::kMiddlePlayer, zanfel::kLeftPlayer, zanfel::kRightPlayer}) {
+        for (int player = zanfel::kHuman; player <= zanfel::kRightPlayer; ++player) {
             window.setGoingOut(player);
             QCOMPARE(window.accessibleDescription(), named[player]);
         }
@@ -88,13 +84,10 @@ private slots:
         for (int d = 0; d < 3; ++d)
             art.append({QStringLiteral("cards/1x/player_deck_%1.png").arg(d), playerDeckPicture(d, {})});
         for (int card = 1; card <= zanfel::kDeckSize; ++card)  // from the ace of spades, 101.png
-            art.append(
-                {QStringLiteral("cards/1x/%1.png").arg(zanfel::faceResourceId(card)), facePicture(card, {})});
+            art.append({QString("cards/1x/%1.png").arg(zanfel::faceResourceId(card)), facePicture(card, {})});
+        const auto argb = [](const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); };
         for (const auto& [file, drawn] : art)
-            QVERIFY2(QImage(QStringLiteral(ZANFEL_RESOURCE_DIR "/") + file)
-                             .convertToFormat(QImage::Format_ARGB32) ==
-                         drawn.toImage().convertToFormat(QImage::Format_ARGB32),
-                     qPrintable(file));
+            QVERIFY2(argb(QImage(ZANFEL_RESOURCE_DIR "/" + file)) == argb(drawn.toImage()), qPrintable(file));
     }
 };
 
