@@ -283,9 +283,9 @@ TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
     }
     f.game.tableForSetUp().lstPlayer[kLeftBase].removeFirst();  // the left player got one card out
     testing::humanGoesOut(f.game, 51);
-    EXPECT_EQ(f.game.scoreSheet().totals[kLeftPlayer], -26 * 20 - 25);
-    EXPECT_EQ(f.game.scoreSheet().totals[kHuman], 21);
-    EXPECT_EQ(f.game.scoreSheet().handsListed, 21);
+    const ScoreSheetFigures& sheet = f.game.scoreSheet();
+    EXPECT_EQ(std::tuple(sheet.handsListed, sheet.totals[kHuman], sheet.totals[kLeftPlayer]),
+              std::tuple(21, 21, -26 * 20 - 25));
     EXPECT_TRUE(f.view.questions.empty());
 }
 
@@ -324,27 +324,20 @@ TEST(Record, HandsAndGamesCountAtTheLevelInForceAsTheyEnd) {
                 list.removeFirst();
         }
     };
-    // The last card of the personal pile, an ace, goes to a foundation.
-    const auto humanGoesOut = [&] {
-        t.lstStack[kPersonalSlot].addEnd(1);
-        f.game.playToFoundation(kPersonalSlot);
-    };
+    const auto humanGoesOut = [&](int held = 0) { testing::humanGoesOut(f.game, held); };
     f.game.levelCommand(1);
     f.game.deckClicked();
-    play(kHuman, 0, true);
     humanGoesOut();  // 52 to -26 at Super Easy
     // Game 1 won alone, then game 2 won on a shared 104.
     for (int hand = 2; hand <= 4; ++hand) {
         f.game.deckClicked();
         f.game.levelCommand(4);
-        play(kHuman, 0, true);
         play(hand == 2 ? kLeftPlayer : kRightPlayer, 0, true);
         humanGoesOut();  // the hand's 52 shared
     }
     f.game.deckClicked();
-    play(kHuman, 0, false);
     play(kLeftPlayer, 1, true);
-    humanGoesOut();  // out with 13, beaten by 49
+    humanGoesOut(39);  // out with 13, beaten by 49
     f.game.deckClicked();
     while (f.game.playerBase() != kMiddleBase)  // the left player moves next
         f.game.tick();
@@ -355,7 +348,6 @@ TEST(Record, HandsAndGamesCountAtTheLevelInForceAsTheyEnd) {
     f.game.deckClicked();
     f.game.newGameCommand();
     f.game.deckClicked();
-    play(kHuman, 0, true);
     f.view.whileAnnouncing = [&] { f.game.exitCommand(); };
     humanGoesOut();
     EXPECT_EQ(f.view.record.level(1), (LevelRecord{1, 1, 1, 52, 0, 0, 0, 0, 0}));
