@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows over the table: About, the score sheet and the play-again
-// question, each answered from inside its own modal loop; then every window at
-// the interface fonts of the common desktops.
+// About, the score sheet and play-again, answered in their modal loops; every window at desktop fonts.
 #include <QLabel>
 #include <QMap>
 #include <QPushButton>
@@ -19,11 +17,8 @@
 
 using namespace testing_support;
 
-namespace {
-
-// Gives the sheet `hands` hands in which player p scores 10 * (p + 1) + hand,
-// as the game writes them.
-void fill(ScoreSheet& sheet, int hands) {
+// Gives the sheet `hands` hands in which player p scores 10 * (p + 1) + hand.
+static void fill(ScoreSheet& sheet, int hands) {
     zanfel::HandScores scores;
     for (int hand = 1; hand <= hands; ++hand)
         scores.set(hand, {std::int16_t(10 + hand), std::int16_t(20 + hand), std::int16_t(30 + hand),
@@ -31,11 +26,8 @@ void fill(ScoreSheet& sheet, int hands) {
     sheet.setFigures({hands, zanfel::totalsOf(scores, hands)}, scores);
 }
 
-// What a window shows badly at its font: a label's or a button's text cut short
-// ("Label1 cut"), or a text over another, over a card or across a line ("Label1
-// over Line1"). A text is as tall as its letters need from the top of its
-// label; a line may run along its top row, above them.
-QStringList textFaults(const QWidget* window) {
+// Texts cut short ("Label1 cut") or over another text, a card or a line ("Label1 over Line1").
+static QStringList textFaults(const QWidget* window) {
     QList<std::pair<QString, QRect>> texts, others;
     QStringList faults;
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
@@ -51,13 +43,11 @@ QStringList textFaults(const QWidget* window) {
         const QSize text = button ? button->fontMetrics().size(Qt::TextShowMnemonic, button->text())
                            : label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
                                                : label->sizeHint();
-        if (button) {  // the text's room inside the button's bevel
-            QStyleOptionButton option;
-            option.initFrom(button);
-            place = button->style()
-                        ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+        QStyleOptionButton option;
+        option.initFrom(widget);
+        if (button)  // the text's room inside the button's bevel
+            place = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)
                         .translated(place.topLeft());
-        }
         if (text.width() > place.width() || text.height() > place.height())
             faults << widget->objectName() + " cut";
         texts << std::pair(widget->objectName(), QRect(place.topLeft(), text.boundedTo(place.size())));
@@ -65,21 +55,17 @@ QStringList textFaults(const QWidget* window) {
     for (int i = 0; i < texts.size(); ++i)
         for (const auto& [name, other] : texts.mid(i + 1) + others) {
             const QRect both = texts[i].second & other;
-            if (!both.isEmpty() && !(other.height() == 1 && both.top() == texts[i].second.top()))
+            if (!both.isEmpty() && !(other.height() == 1 && both.top() == texts[i].second.top()))  // line atop
                 faults << texts[i].first + " over " + name;
         }
     return faults;
 }
 
-}  // namespace
-
 class DialogsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // Columns from the left: the human, the left, the middle and the right
-    // player, read out under their headings. Thirty hands scroll the columns
-    // together, newest first, under fixed headings.
+    // Columns human, left, middle, right, read out; 30 hands scroll together, newest first, under fixed heads.
     void sheetColumnsNamesAndScrolling() {
         ScoreSheet sheet;
         fill(sheet, 3);
@@ -99,45 +85,38 @@ private slots:
         fill(sheet, 30);
         sheet.show();
         QCoreApplication::processEvents();
-        QVERIFY(bar->isVisible());
         QCOMPARE(bar->value(), bar->maximum());
         const auto top = [&](const char* name) { return child(&sheet, name)->mapTo(&sheet, QPoint()).y(); };
         const int heading = top("Label1"), total = top("lblTotal0"), scores = top("lblScore3");
         bar->setValue(bar->maximum() / 2);
-        QVERIFY(top("lblScore3") > scores);
-        QCOMPARE((QList<int>{top("lblScore0"), top("lblScore1"), top("lblScore2")}),
-                 QList<int>(3, top("lblScore3")));
-        QCOMPARE((QList<int>{top("Label1"), top("lblTotal0")}), (QList<int>{heading, total}));
+        const int row = top("lblScore3");
+        QCOMPARE((QList<int>{top("Label1"), top("lblTotal0"), top("lblScore0"), top("lblScore1"), top("lblScore2")}),
+                 (QList<int>{heading, total, row, row, row}));
+        QVERIFY(row > scores);
     }
 
-    // Who won, or the tie, over the question; OK, then Cancel, the close box and
-    // Escape, which all count as Cancel, and Enter, which is OK. The players'
-    // numbers: human, middle, left, right.
+    // Who won (human, middle, left, right), or the tie, over the question; answered OK, Cancel,
+    // the close box, Escape (all three Cancel) and Enter (OK).
     void playAgainNamesTheWinnerAndTakesTheAnswer() {
         const QString firstLines[] = {"You Won !!", "The middle player won !!", "The left player won !!",
-                                      "The player on the right won !!",
-                                      "We have a tie !!"};  // by winner, then the tie
+                                      "The player on the right won !!", "We have a tie !!"};
         for (int way = 0; way < 5; ++way) {
             QString text;
             const ModalAnswerer answerer([&](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 text = box->text();
-                if (way == 2)
-                    box->close();
-                else if (way < 2)
-                    box->button(way == 0 ? QMessageBox::Ok : QMessageBox::Cancel)->click();
-                else
-                    QTest::keyClick(box, way == 3 ? Qt::Key_Escape : Qt::Key_Return);
+                way == 2  ? void(box->close())
+                : way < 2 ? box->button(way == 0 ? QMessageBox::Ok : QMessageBox::Cancel)->click()
+                          : QTest::keyClick(box, way == 3 ? Qt::Key_Escape : Qt::Key_Return);
             });
-            const auto answer = askPlayAgain(nullptr, {true, way == 4, way % 4});
+            QCOMPARE(askPlayAgain(nullptr, {true, way == 4, way % 4}),
+                     way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);
             QCOMPARE(text, firstLines[way] + "\nDo you want to play again?");
-            QCOMPARE(answer, way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);  // Enter: OK
         }
     }
 
-    // At 9 and 12 points every window shows all its text, nothing over anything
-    // else (About's Line2 under both its lines). About, over a running hand, is
-    // made once; OK and the close box hide it.
+    // At 9 and 12 points every window shows all its text, nothing over anything else (About's
+    // Line2 under both its lines). About, over a running hand, is made once; OK and close hide it.
     void windowsFitTheFontAndAboutHides() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
         QStringList faults, abouts;
@@ -147,8 +126,7 @@ private slots:
             if (!about)
                 return modal->close(), void();
             abouts << about->windowTitle() + (timer()->isActive() ? " over a running hand" : "");
-            // Right of the text, nothing in the title bar's colour before Line2,
-            // under the release line.
+            // Right of the text, nothing in the title bar's colour before Line2, under the release line.
             const QImage drawn = about->grab().toImage();
             const auto* label2 = child<QLabel>(about, "Label2");
             for (int y = 0; y < label2->y() + label2->heightForWidth(label2->width()); ++y)
@@ -158,7 +136,6 @@ private slots:
         });
         for (int points : {9, 12}) {
             QApplication::setFont(QFont(QApplication::font().family(), points));
-            window_.reset();
             startWindow();
             clickDeck();
             trigger("mnuCardCount");
@@ -169,8 +146,7 @@ private slots:
             QVERIFY(!window_->findChild<AboutWindow*>()->isVisible());
             ScoreSheet sheet;
             fill(sheet, 3);
-            AnnouncementWindow announcement;
-            faults << textFaults(&sheet) << textFaults(&announcement);
+            faults << textFaults(&sheet) << textFaults(std::make_unique<AnnouncementWindow>().get());
             askPlayAgain(nullptr, {true, false, zanfel::kRightPlayer});
             faults.replaceInStrings(QRegularExpression("^(?!\\d)"), QString::number(points) + " pt: ");
         }

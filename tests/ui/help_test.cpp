@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The help: the committed file against its sources, the reader against damaged files, and the
-// window with its contents, links, F1 and the Help Topics command, and where the file is looked for.
+// The help file against its sources, the reader on damaged files, the window, and the file's place.
 #include <QDialog>
 #include <QFile>
 #include <QTextBrowser>
@@ -13,17 +12,13 @@
 
 using namespace testing_support;
 
-namespace {
-
 const QString kSources = QStringLiteral(ZANFEL_HELP_DIR);
 const QString kCommitted = kSources + "/ZanfelHelp.chm";
 
-QByteArray bytesOf(const QString& path) {
+static QByteArray bytesOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-}  // namespace
 
 class HelpTest : public WindowTest {
     Q_OBJECT
@@ -31,8 +26,7 @@ class HelpTest : public WindowTest {
     QTemporaryDir scratch_;
 
 private slots:
-    // A page edited, added or left out without running tools/help/rebuild.sh fails here; so does
-    // a contents entry that leads nowhere.
+    // A page changed without tools/help/rebuild.sh fails here; so does a contents entry to nowhere.
     void committedFileHoldsTheSourcePagesAsTheyAre() {
         HelpFile help;
         QVERIFY2(help.open(kCommitted), qPrintable(help.error()));
@@ -44,25 +38,21 @@ private slots:
             QVERIFY2(onDisk.contains(entry.page), qPrintable(entry.page));
     }
 
-    // Each refusal with its reason, at the edges of what the reader takes: 64 MiB is read, one
-    // byte more is not; LZX windows of 32 KB to 2 MB, powers of two, pass (at 2 MB the contents no
-    // longer decode). chmlib divides by zero on a control entry moved out of the plain section
-    // and crashes on an LZX window it cannot use, so those are refused before it sees them.
+    // Each refusal's reason at the reader's edges: 64 MiB is read, a byte more not; LZX windows of 32 KB
+    // to 2 MB, powers of two, pass. chmlib divides by zero on a control entry moved out of the plain
+    // section and crashes on a window it cannot use, so those are refused before it sees them.
     void unusableFileIsRefusedWithItsReason_data() {
         const QByteArray whole = bytesOf(kCommitted);
         const qsizetype control = whole.indexOf("::DataSpace/Storage/MSCompressed/ControlData") + 44;
         const qsizetype window = whole.indexOf("LZXC") + 12;  // in 32 KB units
-        const auto changed = [&](qsizetype at, char byte) {
-            return QByteArray(whole).replace(at, 1, &byte, 1);
-        };
+        const auto changed = [&](qsizetype at, char byte) { return QByteArray(whole).replace(at, 1, &byte, 1); };
         const QByteArray largest = whole + QByteArray(64 * 1024 * 1024 - whole.size(), '\0');
         QTest::addColumn<QByteArray>("bytes");  // null: no file at all
         QTest::addColumn<QString>("reason");
         const QString damaged = "It is damaged.", unreadable = "Its table of contents cannot be read.";
         QTest::newRow("missing") << QByteArray() << "The file is missing.";
         QTest::newRow("empty") << QByteArray("") << "The file is empty.";
-        QTest::newRow("one byte past 64 MiB")
-            << largest + '\0' << "The file is far too large to be the game's help.";
+        QTest::newRow("64 MiB + 1") << largest + '\0' << "The file is far too large to be the game's help.";
         QTest::newRow("garbage") << QByteArray(5000, '\x5a') << "It is not a compiled help file.";
         QTest::newRow("first half") << whole.left(whole.size() / 2) << unreadable;
         QTest::newRow("control entry moved") << changed(control, 14) << damaged;
@@ -78,16 +68,14 @@ private slots:
         QFETCH(QString, reason);
         QFile file(scratch_.filePath("ZanfelHelp.chm"));
         file.remove();  // the last row's
-        if (!bytes.isNull())
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        QVERIFY(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
         file.close();
         HelpFile help;
         QCOMPARE(help.open(file.fileName()), reason.isEmpty());
         QCOMPARE(help.error(), reason);
     }
 
-    // F1 over a modal window brings up a help that is usable over it; F1 on the table, at its
-    // start page.
+    // F1 over a modal window brings up a help usable over it; F1 on the table, at its start page.
     void windowFollowsContentsAndLinks() {
         QWidget table;
         table.show();
@@ -95,15 +83,13 @@ private slots:
         QDialog sheet(&table);
         QWidget* onTop = nullptr;  // the first window on top after F1
         int presses = 0;           // the sheet may miss the first ones while it comes up
-        {
-            ModalAnswerer answer([&](QWidget* modal) {
-                if (modal == &sheet && !opener.window() && ++presses < 50)
-                    return QTest::keyClick(modal, Qt::Key_F1);
-                onTop = onTop ? onTop : modal;
-                modal->close();
-            });
-            sheet.exec();
-        }
+        const ModalAnswerer answer([&](QWidget* modal) {
+            if (modal == &sheet && !opener.window() && ++presses < 50)
+                return QTest::keyClick(modal, Qt::Key_F1);
+            onTop = onTop ? onTop : modal;
+            modal->close();
+        });
+        sheet.exec();
         QVERIFY(onTop && onTop == opener.window());
         QTest::keyClick(&table, Qt::Key_F1);
         HelpWindow* window = opener.window();
@@ -123,8 +109,7 @@ private slots:
         QCOMPARE(shown(), QStringLiteral("overview.html under Welcome to Zanfel"));
     }
 
-    // No help beside the test program nor installed: Help Topics and F1 over the table each tell
-    // which file and why, and no help window opens.
+    // No help file anywhere: Help Topics and F1 each tell which file and why; no help window opens.
     void helpWithoutTheFileGivesTheMessage() {
         QStringList told;
         const ModalAnswerer answerer([&told](QWidget* modal) {
@@ -137,10 +122,8 @@ private slots:
         QTRY_VERIFY(window_->isActiveWindow());
         QTest::keyClick(window_.get(), Qt::Key_F1);
         const QString path = QDir::toNativeSeparators(locateHelpFile());
-        QCOMPARE(told, QStringList(2, QString("Zanfel|The help file \"%1\" could not be opened.|%2|400|The "
-                                              "file is missing.")
-                                          .arg(path)
-                                          .arg(QMessageBox::Warning)));
+        QCOMPARE(told, QStringList(2, QString("Zanfel|The help file \"%1\" could not be opened.|%2|400|"
+                                              "The file is missing.").arg(path).arg(QMessageBox::Warning)));
         QVERIFY(!window_->findChild<HelpWindow*>());
     }
 
@@ -149,9 +132,8 @@ private slots:
         for (const QString& present : QStringList{"beside", "beside installed", "installed", ""}) {
             QTemporaryDir prefix;
             const QDir programDir(prefix.filePath("bin"));
-            const QString beside = programDir.filePath("ZanfelHelp.chm");
-            const QString installed =
-                QDir::cleanPath(programDir.filePath(ZANFEL_DATA_DIR_FROM_PROGRAM "/ZanfelHelp.chm"));
+            const QString beside = programDir.filePath("ZanfelHelp.chm"),
+                installed = QDir::cleanPath(programDir.filePath(ZANFEL_DATA_DIR_FROM_PROGRAM "/ZanfelHelp.chm"));
             QVERIFY(QDir().mkpath(programDir.path()) && QDir().mkpath(QFileInfo(installed).path()));
             QVERIFY(!present.contains("beside") || QFile::copy(kCommitted, beside));
             QVERIFY(!present.contains("installed") || QFile::copy(kCommitted, installed));

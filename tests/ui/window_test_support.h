@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What the window tests share: a scripted shuffle, a private settings folder, a started window
-// with its named children, and modal windows answered from inside their own loops.
+// Shared by the window tests: a scripted shuffle, private settings, a started window, modal answers.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -21,18 +20,14 @@
 
 namespace testing_support {
 
-// Every draw lands on place 1, so each deck comes out in order 1..52: work piles 1..4, the
-// personal pile 5..17 with 5 on top, the stock 18..52 with 18 face up.
-struct FirstPlaceRandom final : zanfel::RandomSource {
-    float reseedAndDraw() override { return 0.0f; }
-};
+// Each deck comes out in order: work piles 1..4, personal pile 5..17 (5 on top), stock 18..52.
+struct FirstPlaceRandom final : zanfel::RandomSource { float reseedAndDraw() override { return 0.0f; } };
 
 template <typename T = QWidget>
 T* child(const QObject* parent, const QString& name) {
-    T* found = parent->findChild<T*>(name);
-    if (!found)
-        qFatal("no child named %s", qPrintable(name));
-    return found;
+    if (T* found = parent->findChild<T*>(name))
+        return found;
+    qFatal("no child named %s", qPrintable(name));
 }
 
 // What a message box showed: "title|text|icon|buttons in hex".
@@ -55,24 +50,19 @@ struct ModalAnswerer : QTimer {
 };
 
 // The message boxes shown during `act`, each closed; other modal windows go to `other`.
-inline QStringList boxesDuring(
-    const std::function<void()>& act,
-    std::function<void(QWidget*)> other = [](QWidget* modal) { modal->close(); }) {
+inline QStringList boxesDuring(const std::function<void()>& act,
+                               std::function<void(QWidget*)> other = [](QWidget* modal) { modal->close(); }) {
     QStringList shown;
     const ModalAnswerer answerer([&shown, other](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            shown << describeBox(box);
-            box->close();
-        } else {
-            other(modal);
-        }
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            return shown << describeBox(box), void(box->close());
+        other(modal);
     });
     act();
     return shown;
 }
 
-// Ending the program asks every event loop to quit, and Qt keeps that request until the next
-// QApplication::exec(); a short exec() clears it so the next test's dialogs run again.
+// Qt keeps the quit request of an ended program until the next exec(); a short one clears it.
 inline void clearQuitRequest() {
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     QApplication::exec();
@@ -84,10 +74,7 @@ class WindowTest : public QObject {
 
 private slots:
     void init() { startWindow(); }
-    void cleanup() {
-        window_.reset();
-        clearQuitRequest();
-    }
+    void cleanup() { window_.reset(), clearQuitRequest(); }
 
 protected:
     // Qt's own settings too, which would land in the real home if the game let them be written.
