@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pictures the game keeps, as committed: the faces and backs as bare DIBs. The reference of
-// what the program draws is the artwork test's. No Qt.
+// The committed pictures: faces and backs as bare DIBs (what is drawn is the artwork test's). No Qt.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -38,8 +37,7 @@ int countPixels(const Bytes& dib, bool (*test)(std::uint32_t), int left, int top
     return count;
 }
 
-// A BITMAPINFOHEADER and the pixels, with no file header: 71 x 96, bottom-up, 24 bits, BI_RGB,
-// no colour table.
+// A BITMAPINFOHEADER and pixels, no file header: 71 x 96, bottom-up, 24 bits, BI_RGB, no colour table.
 Bytes bareDib(const std::string& name) {
     std::ifstream in(ZANFEL_RESOURCE_DIR "/" + name, std::ios::binary);
     const Bytes dib(std::istreambuf_iterator<char>(in), {});
@@ -50,8 +48,7 @@ Bytes bareDib(const std::string& name) {
     return dib;  // a short file throws on the first pixel read
 }
 
-// Faces are looked up by resource number, from the ace of spades (101) to the king of diamonds
-// (152); a misfiled face shows by its colour. Each back is its deck's colour.
+// Faces by resource number, ace of spades 101 to king of diamonds 152, a misfile shows by colour; backs too.
 TEST(FaceResources, FacesAndBacksAreBareDibsOfTheirColour) {
     auto inked = [](std::uint32_t c) { return (c & 0xF0F0F0) != 0xF0F0F0; };  // a channel below 240
     auto red = [](std::uint32_t c) { return c >> 16 >= 150 && (c >> 8 & 255) <= 90 && (c & 255) <= 90; };

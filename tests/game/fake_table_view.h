@@ -10,8 +10,7 @@
 
 namespace zanfel::testing {
 
-// The draws of whole decks, deck d drawing every card on places[d]: that deck comes out
-// places[d], places[d] + 1, ..., 52, 1, ... as each draw probes up to the next card left.
+// Whole-deck draws: deck d draws all on places[d], coming out places[d], +1, ..., 52, 1, ... probing up.
 inline std::vector<float> decksFrom(std::vector<int> places) {
     std::vector<float> draws;
     for (int place : places)
@@ -22,8 +21,7 @@ inline std::vector<float> decksFrom(std::vector<int> places) {
 // Enough decks drawn on place 1, each in order 1..52, for the longest test's deals.
 inline const std::vector<float> kDecksInOrder = decksFrom(std::vector<int>(4 * 30, 1));
 
-// Draws from a script. Asking for more throws (at), so a shuffle that draws where it should
-// probe fails its test at once instead of looping on a taken place.
+// Draws from a script; more throws (at), so a shuffle drawing where it should probe fails at once, not loops.
 class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<float> draws = kDecksInOrder) : draws_(std::move(draws)) {}
@@ -34,8 +32,7 @@ private:
     std::size_t next_ = 0;
 };
 
-// Records what the game asked of the screen; the modal windows "close" at once, after
-// running whatever the test scripted for while they are open.
+// Records what the game asks of the screen; modal windows "close" at once after the test's scripted actions.
 class FakeTableView final : public TableView {
 public:
     Game* game = nullptr;

@@ -31,9 +31,8 @@ TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
     }
 }
 
-// Start-up sets Normal with the counts hidden. Each level moves the one mark and sets the
-// pace, between hands, during one and while paused. Reset Options puts the colour back while
-// the count mark still stands, then clears the mark, and leaves the level and the hand alone.
+// Start-up: Normal, counts hidden. A level moves its one mark and sets the pace, mid-hand and paused too.
+// Reset Options restores the colour while the count mark stands, then clears it; level and hand stay.
 TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     GameFixture f;
     const Controls& c = f.game.controls();
@@ -61,11 +60,8 @@ TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     EXPECT_EQ(c.hint, Hint::Deal);
 }
 
-// Each deck is drawn from its own place, so a deck dealt to the wrong player or in the wrong
-// order shows: the human's first (from 1), then the middle, left and right players' (2, 3, 4).
-// Every draw of a deck lands on its one place, and the script holds one draw per card: a
-// shuffle that drew again on a taken place would run it dry, and one that did not probe
-// upward, wrapping from 52 to 1, would deal the decks in another order.
+// Each deck draws from its own place (human 1, then middle, left, right 2..4), one draw per card: a shuffle
+// drawing again on a taken place runs the script dry; one not probing up, 52 wrapping to 1, misorders.
 TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
     GameFixture f(testing::decksFrom({1, 2, 3, 4}));
     f.game.deckClicked();  // between hands the deck deals, and does not also turn
@@ -87,7 +83,6 @@ TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
     EXPECT_EQ(f.game.controls().hint, Hint::TurnStock);
 }
 
-// The computer players move left, right, middle, and on across hands.
 TEST(ComputerTurns, TheRotationRunsLeftRightMiddleAndCarriesOverHands) {
     GameFixture f;
     f.game.deckClicked();
@@ -118,9 +113,8 @@ protected:
     GameFixture f;
 };
 
-// A foundation takes an ace when empty, then only the next card of its suit, and nothing on a
-// king. A work pile builds down in alternating colours and takes any card, a king too, when
-// empty. A top of 0 is an empty pile.
+// Foundation: an ace when empty, then the next of its suit, nothing on a king. Work pile: down in
+// alternating colours, any card (a king too) when empty. A top of 0 is an empty pile.
 TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
     constexpr bool F = true, W = false;  // onto a foundation, onto a work pile
     using testing::of, testing::S, testing::H, testing::C, testing::D;
@@ -148,9 +142,8 @@ TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
     }
 }
 
-// The stock and the personal pile take nothing, though the card would build on them; a card
-// never goes back on its own pile; an empty pile gives nothing; no move is made while paused,
-// even one that fits; and there is no pile past the sixth.
+// Stock and personal pile take nothing even when the card builds; nothing goes back on its own pile, comes
+// from an empty pile, moves while paused (even if it fits), or lands past the sixth pile.
 TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
     lay({{33}, {30}, {30, 33}, {}, {1}, {35}});
     for (auto [from, to] : {std::pair{1, 0}, {1, 5}, {2, 2}, {3, 1}, {0, 6}})
@@ -168,8 +161,7 @@ TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
     EXPECT_EQ(pile(3).top(), 30);
 }
 
-// The personal pile's last card, to a foundation or to a work pile, ends the hand; a card
-// still in the air then, and the deck, change nothing.
+// The personal pile's last card ends the hand; a card still in the air then, and the deck, change nothing.
 TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
     f.view.whileAnnouncing = [&] {
         f.game.dropOnFoundation(0, 1);
@@ -184,10 +176,8 @@ TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
     }
 }
 
-// The places offered for a card are those whose drop takes it: a red seven the foundations
-// topped by its suit's six, the black eights and the empty work pile; an ace the empty
-// foundations; a king only the empty work pile. Never the stock or the personal pile; nothing
-// from an empty pile or while paused.
+// Offered places are exactly where a drop takes the card: red seven -> its suit's sixes, black eights, empty
+// work pile; ace -> empty foundations; king -> empty work pile. Never stock/personal; none from empty/paused.
 TEST_F(DealtHand, ThePlacesOfferedForACardAreThoseThatTakeIt) {
     t().pileTop = {22, 0, 18, 24, 49, 0, 22, 5, 9, 13, 17, 21, 25, 29, 33, 37};
     lay({{28}, {29}, {30}, {}, {31}});  // the stock a red seven: the card would build on it
@@ -209,14 +199,12 @@ TEST_F(DealtHand, ThePlacesOfferedForACardAreThoseThatTakeIt) {
     EXPECT_EQ(offered({26, 40}), "");
 }
 
-// A double-click plays to the lowest foundation that takes the card, and nowhere else.
 TEST_F(DealtHand, ADoubleClickPlaysToTheLowestFoundationThatTakesTheCard) {
     t().pileTop = {5, 0, 6, 0, 6};
     setPile(pile(2), {3, 10, 9, 44});
     for (int i = 0; i < 4; ++i)
         f.game.playToFoundation(2);
-    // The ace of clubs to the lowest empty foundation, the three of hearts onto the two on 2
-    // and the three of spades onto the two on 0; the jack of diamonds fits nowhere.
+    // Ace of clubs to the lowest empty foundation, 3H onto the 2 on 2, 3S onto the 2 on 0; JD fits nowhere.
     EXPECT_EQ(t().pileTop, (decltype(t().pileTop){9, 3, 10, 0, 6}));
     EXPECT_EQ(pile(2).top(), 44);
     t().pileTop.fill(testing::of(13, testing::S));  // every foundation closed but the last
@@ -226,8 +214,7 @@ TEST_F(DealtHand, ADoubleClickPlaysToTheLowestFoundationThatTakesTheCard) {
     EXPECT_EQ(t().pileTop[kFoundations - 1], testing::of(1, testing::H));
 }
 
-// "No one can play" moves every stock on by one card: the computer players' in the order of
-// their bases, then the human's. An empty stock is passed over. It works while paused.
+// No one can play turns each stock: computers in base order, the human last; empties skipped; paused too.
 TEST_F(DealtHand, NoOneCanPlayShiftsEveryStockByOneCard) {
     setPile(t().lstPlayer[kMiddleBase], {7});
     setPile(t().lstPlayer[kLeftBase], {});
@@ -272,8 +259,7 @@ TEST_F(DealtHand, GoingOutAnnouncesThenScoresAndOkAtTheEndOfAGameStartsANewOne) 
     EXPECT_EQ(f.view.sheetsShown.size(), 2u);
 }
 
-// The human goes out holding 51 cards, for 1, and nobody else has played: -26 all round. So
-// no total passes 99 and the game runs on.
+// The human goes out holding 51 cards (1), nobody else played: -26 all round, so no total passes 99.
 TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
     GameFixture f;
     for (int hand = 1; hand <= 21; ++hand) {
@@ -289,8 +275,7 @@ TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
     EXPECT_TRUE(f.view.questions.empty());
 }
 
-// The left player goes out while the Score command's sheet is up: the sheet closes, and the
-// hand ends once that showing has returned, with its own sheet after.
+// Left goes out under Score's sheet: it closes; the hand ends once that showing returns, then its own sheet.
 TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
     testing::humanGoesOut(f.game);
     f.game.deckClicked();
@@ -307,15 +292,12 @@ TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
     EXPECT_EQ(f.view.sheetsShown.size(), 3u);  // the hand's, the Score command's, the hand's
 }
 
-// The record, kept from what the game reports of each hand it scores. A game counts at the
-// level of its last hand, whatever the earlier ones were played at; the hand that ends it is
-// counted before its sheet is closed, so no answer to the question can lose it. A hand given
-// up with New Game or Exit counts nowhere.
+// The record from reported hands: a game counts at its last hand's level; the ending hand counts before its
+// sheet closes, so no answer to the question loses it. A hand given up by New Game or Exit counts nowhere.
 TEST(Record, HandsAndGamesCountAtTheLevelInForceAsTheyEnd) {
     GameFixture f;
     Table& t = f.game.tableForSetUp();
-    // Takes cards off a player's piles as if played: the personal pile down to `personalLeft`,
-    // the other five all or none. Every card played scores 52; none, -26.
+    // Plays cards: personal pile down to `personalLeft`, other five all or none; all scores 52, none -26.
     const auto play = [&](int player, int personalLeft, bool others) {
         for (int slot = 0; slot < kSlotsPerPlayer; ++slot) {
             PileList& list =

@@ -9,7 +9,6 @@ namespace zanfel::testing {
 
 namespace {
 
-// A fault in words, from its parts.
 template <typename... Parts>
 std::string say(const Parts&... parts) {
     std::ostringstream text;
@@ -17,10 +16,8 @@ std::string say(const Parts&... parts) {
     return text.str();
 }
 
-// Every card leaves its owner only for a foundation of its suit, and each foundation climbs
-// from the ace one card at a time; so what is missing from the players is exactly what the
-// foundations cover, and their ranks add up to the cards played. Between hands the table is
-// empty and the stock's count reads a full deck.
+// Cards leave owners only for their suit's foundation, each climbing from the ace by one: what players miss
+// is what foundations cover, ranks summing to cards played. Between hands: empty table, full-deck stock.
 std::string cardsAndCounts(const Table& table, const Controls& controls, bool handOnTable) {
     std::array<int, kDeckSize + 1> accounted{};  // players holding the card and foundations covering it
     int held = 0;
@@ -58,8 +55,7 @@ std::string cardsAndCounts(const Table& table, const Controls& controls, bool ha
     return {};
 }
 
-// A foundation stays, takes an ace when empty, or takes the next card of its suit below a king:
-// one foundation per move. A reset empties all sixteen.
+// Per move one foundation stays, takes an ace when empty or its suit's next below a king; reset empties all.
 std::string foundationStep(const Foundations& before, const Foundations& after) {
     int changed = 0;
     for (int j = 0; j < kFoundations && after != Foundations{}; ++j) {

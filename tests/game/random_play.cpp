@@ -30,10 +30,8 @@ bool RandomPlay::step() {
     return failure.empty();
 }
 
-// Ticks and good moves come most often, so that both sides go out now and then; the menu
-// commands only while their items are enabled, as the menu and its shortcuts allow. Drags take
-// any own pile's top card to any foundation or own pile. New Game is rare, so that most hands
-// run until someone goes out.
+// Ticks and good moves most often, so both sides go out at times; menu commands only when enabled; drags
+// take any own top card to any foundation or own pile. New Game is rare, so most hands run to an end.
 void RandomPlay::perform(std::uint8_t choice) {
     static constexpr std::pair<const char*, void (*)(RandomPlay&, Game&)> kActions[] = {
         {"tick",
@@ -75,9 +73,7 @@ void RandomPlay::perform(std::uint8_t choice) {
     kActions[kind].second(*this, *game_);
 }
 
-// A player who knows the game: a card to a foundation, the personal pile's top onto a work
-// pile, the stock's card onto a work pile, else the stock turned. Without it the human would
-// hardly ever go out before the computer players.
+// Good moves (foundation, personal top, stock card, else turn), or the human would hardly ever go out first.
 void RandomPlay::goodMove() {
     const auto& piles = game_->table().lstStack;
     for (int slot : {kPersonalSlot, 1, 2, 3, 4, kStockSlot})

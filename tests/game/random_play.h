@@ -17,11 +17,8 @@ namespace zanfel::testing {
 
 using Foundations = std::array<CardNumber, kFoundations>;
 
-// Plays a game the way the window lets a person play it and checks the invariants
-// (invariants.cpp) after every action. It is the game's screen as well: it remembers what every
-// image shows and answers the modal windows. Its choices come from a seeded generator, which
-// never runs out, or from a fuzzer's input, whose first two bytes choose the decks and which
-// reads zeros once it has run out.
+// Plays as the window lets a person, checking the invariants after every action; also the screen, answering
+// modal windows. Choices: a seeded generator, or fuzzer input (first two bytes pick decks, then zeros).
 class RandomPlay final : public TableView {
 public:
     // Hands end within a few hundred ticks; one still running after this many is blocked for good.

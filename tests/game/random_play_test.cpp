@@ -8,8 +8,7 @@
 namespace zanfel {
 namespace {
 
-// Each seed plays this many deals; the sanitizer build plays fewer so it stays well inside
-// its time limit.
+// Deals per seed; the sanitizer build plays fewer so it stays well inside its time limit.
 constexpr int kDealsPerSeed = ZANFEL_RANDOM_PLAY_DEALS;
 constexpr std::uint32_t kSeeds = 20;
 

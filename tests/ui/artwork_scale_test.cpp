@@ -47,8 +47,7 @@ private slots:
             QCOMPARE(shown.pixel(at * ratio_), art.pixel(at * ratio_));
     }
 
-    // Each line of the frame has ink across its middle, with the table drawn at a whole and at
-    // a fractional device pixel: under a menu bar of odd height the frame's top falls mid-pixel.
+    // Each frame line has ink across its middle at whole and fractional table offsets (odd menu bar height).
     void theFrameShowsAllFourLines() {
         const QRectF frame(find("Shape1")->geometry());
         for (int shift : {0, 1}) {

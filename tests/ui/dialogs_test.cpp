@@ -95,8 +95,7 @@ private slots:
         QVERIFY(row > scores);
     }
 
-    // Who won (human, middle, left, right), or the tie, over the question; answered OK, Cancel,
-    // the close box, Escape (all three Cancel) and Enter (OK).
+    // Winner or tie over the question; OK, Cancel, close box and Escape (Cancel), Enter (OK).
     void playAgainNamesTheWinnerAndTakesTheAnswer() {
         const QString firstLines[] = {"You Won !!", "The middle player won !!", "The left player won !!",
                                       "The player on the right won !!", "We have a tie !!"};
@@ -115,8 +114,7 @@ private slots:
         }
     }
 
-    // At 9 and 12 points every window shows all its text, nothing over anything else (About's
-    // Line2 under both its lines). About, over a running hand, is made once; OK and close hide it.
+    // At 9 and 12 points all text shows, nothing overlaps (About's Line2 under both); About is made once.
     void windowsFitTheFontAndAboutHides() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
         QStringList faults, abouts;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: it shows the game and forwards the player's clicks, drags, keys and menu
-// commands; leaving, the end of a hand, and the names, tooltips, marks and flights beside it.
+// The main window: the game shown, input forwarded, leaving, hand ends, names, tooltips, marks and flights.
 
 #include <QAccessible>
 #include <QElapsedTimer>
@@ -23,8 +22,7 @@ using namespace testing_support;
 
 namespace {
 
-// Answers a hand's end, noting the announcement (+sheet if a sheet is up under it), "sheet", and
-// the question (answered Cancel) with the window under it and whether it covers that.
+// Answers a hand's end, noting the announcement (+sheet if over one), "sheet", question (Cancel), its cover.
 struct HandEndAnswers {
     QStringList seen;
     int sheetsLeftOpen = 0;  // for the game to close
@@ -72,8 +70,7 @@ class MainWindowTest : public WindowTest {
         lay(zanfel::kPersonalSlot, {1});
         window_->game().playToFoundation(zanfel::kPersonalSlot);
     }
-    // "Deal Pause Unstuck" as E (enabled) or -, X when Pause is checked, whether the computer
-    // players' timer runs, and any item that should never be disabled but is.
+    // "Deal Pause Unstuck" as E/-, X if Pause checked, the computers' timer state, items wrongly disabled.
     QString handCommands() {
         const auto state = [this](const char* name) { return action(name)->isEnabled() ? "E" : "-"; };
         QString commands =
@@ -111,8 +108,8 @@ class MainWindowTest : public WindowTest {
     }
 
 private slots:
-    // A right click does nothing, nor a press let go off the deck. Paused, the table is veiled and
-    // no card lifts, but No one can play moves the stock and a new pace is taken; New Game unpauses.
+    // Right clicks and presses let go off the deck do nothing. Paused: veiled, no lift, but No one can play
+    // and pace work; New Game unpauses.
     void deckPauseAndLevelReachTheGameAndTheItemsFollow() {
         clickDeck(Qt::RightButton);
         QTest::mousePress(find("Deck"), Qt::LeftButton);
@@ -140,8 +137,7 @@ private slots:
         QVERIFY(!window_->pauseVeil()->isVisible());
     }
 
-    // At Blinding, chosen mid-hand, neither a human move nor a pause shorter than a tick may
-    // start the computer players' tick afresh, or it would never come.
+    // At Blinding, a move or a pause under a tick must not restart the computers' tick, or it never comes.
     void theComputerPlayersKeepTheirPaceWhileTheHumanMovesAndPauses() {
         clickDeck();
         trigger("mnuLevel5");
@@ -175,8 +171,7 @@ private slots:
         QVERIFY(answers.seen.isEmpty());
     }
 
-    // Two hands won outright: 52 and 52 pass 99, Cancel ends the program. Each window is made
-    // once, and the question comes up beside the sheet.
+    // 52 and 52 pass 99; Cancel ends the program. Each window made once; the question sits beside the sheet.
     void handEndsThroughTheAnnouncementAndTheSheet() {
         HandEndAnswers answers;
         humanWinsAHand();
@@ -189,8 +184,7 @@ private slots:
         QVERIFY(window_->ended());
     }
 
-    // The left player goes out under the sheet opened by Score: the tick closes it, and the
-    // announcement and the hand's own sheet follow once Score's modal showing has returned.
+    // Left goes out under Score's sheet: the tick closes it; the hand's windows follow once Score returns.
     void aHandEndingUnderTheScoreSheetIsAnnouncedAfterItCloses() {
         HandEndAnswers answers;
         humanWinsAHand();
@@ -207,8 +201,7 @@ private slots:
         QVERIFY(!window_->ended());
     }
 
-    // The work piles hold the aces, the personal pile the two of spades. The stock, the deck, a
-    // computer player's pile take nothing; a double-click on the deck turns it twice.
+    // Aces on work piles, 2S personal. Stock, deck, computer piles take nothing; deck double-click turns 2.
     void theMouseMovesCardsUpToGoingOut() {
         clickDeck();
         drag(1, "Pile3");
@@ -253,8 +246,7 @@ private slots:
         QVERIFY(window_->ended());
     }
 
-    // Every personal pile says whose it is, what it shows and what it is for; the human's tips
-    // tell the counts only while Show Card Count shows them.
+    // Each personal pile tells whose it is, what it shows, what it is for; the human's show counts if shown.
     void namesAndTooltipsFollowTheCards() {
         QStringList decks;  // each in its owner's colour
         for (const char* deck : {"PlayerDeck0", "PlayerDeck1", "PlayerDeck2", "Deck"})
@@ -282,9 +274,8 @@ private slots:
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // The left player's ace of diamonds, framed in green at both ends while the right player
-    // moves, flies between them; at Blinding the frames last no longer than the tick, and the
-    // human's emptied personal pile is framed in red until the announcement closes.
+    // Left's ace of diamonds flies, framed green at both ends, as right moves; at Blinding frames last a
+    // tick at most; the human's emptied personal pile stays framed red until the announcement closes.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         window_->game().tick();
@@ -333,8 +324,7 @@ private slots:
         trigger("mnuAnimateMoves");  // back on for the tests after, which share the settings
     }
 
-    // The seven of hearts, lifted off the two of spades, outlines the places that take it (the
-    // sixes of hearts, the black eights, the empty pile); the one under it or mostly covered is lit.
+    // 7H lifted off 2S outlines its takers (hearts sixes, black eights, empty pile); the one under it is lit.
     void aLiftedCardShowsWhereItCanGoAndLandsWhereItMostlyLies() {
         clickDeck();
         zanfel::Table& t = window_->game().tableForSetUp();

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Options menu: the table colour and the card counts, kept or not across a restart; then the
-// saved colour's text, which gives a colour, the table's own colour, or the message and the end.
+// Options: table colour and card counts across a restart; the saved colour's text, read or refused.
 
 #include <QColorDialog>
 #include <QDir>
@@ -68,8 +67,7 @@ private slots:
         clearQuitRequest();
     }
 
-    // Saved as r + 256g + 65536b; only the table takes it, not the menu bar; Cancel changes
-    // nothing. A custom colour lasts for the run: the table colour is all the folder holds.
+    // Saved as r + 256g + 65536b, on the table not the menu bar; Cancel changes nothing; customs unsaved.
     void chosenColourIsSavedCancelAndCustomColoursAreNot() {
         const QColor menuBar = window_->menuBar()->grab().toImage().pixelColor(2, 2);
         QVERIFY(chooseColour(QColor(0x12, 0x34, 0x56)).isEmpty());
@@ -86,8 +84,7 @@ private slots:
         QCOMPARE(QDir(settingsFolder_.filePath("Zanfel")).entryList(filter), QStringList("Settings.ini"));
     }
 
-    // The counts come with their mark, nothing is written for them, and the next start hides
-    // them. Reset: the button face again, saved as the system colour it is, the counts hidden.
+    // Counts come with their mark, unsaved, hidden next start. Reset: button face, saved as system colour.
     void resetAndCardCountAtTheWindow() {
         trigger("mnuCardCount");
         QCOMPARE(countsShown(), 7);
@@ -102,8 +99,7 @@ private slots:
         QCOMPARE(window_->tableColour().name(), colourOf(QPalette::Button));
         QCOMPARE(countsShown(), 0);
         QVERIFY(!action("mnuCardCount")->isChecked());
-        // A file where the store's folder should be: the colour stays on the table, through New
-        // Game too; the player is told once, with OK alone.
+        // A file where the folder should be: the colour stays, through New Game too; one notice, OK alone.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, "/dev/null/store");
         QStringList boxes = chooseColour(Qt::darkRed);
         boxes += chooseColour(Qt::darkBlue);
@@ -114,8 +110,7 @@ private slots:
         QCOMPARE(window_->tableColour(), QColor(Qt::darkBlue));
     }
 
-    // Black lines and the theme's text on a light table; on a dark one the foundations' frame, the
-    // empty places' lines and the keyboard's ring turn white, and the hint where its text is lost.
+    // Light table: black lines, theme text. Dark: frame, empty lines, focus ring turn white, hint where lost.
     void inkFollowsTheTableColour() {
         for (const QColor table : {QColor(0xf0, 0xf0, 0xf0), QColor(0x00, 0x55, 0x00)}) {
             chooseColour(table);
@@ -133,8 +128,7 @@ private slots:
         }
     }
 
-    // The saved text as the game reads it: blanks around a decimal integer, RGB with red in the
-    // low byte, system colours 0..24 by index; anything else is refused with its error's number.
+    // Blanks around a decimal integer, red in the low byte, system colours 0..24; else refused, with error.
     void savedTextGivesAColourOrAnError() {
         QStringList wrong;
         const auto expect = [&wrong](const QString& expected, std::initializer_list<QString> texts) {
@@ -158,8 +152,7 @@ private slots:
         QCOMPARE(wrong.join(", "), QString());
     }
 
-    // At start-up: a colour painted on the table, or the error in a box with no icon and OK alone,
-    // and the end. The ini reader splits "1,2" at the comma. A file of garbage reads as nothing.
+    // Start-up: colour painted, or error box (no icon, OK alone) and exit. "1,2" splits; garbage is nothing.
     void windowTakesTheSavedColour() {
         for (const auto& [saved, expected] : {std::pair<QString, QString>{"255", "#ff0000"},
                                               {"1,2", "13 Type mismatch"},

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's record: a hand is counted in its level's column, kept apart from the table colour in
-// the one settings file; a file edited by hand reads every figure it cannot use as 0.
+// The record: per-level columns beside the colour in one file; hand-edited figures it can't use read as 0.
 
 #include <QDir>
 #include <QFile>
@@ -35,9 +34,8 @@ class StatisticsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // The human goes out twice at Normal with the last card. After a restart, the colour set back by
-    // Reset Options leaves the record as it was; the record is seen through the menu while the
-    // hand runs on behind it, and its Reset, answered OK, clears every level but not the colour.
+    // Human out twice at Normal. After a restart, Reset Options' colour leaves the record; seen via the menu
+    // with the hand running behind, its Reset (OK) clears every level but not the colour.
     void aHandShowsInItsLevelsColumnAndResetKeepsTheColour() {
         for (int held : {0, 39}) {  // 52, then 13: two hands that add up, and no game over
             clickDeck();
@@ -77,9 +75,8 @@ private slots:
         QCOMPARE(settings().value(kColourKey).toString(), QStringLiteral("-2147483633"));
     }
 
-    // Normal's figures written by hand beside a colour, each row spoiling some of a good record's
-    // ("-" leaves a key out): what cannot be read, or could not have come from play, reads as 0,
-    // and nothing else is lost. Bests below 0 can be real.
+    // Hand-written Normal figures beside a colour, each row spoiling some ("-" omits a key): unreadable or
+    // impossible figures read as 0, nothing else is lost. Bests below 0 can be real.
     void handEditedFiguresThatCannotBeUsedReadAsZero() {
         const QStringList keys = QString(
                                      "HandsPlayed HandsWentOut HandsScoredHighest BestHandScore GamesPlayed "

@@ -91,8 +91,7 @@ private slots:
         }
     }
 
-    // The saved zoom comes back; one that is no step, or too large for this screen, silently
-    // gives the largest that fits; nothing saved is 100 %.
+    // The saved zoom returns; a non-step or too large one silently gives the largest that fits; none: 100 %.
     void theZoomIsKeptBetweenRuns() {
         key(Qt::Key_Plus);
         window_.reset();
