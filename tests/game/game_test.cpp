@@ -24,10 +24,8 @@ TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
         f.view.colourUsable = false;
         f.game.newGameCommand();
         f.game.dealCommand();
-        // Ended, once, with the computer players stopped.
-        EXPECT_EQ(std::tuple(f.game.ended(), f.view.programEnds, f.game.controls().timerEnabled),
-                  std::tuple(true, 1, false))
-            << usableAtStart;
+        const auto end = std::tuple(f.game.ended(), f.view.programEnds, f.game.controls().timerEnabled);
+        EXPECT_EQ(end, std::tuple(true, 1, false)) << usableAtStart;  // ended, once, the players stopped
     }
 }
 
@@ -336,6 +334,9 @@ TEST(Record, HandsAndGamesCountAtTheLevelInForceAsTheyEnd) {
     EXPECT_EQ(f.view.record.level(4), (LevelRecord{5, 4, 3, 52, 3, 2, 104, 0, 2}));
     for (int level : {2, 3, 5})
         EXPECT_EQ(f.view.record.level(level), LevelRecord{}) << level;
+    LevelRecord first;  // a first hand below 0 is its level's best
+    countHand(first, {-26, 52, -26, -26}, kMiddlePlayer);
+    EXPECT_EQ(first.bestHandScore, -26);
 }
 
 }  // namespace
