@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # An install into a temporary prefix holds exactly the program, its help file, the desktop entry,
-# the metainfo file, the two icons, the manual page, the copyright and changelog and lintian's
-# overrides, and the installed program, with no help file beside it, opens its help on F1 from the
-# installed data folder.
+# the metainfo file, the two icons, the manual page, the copyright and the changelog, and the
+# installed program, with no help file beside it, opens its help on F1 from the installed data folder.
 #   installed_program_finds_help.sh BUILD_DIR [BINDIR]    (BINDIR: bin, or games for the package)
 set -euo pipefail
 build=$1
@@ -20,7 +19,6 @@ share/doc/zanfel/changelog.gz
 share/doc/zanfel/copyright
 share/icons/hicolor/256x256/apps/$id.png
 share/icons/hicolor/64x64/apps/$id.png
-share/lintian/overrides/zanfel
 share/man/man6/zanfel.6.gz
 share/metainfo/$id.metainfo.xml
 share/zanfel/ZanfelHelp.chm
