@@ -7,10 +7,10 @@
 #include <QApplication>
 #include <QPixmap>
 
-#include "card_flight.h"
-#include "card_image.h"
-#include "card_table.h"
-#include "pictures.h"
+#include "layers/card_flight.h"
+#include "table/card_image.h"
+#include "table/card_table.h"
+#include "table/pictures.h"
 #include "qt_benchmark_main.h"
 
 namespace {

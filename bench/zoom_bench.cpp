@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QPixmapCache>
 
-#include "card_table.h"
+#include "table/card_table.h"
 #include "main_window.h"
 #include "qt_benchmark_main.h"
 #include "random_source.h"

@@ -3,7 +3,7 @@
 #include <QIcon>
 
 #include "main_window.h"
-#include "pictures.h"
+#include "table/pictures.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

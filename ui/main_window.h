@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "game.h"
-#include "player_record_store.h"
+#include "settings/player_record_store.h"
 #include "random_source.h"
 #include "table_view.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The art as drawn at each desktop scale the suite runs under (QT_SCALE_FACTOR 1, 1.25, 1.5, 2).
-#include "announcement_window.h"
-#include "card_table.h"
-#include "pictures.h"
+#include "dialogs/announcement_window.h"
+#include "table/card_table.h"
+#include "table/pictures.h"
 #include "window_test_support.h"
 
 class ArtworkScaleTest : public testing_support::WindowTest {

@@ -9,10 +9,10 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
-#include "about_window.h"
-#include "announcement_window.h"
-#include "play_again.h"
-#include "score_sheet.h"
+#include "dialogs/about_window.h"
+#include "dialogs/announcement_window.h"
+#include "dialogs/play_again.h"
+#include "dialogs/score_sheet.h"
 #include "window_test_support.h"
 
 using namespace testing_support;

@@ -5,9 +5,9 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
-#include "help_file.h"
-#include "help_opener.h"
-#include "help_window.h"
+#include "help/help_file.h"
+#include "help/help_opener.h"
+#include "help/help_window.h"
 #include "window_test_support.h"
 
 using namespace testing_support;

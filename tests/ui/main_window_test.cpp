@@ -6,16 +6,16 @@
 #include <QLabel>
 #include <QSignalSpy>
 
-#include "announcement_window.h"
-#include "card_flight.h"
-#include "card_table.h"
-#include "drop_targets.h"
-#include "keyboard_play.h"
-#include "move_marks.h"
-#include "pause_veil.h"
-#include "place_names.h"
-#include "place_outline.h"
-#include "score_sheet.h"
+#include "dialogs/announcement_window.h"
+#include "layers/card_flight.h"
+#include "table/card_table.h"
+#include "layers/drop_targets.h"
+#include "layers/keyboard_play.h"
+#include "layers/move_marks.h"
+#include "layers/pause_veil.h"
+#include "table/place_names.h"
+#include "layers/place_outline.h"
+#include "dialogs/score_sheet.h"
 #include "window_test_support.h"
 
 using namespace testing_support;

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "keyboard_play.h"
-#include "place_outline.h"
-#include "saved_colour.h"
+#include "layers/keyboard_play.h"
+#include "layers/place_outline.h"
+#include "settings/saved_colour.h"
 #include "window_test_support.h"
 
 using namespace testing_support;

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "player_record_store.h"
-#include "statistics_window.h"
+#include "settings/player_record_store.h"
+#include "dialogs/statistics_window.h"
 #include "window_test_support.h"
 
 using namespace testing_support;

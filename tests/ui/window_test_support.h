@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "card_image.h"
+#include "table/card_image.h"
 #include "main_window.h"
 #include "random_source.h"
 

@@ -6,10 +6,10 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "card_table.h"
-#include "keyboard_play.h"
-#include "place_outline.h"
-#include "table_zoom.h"
+#include "table/card_table.h"
+#include "layers/keyboard_play.h"
+#include "layers/place_outline.h"
+#include "table/table_zoom.h"
 #include "window_test_support.h"
 
 using namespace testing_support;

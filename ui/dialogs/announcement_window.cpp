@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/announcement_window.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "table/pictures.h"
+#include "table.h"
+#include "table/twips.h"
+
+namespace {
+
+// The window carries no icon of its own; without this it would borrow the game's.
+QIcon blankIcon() {
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+QString wentOutText(int player) {
+    switch (player) {
+        case zanfel::kHuman:
+            return AnnouncementWindow::tr("You went out!");
+        case zanfel::kMiddlePlayer:
+            return AnnouncementWindow::tr("Middle Guy went out.");
+        case zanfel::kLeftPlayer:
+            return AnnouncementWindow::tr("Left Guy went out.");
+        case zanfel::kRightPlayer:
+            return AnnouncementWindow::tr("Right Guy went out.");
+    }
+    return {};
+}
+
+// The picture's side: the window was drawn as exactly the picture.
+constexpr int kPictureTwips = 3000;
+
+}  // namespace
+
+AnnouncementWindow::AnnouncementWindow(QWidget* parent) : QDialog(parent) {
+    setModal(true);
+    setWindowIcon(blankIcon());
+    // One line under the picture names who went out; the picture and its OK button keep
+    // their places.
+    wentOut_ = new QLabel(this);
+    wentOut_->setObjectName(QStringLiteral("lblWentOut"));
+    wentOut_->setAlignment(Qt::AlignCenter);
+    const int line = wentOut_->fontMetrics().height() + 8;
+    wentOut_->setGeometry(0, px(kPictureTwips), px(kPictureTwips), line);
+    setFixedSize(px(kPictureTwips), px(kPictureTwips) + line);
+
+    auto* okButton = new QPushButton(tr("OK"), this);
+    okButton->setObjectName(QStringLiteral("cmdOK"));
+    okButton->setGeometry(twipsRect(2350, 2475, 495, 375));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AnnouncementWindow::setGoingOut(int player) {
+    const bool human = player == zanfel::kHuman;
+    const QString caption = human ? tr("You won this hand !!") : tr("Someone else called...");
+    setWindowTitle(caption);
+    wentOut_->setText(wentOutText(player));
+    // The picture carries the call, which a screen reader cannot see.
+    setAccessibleName(caption + QLatin1Char(' ') + wentOut_->text());
+    setAccessibleDescription(wentOut_->text());
+    picture_ = human ? AnnouncementPicture::Youout : AnnouncementPicture::Theyout;
+    update();
+}
+
+void AnnouncementWindow::reject() {
+    accept();
+}
+
+QPixmap AnnouncementWindow::picture() const {
+    return goingOutPicture(picture_, devicePixelRatioF());
+}
+
+QString AnnouncementWindow::wentOutLine() const {
+    return wentOut_->text();
+}
+
+QRect AnnouncementWindow::pictureRect() const {
+    return {0, 0, px(kPictureTwips), px(kPictureTwips)};
+}
+
+// The picture covers the client area it was drawn for, the line runs below it.
+void AnnouncementWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintArtwork(painter, pictureRect(), picture());
+}

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/play_again.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShowEvent>
+#include <QString>
+
+#include "dialogs/beside_window.h"
+
+namespace {
+
+// The question comes up over the score sheet, whose last rows hold the deciding hand: it stands
+// beside the sheet instead of over it, so the whole sheet can be read while it asks.
+class PlayAgainBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    // The box knows its size only once it is being shown; it is placed before it appears.
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        const QWidget* sheet = parentWidget();
+        if (!sheet || !sheet->isVisible())
+            return;
+        // Our own frame is not known yet: it is taken to be like the sheet's.
+        const QSize frame = sheet->frameGeometry().size() - sheet->size();
+        move(besideWindow(sheet->frameGeometry(), size() + frame, sheet->screen()->availableGeometry()));
+    }
+};
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("PlayAgain", text);
+}
+
+QString firstLine(const zanfel::GameOutcome& outcome) {
+    if (outcome.tie)
+        return tr("We have a tie !!");
+    switch (outcome.leader) {
+        case zanfel::kHuman:
+            return tr("You Won !!");
+        case zanfel::kMiddlePlayer:
+            return tr("The middle player won !!");
+        case zanfel::kLeftPlayer:
+            return tr("The left player won !!");
+        default:
+            return tr("The player on the right won !!");
+    }
+}
+
+}  // namespace
+
+zanfel::Answer askPlayAgain(QWidget* parent, const zanfel::GameOutcome& outcome) {
+    const QString text = firstLine(outcome) + QLatin1Char('\n') + tr("Do you want to play again?");
+    PlayAgainBox box(QMessageBox::NoIcon, QStringLiteral("Zanfel"), text,
+                     QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok ? zanfel::Answer::Ok : zanfel::Answer::Cancel;
+}

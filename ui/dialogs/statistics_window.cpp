@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/statistics_window.h"
+
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <algorithm>
+
+#include "settings/player_record_store.h"
+
+namespace {
+
+const char* const kLevelHeadings[zanfel::kLevelCount] = {
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Super Easy"), QT_TRANSLATE_NOOP("StatisticsWindow", "Easy"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Normal"), QT_TRANSLATE_NOOP("StatisticsWindow", "Really Hard"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Blinding")};
+
+// In the order of zanfel::kFigures.
+const char* const kFigureCaptions[zanfel::kFigures.size()] = {
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Hands played"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Hands you went out"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Hands you scored highest"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Best hand score"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Games played"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Games won"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Best final total"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Current winning run"),
+    QT_TRANSLATE_NOOP("StatisticsWindow", "Longest winning run")};
+
+// The hands' figures come first; a line sets the games' apart.
+constexpr std::size_t kFirstGameFigure = 4;
+constexpr int kFirstFigureRow = 2;
+
+int rowOf(std::size_t figure) {
+    return kFirstFigureRow + static_cast<int>(figure) + (figure >= kFirstGameFigure ? 1 : 0);
+}
+
+QFrame* line(QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::HLine);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+}  // namespace
+
+StatisticsWindow::StatisticsWindow(PlayerRecordStore& store, QWidget* parent)
+    : QDialog(parent), store_(store) {
+    setObjectName(QStringLiteral("frmStatistics"));
+    setWindowTitle(tr("Statistics"));
+    setModal(true);
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setHorizontalSpacing(18);
+    addHeadings(grid);
+    addFigureRows(grid);
+    addButtons(grid);
+}
+
+// The levels' columns are all as wide as the widest heading, so the figures line up evenly.
+void StatisticsWindow::addHeadings(QGridLayout* grid) {
+    int width = 0;
+    for (int level = 1; level <= zanfel::kLevelCount; ++level) {
+        auto* heading = new QLabel(tr(kLevelHeadings[level - 1]), this);
+        heading->setObjectName(QStringLiteral("lblLevel%1").arg(level));
+        heading->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        grid->addWidget(heading, 0, level);
+        width = std::max(width, heading->sizeHint().width());
+    }
+    for (int level = 1; level <= zanfel::kLevelCount; ++level)
+        grid->setColumnMinimumWidth(level, width);
+    grid->addWidget(line(this), 1, 0, 1, zanfel::kLevelCount + 1);
+    grid->addWidget(line(this), rowOf(kFirstGameFigure) - 1, 0, 1, zanfel::kLevelCount + 1);
+}
+
+void StatisticsWindow::addFigureRows(QGridLayout* grid) {
+    for (std::size_t figure = 0; figure < zanfel::kFigures.size(); ++figure) {
+        grid->addWidget(new QLabel(tr(kFigureCaptions[figure]), this), rowOf(figure), 0);
+        for (int level = 1; level <= zanfel::kLevelCount; ++level) {
+            auto* value = new QLabel(this);
+            value->setObjectName(QStringLiteral("lblRecord%1_%2").arg(level).arg(figure));
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grid->addWidget(value, rowOf(figure), level);
+            values_[level - 1][figure] = value;
+        }
+    }
+}
+
+void StatisticsWindow::addButtons(QGridLayout* grid) {
+    auto* buttons = new QDialogButtonBox(this);
+    auto* reset = buttons->addButton(tr("&Reset"), QDialogButtonBox::ResetRole);
+    reset->setObjectName(QStringLiteral("cmdReset"));
+    reset->setAutoDefault(false);
+    auto* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOk"));
+    ok->setDefault(true);
+    connect(reset, &QPushButton::clicked, this, &StatisticsWindow::resetCommand);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    grid->addWidget(line(this), grid->rowCount(), 0, 1, zanfel::kLevelCount + 1);
+    grid->addWidget(buttons, grid->rowCount(), 0, 1, zanfel::kLevelCount + 1);
+}
+
+void StatisticsWindow::refresh() {
+    const zanfel::PlayerRecord record = store_.load();
+    for (int level = 1; level <= zanfel::kLevelCount; ++level) {
+        const zanfel::LevelRecord& figures = record.level(level);
+        for (std::size_t figure = 0; figure < zanfel::kFigures.size(); ++figure) {
+            const zanfel::Figure member = zanfel::kFigures[figure];
+            // A best of nothing played is no 0.
+            const QString text =
+                zanfel::hasValue(figures, member) ? QString::number(figures.*member) : QStringLiteral("-");
+            QLabel* value = values_[level - 1][figure];
+            value->setText(text);
+            value->setAccessibleName(
+                tr("%1, %2: %3").arg(tr(kLevelHeadings[level - 1]), tr(kFigureCaptions[figure]), text));
+        }
+    }
+}
+
+void StatisticsWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        refresh();
+    QDialog::showEvent(event);
+}
+
+// Cancel is the default: a record is slow to build and quick to lose.
+void StatisticsWindow::resetCommand() {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Zanfel"),
+                    tr("Clear your record at every skill level? This cannot be undone."),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    if (box.exec() != QMessageBox::Ok)
+        return;
+    store_.clear();
+    refresh();
+}

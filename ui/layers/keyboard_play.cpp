@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "layers/keyboard_play.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+#include <QWidget>
+
+#include "table/card_image.h"
+#include "layers/drop_targets.h"
+#include "game.h"
+#include "layers/place_outline.h"
+#include "table/table_ink.h"
+
+namespace {
+
+// The keys follow the piles from left to right: work piles 1 to 4, the personal pile, the stock.
+constexpr std::array<int, 7> kSlotOfKey{-1, 1, 2, 3, 4, zanfel::kPersonalSlot, zanfel::kStockSlot};
+
+void onKey(QWidget* window, QKeySequence key, std::function<void()> action) {
+    auto* shortcut = new QShortcut(key, window);
+    QObject::connect(shortcut, &QShortcut::activated, window, std::move(action));
+}
+
+}  // namespace
+
+KeyboardPlay::KeyboardPlay(QWidget* window, QWidget* table, zanfel::Game& game, const Piles& piles,
+                           DropTargets* targets)
+    : QObject(window), game_(game), piles_(piles), targets_(targets), ring_(new PlaceOutline(table)) {
+    onKey(window, QKeySequence(Qt::Key_Space), [this] { game_.deckClicked(); });
+    for (int number = 1; number <= 6; ++number)
+        onKey(window, QKeySequence(Qt::Key_0 + number), [this, number] { numberKey(number); });
+    onKey(window, QKeySequence(Qt::Key_Return), [this] { enterKey(); });
+    onKey(window, QKeySequence(Qt::Key_Enter), [this] { enterKey(); });
+    onKey(window, QKeySequence(Qt::Key_Escape), [this] { clearPick(); });
+}
+
+// With a pile picked, a work pile's number is where its card goes; otherwise a number picks.
+void KeyboardPlay::numberKey(int number) {
+    const int slot = kSlotOfKey[number];
+    if (picked_ < 0 || !zanfel::isWorkSlot(slot)) {
+        pick(slot);
+        return;
+    }
+    const int from = picked_;
+    clearPick();
+    game_.dropOnStack(from, slot);
+}
+
+void KeyboardPlay::enterKey() {
+    if (picked_ < 0)
+        return;
+    const int from = picked_;
+    clearPick();
+    game_.playToFoundation(from);
+}
+
+void KeyboardPlay::pick(int slot) {
+    picked_ = slot;
+    const QPalette& shades = ring_->palette();
+    ring_->surround(piles_[slot], ringInk(shades.color(QPalette::Window), shades.color(QPalette::Highlight)));
+    targets_->offer(slot);
+}
+
+void KeyboardPlay::clearPick() {
+    picked_ = -1;
+    ring_->hide();
+    targets_->withdraw();
+}

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "layers/move_marks.h"
+
+#include <QTimer>
+
+#include "card_backs.h"
+#include "layers/place_outline.h"
+
+namespace {
+// Below this a tick is too short to tell three players' marks apart.
+constexpr int kShortestRotationTickMs = 500;
+constexpr int kTicksPerRotation = 3;
+}  // namespace
+
+MoveMarks::MoveMarks(QWidget* table) : QObject(table), goingOut_(new PlaceOutline(table)) {
+    for (int p = 0; p < kComputerPlayers; ++p) {
+        from_[p] = new PlaceOutline(table);
+        to_[p] = new PlaceOutline(table);
+        timers_[p] = new QTimer(this);
+        timers_[p]->setSingleShot(true);
+        connect(timers_[p], &QTimer::timeout, this, [this, p] { clearMove(p); });
+    }
+}
+
+QColor MoveMarks::ownerColour(zanfel::PileImage image) {
+    const int player = image.kind == zanfel::ImageKind::Player
+                           ? zanfel::playerOfBase(zanfel::playerBaseOf(image.index))
+                           : zanfel::kHuman;
+    return QColor(QRgb(zanfel::backColourOf(player)));
+}
+
+int MoveMarks::markMs(int tickIntervalMs) {
+    return tickIntervalMs < kShortestRotationTickMs ? tickIntervalMs : kTicksPerRotation * tickIntervalMs;
+}
+
+void MoveMarks::showMove(zanfel::PileImage fromImage, const QWidget* from, const QWidget* to,
+                         int tickIntervalMs) {
+    const int p = zanfel::playerOfBase(zanfel::playerBaseOf(fromImage.index)) - 1;
+    const QColor colour = ownerColour(fromImage);
+    from_[p]->surround(from, colour);
+    to_[p]->surround(to, colour);
+    timers_[p]->start(markMs(tickIntervalMs));
+    last_ = p;
+}
+
+void MoveMarks::clearMove(int player) {
+    from_[player]->hide();
+    to_[player]->hide();
+}
+
+void MoveMarks::showGoingOut(const QWidget* pile, const QColor& colour) {
+    goingOut_->surround(pile, colour);
+}
+
+void MoveMarks::clearGoingOut() {
+    goingOut_->hide();
+}

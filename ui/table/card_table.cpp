@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where everything stands on the table. The places were drawn in twips, fifteen to a pixel,
+// and are kept in twips here so they can be checked against the drawing, and laid out from
+// them at any zoom.
+#include "table/card_table.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <algorithm>
+
+#include "table/card_image.h"
+#include "table/foundation_frame.h"
+#include "table/pictures.h"
+#include "table/place_names.h"
+#include "table/table_ink.h"
+#include "table/table_zoom.h"
+
+namespace {
+
+struct Place {
+    int left;
+    int top;
+};
+
+// The human's piles along the bottom, by slot, and the red deck beside the stock.
+constexpr std::array<Place, zanfel::kSlotsPerPlayer> kStack{
+    {{7320, 5280}, {2280, 5280}, {3240, 5280}, {4200, 5280}, {5160, 5280}, {6360, 5280}}};
+constexpr Place kDeck{8205, 5280};
+
+// The computer players: the middle one across the top, the left and right ones down the sides.
+// clang-format off
+constexpr std::array<Place, zanfel::kComputerLists> kPlayer{{
+    {3120, 0},     {5280, 0},    {6240, 0},    {7200, 0},    {8160, 0},    {4080, 0},      // middle
+    {240, 2880},   {1200, 840},  {1200, 2040}, {1200, 3240}, {1200, 4440}, {240, 1440},    // left
+    {10200, 2520}, {9240, 840},  {9240, 2040}, {9240, 3240}, {9240, 4440}, {10200, 3960},  // right
+}};
+// clang-format on
+
+// The computer players' backs: the left, middle and right players'.
+constexpr std::array<Place, 3> kPlayerDeck{{{240, 3960}, {2235, 0}, {10200, 1395}}};
+const char* const kPlayerDeckNames[3] = {QT_TRANSLATE_NOOP("CardTable", "Left Guy's deck"),
+                                         QT_TRANSLATE_NOOP("CardTable", "Middle Guy's deck"),
+                                         QT_TRANSLATE_NOOP("CardTable", "Right Guy's deck")};
+
+// The sixteen foundations in their block in the middle.
+// clang-format off
+constexpr std::array<Place, zanfel::kFoundations> kPile{{
+    {3720, 3840}, {5640, 2640}, {6600, 2640}, {4680, 1440}, {4680, 3840}, {6600, 1440},
+    {5640, 3840}, {6600, 3840}, {2760, 3360}, {2760, 2040}, {5640, 1440}, {4680, 2640},
+    {3720, 2640}, {3720, 1440}, {7560, 2040}, {7560, 3360},
+}};
+// clang-format on
+
+// Rectangles here are in twips.
+constexpr int kCardWidth = 855;
+constexpr int kCardHeight = 1095;
+
+// The thin frame around the foundations.
+constexpr QRect kFoundationFrame(2520, 1320, 6135, 3735);
+
+constexpr QRect kTips(9240, 5880, 1935, 615);
+
+// The counts under the human's piles by slot, then the caption to their left.
+constexpr std::array<int, zanfel::kSlotsPerPlayer + 1> kCountLeft{7920, 2400, 3360, 4320, 5280, 6480, 1320};
+constexpr int kCountTop = 6480;
+constexpr int kCountWidth = 615;
+constexpr int kCaptionWidth = 855;
+constexpr int kCountHeight = 255;
+constexpr int kCountCaption = zanfel::kSlotsPerPlayer;
+
+QString indexedName(const char* name, int index) {
+    return QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index);
+}
+
+}  // namespace
+
+CardTable::CardTable(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("table"));
+    setAutoFillBackground(true);
+    // The frame first, so the cards lie on top of it.
+    createFoundationFrame();
+    createHumanPiles();
+    createComputerPiles();
+    createFoundations();
+    createDecks();
+    createLabels();
+    setZoom(kActualSize);
+}
+
+// The places first, then the table's own size: a resize tells what lies on the table that
+// the places have moved.
+void CardTable::setZoom(int percent) {
+    zoom_ = percent;
+    for (const auto& [widget, twips] : places_) {
+        widget->setGeometry(zoomedRect(twips, percent));
+        if (auto* card = qobject_cast<CardImage*>(widget))
+            card->setZoom(percent / 100.0);
+    }
+    frame_->setZoom(percent / 100.0);
+    // At 100 % the labels keep the desktop's own font, as they always had.
+    QFont font;
+    if (percent != kActualSize) {
+        font = QApplication::font();
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * percent / 100);
+        else
+            font.setPixelSize(font.pixelSize() * percent / 100);
+    }
+    setFont(font);
+    fitCounts();
+    fitHint();
+    setFixedSize(zoomedPx(kTwipsSize.width(), percent), zoomedPx(kTwipsSize.height(), percent));
+}
+
+CardImage* CardTable::placeCard(int left, int top, const QString& name) {
+    auto* image = new CardImage(this);
+    image->setObjectName(name);
+    places_.emplace_back(image, QRect(left, top, kCardWidth, kCardHeight));
+    return image;
+}
+
+QLabel* CardTable::placeLabel(const QString& name, const QRect& twips, Qt::Alignment alignment) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setAlignment(alignment);
+    places_.emplace_back(label, twips);
+    return label;
+}
+
+void CardTable::createFoundationFrame() {
+    frame_ = new FoundationFrame(this);
+    frame_->setObjectName(QStringLiteral("Shape1"));
+    places_.emplace_back(frame_, kFoundationFrame);
+}
+
+// Only the human's own piles can be lifted.
+void CardTable::createHumanPiles() {
+    for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k) {
+        stack_[k] = placeCard(kStack[k].left, kStack[k].top, indexedName("Stack", k));
+        stack_[k]->setDragSlot(k);
+        connect(stack_[k], &CardImage::doubleClicked, this, [this, k] { emit stackDoubleClicked(k); });
+        CardImage* pile = stack_[k];
+        connect(pile, &CardImage::lifted, this, [this, k](QPoint at) { emit cardLifted(k, at); });
+        connect(pile, &CardImage::carried, this,
+                [this, k, pile](QPoint at) { emit cardCarried(k, pile->mapToParent(at)); });
+        connect(pile, &CardImage::letGo, this,
+                [this, k, pile](QPoint at) { emit cardLetGo(k, pile->mapToParent(at)); });
+    }
+}
+
+void CardTable::createComputerPiles() {
+    for (int i = 0; i < zanfel::kComputerLists; ++i)
+        player_[i] = placeCard(kPlayer[i].left, kPlayer[i].top, indexedName("Player", i));
+}
+
+void CardTable::createFoundations() {
+    for (int j = 0; j < zanfel::kFoundations; ++j)
+        pile_[j] = placeCard(kPile[j].left, kPile[j].top, indexedName("Pile", j));
+}
+
+void CardTable::createDecks() {
+    for (int d = 0; d < 3; ++d) {
+        CardImage* back = placeCard(kPlayerDeck[d].left, kPlayerDeck[d].top, indexedName("PlayerDeck", d));
+        back->setArtwork([d](const PlaceArt& art) { return playerDeckPicture(d, art); });
+        back->setAccessibleName(tr(kPlayerDeckNames[d]));
+    }
+    CardImage* deck = placeCard(kDeck.left, kDeck.top, QStringLiteral("Deck"));
+    deck->setAccessibleName(tr("Your deck"));
+    deck->setArtwork(deckPicture);
+    connect(deck, &CardImage::clicked, this, &CardTable::deckClicked);
+}
+
+void CardTable::createLabels() {
+    lblTips_ = placeLabel(QStringLiteral("lblTips"), kTips, Qt::AlignHCenter | Qt::AlignTop);
+    lblTips_->setWordWrap(true);
+    for (int k = 0; k <= kCountCaption; ++k) {
+        const bool caption = k == kCountCaption;
+        const QRect rect(kCountLeft[k], kCountTop, caption ? kCaptionWidth : kCountWidth, kCountHeight);
+        lblStack_[k] = placeLabel(indexedName("lblStack", k), rect,
+                                  caption ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignHCenter | Qt::AlignTop);
+        lblStack_[k]->hide();
+    }
+    lblStack_[kCountCaption]->setText(tr("Card Count:"));
+}
+
+// The labels were drawn for a smaller font than most desktops use. A label whose text needs more
+// height than its box grows downwards, and moves up only as far as it must to stay on the table.
+void CardTable::fitDownwards(QLabel* label, const QRect& box, int needed) const {
+    const int height = std::max(box.height(), needed);
+    const int top = std::min(box.top(), zoomedPx(kTwipsSize.height(), zoom_) - height);
+    label->setGeometry(box.left(), top, box.width(), height);
+}
+
+// The counts take their font's height. The caption runs on to the right rather than be cut off,
+// and starts further left only when it would run into the first count.
+void CardTable::fitCounts() {
+    for (QLabel* label : lblStack_)
+        fitDownwards(label, label->geometry(), label->fontMetrics().height());
+    QLabel* caption = lblStack_[kCountCaption];
+    const int width = std::max(caption->width(), caption->sizeHint().width());
+    caption->setGeometry(std::min(caption->x(), lblStack_[1]->x() - width), caption->y(), width,
+                         caption->height());
+}
+
+CardImage* CardTable::image(zanfel::PileImage image) const {
+    switch (image.kind) {
+        case zanfel::ImageKind::Stack:
+            return stack_[image.index];
+        case zanfel::ImageKind::Player:
+            return player_[image.index];
+        case zanfel::ImageKind::Foundation:
+            return pile_[image.index];
+    }
+    return nullptr;
+}
+
+void CardTable::showCard(zanfel::PileImage image, zanfel::CardNumber card) {
+    this->image(image)->showCard(card);
+    describe(image);
+}
+
+// Screen readers and tooltips say whose place it is and what it shows, kept current. The tip
+// tells the human's counts only while Show Card Count shows them on the table.
+void CardTable::describe(zanfel::PileImage image) {
+    CardImage* place = this->image(image);
+    const bool counted = image.kind == zanfel::ImageKind::Stack && countsVisible_;
+    const QString count = counted ? QString::number(counts_[image.index]) : QString();
+    place->setAccessibleName(placeText(image, place->card()));
+    place->setToolTip(placeTip(image, place->card(), count));
+}
+
+void CardTable::setHint(const QString& text) {
+    lblTips_->setText(text);
+    fitHint();
+}
+
+// The longest hint takes three lines, which in our font can need a few pixels more than its box
+// was drawn with.
+void CardTable::fitHint() {
+    const QRect box = zoomedRect(kTips, zoom_);
+    fitDownwards(lblTips_, box, lblTips_->heightForWidth(box.width()));
+}
+
+void CardTable::setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts) {
+    counts_ = counts;
+    for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k) {
+        const zanfel::PileImage pile{zanfel::ImageKind::Stack, k};
+        lblStack_[k]->setText(QString::number(counts[k]));
+        lblStack_[k]->setAccessibleName(tr("Cards in %1: %2").arg(placeName(pile)).arg(counts[k]));
+        describe(pile);
+    }
+}
+
+void CardTable::setCountsVisible(bool visible) {
+    for (QLabel* label : lblStack_)
+        label->setVisible(visible);
+    if (visible == countsVisible_)
+        return;
+    countsVisible_ = visible;
+    for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k)
+        describe({zanfel::ImageKind::Stack, k});
+}
+
+void CardTable::setDragsEnabled(bool enabled) {
+    for (CardImage* pile : stack_)
+        pile->setDragEnabled(enabled);
+}
+
+QColor CardTable::colour() const {
+    return palette().color(QPalette::Window);
+}
+
+// The hint and the counts keep the theme's text colour while it reads well on the table.
+void CardTable::setColour(const QColor& colour) {
+    QPalette shades = palette();
+    shades.setColor(QPalette::Window, colour);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        shades.setColor(group, QPalette::WindowText,
+                        textInk(colour, QApplication::palette().color(group, QPalette::WindowText)));
+    setPalette(shades);
+}
