@@ -3,11 +3,12 @@
 #include <QIcon>
 
 #include "main_window.h"
+#include "names.h"
 #include "table/pictures.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zanfel"));
+    QApplication::setApplicationName(programName());
     // One icon for every window of the game: the table, the score sheet, the about window.
     QApplication::setWindowIcon(QIcon(iconPicture()));
 

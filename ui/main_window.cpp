@@ -12,24 +12,17 @@
 #include <QMenuBar>
 
 #include "dialogs/about_window.h"
-#include "settings/animate_moves_setting.h"
 #include "dialogs/announcement_window.h"
-#include "layers/card_drag.h"
-#include "layers/card_flight.h"
-#include "table/card_image.h"
-#include "table/card_table.h"
-#include "settings/colour_option.h"
-#include "layers/drop_targets.h"
-#include "help/help_opener.h"
-#include "layers/keyboard_play.h"
-#include "layers/move_marks.h"
-#include "pace_timer.h"
-#include "layers/pause_veil.h"
-#include "table/pictures.h"
 #include "dialogs/play_again.h"
 #include "dialogs/score_sheet.h"
 #include "dialogs/statistics_window.h"
+#include "help/help_opener.h"
+#include "layers/table_layers.h"
+#include "names.h"
+#include "pace_timer.h"
+#include "settings/colour_option.h"
 #include "settings/zoom_option.h"
+#include "table/card_table.h"
 
 namespace {
 
@@ -38,18 +31,6 @@ zanfel::RandomSource& chooseRandom(zanfel::RandomSource* given, std::unique_ptr<
         return *given;
     own = std::make_unique<zanfel::ClockRandomSource>();
     return *own;
-}
-
-QString hintText(zanfel::Hint hint) {
-    switch (hint) {
-        case zanfel::Hint::BeforeStartUp:
-            return MainWindow::tr("Click the back of the red card to deal");
-        case zanfel::Hint::Deal:
-            return MainWindow::tr("Click the back of the red deck to deal");
-        case zanfel::Hint::TurnStock:
-            return MainWindow::tr("Click the back of the red deck for 3 more cards");
-    }
-    return {};
 }
 
 QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
@@ -75,21 +56,13 @@ void addSpace(QMenu* menu, const char* name) {
 MainWindow::MainWindow(zanfel::RandomSource* random, QWidget* parent)
     : QMainWindow(parent), game_(*this, chooseRandom(random, ownRandom_)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(tr("Zanfel v2.0"));
-    table_ = new CardTable(this);
-    setCentralWidget(table_);
-    table_->setHint(hintText(game_.controls().hint));
-    colour_ = new ColourOption(table_, this);
-    zoom_ = new ZoomOption(table_, this);
-    connectTable();
+    setWindowTitle(programTitle());
+    layers_ = new TableLayers(game_, this);
+    setCentralWidget(layers_->table());
+    colour_ = new ColourOption(layers_->table(), this, settings_);
+    zoom_ = new ZoomOption(layers_->table(), this, settings_);
     createMenus();
     playerTimer_ = new PaceTimer(this, [this] { game_.tick(); });
-    moveMarks_ = new MoveMarks(table_);
-    flight_ = new CardFlight(table_);
-    targets_ = new DropTargets(table_, game_);
-    drag_ = new CardDrag(table_, targets_, game_);
-    veil_ = new PauseVeil(table_);
-    keyboard_ = new KeyboardPlay(this, table_, game_, table_->humanPiles(), targets_);
     // The window follows the table's size at every zoom and cannot be resized by hand.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The first frame is drawn at the zoom of the last run.
@@ -102,11 +75,6 @@ void MainWindow::startUp() {
     zoom_->followScreen();
     helpFile_ = locateHelpFile();
     game_.startUp();
-}
-
-void MainWindow::connectTable() {
-    connect(table_, &CardTable::deckClicked, this, [this] { game_.deckClicked(); });
-    connect(table_, &CardTable::stackDoubleClicked, this, [this](int slot) { game_.playToFoundation(slot); });
 }
 
 // Every command goes to the game, and the marks and enabled states are set back from the game
@@ -154,11 +122,9 @@ void MainWindow::createSkillLevelMenu() {
     auto* levels = new QActionGroup(this);
     levels->setObjectName(QStringLiteral("mnuLevel"));
     levels->setExclusive(true);
-    const std::array<QString, zanfel::kLevelCount + 1> captions{
-        QString(), tr("&Super Easy"), tr("&Easy"), tr("&Normal"), tr("&Really Hard"), tr("&Blinding")};
     for (int n = 1; n <= zanfel::kLevelCount; ++n) {
         const QByteArray name = "mnuLevel" + QByteArray::number(n);
-        mnuLevel_[n] = addItem(menu, name.constData(), captions[n]);
+        mnuLevel_[n] = addItem(menu, name.constData(), levelCaption(n));
         mnuLevel_[n]->setCheckable(true);
         levels->addAction(mnuLevel_[n]);
         connect(mnuLevel_[n], &QAction::triggered, this, [this, n] {
@@ -176,10 +142,11 @@ void MainWindow::createOptionsMenu() {
     mnuCardCount_ = addCommand(menu, "mnuCardCount", tr("&Show Card Count"), &zanfel::Game::cardCountCommand);
     mnuCardCount_->setCheckable(true);
     // A display preference of the window's own, kept between runs; the game knows nothing of it.
-    mnuAnimateMoves_ = addItem(menu, "mnuAnimateMoves", tr("&Animate Moves"));
-    mnuAnimateMoves_->setCheckable(true);
-    mnuAnimateMoves_->setChecked(savedAnimateMoves());
-    connect(mnuAnimateMoves_, &QAction::toggled, this, &MainWindow::animateMovesCommand);
+    QAction* animateMoves = addItem(menu, "mnuAnimateMoves", tr("&Animate Moves"));
+    animateMoves->setCheckable(true);
+    animateMoves->setChecked(settings_.animateMoves());
+    layers_->setAnimateMoves(animateMoves->isChecked());
+    connect(animateMoves, &QAction::toggled, this, &MainWindow::animateMovesCommand);
     addSpace(menu, "spaceZoom");
     zoom_->addItems(menu);
     addSpace(menu, "space3");
@@ -200,14 +167,8 @@ void MainWindow::createHelpMenu() {
         addCommand(menu, "mnuUnstuck", tr("&No one can play"), &zanfel::Game::noOneCanPlayCommand);
 }
 
-// A flight whose target changes under it has nothing left to show, as when the table is reset.
 void MainWindow::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
-    CardImage* place = table_->image(image);
-    if (flight_->target() == place)
-        flight_->land();
-    shownBefore_[zanfel::flatIndex(image)] = place->card();
-    table_->showCard(image, card);
-    targets_->refresh();
+    layers_->showImage(image, card);
 }
 
 void MainWindow::showControls() {
@@ -218,54 +179,31 @@ void MainWindow::showControls() {
     noOneCanPlay_->setEnabled(controls.noOneCanPlayEnabled);
     for (int n = 1; n <= zanfel::kLevelCount; ++n)
         mnuLevel_[n]->setChecked(controls.levelChecked[n]);
-    table_->setHint(hintText(controls.hint));
-    table_->setCounts(controls.counts);
     mnuCardCount_->setChecked(controls.cardCountChecked);
-    table_->setCountsVisible(controls.cardCountChecked);
-    // A pick belongs to the hand it was made in: the table's reset puts the ring away.
-    if (controls.dealEnabled)
-        keyboard_->clearPick();
-    table_->setDragsEnabled(!controls.pauseChecked);
-    if (controls.pauseChecked)
-        drag_->cancel();  // a card in the air when play stops goes back
-    veil_->follow(controls.pauseChecked);
+    layers_->showControls(controls);
     playerTimer_->follow(controls.timerEnabled, controls.pauseChecked, controls.timerIntervalMs);
 }
 
 void MainWindow::announceGoingOut(int player) {
     if (!announcement_)
         announcement_ = new AnnouncementWindow(this);
-    flight_->land();
-    drag_->cancel();
+    layers_->settle();
     announcement_->setGoingOut(player);
     announcement_->exec();
-    moveMarks_->clearGoingOut();
+    layers_->goingOutAnnounced();
 }
 
 void MainWindow::markComputerMove(zanfel::PileImage from, zanfel::PileImage to) {
-    moveMarks_->showMove(from, table_->image(from), table_->image(to), game_.controls().timerIntervalMs);
-    if (mnuAnimateMoves_->isChecked())
-        flyComputerCard(from, to);
-}
-
-// The target already shows the moved card: it flies from there, over the card it covered.
-void MainWindow::flyComputerCard(zanfel::PileImage from, zanfel::PileImage to) {
-    const CardImage* target = table_->image(to);
-    const PlaceArt art = PlaceArt::forPlace(target->size(), table_->zoom() / 100.0, target->devicePixelRatioF());
-    const zanfel::CardNumber covered = shownBefore_[zanfel::flatIndex(to)];
-    const QPixmap under = covered == zanfel::kNoCard ? emptyPlacePicture(art) : facePicture(covered, art);
-    flight_->fly(table_->image(from), target, target->picture(), under,
-                 CardFlight::durationFor(game_.controls().timerIntervalMs));
-}
-
-void MainWindow::animateMovesCommand(bool animate) {
-    if (!animate)
-        flight_->land();
-    saveAnimateMoves(animate);
+    layers_->computerMoved(from, to);
 }
 
 void MainWindow::markGoingOut(zanfel::PileImage emptiedPile) {
-    moveMarks_->showGoingOut(table_->image(emptiedPile), MoveMarks::ownerColour(emptiedPile));
+    layers_->goingOut(emptiedPile);
+}
+
+void MainWindow::animateMovesCommand(bool animate) {
+    layers_->setAnimateMoves(animate);
+    settings_.saveAnimateMoves(animate);
 }
 
 // Modal, but the computer players go on behind it: the timer is left running.
@@ -277,7 +215,7 @@ void MainWindow::aboutCommand() {
 
 // An open record window takes the hand in at once: it may be up while the hand ends.
 void MainWindow::recordHand(const zanfel::HandResult& hand) {
-    record_.countHand(hand);
+    settings_.countHand(hand);
     if (statistics_ && statistics_->isVisible())
         statistics_->refresh();
 }
@@ -285,7 +223,7 @@ void MainWindow::recordHand(const zanfel::HandResult& hand) {
 // Modal like the about window, and like it leaves the computer players playing.
 void MainWindow::statisticsCommand() {
     if (!statistics_)
-        statistics_ = new StatisticsWindow(record_, this);
+        statistics_ = new StatisticsWindow(settings_, this);
     statistics_->exec();
 }
 
@@ -319,14 +257,10 @@ void MainWindow::resetTableColour() {
     colour_->reset();
 }
 
-QColor MainWindow::tableColour() const {
-    return table_->colour();
-}
-
 // Every window goes at once, and exit() also ends any modal loop still running.
 void MainWindow::endProgram() {
     playerTimer_->stop();
-    flight_->land();
+    layers_->settle();
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
     QCoreApplication::exit(0);

@@ -7,32 +7,26 @@
 #include <memory>
 
 #include "game.h"
-#include "settings/player_record_store.h"
 #include "random_source.h"
+#include "settings/settings_store.h"
 #include "table_view.h"
 
 class AboutWindow;
 class AnnouncementWindow;
-class CardDrag;
-class CardFlight;
-class CardTable;
 class ColourOption;
-class DropTargets;
-class KeyboardPlay;
-class MoveMarks;
 class PaceTimer;
-class PauseVeil;
 class QAction;
 class QCloseEvent;
 class QMenu;
 class ScoreSheet;
 class StatisticsWindow;
+class TableLayers;
 class ZoomOption;
 
-// The main window: the menu bar over the card table, the computer players' timer and the
-// windows a hand opens. It is the screen the game talks to: it shows what the game holds, in
-// the game's words turned into the player's, and turns clicks, keys, menu commands and timer
-// ticks into calls on the game.
+// The main window: the menu bar over the card table, the computer players' timer, the windows a
+// hand opens, the options and the record. It is the screen the game talks to: what happens on
+// the table goes on to the table's layers, the rest it shows itself in the player's words; and
+// it turns menu commands and timer ticks into calls on the game.
 class MainWindow : public QMainWindow, public zanfel::TableView {
     Q_OBJECT
 public:
@@ -46,14 +40,6 @@ public:
     bool ended() const { return game_.ended(); }
 
     zanfel::Game& game() { return game_; }
-    QColor tableColour() const;
-    const QString& helpFile() const { return helpFile_; }
-    const MoveMarks* moveMarks() const { return moveMarks_; }
-    const KeyboardPlay* keyboardPlay() const { return keyboard_; }
-    const CardFlight* cardFlight() const { return flight_; }
-    const PauseVeil* pauseVeil() const { return veil_; }
-    const DropTargets* dropTargets() const { return targets_; }
-    const ZoomOption* zoom() const { return zoom_; }
 
     // zanfel::TableView
     void showImage(zanfel::PileImage image, zanfel::CardNumber card) override;
@@ -73,7 +59,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void connectTable();
     void createMenus();
     void createGameMenu();
     void createSkillLevelMenu();
@@ -81,7 +66,6 @@ private:
     void createHelpMenu();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         void (zanfel::Game::*command)());
-    void flyComputerCard(zanfel::PileImage from, zanfel::PileImage to);
     void animateMovesCommand(bool animate);
     ScoreSheet* scoreSheet();
     void aboutCommand();
@@ -90,31 +74,22 @@ private:
     std::unique_ptr<zanfel::RandomSource> ownRandom_;
     zanfel::Game game_;
     QString helpFile_;
+    SettingsStore settings_{this};
 
-    CardTable* table_ = nullptr;
+    TableLayers* layers_ = nullptr;
     ColourOption* colour_ = nullptr;
     ZoomOption* zoom_ = nullptr;
     PaceTimer* playerTimer_ = nullptr;
-    MoveMarks* moveMarks_ = nullptr;
-    CardFlight* flight_ = nullptr;
-    PauseVeil* veil_ = nullptr;
-    DropTargets* targets_ = nullptr;
-    CardDrag* drag_ = nullptr;
-    KeyboardPlay* keyboard_ = nullptr;
-    // What each image showed before its last change: the card a flight covers until it lands.
-    std::array<zanfel::CardNumber, zanfel::kImageCount> shownBefore_{};
 
     // The items whose enabled state or mark follows the game.
     QAction* mnuDeal_ = nullptr;
     QAction* mnuPause_ = nullptr;
     std::array<QAction*, zanfel::kLevelCount + 1> mnuLevel_{};  // 1..5
     QAction* mnuCardCount_ = nullptr;
-    QAction* mnuAnimateMoves_ = nullptr;
     QAction* noOneCanPlay_ = nullptr;
 
     ScoreSheet* scoreSheet_ = nullptr;
     AnnouncementWindow* announcement_ = nullptr;
     AboutWindow* about_ = nullptr;
-    PlayerRecordStore record_{this};
     StatisticsWindow* statistics_ = nullptr;
 };

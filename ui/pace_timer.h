@@ -19,8 +19,6 @@ public:
     void follow(bool running, bool paused, int intervalMs);
     void stop();
 
-    const QTimer* timer() const { return timer_; }
-
 private:
     void fire();
 

@@ -122,11 +122,11 @@ private slots:
         QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck for 3 more cards"));
         trigger("mnuPause");
         QCOMPARE(handCommands(), QStringLiteral("- EX E stopped"));
-        QVERIFY(window_->pauseVeil()->isVisible());
-        QCOMPARE(window_->pauseVeil()->text(), QStringLiteral("Paused: Ctrl+Z to go on"));
+        QVERIFY(layers().veil().isVisible());
+        QCOMPARE(layers().veil().text(), QStringLiteral("Paused: Ctrl+Z to go on"));
         mouse(QTest::MousePress, "Stack1");
         mouse(QTest::MouseMove, "Pile0");
-        QVERIFY(!window_->dropTargets()->isVisible());
+        QVERIFY(!layers().dropTargets().isVisible());
         mouse(QTest::MouseRelease, "Pile0");
         trigger("mnuUnstuck");
         QCOMPARE(card("Stack0"), 22);  // 18 after the deal, 21 turned, then one on
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(timer()->interval(), 100);
         trigger("mnuNewGame");  // the pause ends with the hand
         QCOMPARE(handCommands(), QStringLiteral("E - - stopped"));
-        QVERIFY(!window_->pauseVeil()->isVisible());
+        QVERIFY(!layers().veil().isVisible());
     }
 
     // At Blinding, a move or a pause under a tick must not restart the computers' tick, or it never comes.
@@ -235,13 +235,13 @@ private slots:
         keys("1\r61");  // the stock's six of spades to the emptied pile
         QCOMPARE(card("Stack1"), 21);
         keys("16");  // the personal pile and the stock pick, never drop
-        QCOMPARE(window_->keyboardPlay()->picked(), zanfel::kStockSlot);
+        QCOMPARE(layers().keyboard().picked(), zanfel::kStockSlot);
         keys("\x1b");  // Escape
-        QCOMPARE(window_->keyboardPlay()->picked(), -1);
+        QCOMPARE(layers().keyboard().picked(), -1);
         keys("3");  // a pick left over when the hand is given up
         trigger("mnuNewGame");
-        QCOMPARE(window_->keyboardPlay()->picked(), -1);
-        QVERIFY(!window_->keyboardPlay()->ring()->isVisible());
+        QCOMPARE(layers().keyboard().picked(), -1);
+        QVERIFY(!layers().keyboard().ring()->isVisible());
         QTest::keyClick(window_.get(), Qt::Key_X, Qt::ControlModifier);
         QVERIFY(window_->ended());
     }
@@ -279,11 +279,11 @@ private slots:
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         window_->game().tick();
-        const MoveMarks* marks = window_->moveMarks();
+        const MoveMarks* marks = &layers().moveMarks();
         QCOMPARE(marks->moveFrom()->place(), find("Player10"));
         QCOMPARE(marks->moveTo()->place(), find("Pile0"));
         QCOMPARE(marks->moveTo()->colour(), QColor(0x00, 0x80, 0x00));
-        const CardFlight* flight = window_->cardFlight();
+        const CardFlight* flight = &layers().flight();
         QCOMPARE(flight->target(), find("Pile0"));
         QCOMPARE(flight->cardRect(), find("Player10")->geometry());
         QTRY_VERIFY(flight->cardRect() != find("Player10")->geometry());
@@ -320,7 +320,7 @@ private slots:
         QVERIFY(!action("mnuAnimateMoves")->isChecked());
         clickDeck();
         window_->game().tick();
-        QVERIFY(!window_->cardFlight()->inFlight());
+        QVERIFY(!layers().flight().inFlight());
         trigger("mnuAnimateMoves");  // back on for the tests after, which share the settings
     }
 
@@ -334,7 +334,7 @@ private slots:
             lay(slot, {zanfel::CardNumber(top)});
         lay(2, {});
         lay(5, {26, 5});
-        const DropTargets* targets = window_->dropTargets();
+        const DropTargets* targets = &layers().dropTargets();
         const QPoint grip(50, 65);
         mouse(QTest::MousePress, "Stack5", grip);
         mouse(QTest::MouseMove, "Stack5", grip - QPoint(0, QApplication::startDragDistance() - 1));

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "layers/keyboard_play.h"
+#include "table/card_table.h"
 #include "layers/place_outline.h"
 #include "settings/saved_colour.h"
 #include "window_test_support.h"
@@ -77,7 +78,7 @@ private slots:
         QCOMPARE(window_->menuBar()->grab().toImage().pixelColor(2, 2), menuBar);
         QCOMPARE(QColorDialog::customColor(0), QColor(0x12, 0x34, 0x56));
         chooseColour(Qt::red, false);
-        QCOMPARE(window_->tableColour(), QColor(0x12, 0x34, 0x56));
+        QCOMPARE(find<CardTable>("table")->colour(), QColor(0x12, 0x34, 0x56));
         window_.reset();
         const auto filter = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
         QCOMPARE(QDir(settingsFolder_.path()).entryList(filter), QStringList("Zanfel"));
@@ -96,7 +97,7 @@ private slots:
         trigger("mnuCardCount");
         trigger("mnuReset");
         QCOMPARE(settings().value(kKey).toString(), QStringLiteral("-2147483633"));
-        QCOMPARE(window_->tableColour().name(), colourOf(QPalette::Button));
+        QCOMPARE(find<CardTable>("table")->colour().name(), colourOf(QPalette::Button));
         QCOMPARE(countsShown(), 0);
         QVERIFY(!action("mnuCardCount")->isChecked());
         // A file where the folder should be: the colour stays, through New Game too; one notice, OK alone.
@@ -107,7 +108,7 @@ private slots:
                  QStringList("Zanfel|The table colour could not be saved. It stays on the table for now, "
                              "but the game will not remember it next time.|2|400"));
         trigger("mnuNewGame");
-        QCOMPARE(window_->tableColour(), QColor(Qt::darkBlue));
+        QCOMPARE(find<CardTable>("table")->colour(), QColor(Qt::darkBlue));
     }
 
     // Light table: black lines, theme text. Dark: frame, empty lines, focus ring turn white, hint where lost.
@@ -123,7 +124,7 @@ private slots:
             QCOMPARE(find("lblTips")->palette().color(QPalette::Active, QPalette::WindowText).name(),
                      ink == Qt::black ? colourOf(QPalette::WindowText) : QStringLiteral("#ffffff"));
             QTest::keyClick(window_.get(), Qt::Key_6);
-            QCOMPARE(window_->keyboardPlay()->ring()->colour().name(),
+            QCOMPARE(layers().keyboard().ring()->colour().name(),
                      ink == Qt::black ? colourOf(QPalette::Highlight) : ink.name());
         }
     }

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "settings/player_record_store.h"
+#include "settings/settings_store.h"
 #include "dialogs/statistics_window.h"
 #include "window_test_support.h"
 
@@ -104,7 +104,7 @@ private slots:
             QCOMPARE(file.write(text), qint64(text.size()));
             file.close();
             QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-            PlayerRecordStore store(nullptr);
+            SettingsStore store(nullptr);
             StatisticsWindow sheet(store);
             sheet.refresh();
             QCOMPARE(column(&sheet), expected + " | 0");

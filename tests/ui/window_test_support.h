@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "table/card_image.h"
+#include "layers/table_layers.h"
 #include "main_window.h"
 #include "random_source.h"
 
@@ -99,6 +100,7 @@ protected:
     QAction* action(const QString& name) { return find<QAction>(name); }
     void trigger(const QString& name) { action(name)->trigger(); }
     QTimer* timer() { return find<QTimer>("PlayerTimer"); }
+    const TableLayers& layers() { return *window_->findChild<TableLayers*>(); }
     zanfel::CardNumber card(const QString& image) { return find<CardImage>(image)->card(); }
     void clickDeck(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(find("Deck"), button); }
 };

@@ -65,7 +65,7 @@ private slots:
                      QRect(QPoint(scaled(at100.left()), scaled(at100.top())),
                            QPoint(scaled(at100.right() + 1) - 1, scaled(at100.bottom() + 1) - 1)));
         }
-        QCOMPARE(window_->keyboardPlay()->ring()->geometry(),
+        QCOMPARE(layers().keyboard().ring()->geometry(),
                  find("Stack1")->geometry().adjusted(-5, -5, 5, 5));
         key(Qt::Key_Equal);
         key(Qt::Key_Plus);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "names.h"
 #include "table/pictures.h"
 #include "table/twips.h"
 
@@ -19,7 +20,7 @@ constexpr int kLinePitch = px(240);
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(tr("About Zanfel"));
+    setWindowTitle(tr("About %1").arg(programName()));
     setModal(true);
     setFixedSize(px(5640), px(3495));
 
@@ -30,8 +31,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     picture->setPixmap(aboutPicture(devicePixelRatioF()));
 
     // A line that needs more room than the drawing gave it pushes what lies under it down.
-    int pushed =
-        addLine("Label1", tr("Zanfel v2.0, Zanfel team"), twipsRect(2880, 120, 2535, 255), Qt::AlignLeft);
+    int pushed = addLine("Label1", tr("%1, Zanfel team").arg(programTitle()), twipsRect(2880, 120, 2535, 255),
+                         Qt::AlignLeft);
     pushed += addLine("Label2", tr("Released December 2026"),
                       twipsRect(2880, 360, 2535, 255).translated(0, pushed), Qt::AlignRight);
     line2_ = kLine2.translated(0, pushed);

@@ -6,8 +6,9 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "table/pictures.h"
+#include "names.h"
 #include "table.h"
+#include "table/pictures.h"
 #include "table/twips.h"
 
 namespace {
@@ -20,17 +21,9 @@ QIcon blankIcon() {
 }
 
 QString wentOutText(int player) {
-    switch (player) {
-        case zanfel::kHuman:
-            return AnnouncementWindow::tr("You went out!");
-        case zanfel::kMiddlePlayer:
-            return AnnouncementWindow::tr("Middle Guy went out.");
-        case zanfel::kLeftPlayer:
-            return AnnouncementWindow::tr("Left Guy went out.");
-        case zanfel::kRightPlayer:
-            return AnnouncementWindow::tr("Right Guy went out.");
-    }
-    return {};
+    if (player == zanfel::kHuman)
+        return AnnouncementWindow::tr("You went out!");
+    return AnnouncementWindow::tr("%1 went out.").arg(playerName(player));
 }
 
 // The picture's side: the window was drawn as exactly the picture.
@@ -75,10 +68,6 @@ void AnnouncementWindow::reject() {
 
 QPixmap AnnouncementWindow::picture() const {
     return goingOutPicture(picture_, devicePixelRatioF());
-}
-
-QString AnnouncementWindow::wentOutLine() const {
-    return wentOut_->text();
 }
 
 QRect AnnouncementWindow::pictureRect() const {

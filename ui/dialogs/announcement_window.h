@@ -21,8 +21,6 @@ public:
     void setGoingOut(int player);
     // The picture as drawn for the ratio the window is on now.
     QPixmap picture() const;
-    // The line under the picture that names who went out.
-    QString wentOutLine() const;
 
     // The close box and Escape do what OK does: they only hide the window.
     void reject() override;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "dialogs/beside_window.h"
+#include "names.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ QString tr(const char* text) {
     return QCoreApplication::translate("PlayAgain", text);
 }
 
+// The question's own words for the winner, which do not name the players as the table does.
 QString firstLine(const zanfel::GameOutcome& outcome) {
     if (outcome.tie)
         return tr("We have a tie !!");
@@ -53,8 +55,7 @@ QString firstLine(const zanfel::GameOutcome& outcome) {
 
 zanfel::Answer askPlayAgain(QWidget* parent, const zanfel::GameOutcome& outcome) {
     const QString text = firstLine(outcome) + QLatin1Char('\n') + tr("Do you want to play again?");
-    PlayAgainBox box(QMessageBox::NoIcon, QStringLiteral("Zanfel"), text,
-                     QMessageBox::Ok | QMessageBox::Cancel, parent);
+    PlayAgainBox box(QMessageBox::NoIcon, programName(), text, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? zanfel::Answer::Ok : zanfel::Answer::Cancel;

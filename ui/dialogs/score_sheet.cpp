@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "names.h"
 #include "table/twips.h"
 
 namespace {
@@ -33,16 +34,11 @@ constexpr int kColumnGap = 8;
 constexpr std::array<int, zanfel::kPlayers> kPlayerInColumn = {zanfel::kHuman, zanfel::kLeftPlayer,
                                                                zanfel::kMiddlePlayer, zanfel::kRightPlayer};
 
-constexpr int columnOf(int player) {
-    for (int column = 0; column < zanfel::kPlayers; ++column)
-        if (kPlayerInColumn[column] == player)
-            return column;
-    return 0;
+QString headingOf(int player) {
+    if (player == zanfel::kHuman)
+        return ScoreSheet::tr("Your Score");
+    return playerName(player);
 }
-
-const char* const kHeadings[zanfel::kPlayers] = {
-    QT_TRANSLATE_NOOP("ScoreSheet", "Your Score"), QT_TRANSLATE_NOOP("ScoreSheet", "Left Guy"),
-    QT_TRANSLATE_NOOP("ScoreSheet", "Middle Guy"), QT_TRANSLATE_NOOP("ScoreSheet", "Right Guy")};
 
 QLabel* centredLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
@@ -79,7 +75,7 @@ ScoreSheet::ScoreSheet(QWidget* parent) : QDialog(parent) {
 void ScoreSheet::buildHeadings() {
     for (int column = 0; column < zanfel::kPlayers; ++column) {
         heading_[column] = centredLabel(this, QStringLiteral("Label%1").arg(column + 1));
-        heading_[column]->setText(tr(kHeadings[column]));
+        heading_[column]->setText(headingOf(kPlayerInColumn[column]));
     }
 }
 
@@ -171,7 +167,7 @@ void ScoreSheet::setFigures(const zanfel::ScoreSheetFigures& figures, const zanf
         lblScore_[player]->setText(lines);
         lblTotal_[player]->setText(total);
         // Read out with its heading, one hand after another.
-        const QString heading = tr(kHeadings[columnOf(player)]);
+        const QString heading = headingOf(player);
         lblScore_[player]->setAccessibleName(heading + QStringLiteral(": ") +
                                              QString(lines).replace('\n', ", "));
         lblTotal_[player]->setAccessibleName(tr("%1 total: %2").arg(heading, total));

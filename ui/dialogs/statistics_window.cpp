@@ -10,26 +10,10 @@
 #include <QShowEvent>
 #include <algorithm>
 
-#include "settings/player_record_store.h"
+#include "names.h"
+#include "settings/settings_store.h"
 
 namespace {
-
-const char* const kLevelHeadings[zanfel::kLevelCount] = {
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Super Easy"), QT_TRANSLATE_NOOP("StatisticsWindow", "Easy"),
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Normal"), QT_TRANSLATE_NOOP("StatisticsWindow", "Really Hard"),
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Blinding")};
-
-// In the order of zanfel::kFigures.
-const char* const kFigureCaptions[zanfel::kFigures.size()] = {
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Hands played"),
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Hands you went out"),
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Hands you scored highest"),
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Best hand score"),
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Games played"),
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Games won"),
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Best final total"),
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Current winning run"),
-    QT_TRANSLATE_NOOP("StatisticsWindow", "Longest winning run")};
 
 // The hands' figures come first; a line sets the games' apart.
 constexpr std::size_t kFirstGameFigure = 4;
@@ -48,8 +32,7 @@ QFrame* line(QWidget* parent) {
 
 }  // namespace
 
-StatisticsWindow::StatisticsWindow(PlayerRecordStore& store, QWidget* parent)
-    : QDialog(parent), store_(store) {
+StatisticsWindow::StatisticsWindow(SettingsStore& store, QWidget* parent) : QDialog(parent), store_(store) {
     setObjectName(QStringLiteral("frmStatistics"));
     setWindowTitle(tr("Statistics"));
     setModal(true);
@@ -65,7 +48,7 @@ StatisticsWindow::StatisticsWindow(PlayerRecordStore& store, QWidget* parent)
 void StatisticsWindow::addHeadings(QGridLayout* grid) {
     int width = 0;
     for (int level = 1; level <= zanfel::kLevelCount; ++level) {
-        auto* heading = new QLabel(tr(kLevelHeadings[level - 1]), this);
+        auto* heading = new QLabel(levelName(level), this);
         heading->setObjectName(QStringLiteral("lblLevel%1").arg(level));
         heading->setAlignment(Qt::AlignRight | Qt::AlignBottom);
         grid->addWidget(heading, 0, level);
@@ -78,8 +61,8 @@ void StatisticsWindow::addHeadings(QGridLayout* grid) {
 }
 
 void StatisticsWindow::addFigureRows(QGridLayout* grid) {
-    for (std::size_t figure = 0; figure < zanfel::kFigures.size(); ++figure) {
-        grid->addWidget(new QLabel(tr(kFigureCaptions[figure]), this), rowOf(figure), 0);
+    for (std::size_t figure = 0; figure < kRecordFigures.size(); ++figure) {
+        grid->addWidget(new QLabel(headingOf(kRecordFigures[figure]), this), rowOf(figure), 0);
         for (int level = 1; level <= zanfel::kLevelCount; ++level) {
             auto* value = new QLabel(this);
             value->setObjectName(QStringLiteral("lblRecord%1_%2").arg(level).arg(figure));
@@ -105,18 +88,18 @@ void StatisticsWindow::addButtons(QGridLayout* grid) {
 }
 
 void StatisticsWindow::refresh() {
-    const zanfel::PlayerRecord record = store_.load();
+    const zanfel::PlayerRecord record = store_.record();
     for (int level = 1; level <= zanfel::kLevelCount; ++level) {
         const zanfel::LevelRecord& figures = record.level(level);
-        for (std::size_t figure = 0; figure < zanfel::kFigures.size(); ++figure) {
-            const zanfel::Figure member = zanfel::kFigures[figure];
+        for (std::size_t figure = 0; figure < kRecordFigures.size(); ++figure) {
+            const zanfel::Figure member = kRecordFigures[figure].member;
             // A best of nothing played is no 0.
             const QString text =
                 zanfel::hasValue(figures, member) ? QString::number(figures.*member) : QStringLiteral("-");
             QLabel* value = values_[level - 1][figure];
             value->setText(text);
             value->setAccessibleName(
-                tr("%1, %2: %3").arg(tr(kLevelHeadings[level - 1]), tr(kFigureCaptions[figure]), text));
+                tr("%1, %2: %3").arg(levelName(level), headingOf(kRecordFigures[figure]), text));
         }
     }
 }
@@ -129,13 +112,13 @@ void StatisticsWindow::showEvent(QShowEvent* event) {
 
 // Cancel is the default: a record is slow to build and quick to lose.
 void StatisticsWindow::resetCommand() {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Zanfel"),
+    QMessageBox box(QMessageBox::Question, programName(),
                     tr("Clear your record at every skill level? This cannot be undone."),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     if (box.exec() != QMessageBox::Ok)
         return;
-    store_.clear();
+    store_.clearRecord();
     refresh();
 }

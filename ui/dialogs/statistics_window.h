@@ -4,9 +4,9 @@
 #include <QDialog>
 #include <array>
 
-#include "player_record.h"
+#include "settings/record_figures.h"
 
-class PlayerRecordStore;
+class SettingsStore;
 class QGridLayout;
 class QLabel;
 class QShowEvent;
@@ -19,7 +19,7 @@ class StatisticsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit StatisticsWindow(PlayerRecordStore& store, QWidget* parent = nullptr);
+    explicit StatisticsWindow(SettingsStore& store, QWidget* parent = nullptr);
 
     // Shows the figures as the file holds them now.
     void refresh();
@@ -33,7 +33,7 @@ private:
     void addButtons(QGridLayout* grid);
     void resetCommand();
 
-    PlayerRecordStore& store_;
-    // By level 1..5 as index 0..4, then by figure in the order of zanfel::kFigures.
-    std::array<std::array<QLabel*, zanfel::kFigures.size()>, zanfel::kLevelCount> values_{};
+    SettingsStore& store_;
+    // By level 1..5 as index 0..4, then by figure in the order of kRecordFigures.
+    std::array<std::array<QLabel*, kRecordFigures.size()>, zanfel::kLevelCount> values_{};
 };

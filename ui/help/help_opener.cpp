@@ -10,6 +10,7 @@
 
 #include "help/help_file.h"
 #include "help/help_window.h"
+#include "names.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ const QString kHelpFileName = QStringLiteral("ZanfelHelp.chm");
 
 void showHelpError(QWidget* parent, const QString& path, const QString& why) {
     QMessageBox box(
-        QMessageBox::Warning, QStringLiteral("Zanfel"),
+        QMessageBox::Warning, programName(),
         QObject::tr("The help file \"%1\" could not be opened.").arg(QDir::toNativeSeparators(path)),
         QMessageBox::Ok, parent);
     box.setInformativeText(why);

@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "help/help_browser.h"
+#include "names.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ constexpr int kPageRole = Qt::UserRole;
 
 HelpWindow::HelpWindow(std::unique_ptr<HelpFile> file, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(tr("Zanfel Help"));
+    setWindowTitle(tr("%1 Help").arg(programName()));
     contents_ = new QTreeWidget;
     contents_->setObjectName(QStringLiteral("helpContents"));
     contents_->header()->hide();

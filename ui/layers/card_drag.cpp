@@ -3,10 +3,10 @@
 
 #include <QLabel>
 
+#include "game.h"
+#include "layers/drop_targets.h"
 #include "table/card_image.h"
 #include "table/card_table.h"
-#include "layers/drop_targets.h"
-#include "game.h"
 
 namespace {
 

@@ -20,10 +20,6 @@ class CardDrag : public QObject {
 public:
     CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game);
 
-    // The human's pile whose card is in the air, or -1.
-    int slot() const { return slot_; }
-    // The card as drawn in the air.
-    const QLabel* heldCard() const { return held_; }
     // Puts the card back without a move, as when a window comes up over the table.
     void cancel();
 

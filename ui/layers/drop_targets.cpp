@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "table/card_image.h"
-#include "table/card_table.h"
 #include "game.h"
 #include "layers/place_outline.h"
+#include "table/card_image.h"
+#include "table/card_table.h"
 
 namespace {
 

@@ -34,7 +34,6 @@ public:
     // taking place that the card covers most, if it covers at least half of the card.
     std::optional<zanfel::PileImage> landing(QPoint pointer, const QRect& card) const;
 
-    int offeredSlot() const { return slot_; }
     const std::vector<zanfel::PileImage>& outlined() const { return outlined_; }
     std::optional<zanfel::PileImage> lit() const { return lit_; }
 

@@ -5,10 +5,10 @@
 #include <QShortcut>
 #include <QWidget>
 
-#include "table/card_image.h"
-#include "layers/drop_targets.h"
 #include "game.h"
+#include "layers/drop_targets.h"
 #include "layers/place_outline.h"
+#include "table/card_image.h"
 #include "table/table_ink.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QSettings>
 
+#include "settings/settings_store.h"
 #include "table/card_table.h"
 
 namespace {
@@ -26,13 +27,13 @@ QColorDialog* makeColourDialog(QWidget* window) {
 
 }  // namespace
 
-ColourOption::ColourOption(CardTable* table, QWidget* window)
-    : QObject(window), table_(table), window_(window) {
+ColourOption::ColourOption(CardTable* table, QWidget* window, SettingsStore& store)
+    : QObject(window), table_(table), window_(window), store_(store) {
     setColour(buttonFaceColour(QApplication::palette()));
 }
 
 bool ColourOption::applySaved() {
-    const SavedColour saved = parseSavedColour(savedColourText(), QApplication::palette());
+    const SavedColour saved = parseSavedColour(store_.colourText(), QApplication::palette());
     if (const auto* error = std::get_if<ColourError>(&saved)) {
         showColourError(window_, *error);
         return false;
@@ -50,20 +51,15 @@ void ColourOption::choose() {
         return;
     const QColor chosen = dialog_->selectedColor();
     setColour({valueOfRgb(chosen), chosen});
-    save();
+    store_.saveColour(value_);
 }
 
 void ColourOption::reset() {
     setColour(buttonFaceColour(QApplication::palette()));
-    save();
+    store_.saveColour(value_);
 }
 
 void ColourOption::setColour(const TableColour& colour) {
     value_ = colour.value;
     table_->setColour(colour.colour);
-}
-
-// A store we cannot write costs only the saving: the colour stays on the table.
-void ColourOption::save() {
-    notSaved_.afterWrite(saveColourValue(value_), window_);
 }

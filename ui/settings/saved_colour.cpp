@@ -7,7 +7,7 @@
 #include <array>
 #include <limits>
 
-#include "settings/settings_file.h"
+#include "names.h"
 
 namespace {
 
@@ -48,8 +48,6 @@ constexpr std::array<PaletteEntry, 25> kSystemColours{{
     {QPalette::Active, QPalette::ToolTipText},      // 23 info text
     {QPalette::Active, QPalette::ToolTipBase},      // 24 info background
 }};
-
-const QString kKey = QStringLiteral("Colors/BackgroundColor");
 
 // A decimal integer, perhaps signed, perhaps with blanks around it; nothing else.
 const QRegularExpression kDecimal(QStringLiteral("^[ \\t]*([+-]?)0*([0-9]+)[ \\t]*$"));
@@ -106,31 +104,7 @@ QString colourErrorMessage(const ColourError& error) {
         .arg(error.description);
 }
 
-QString savedColourText() {
-    const SettingsFile settings;
-    const QVariant value = settings.value(kKey);
-    // The ini reader splits a value at its commas; such a text is no number either way.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
-}
-
-bool saveColourValue(std::int32_t value) {
-    SettingsFile settings;
-    settings.setValue(kKey, QString::number(value));
-    return settings.writeOut();
-}
-
-void showColourNotSaved(QWidget* parent) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zanfel"),
-                    QObject::tr("The table colour could not be saved. It stays on the table for now, but "
-                                "the game will not remember it next time."),
-                    QMessageBox::Ok, parent);
-    box.exec();
-}
-
 void showColourError(QWidget* parent, const ColourError& error) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zanfel"), colourErrorMessage(error), QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, programName(), colourErrorMessage(error), QMessageBox::Ok, parent);
     box.exec();
 }

@@ -10,8 +10,7 @@
 
 class QWidget;
 
-// The table colour is the one value the game keeps between runs: the decimal text of a
-// signed 32-bit colour in section "Colors", key "BackgroundColor", of the "Settings" store.
+// The table colour is kept between runs as the decimal text of a signed 32-bit colour value.
 
 // A saved value we cannot use, with the number and words the message gives for it, so a
 // player who reports it names the fault exactly.
@@ -53,14 +52,5 @@ SavedColour parseSavedColour(const QString& text, const QPalette& palette);
 // "Error encountered in GetColors routine - 13 Type mismatch"
 QString colourErrorMessage(const ColourError& error);
 
-// The text stored under Colors/BackgroundColor in the per-user settings, empty when absent.
-QString savedColourText();
-
-// Writes the value's decimal text; false when the store could not be written.
-bool saveColourValue(std::int32_t value);
-
-// Tells the player the chosen colour will not be remembered: OK only.
-void showColourNotSaved(QWidget* parent);
-
-// The message box that reports an unusable saved colour: OK only, titled "Zanfel".
+// The message box that reports an unusable saved colour: OK only, titled with the program's name.
 void showColourError(QWidget* parent, const ColourError& error);

@@ -10,11 +10,12 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "settings/settings_store.h"
 #include "table/card_table.h"
 #include "table/table_zoom.h"
 
-ZoomOption::ZoomOption(CardTable* table, QMainWindow* window)
-    : QObject(window), table_(table), window_(window) {}
+ZoomOption::ZoomOption(CardTable* table, QMainWindow* window, SettingsStore& store)
+    : QObject(window), table_(table), window_(window), store_(store) {}
 
 void ZoomOption::addItems(QMenu* menu) {
     zoomIn_ = menu->addAction(tr("Zoom In"));
@@ -40,7 +41,7 @@ int ZoomOption::percent() const {
 
 void ZoomOption::applySaved() {
     findLimit();
-    zoomTo(zoomFromSaved(savedZoomText(), limit_));
+    zoomTo(zoomFromSaved(store_.zoomText(), limit_));
 }
 
 void ZoomOption::followScreen() {
@@ -55,13 +56,12 @@ void ZoomOption::followScreen() {
     }
 }
 
-// A zoom the player chose is kept for the next run. A store that cannot be written costs only
-// that: the table colour's option already tells the player the settings are not being kept.
+// A zoom the player chose is kept for the next run.
 void ZoomOption::step(int percent) {
     if (percent > limit_ || percent == this->percent())
         return;
     zoomTo(percent);
-    saveZoom(percent);
+    store_.saveZoom(percent);
 }
 
 // The window takes the table's new size at once rather than at its next layout pass, and one

@@ -7,6 +7,7 @@ class CardTable;
 class QAction;
 class QMainWindow;
 class QMenu;
+class SettingsStore;
 
 // The table's zoom: Zoom In, Zoom Out and Actual Size step the whole table through the zoom
 // steps, at once and whatever the game is doing; the window follows the table and never
@@ -14,7 +15,7 @@ class QMenu;
 // at the ends. The zoom is kept between runs.
 class ZoomOption : public QObject {
 public:
-    ZoomOption(CardTable* table, QMainWindow* window);
+    ZoomOption(CardTable* table, QMainWindow* window, SettingsStore& store);
 
     // Adds the three items to `menu`.
     void addItems(QMenu* menu);
@@ -25,10 +26,8 @@ public:
     // whenever the window moves to another screen.
     void followScreen();
 
-    int percent() const;
-    int limit() const { return limit_; }
-
 private:
+    int percent() const;
     void zoomTo(int percent);
     void step(int percent);
     void findLimit();
@@ -36,6 +35,7 @@ private:
 
     CardTable* table_;
     QMainWindow* window_;
+    SettingsStore& store_;
     QAction* zoomIn_ = nullptr;
     QAction* zoomOut_ = nullptr;
     QAction* actualSize_ = nullptr;

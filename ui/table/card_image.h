@@ -9,7 +9,7 @@
 #include "card.h"
 #include "table/pictures.h"
 
-// One card place on the table: a 57 x 73 image at 100 %, larger at the table's zoom, showing a
+// One card place on the table: a card's size at 100 %, larger at the table's zoom, showing a
 // card face, a back or the empty place drawn for the device pixels it covers, and letting the
 // table colour show through where the picture is transparent. A card of the human's own piles
 // can be lifted from here: it is carried over the table inside the window, as on a real table,
@@ -18,8 +18,8 @@
 class CardImage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 57;
-    static constexpr int kHeight = 73;
+    static constexpr int kWidth = zanfel::artwork::kPlaceSize.width();
+    static constexpr int kHeight = zanfel::artwork::kPlaceSize.height();
 
     explicit CardImage(QWidget* parent = nullptr);
 

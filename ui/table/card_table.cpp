@@ -8,12 +8,14 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "names.h"
 #include "table/card_image.h"
 #include "table/foundation_frame.h"
 #include "table/pictures.h"
 #include "table/place_names.h"
 #include "table/table_ink.h"
 #include "table/table_zoom.h"
+#include "table/twips.h"
 
 namespace {
 
@@ -38,9 +40,7 @@ constexpr std::array<Place, zanfel::kComputerLists> kPlayer{{
 
 // The computer players' backs: the left, middle and right players'.
 constexpr std::array<Place, 3> kPlayerDeck{{{240, 3960}, {2235, 0}, {10200, 1395}}};
-const char* const kPlayerDeckNames[3] = {QT_TRANSLATE_NOOP("CardTable", "Left Guy's deck"),
-                                         QT_TRANSLATE_NOOP("CardTable", "Middle Guy's deck"),
-                                         QT_TRANSLATE_NOOP("CardTable", "Right Guy's deck")};
+constexpr std::array<int, 3> kPlayerOfDeck{zanfel::kLeftPlayer, zanfel::kMiddlePlayer, zanfel::kRightPlayer};
 
 // The sixteen foundations in their block in the middle.
 // clang-format off
@@ -52,8 +52,8 @@ constexpr std::array<Place, zanfel::kFoundations> kPile{{
 // clang-format on
 
 // Rectangles here are in twips.
-constexpr int kCardWidth = 855;
-constexpr int kCardHeight = 1095;
+constexpr int kCardWidth = CardImage::kWidth * kTwipsPerPixel;
+constexpr int kCardHeight = CardImage::kHeight * kTwipsPerPixel;
 
 // The thin frame around the foundations.
 constexpr QRect kFoundationFrame(2520, 1320, 6135, 3735);
@@ -70,6 +70,22 @@ constexpr int kCountCaption = zanfel::kSlotsPerPlayer;
 
 QString indexedName(const char* name, int index) {
     return QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index);
+}
+
+QString deckName(int player) {
+    return CardTable::tr("%1 deck").arg(ownerName(player));
+}
+
+QString hintText(zanfel::Hint hint) {
+    switch (hint) {
+        case zanfel::Hint::BeforeStartUp:
+            return CardTable::tr("Click the back of the red card to deal");
+        case zanfel::Hint::Deal:
+            return CardTable::tr("Click the back of the red deck to deal");
+        case zanfel::Hint::TurnStock:
+            return CardTable::tr("Click the back of the red deck for 3 more cards");
+    }
+    return {};
 }
 
 }  // namespace
@@ -162,10 +178,10 @@ void CardTable::createDecks() {
     for (int d = 0; d < 3; ++d) {
         CardImage* back = placeCard(kPlayerDeck[d].left, kPlayerDeck[d].top, indexedName("PlayerDeck", d));
         back->setArtwork([d](const PlaceArt& art) { return playerDeckPicture(d, art); });
-        back->setAccessibleName(tr(kPlayerDeckNames[d]));
+        back->setAccessibleName(deckName(kPlayerOfDeck[d]));
     }
     CardImage* deck = placeCard(kDeck.left, kDeck.top, QStringLiteral("Deck"));
-    deck->setAccessibleName(tr("Your deck"));
+    deck->setAccessibleName(deckName(zanfel::kHuman));
     deck->setArtwork(deckPicture);
     connect(deck, &CardImage::clicked, this, &CardTable::deckClicked);
 }
@@ -229,8 +245,8 @@ void CardTable::describe(zanfel::PileImage image) {
     place->setToolTip(placeTip(image, place->card(), count));
 }
 
-void CardTable::setHint(const QString& text) {
-    lblTips_->setText(text);
+void CardTable::showHint(zanfel::Hint hint) {
+    lblTips_->setText(hintText(hint));
     fitHint();
 }
 

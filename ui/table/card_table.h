@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "card.h"
+#include "controls.h"
 #include "table.h"
 
 class CardImage;
@@ -35,7 +36,7 @@ public:
 
     // Shows `card` (0: the empty place) at `image`, and says so to screen readers and tooltips.
     void showCard(zanfel::PileImage image, zanfel::CardNumber card);
-    void setHint(const QString& text);
+    void showHint(zanfel::Hint hint);
     // The numbers under the human's piles, by slot, shown or not.
     void setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts);
     void setCountsVisible(bool visible);

@@ -9,9 +9,9 @@
 #include "about_picture.h"
 #include "art_scale.h"
 #include "burst_picture.h"
+#include "card_backs.h"
 #include "table_back.h"
 #include "table_face.h"
-#include "card_backs.h"
 
 // The icon is the one picture still read from the resources; they live in the ui library, and
 // naming their init function here makes the linker keep them in every program that shows it.

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QSize>
 
+#include "art_scale.h"
 #include "card.h"
 
 class QPainter;
@@ -17,9 +18,9 @@ class QRect;
 
 // What a card place's picture is drawn for.
 struct PlaceArt {
-    QSize pixels{57, 73};  // the device pixels it fills
-    qreal scale = 1;       // device pixels to a pixel of the table at 100 %: the lines are drawn for it
-    qreal ratio = 1;       // the screen's device pixel ratio
+    QSize pixels = zanfel::artwork::kPlaceSize;  // the device pixels it fills
+    qreal scale = 1;  // device pixels to a pixel of the table at 100 %: the lines are drawn for it
+    qreal ratio = 1;  // the screen's device pixel ratio
 
     // A place of `logical` pixels on the table at `zoom` (1 at 100 %) on a screen of `ratio`,
     // half device pixels rounding up.

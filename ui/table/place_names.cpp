@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <array>
 
+#include "names.h"
+
 namespace {
 
 QString tr(const char* text) {
@@ -12,15 +14,8 @@ QString tr(const char* text) {
 
 QString ownerOf(zanfel::PileImage image) {
     if (image.kind == zanfel::ImageKind::Stack)
-        return tr("Your");
-    switch (zanfel::playerBaseOf(image.index)) {
-        case zanfel::kLeftBase:
-            return tr("Left Guy's");
-        case zanfel::kMiddleBase:
-            return tr("Middle Guy's");
-        default:
-            return tr("Right Guy's");
-    }
+        return ownerName(zanfel::kHuman);
+    return ownerName(zanfel::playerOfBase(zanfel::playerBaseOf(image.index)));
 }
 
 QString slotName(int slot) {

@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/table_zoom.h"
 
-#include <QSettings>
 #include <algorithm>
 
 namespace {
-
-// The table colour's file: one settings file for everything the game keeps.
-const QString kOrganisation = QStringLiteral("Zanfel");
-const QString kApplication = QStringLiteral("Settings");
-const QString kKey = QStringLiteral("View/Zoom");
 
 bool isStep(int percent) {
     return std::find(kZoomSteps.begin(), kZoomSteps.end(), percent) != kZoomSteps.end();
@@ -44,16 +38,4 @@ int zoomFromSaved(const QString& text, int limit) {
     bool number = false;
     const int percent = text.toInt(&number);
     return number && isStep(percent) && percent <= limit ? percent : limit;
-}
-
-QString savedZoomText() {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, kApplication);
-    return settings.value(kKey).toString();
-}
-
-bool saveZoom(int percent) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, kApplication);
-    settings.setValue(kKey, QString::number(percent));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
 }

@@ -37,9 +37,3 @@ int largestFittingZoom(QSize tableTwips, QSize chrome, QSize available);
 // The zoom kept from the last run, as read from its text: nothing saved is 100 %; a step up to
 // `limit` is that step; anything else (no step, or too large for this screen) is `limit`.
 int zoomFromSaved(const QString& text, int limit);
-
-// The zoom is kept beside the table colour, in the same per-user settings file, under
-// View/Zoom as the percent's decimal text; empty when absent.
-QString savedZoomText();
-// False when the store could not be written.
-bool saveZoom(int percent);

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <array>
+
+#include "card.h"
+#include "controls.h"
+#include "table.h"
+
+class CardDrag;
+class CardFlight;
+class CardTable;
+class DropTargets;
+class KeyboardPlay;
+class MoveMarks;
+class PauseVeil;
+class QWidget;
+
+namespace zanfel {
+class Game;
+}
+
+// The card table and everything drawn over its places: the computer players' flying cards and
+// the marks of their moves, the human's card in the air with the places that would take it, the
+// keyboard's pick, the pause veil. It is told what happened on the table (an image shown anew,
+// the controls changed, a computer player's move, a player going out, a window about to come up
+// over the table) and keeps every layer in step with it; the player's clicks, drags and keys on
+// the table go from here to the game. A new layer is made and told here, nowhere else.
+class TableLayers : public QObject {
+    Q_OBJECT
+public:
+    // The table becomes a child of `window`, whose keys play the cards.
+    TableLayers(zanfel::Game& game, QWidget* window);
+
+    CardTable* table() const { return table_; }
+
+    // One image shows `card` now. A flight to it has nothing left to show and lands.
+    void showImage(zanfel::PileImage image, zanfel::CardNumber card);
+    // The hint, the counts, whether cards can be lifted, the veil, and between hands no pick.
+    void showControls(const zanfel::Controls& controls);
+    // A computer player's card went from `from` to `to`, both already shown anew.
+    void computerMoved(zanfel::PileImage from, zanfel::PileImage to);
+    // This emptied personal pile ends the hand: it stays marked until the announcement is closed.
+    void goingOut(zanfel::PileImage emptiedPile);
+    void goingOutAnnounced();
+    // A window is about to come up over the table, or the program ends: nothing stays in the air.
+    void settle();
+    // Whether the computer players' cards fly; when they stop, a card in the air lands.
+    void setAnimateMoves(bool animate);
+
+    const MoveMarks& moveMarks() const { return *moveMarks_; }
+    const CardFlight& flight() const { return *flight_; }
+    const DropTargets& dropTargets() const { return *targets_; }
+    const PauseVeil& veil() const { return *veil_; }
+    const KeyboardPlay& keyboard() const { return *keyboard_; }
+
+private:
+    void flyComputerCard(zanfel::PileImage from, zanfel::PileImage to);
+
+    zanfel::Game& game_;
+    CardTable* table_;
+    MoveMarks* moveMarks_;
+    CardFlight* flight_;
+    DropTargets* targets_;
+    CardDrag* drag_;
+    PauseVeil* veil_;
+    KeyboardPlay* keyboard_;
+    bool animateMoves_ = true;
+    // What each image showed before its last change: the card a flight covers until it lands.
+    std::array<zanfel::CardNumber, zanfel::kImageCount> shownBefore_{};
+};

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "names.h"
+
+#include <QCoreApplication>
+#include <array>
+
+#include "controls.h"
+#include "table.h"
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Names", text);
+}
+
+// By player index: the human, then the middle, left and right computer players.
+constexpr std::array<const char*, zanfel::kPlayers> kPlayerNames{
+    QT_TRANSLATE_NOOP("Names", "You"), QT_TRANSLATE_NOOP("Names", "Middle Guy"),
+    QT_TRANSLATE_NOOP("Names", "Left Guy"), QT_TRANSLATE_NOOP("Names", "Right Guy")};
+
+constexpr std::array<const char*, zanfel::kLevelCount> kLevelCaptions{
+    QT_TRANSLATE_NOOP("Names", "&Super Easy"), QT_TRANSLATE_NOOP("Names", "&Easy"),
+    QT_TRANSLATE_NOOP("Names", "&Normal"), QT_TRANSLATE_NOOP("Names", "&Really Hard"),
+    QT_TRANSLATE_NOOP("Names", "&Blinding")};
+
+}  // namespace
+
+QString programName() {
+    return QStringLiteral("Zanfel");
+}
+
+// The version is the build's own, from the project's.
+QString programTitle() {
+    return tr("%1 v%2").arg(programName(), QStringLiteral(ZANFEL_VERSION));
+}
+
+QString playerName(int player) {
+    return tr(kPlayerNames[player]);
+}
+
+QString ownerName(int player) {
+    return player == zanfel::kHuman ? tr("Your") : tr("%1's").arg(playerName(player));
+}
+
+QString levelCaption(int level) {
+    return tr(kLevelCaptions[level - 1]);
+}
+
+QString levelName(int level) {
+    return levelCaption(level).remove(QLatin1Char('&'));
+}
+
+QString levelKey(int level) {
+    return QString::fromLatin1(kLevelCaptions[level - 1]).remove(QLatin1Char('&')).remove(QLatin1Char(' '));
+}

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// The names the player reads in more than one window, each said once here: the program's, the
+// players' and the skill levels'. Any window may use them; they know nothing of the windows.
+
+// "Zanfel": the application's name and the title of every message box. A proper name, never
+// translated.
+QString programName();
+// "Zanfel v2.0": the main window's caption, and the About window's title line begins with it.
+QString programTitle();
+
+// A player by the game's player index: "Left Guy", "Middle Guy", "Right Guy"; the human is "You".
+QString playerName(int player);
+// Whose a place is: "Your", or "Left Guy's" before "deck", "stock" or "personal pile".
+QString ownerName(int player);
+
+// A skill level 1..5 as its menu item shows it, with its access key: "&Super Easy".
+QString levelCaption(int level);
+// The same as a heading: "Super Easy".
+QString levelName(int level);
+// The same as a key of the settings file, the same in every language: "SuperEasy".
+QString levelKey(int level);

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/settings_store.h"
+
+#include <QLockFile>
+#include <QMessageBox>
+#include <QObject>
+#include <QSettings>
+#include <QStringList>
+
+#include "names.h"
+#include "settings/record_figures.h"
+
+namespace {
+
+const QString kColourKey = QStringLiteral("Colors/BackgroundColor");
+const QString kZoomKey = QStringLiteral("View/Zoom");
+const QString kAnimateMovesKey = QStringLiteral("Display/AnimateMoves");
+
+// The file, opened the one way the game opens it.
+class SettingsFile : public QSettings {
+public:
+    SettingsFile() : QSettings(IniFormat, UserScope, QStringLiteral("Zanfel"), QStringLiteral("Settings")) {}
+
+    // Writes the changes out now; false when the file could not be written, which a read-only
+    // file or folder shows only then.
+    bool writeOut() {
+        sync();
+        return status() == NoError;
+    }
+};
+
+// The ini reader splits a value at its commas into a list; such a text is no number either way.
+QString textOf(const QVariant& value) {
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+QString notSavedText(bool colour) {
+    if (colour)
+        return QObject::tr(
+            "The table colour could not be saved. It stays on the table for now, but "
+            "the game will not remember it next time.");
+    return QObject::tr(
+        "Your record could not be saved. Play goes on, but the game will not "
+        "remember this run's hands next time.");
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(QWidget* window) : window_(window) {}
+
+QString SettingsStore::colourText() const {
+    return textOf(SettingsFile().value(kColourKey));
+}
+
+void SettingsStore::saveColour(std::int32_t value) {
+    SettingsFile file;
+    file.setValue(kColourKey, QString::number(value));
+    afterWrite(file.writeOut(), Kept::Colour);
+}
+
+QString SettingsStore::zoomText() const {
+    return SettingsFile().value(kZoomKey).toString();
+}
+
+void SettingsStore::saveZoom(int percent) {
+    SettingsFile file;
+    file.setValue(kZoomKey, QString::number(percent));
+    file.writeOut();
+}
+
+bool SettingsStore::animateMoves() const {
+    return SettingsFile().value(kAnimateMovesKey, true).toBool();
+}
+
+void SettingsStore::saveAnimateMoves(bool animate) {
+    SettingsFile file;
+    file.setValue(kAnimateMovesKey, animate);
+    file.writeOut();
+}
+
+zanfel::PlayerRecord SettingsStore::record() const {
+    const SettingsFile file;
+    zanfel::PlayerRecord record;
+    for (int level = 1; level <= zanfel::kLevelCount; ++level)
+        record.level(level) = readLevel(file, level);
+    return record;
+}
+
+void SettingsStore::countHand(const zanfel::HandResult& hand) {
+    if (hand.level < 1 || hand.level > zanfel::kLevelCount)
+        return;
+    // The settings library locks only its own writing: a copy that wrote between our reading and
+    // our writing would lose its hand. So reading, counting and writing hold a lock of their
+    // own, for a moment at most; one that cannot be had is no reason to lose this hand.
+    QLockFile lock(SettingsFile().fileName() + QStringLiteral(".record"));
+    lock.tryLock(2000);
+    SettingsFile file;
+    zanfel::PlayerRecord record;
+    record.level(hand.level) = readLevel(file, hand.level);
+    zanfel::countResult(record, hand);
+    writeLevel(file, hand.level, record.level(hand.level));
+    afterWrite(file.writeOut(), Kept::Record);
+}
+
+void SettingsStore::clearRecord() {
+    SettingsFile file;
+    file.remove(kRecordSection);
+    afterWrite(file.writeOut(), Kept::Record);
+}
+
+void SettingsStore::afterWrite(bool written, Kept what) {
+    if (written || toldNotSaved_)
+        return;
+    toldNotSaved_ = true;
+    QMessageBox box(QMessageBox::Warning, programName(), notSavedText(what == Kept::Colour), QMessageBox::Ok,
+                    window_);
+    box.exec();
+}
