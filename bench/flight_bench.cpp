@@ -8,10 +8,10 @@
 #include <QPixmap>
 
 #include "layers/card_flight.h"
+#include "qt_benchmark_main.h"
 #include "table/card_image.h"
 #include "table/card_table.h"
 #include "table/pictures.h"
-#include "qt_benchmark_main.h"
 
 namespace {
 

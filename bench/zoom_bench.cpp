@@ -7,20 +7,16 @@
 #include <QApplication>
 #include <QPixmapCache>
 
-#include "table/card_table.h"
 #include "main_window.h"
 #include "qt_benchmark_main.h"
-#include "random_source.h"
+#include "scripted_random.h"
+#include "table/card_table.h"
 
 namespace {
 
-struct FirstPlaceRandom final : zanfel::RandomSource {
-    float reseedAndDraw() override { return 0.0f; }
-};
-
 // A dealt hand with an ace on every foundation, so the table shows as many faces as a hand does.
 struct DealtTable {
-    FirstPlaceRandom random;
+    zanfel::testing::FirstPlaceRandom random;
     MainWindow window{&random};
     CardTable* table = window.findChild<CardTable*>(QStringLiteral("table"));
 

@@ -12,14 +12,13 @@ namespace zanfel {
 
 namespace {
 
-using testing::GameFixture;
-using testing::setPile;
+using namespace testing;
 using enum ImageKind;
 
 // At start-up, or at New Game in a hand: either way the program ends and nothing runs after.
 TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
     for (bool usableAtStart : {false, true}) {
-        GameFixture f(testing::kDecksInOrder, usableAtStart);
+        GameFixture f(kDecksInOrder, usableAtStart);
         f.game.deckClicked();
         f.view.colourUsable = false;
         f.game.newGameCommand();
@@ -61,7 +60,7 @@ TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
 // Each deck draws from its own place (human 1, then middle, left, right 2..4), one draw per card: a shuffle
 // drawing again on a taken place runs the script dry; one not probing up, 52 wrapping to 1, misorders.
 TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
-    GameFixture f(testing::decksFrom({1, 2, 3, 4}));
+    GameFixture f(decksFrom({1, 2, 3, 4}));
     f.game.deckClicked();  // between hands the deck deals, and does not also turn
     f.game.dealCommand();  // disabled during a hand: a second deal would run the script dry
     const Table& t = f.game.table();
@@ -84,7 +83,10 @@ TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
 TEST(ComputerTurns, TheRotationRunsLeftRightMiddleAndCarriesOverHands) {
     GameFixture f;
     f.game.deckClicked();
-    const auto turn = [&] { return f.game.tick(), f.game.playerBase(); };
+    const auto turn = [&] {
+        f.game.tick();
+        return f.game.playerBase();
+    };
     EXPECT_EQ((std::vector{turn(), turn(), turn(), turn()}), (std::vector{6, 12, 0, 6}));
     f.game.newGameCommand();
     f.game.deckClicked();
@@ -115,7 +117,6 @@ protected:
 // alternating colours, any card (a king too) when empty. A top of 0 is an empty pile.
 TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
     constexpr bool F = true, W = false;  // onto a foundation, onto a work pile
-    using testing::of, testing::S, testing::H, testing::C, testing::D;
     const std::tuple<bool, CardNumber, CardNumber, bool> cases[] = {
         {F, of(1, S), 0, true},          {F, of(1, D), 0, true},           {F, of(2, S), 0, false},
         {F, of(1, H), of(2, H), false},  {F, of(3, H), of(2, H), true},    {F, of(3, H), of(2, S), false},
@@ -126,24 +127,26 @@ TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
         {W, of(1, D), of(2, C), true},   {W, of(1, S), of(2, H), true},    {W, of(1, S), of(2, D), true},
         {W, of(13, S), 0, true},         {W, of(2, S), 0, true},           {W, of(13, S), of(13, H), false}};
     for (auto [onFoundation, card, top, taken] : cases) {
-        setPile(pile(0), {card, 40});
+        setPile(pile(0), {card, of(10, D)});
         if (onFoundation) {
             t().pileTop[7] = top;
             f.game.dropOnFoundation(0, 7);
             EXPECT_EQ(t().pileTop[7], taken ? card : top) << card << " on " << top;
         } else {
-            top ? setPile(pile(3), {top, 44}) : setPile(pile(3), {});
+            setPile(pile(3), {});
+            if (top != kNoCard)
+                setPile(pile(3), {top, of(11, D)});
             f.game.dropOnStack(0, 3);
             EXPECT_EQ(pile(3).count(), (top ? 2 : 0) + taken) << card << " on " << top;
         }
-        EXPECT_EQ(pile(0).top(), taken ? 40 : card) << card << " on " << top;
+        EXPECT_EQ(pile(0).top(), taken ? of(10, D) : card) << card << " on " << top;
     }
 }
 
 // Stock and personal pile take nothing even when the card builds; nothing goes back on its own pile, comes
 // from an empty pile, moves while paused (even if it fits), or lands past the sixth pile.
 TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
-    lay({{33}, {30}, {30, 33}, {}, {1}, {35}});
+    lay({{of(9, S)}, {of(8, H)}, {of(8, H), of(9, S)}, {}, {of(1, S)}, {of(9, C)}});
     for (auto [from, to] : {std::pair{1, 0}, {1, 5}, {2, 2}, {3, 1}, {0, 6}})
         f.game.dropOnStack(from, to);
     f.game.dropOnFoundation(3, 0);
@@ -156,7 +159,7 @@ TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
     EXPECT_TRUE(f.view.shownImages.empty());  // any move shows the piles it changed
     // Unlike a computer player, the human may take the top card off a built work pile.
     f.game.dropOnStack(2, 3);
-    EXPECT_EQ(pile(3).top(), 30);
+    EXPECT_EQ(pile(3).top(), of(8, H));
 }
 
 // The personal pile's last card ends the hand; a card still in the air then, and the deck, change nothing.
@@ -164,11 +167,14 @@ TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
     f.view.whileAnnouncing = [&] {
         f.game.dropOnFoundation(0, 1);
         f.game.deckClicked();
-        EXPECT_EQ(pile(0).top(), 4);
+        EXPECT_EQ(pile(0).top(), of(1, D));
     };
     for (bool toFoundation : {true, false}) {
-        lay({{4}, {6}, {}, {}, {}, {3}});
-        toFoundation ? f.game.playToFoundation(5) : f.game.dropOnStack(5, 1);
+        lay({{of(1, D)}, {of(2, H)}, {}, {}, {}, {of(1, C)}});
+        if (toFoundation)
+            f.game.playToFoundation(5);
+        else
+            f.game.dropOnStack(5, 1);
         EXPECT_EQ(f.view.announcements.size(), toFoundation ? 1u : 2u);
         f.game.deckClicked();
     }
@@ -177,61 +183,67 @@ TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
 // Offered places are exactly where a drop takes the card: red seven -> its suit's sixes, black eights, empty
 // work pile; ace -> empty foundations; king -> empty work pile. Never stock/personal; none from empty/paused.
 TEST_F(DealtHand, ThePlacesOfferedForACardAreThoseThatTakeIt) {
-    t().pileTop = {22, 0, 18, 24, 49, 0, 22, 5, 9, 13, 17, 21, 25, 29, 33, 37};
-    lay({{28}, {29}, {30}, {}, {31}});  // the stock a red seven: the card would build on it
+    t().pileTop = {of(6, H), 0,        of(5, H), of(6, D), of(13, S), 0,        of(6, H), of(2, S),
+                   of(3, S), of(4, S), of(5, S), of(6, S), of(7, S),  of(8, S), of(9, S), of(10, S)};
+    // The stock a red seven, on which the card would build.
+    lay({{of(7, D)}, {of(8, S)}, {of(8, H)}, {}, {of(8, C)}});
+    using Places = std::pair<std::vector<int>, std::vector<int>>;  // foundations, the human's piles
     const auto offered = [&](std::initializer_list<CardNumber> personal) {
         setPile(pile(5), personal);
-        const PlacesTaking places = f.game.placesTaking(kPersonalSlot);
-        std::string text;
+        const PlacesTaking taking = f.game.placesTaking(kPersonalSlot);
+        Places places;
         for (int j = 0; j < kFoundations; ++j)
-            text += places.foundation[j] ? " F" + std::to_string(j) : "";
+            if (taking.foundation[j])
+                places.first.push_back(j);
         for (int k = 0; k < kSlotsPerPlayer; ++k)
-            text += places.stack[k] ? " S" + std::to_string(k) : "";
-        return text;
+            if (taking.stack[k])
+                places.second.push_back(k);
+        return places;
     };
-    EXPECT_EQ(offered({26, 40}), " F0 F6 S1 S3 S4");
-    EXPECT_EQ(offered({1, 40}), " F1 F5 S3");
-    EXPECT_EQ(offered({49, 40}), " S3");
-    EXPECT_EQ(offered({}), "");
+    EXPECT_EQ(offered({of(7, H), of(10, D)}), Places({0, 6}, {1, 3, 4}));
+    EXPECT_EQ(offered({of(1, S), of(10, D)}), Places({1, 5}, {3}));
+    EXPECT_EQ(offered({of(13, S), of(10, D)}), Places({}, {3}));
+    EXPECT_EQ(offered({}), Places());
     f.game.pauseCommand();
-    EXPECT_EQ(offered({26, 40}), "");
+    EXPECT_EQ(offered({of(7, H), of(10, D)}), Places());
 }
 
 TEST_F(DealtHand, ADoubleClickPlaysToTheLowestFoundationThatTakesTheCard) {
-    t().pileTop = {5, 0, 6, 0, 6};
-    setPile(pile(2), {3, 10, 9, 44});
+    t().pileTop = {of(2, S), 0, of(2, H), 0, of(2, H)};
+    setPile(pile(2), {of(1, C), of(3, H), of(3, S), of(11, D)});
     for (int i = 0; i < 4; ++i)
         f.game.playToFoundation(2);
     // Ace of clubs to the lowest empty foundation, 3H onto the 2 on 2, 3S onto the 2 on 0; JD fits nowhere.
-    EXPECT_EQ(t().pileTop, (decltype(t().pileTop){9, 3, 10, 0, 6}));
-    EXPECT_EQ(pile(2).top(), 44);
-    t().pileTop.fill(testing::of(13, testing::S));  // every foundation closed but the last
+    EXPECT_EQ(t().pileTop, (decltype(t().pileTop){of(3, S), of(1, C), of(3, H), 0, of(2, H)}));
+    EXPECT_EQ(pile(2).top(), of(11, D));
+    t().pileTop.fill(of(13, S));  // every foundation closed but the last
     t().pileTop[kFoundations - 1] = 0;
-    setPile(pile(2), {testing::of(1, testing::H)});
+    setPile(pile(2), {of(1, H)});
     f.game.playToFoundation(2);
-    EXPECT_EQ(t().pileTop[kFoundations - 1], testing::of(1, testing::H));
+    EXPECT_EQ(t().pileTop[kFoundations - 1], of(1, H));
 }
 
 // No one can play turns each stock: computers in base order, the human last; empties skipped; paused too.
 TEST_F(DealtHand, NoOneCanPlayShiftsEveryStockByOneCard) {
-    setPile(t().lstPlayer[kMiddleBase], {7});
+    setPile(t().lstPlayer[kMiddleBase], {of(2, C)});
     setPile(t().lstPlayer[kLeftBase], {});
-    setPile(t().lstPlayer[kRightBase], {7, 9, 11});
-    setPile(pile(0), {7, 9, 11, 13, 15});
+    setPile(t().lstPlayer[kRightBase], {of(2, C), of(3, S), of(3, C)});
+    setPile(pile(0), {of(2, C), of(3, S), of(3, C), of(4, S), of(4, C)});
     f.game.pauseCommand();
     f.game.noOneCanPlayCommand();
     EXPECT_EQ(f.view.shownImages,
               (std::vector<PileImage>{{Player, kMiddleBase}, {Player, kRightBase}, {Stack, 0}}));
-    EXPECT_EQ(t().lstPlayer[kRightBase].top(), 9);
+    EXPECT_EQ(t().lstPlayer[kRightBase].top(), of(3, S));
     f.game.noOneCanPlayCommand();
     f.game.noOneCanPlayCommand();  // three times is one ordinary turn
-    EXPECT_EQ(pile(0).top(), 13);
+    EXPECT_EQ(pile(0).top(), of(4, S));
 }
 
 // Four, two or three cards turned by three; an empty stock has nothing to turn or show.
 TEST_F(DealtHand, TheStockTurnsByThreeShowingOnlyTheNewFaceUpCard) {
+    const CardNumber k2C = of(2, C), k3S = of(3, S), k3C = of(3, C), k4S = of(4, S);
     const std::pair<std::vector<CardNumber>, CardNumber> turns[] = {
-        {{7, 9, 11, 13}, 13}, {{7, 9}, 9}, {{7, 9, 11}, 7}, {{}, 0}};
+        {{k2C, k3S, k3C, k4S}, k4S}, {{k2C, k3S}, k3S}, {{k2C, k3S, k3C}, k2C}, {{}, 0}};
     for (const auto& [stock, faceUp] : turns) {
         t().lstStack[kStockSlot] = {};
         for (CardNumber card : stock)
@@ -248,9 +260,9 @@ TEST_F(DealtHand, GoingOutAnnouncesThenScoresAndOkAtTheEndOfAGameStartsANewOne) 
         EXPECT_EQ(f.game.controls().hint, Hint::Deal);
         EXPECT_EQ(f.view.sheetsShown.size(), f.view.announcements.size() - 1);
     };
-    testing::humanGoesOut(f.game);  // with every card played: 52, and -26 for the others
+    humanGoesOut(f.game);  // with every card played: 52, and -26 for the others
     f.game.deckClicked();
-    testing::humanGoesOut(f.game);        // 104: the game is over, and OK asks for another
+    humanGoesOut(f.game);                 // 104: the game is over, and OK asks for another
     EXPECT_EQ(f.view.sheetHides, 1);      // the sheet closed,
     EXPECT_EQ(f.view.coloursApplied, 2);  // and a new game began
     f.game.scoreCommand();                // nothing scored in this game yet
@@ -263,10 +275,10 @@ TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
     for (int hand = 1; hand <= 21; ++hand) {
         f.game.deckClicked();
         if (hand < 21)
-            testing::humanGoesOut(f.game, 51);
+            humanGoesOut(f.game, 51);
     }
     f.game.tableForSetUp().lstPlayer[kLeftBase].removeFirst();  // the left player got one card out
-    testing::humanGoesOut(f.game, 51);
+    humanGoesOut(f.game, 51);
     const ScoreSheetFigures& sheet = f.game.scoreSheet();
     EXPECT_EQ(std::tuple(sheet.handsListed, sheet.totals[kHuman], sheet.totals[kLeftPlayer]),
               std::tuple(21, 21, -26 * 20 - 25));
@@ -275,9 +287,9 @@ TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
 
 // Left goes out under Score's sheet: it closes; the hand ends once that showing returns, then its own sheet.
 TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
-    testing::humanGoesOut(f.game);
+    humanGoesOut(f.game);
     f.game.deckClicked();
-    setPile(t().lstPlayer[kLeftBase + kPersonalSlot], {1});  // no one has moved: the left is next
+    setPile(t().lstPlayer[kLeftBase + kPersonalSlot], {of(1, S)});  // no one has moved: the left is next
     f.view.whileSheetOpen = [&] {
         f.game.tick();
         EXPECT_EQ(f.view.sheetHides, 1);
@@ -322,7 +334,7 @@ TEST(Record, HandsAndGamesCountAtTheLevelInForceAsTheyEnd) {
     while (f.game.playerBase() != kMiddleBase)  // the left player moves next
         f.game.tick();
     play(kLeftPlayer, 0, true);
-    t.lstPlayer[kLeftBase + kPersonalSlot].addEnd(1);
+    t.lstPlayer[kLeftBase + kPersonalSlot].addEnd(of(1, S));
     f.view.whileSheetOpen = [&] { EXPECT_EQ(f.view.record.level(4).gamesPlayed, 3); };
     f.game.tick();  // the left player goes out: game 3 lost, -13 to 101
     f.game.deckClicked();

@@ -24,65 +24,92 @@ bool RandomPlay::step() {
         action_ = "New Game on a blocked hand";
         newGame();
     } else {
-        perform(next());
+        perform(next() << 8 | next());
     }
     afterAction();
     return failure.empty();
 }
 
-// Ticks and good moves most often, so both sides go out at times; menu commands only when enabled; drags
-// take any own top card to any foundation or own pile. New Game is rare, so most hands run to an end.
-void RandomPlay::perform(std::uint8_t choice) {
-    static constexpr std::pair<const char*, void (*)(RandomPlay&, Game&)> kActions[] = {
-        {"tick",
-         [](RandomPlay& p, Game& g) { g.controls().timerEnabled ? ++p.ticksThisHand_, g.tick() : void(); }},
-        {"deck click", [](RandomPlay& p, Game&) { p.deal(&Game::deckClicked); }},
-        {"drop on a foundation",
-         [](RandomPlay& p, Game& g) {
-             const int at = p.next();
-             g.dropOnFoundation(at % kSlotsPerPlayer, at / kSlotsPerPlayer % kFoundations);
-         }},
-        {"drop on an own pile",
-         [](RandomPlay& p, Game& g) {
-             const int at = p.next();
-             g.dropOnStack(at % kSlotsPerPlayer, at / kSlotsPerPlayer % kSlotsPerPlayer);
-         }},
-        {"double-click", [](RandomPlay& p, Game& g) { g.playToFoundation(p.next() % kSlotsPerPlayer); }},
-        {"good move", [](RandomPlay& p, Game&) { p.goodMove(); }},
-        {"No one can play",
-         [](RandomPlay&, Game& g) { g.controls().noOneCanPlayEnabled ? g.noOneCanPlayCommand() : void(); }},
-        {"Pause",
-         [](RandomPlay& p, Game& g) {
-             if (g.controls().pauseEnabled)
-                 g.pauseCommand(), p.paused_ = !p.paused_;
-         }},
-        {"Skill Level", [](RandomPlay& p, Game& g) { g.levelCommand(p.next() % kLevelCount + 1); }},
-        {"Deal",
-         [](RandomPlay& p, Game& g) { g.controls().dealEnabled ? p.deal(&Game::dealCommand) : void(); }},
-        {"New Game", [](RandomPlay& p, Game&) { p.newGame(); }},
-        {"Score", [](RandomPlay&, Game& g) { g.scoreCommand(); }},
-        {"Card Count", [](RandomPlay&, Game& g) { g.cardCountCommand(); }},
+namespace {
+
+// What the player does next, with how often, in ten thousandths of all actions. Ticks and good moves most
+// often, so both sides go out at times; New Game rarely, so most hands run to an end. Menu commands act only
+// when enabled; drops take any own top card to any foundation or own pile.
+struct Action {
+    const char* name;
+    int weight;
+    bool Controls::*enabledBy;  // nullptr: always
+    void (*act)(RandomPlay& player, Game& game);
+};
+
+}  // namespace
+
+void RandomPlay::perform(int draw) {
+    static constexpr Action kActions[] = {
+        {"tick", 5390, &Controls::timerEnabled, [](RandomPlay& p, Game&) { p.tick(); }},
+        {"good move", 2150, nullptr, [](RandomPlay& p, Game&) { p.goodMove(); }},
+        {"deck click", 275, nullptr, [](RandomPlay& p, Game&) { p.deal(&Game::deckClicked); }},
+        {"drop on a foundation", 275, nullptr,
+         [](RandomPlay& p, Game&) { p.drop(&Game::dropOnFoundation, kFoundations); }},
+        {"drop on an own pile", 275, nullptr,
+         [](RandomPlay& p, Game&) { p.drop(&Game::dropOnStack, kSlotsPerPlayer); }},
+        {"double-click", 275, nullptr,
+         [](RandomPlay& p, Game& g) { g.playToFoundation(p.next() % kSlotsPerPlayer); }},
+        {"No one can play", 275, &Controls::noOneCanPlayEnabled,
+         [](RandomPlay&, Game& g) { g.noOneCanPlayCommand(); }},
+        {"Pause", 275, &Controls::pauseEnabled, [](RandomPlay& p, Game&) { p.pause(); }},
+        {"Skill Level", 275, nullptr,
+         [](RandomPlay& p, Game& g) { g.levelCommand(p.next() % kLevelCount + 1); }},
+        {"Deal", 275, &Controls::dealEnabled, [](RandomPlay& p, Game&) { p.deal(&Game::dealCommand); }},
+        {"Card Count", 200, nullptr, [](RandomPlay&, Game& g) { g.cardCountCommand(); }},
+        {"Score", 59, nullptr, [](RandomPlay&, Game& g) { g.scoreCommand(); }},
+        {"New Game", 1, nullptr, [](RandomPlay& p, Game&) { p.newGame(); }},
     };
-    constexpr int kTicks = 96, kGoodMoves = 48, kMenu = 10;
-    int kind = choice < kTicks ? 0 : choice < kTicks + kGoodMoves ? 5 : std::max(0, choice % 16 - 5);
-    if (kind == kMenu) {
-        const int item = next();
-        kind += item == 0 ? 0 : item < 64 ? 1 : 2;
+    int total = 0;
+    for (const Action& action : kActions)
+        total += action.weight;
+    int choice = draw % total;
+    for (const Action& action : kActions) {
+        if (choice < action.weight) {
+            action_ = action.name;
+            if (!action.enabledBy || game_->controls().*action.enabledBy)
+                action.act(*this, *game_);
+            return;
+        }
+        choice -= action.weight;
     }
-    action_ = kActions[kind].first;
-    kActions[kind].second(*this, *game_);
+}
+
+void RandomPlay::tick() {
+    ++ticksThisHand_;
+    game_->tick();
+}
+
+void RandomPlay::pause() {
+    game_->pauseCommand();
+    paused_ = !paused_;
+}
+
+// The top card of one of the human's piles onto one of `places` places, both taken from one choice.
+void RandomPlay::drop(void (Game::*onto)(int, int), int places) {
+    const int at = next();
+    (*game_.*onto)(at % kSlotsPerPlayer, at / kSlotsPerPlayer % places);
 }
 
 // Good moves (foundation, personal top, stock card, else turn), or the human would hardly ever go out first.
 void RandomPlay::goodMove() {
     const auto& piles = game_->table().lstStack;
     for (int slot : {kPersonalSlot, 1, 2, 3, 4, kStockSlot})
-        if (!piles[slot].empty() && game_->table().lowestFoundationTaking(piles[slot].top()) >= 0)
-            return game_->playToFoundation(slot);
+        if (!piles[slot].empty() && game_->table().lowestFoundationTaking(piles[slot].top()) >= 0) {
+            game_->playToFoundation(slot);
+            return;
+        }
     for (int slot : {kPersonalSlot, kStockSlot})
         for (int target = kFirstWorkSlot; target <= kLastWorkSlot && !piles[slot].empty(); ++target)
-            if (piles[target].empty() || buildsDownOn(piles[slot].top(), piles[target].top()))
-                return game_->dropOnStack(slot, target);
+            if (piles[target].empty() || buildsDownOn(piles[slot].top(), piles[target].top())) {
+                game_->dropOnStack(slot, target);
+                return;
+            }
     deal(&Game::deckClicked);
 }
 

@@ -43,7 +43,8 @@ public:
     void hideScoreSheet() override { sheetHidden_ = true; }
     Answer askPlayAgain(const GameOutcome&) override {
         ++questions_;
-        return *(lastAnswer_ = next() & 1 ? Answer::Cancel : Answer::Ok);
+        lastAnswer_ = next() & 1 ? Answer::Cancel : Answer::Ok;
+        return *lastAnswer_;
     }
     bool applySavedColour() override { return true; }
     void resetTableColour() override {}
@@ -56,7 +57,11 @@ private:
         return bytes_.empty() ? 0 : std::exchange(bytes_, bytes_.subspan(1)).front();
     }
     void freshGame();
-    void perform(std::uint8_t choice);
+    // The action in whose share of all the weights `draw` falls.
+    void perform(int draw);
+    void tick();
+    void pause();
+    void drop(void (Game::*onto)(int, int), int places);
     void goodMove();
     void deal(void (Game::*command)());
     void newGame();

@@ -5,21 +5,15 @@
 #include <set>
 
 #include "computer_player.h"
-#include "fake_table_view.h"
+#include "random_source.h"
 #include "scoring.h"
 #include "shuffle.h"
+#include "table_setup.h"
 
 namespace zanfel {
 namespace {
 
-// Against rank and colour, which the rule's suit-by-suit differences must agree with.
-TEST(Card, BuildingDownNeedsTheNextRankUpInTheOtherColour) {
-    for (CardNumber card = 1; card <= 52; ++card)
-        for (CardNumber top = 1; top <= 52; ++top)
-            EXPECT_EQ(buildsDownOn(card, top), rankOf(top) == rankOf(card) + 1 && (top - card) % 2 != 0)
-                << card << " on " << top;
-    EXPECT_EQ(faceResourceId(52), 152);
-}
+using namespace testing;
 
 // Probing from a taken place and the wrap from 52 to 1 are the deal test's.
 TEST(Shuffle, ADrawLandsOnAPlaceFromOneToFiftyTwo) {
@@ -63,17 +57,17 @@ using Stock = std::vector<CardNumber>;
 constexpr int b = kLeftBase;
 
 // Cards that fit nowhere among the others below: black twos to fives and a red jack.
-constexpr CardNumber k2S = 5, k3S = 9, k4C = 15, k5S = 17, kJD = 44;
+constexpr CardNumber k2S = of(2, S), k3S = of(3, S), k4C = of(4, C), k5S = of(5, S), kJD = of(11, D);
 constexpr Piles kStuck{{k4C}, {k4C}, {k4C}, {k4C}};
 
 struct Position {  // the left player's piles, top first
     Table table;
     Position(Cards personal, Piles work, Stock stock) {
-        testing::setPile(table.lstPlayer[b + kPersonalSlot], personal);
+        setPile(table.lstPlayer[b + kPersonalSlot], personal);
         for (CardNumber card : stock)
             table.lstPlayer[b + kStockSlot].addEnd(card);
         for (int slot = kFirstWorkSlot; Cards pile : work)
-            testing::setPile(table.lstPlayer[b + slot++], pile);
+            setPile(table.lstPlayer[b + slot++], pile);
     }
     ComputerAction play() { return playComputerTurn(table, b); }
 };
@@ -82,31 +76,35 @@ constexpr auto foundation = [](int from, int j) { return ComputerAction{Kind::To
 constexpr auto workPile = [](int from, int j) { return ComputerAction{Kind::ToWorkPile, from, j}; };
 constexpr ComputerAction kTurn{Kind::TurnStock, kStockSlot, 0};
 
-// Eight of hearts (30) fits a black nine (33, 35), not a jack; a built pile stays whole.
+// The eight of hearts fits a black nine, not a jack; a built pile stays whole.
 TEST(ComputerPlayer, TheFirstWorkPileThatTakesTheCardWinsButABuiltPileIsNeverBrokenUp) {
-    EXPECT_EQ(Position({30, 40}, {{kJD}, {}, {33}, {k2S}}, {k5S}).play(), workPile(kPersonalSlot, 2));
-    EXPECT_EQ(Position({30, 40}, {{35}, {}, {33}, {k2S}}, {k5S}).play(), workPile(kPersonalSlot, 1));
-    EXPECT_EQ(Position({kJD}, {{k4C}, {35}, {k4C}, {30, 33}}, {k5S}).play(), kTurn);
-    Position lone({kJD}, {{k4C}, {35}, {k4C}, {30}}, {k5S});
+    const CardNumber k8H = of(8, H), k9S = of(9, S), k9C = of(9, C), k10D = of(10, D);
+    EXPECT_EQ(Position({k8H, k10D}, {{kJD}, {}, {k9S}, {k2S}}, {k5S}).play(), workPile(kPersonalSlot, 2));
+    EXPECT_EQ(Position({k8H, k10D}, {{k9C}, {}, {k9S}, {k2S}}, {k5S}).play(), workPile(kPersonalSlot, 1));
+    EXPECT_EQ(Position({kJD}, {{k4C}, {k9C}, {k4C}, {k8H, k9S}}, {k5S}).play(), kTurn);
+    Position lone({kJD}, {{k4C}, {k9C}, {k4C}, {k8H}}, {k5S});
     EXPECT_EQ(lone.play(), workPile(4, 2));
     EXPECT_EQ(lone.play(), workPile(kPersonalSlot, 4));  // the personal pile refills it
 }
 
 // Personal pile first; the stock card only when nothing else moves, else turn by three or pass.
 TEST(ComputerPlayer, TheStockIsPlayedOrTurnedOnlyWhenNothingElseMoves) {
-    Position ace({2, 40}, {{1}, {3}, {4}, {k2S}}, {k3S});
-    ace.table.pileTop[0] = 6;
+    const CardNumber kJS = of(11, S), kJH = of(11, H), kQS = of(12, S), kQH = of(12, H), k10D = of(10, D);
+    Position ace({of(1, H), k10D}, {{of(1, S)}, {of(1, C)}, {of(1, D)}, {k2S}}, {k3S});
+    ace.table.pileTop[0] = of(2, H);
     EXPECT_EQ(ace.play(), foundation(kPersonalSlot, 1));  // before the aces below it
-    EXPECT_EQ(Position({kJD}, kStuck, {3, 40, 41}).play(), foundation(kStockSlot, 0));
-    EXPECT_EQ(Position({4}, kStuck, {3, 40, 41}).play(), foundation(kPersonalSlot, 0));
+    EXPECT_EQ(Position({kJD}, kStuck, {of(1, C), k10D, kJS}).play(), foundation(kStockSlot, 0));
+    EXPECT_EQ(Position({of(1, D)}, kStuck, {of(1, C), k10D, kJS}).play(), foundation(kPersonalSlot, 0));
     // The stock card builds on a work pile of any size: eight of hearts on a built nine of spades.
-    EXPECT_EQ(Position({kJD}, {{k4C}, {33, 40}, {k4C}, {k4C}}, {30, 41}).play(), workPile(kStockSlot, 2));
-    for (auto [stock, top] : {std::pair{Stock{41, 42, 45, 46}, 46}, {{41, 42, 45}, 41}, {{41}, 41}}) {
+    EXPECT_EQ(Position({kJD}, {{k4C}, {of(9, S), k10D}, {k4C}, {k4C}}, {of(8, H), kJS}).play(),
+              workPile(kStockSlot, 2));
+    for (auto [stock, top] :
+         {std::pair{Stock{kJS, kJH, kQS, kQH}, kQH}, {{kJS, kJH, kQS}, kJS}, {{kJS}, kJS}}) {
         Position p({kJD}, kStuck, stock);
         EXPECT_EQ(p.play(), kTurn);
         EXPECT_EQ(p.table.lstPlayer[b + kStockSlot].top(), top);
     }
-    Position empty({2, kJD}, kStuck, {});
+    Position empty({of(1, H), kJD}, kStuck, {});
     EXPECT_EQ(empty.play(), foundation(kPersonalSlot, 0));  // other sources still play
     EXPECT_EQ(empty.play(), (ComputerAction{Kind::Pass, kStockSlot, 0}));
 }

@@ -46,7 +46,8 @@ static QStringList textFaults(const QWidget* window) {
         QStyleOptionButton option;
         option.initFrom(widget);
         if (button)  // the text's room inside the button's bevel
-            place = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+            place = button->style()
+                        ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
                         .translated(place.topLeft());
         if (text.width() > place.width() || text.height() > place.height())
             faults << widget->objectName() + " cut";
@@ -55,7 +56,8 @@ static QStringList textFaults(const QWidget* window) {
     for (int i = 0; i < texts.size(); ++i)
         for (const auto& [name, other] : texts.mid(i + 1) + others) {
             const QRect both = texts[i].second & other;
-            if (!both.isEmpty() && !(other.height() == 1 && both.top() == texts[i].second.top()))  // line atop
+            if (!both.isEmpty() &&
+                !(other.height() == 1 && both.top() == texts[i].second.top()))  // line atop
                 faults << texts[i].first + " over " + name;
         }
     return faults;
@@ -65,7 +67,8 @@ class DialogsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // Columns human, left, middle, right, read out; 30 hands scroll together, newest first, under fixed heads.
+    // Columns human, left, middle, right, read out; 30 hands scroll together, newest first, under fixed
+    // heads.
     void sheetColumnsNamesAndScrolling() {
         ScoreSheet sheet;
         fill(sheet, 3);
@@ -90,13 +93,21 @@ private slots:
         const int heading = top("Label1"), total = top("lblTotal0"), scores = top("lblScore3");
         bar->setValue(bar->maximum() / 2);
         const int row = top("lblScore3");
-        QCOMPARE((QList<int>{top("Label1"), top("lblTotal0"), top("lblScore0"), top("lblScore1"), top("lblScore2")}),
+        QCOMPARE((QList<int>{top("Label1"), top("lblTotal0"), top("lblScore0"), top("lblScore1"),
+                             top("lblScore2")}),
                  (QList<int>{heading, total, row, row, row}));
         QVERIFY(row > scores);
     }
 
-    // Winner or tie over the question; OK, Cancel, close box and Escape (Cancel), Enter (OK).
+    // Winner or tie over the question, each answered another way: OK, Cancel, the close box and Escape
+    // (Cancel), Enter (OK).
     void playAgainNamesTheWinnerAndTakesTheAnswer() {
+        const std::function<void(QMessageBox*)> answers[] = {
+            [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); },
+            [](QMessageBox* box) { box->button(QMessageBox::Cancel)->click(); },
+            [](QMessageBox* box) { box->close(); },
+            [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); },
+            [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }};
         const QString firstLines[] = {"You Won !!", "The middle player won !!", "The left player won !!",
                                       "The player on the right won !!", "We have a tie !!"};
         for (int way = 0; way < 5; ++way) {
@@ -104,9 +115,7 @@ private slots:
             const ModalAnswerer answerer([&](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 text = box->text();
-                way == 2  ? void(box->close())
-                : way < 2 ? box->button(way == 0 ? QMessageBox::Ok : QMessageBox::Cancel)->click()
-                          : QTest::keyClick(box, way == 3 ? Qt::Key_Escape : Qt::Key_Return);
+                answers[way](box);
             });
             QCOMPARE(askPlayAgain(nullptr, {true, way == 4, way % 4}),
                      way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);
@@ -121,8 +130,10 @@ private slots:
         const ModalAnswerer answerer([&](QWidget* modal) {
             faults << textFaults(modal);
             auto* about = qobject_cast<AboutWindow*>(modal);
-            if (!about)
-                return modal->close(), void();
+            if (!about) {
+                modal->close();
+                return;
+            }
             abouts << about->windowTitle() + (timer()->isActive() ? " over a running hand" : "");
             // Right of the text, nothing in the title bar's colour before Line2, under the release line.
             const QImage drawn = about->grab().toImage();
@@ -130,7 +141,10 @@ private slots:
             for (int y = 0; y < label2->y() + label2->heightForWidth(label2->width()); ++y)
                 if (drawn.pixelColor(370, y) == about->palette().color(QPalette::Active, QPalette::Highlight))
                     faults << "Label2 over Line2";
-            abouts.size() % 2 ? child<QPushButton>(about, "Command1")->click() : void(about->close());
+            if (abouts.size() % 2)
+                child<QPushButton>(about, "Command1")->click();
+            else
+                about->close();
         });
         for (int points : {9, 12}) {
             QApplication::setFont(QFont(QApplication::font().family(), points));

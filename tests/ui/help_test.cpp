@@ -45,7 +45,9 @@ private slots:
         const QByteArray whole = bytesOf(kCommitted);
         const qsizetype control = whole.indexOf("::DataSpace/Storage/MSCompressed/ControlData") + 44;
         const qsizetype window = whole.indexOf("LZXC") + 12;  // in 32 KB units
-        const auto changed = [&](qsizetype at, char byte) { return QByteArray(whole).replace(at, 1, &byte, 1); };
+        const auto changed = [&](qsizetype at, char byte) {
+            return QByteArray(whole).replace(at, 1, &byte, 1);
+        };
         const QByteArray largest = whole + QByteArray(64 * 1024 * 1024 - whole.size(), '\0');
         QTest::addColumn<QByteArray>("bytes");  // null: no file at all
         QTest::addColumn<QString>("reason");
@@ -84,8 +86,10 @@ private slots:
         QWidget* onTop = nullptr;  // the first window on top after F1
         int presses = 0;           // the sheet may miss the first ones while it comes up
         const ModalAnswerer answer([&](QWidget* modal) {
-            if (modal == &sheet && !opener.window() && ++presses < 50)
-                return QTest::keyClick(modal, Qt::Key_F1);
+            if (modal == &sheet && !opener.window() && ++presses < 50) {
+                QTest::keyClick(modal, Qt::Key_F1);
+                return;
+            }
             onTop = onTop ? onTop : modal;
             modal->close();
         });
@@ -111,10 +115,10 @@ private slots:
 
     // No help file anywhere: Help Topics and F1 each tell which file and why; no help window opens.
     void helpWithoutTheFileGivesTheMessage() {
-        QStringList told;
+        QList<ShownBox> told;
         const ModalAnswerer answerer([&told](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
-            told << describeBox(box) + '|' + box->informativeText();
+            told << shown(box);
             box->close();
         });
         trigger("mnuHelpTopics");
@@ -122,8 +126,9 @@ private slots:
         QTRY_VERIFY(window_->isActiveWindow());
         QTest::keyClick(window_.get(), Qt::Key_F1);
         const QString path = QDir::toNativeSeparators(locateHelpFile());
-        QCOMPARE(told, QStringList(2, QString("Zanfel|The help file \"%1\" could not be opened.|%2|400|"
-                                              "The file is missing.").arg(path).arg(QMessageBox::Warning)));
+        const ShownBox missing{"Zanfel", QString("The help file \"%1\" could not be opened.").arg(path),
+                               QMessageBox::Warning, QMessageBox::Ok, "The file is missing."};
+        QCOMPARE(told, QList<ShownBox>(2, missing));
         QVERIFY(!window_->findChild<HelpWindow*>());
     }
 
@@ -133,7 +138,8 @@ private slots:
             QTemporaryDir prefix;
             const QDir programDir(prefix.filePath("bin"));
             const QString beside = programDir.filePath("ZanfelHelp.chm"),
-                installed = QDir::cleanPath(programDir.filePath(ZANFEL_DATA_DIR_FROM_PROGRAM "/ZanfelHelp.chm"));
+                          installed = QDir::cleanPath(
+                              programDir.filePath(ZANFEL_DATA_DIR_FROM_PROGRAM "/ZanfelHelp.chm"));
             QVERIFY(QDir().mkpath(programDir.path()) && QDir().mkpath(QFileInfo(installed).path()));
             QVERIFY(!present.contains("beside") || QFile::copy(kCommitted, beside));
             QVERIFY(!present.contains("installed") || QFile::copy(kCommitted, installed));

@@ -9,9 +9,9 @@
 #include <algorithm>
 
 #include "layers/keyboard_play.h"
-#include "table/card_table.h"
 #include "layers/place_outline.h"
 #include "settings/saved_colour.h"
+#include "table/card_table.h"
 #include "window_test_support.h"
 
 using namespace testing_support;
@@ -19,10 +19,6 @@ using namespace testing_support;
 namespace {
 
 const QString kKey = QStringLiteral("Colors/BackgroundColor");
-
-QSettings settings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Zanfel", "Settings");
-}
 
 QString colourOf(QPalette::ColorRole role, QPalette::ColorGroup group = QPalette::Active) {
     return QApplication::palette().color(group, role).name();
@@ -36,15 +32,19 @@ class OptionsTest : public WindowTest {
     QString file() { return settingsFolder_.filePath("Zanfel/Settings.ini"); }
     // Picks `colour` and adds it to the custom colours, then OK or Cancel; gives the boxes shown.
     QColor openedOn_;
-    QStringList chooseColour(const QColor& colour, bool ok = true) {
+    QList<ShownBox> chooseColour(const QColor& colour, bool ok = true) {
         return boxesDuring([this] { trigger("mnuBackColor"); },
                            [this, colour, ok](QWidget* modal) {
                                auto* dialog = child<QColorDialog>(modal->parent(), "CommonDialog1");
                                openedOn_ = dialog->currentColor();
                                dialog->setCurrentColor(colour);
                                for (auto* button : dialog->findChildren<QPushButton*>())
-                                   button->text().contains("Custom") ? button->click() : void();
-                               ok ? dialog->accept() : dialog->reject();
+                                   if (button->text().contains("Custom"))
+                                       button->click();
+                               if (ok)
+                                   dialog->accept();
+                               else
+                                   dialog->reject();
                            });
     }
     int countsShown() {  // of the seven
@@ -73,7 +73,7 @@ private slots:
         const QColor menuBar = window_->menuBar()->grab().toImage().pixelColor(2, 2);
         QVERIFY(chooseColour(QColor(0x12, 0x34, 0x56)).isEmpty());
         QCOMPARE(openedOn_.name(), colourOf(QPalette::Button));  // the dialog starts from the table's colour
-        QCOMPARE(settings().value(kKey).toString(), QStringLiteral("5649426"));
+        QCOMPARE(savedSettings().value(kKey).toString(), QStringLiteral("5649426"));
         QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440), QColor(0x12, 0x34, 0x56));
         QCOMPARE(window_->menuBar()->grab().toImage().pixelColor(2, 2), menuBar);
         QCOMPARE(QColorDialog::customColor(0), QColor(0x12, 0x34, 0x56));
@@ -96,17 +96,21 @@ private slots:
         chooseColour(Qt::darkGreen);
         trigger("mnuCardCount");
         trigger("mnuReset");
-        QCOMPARE(settings().value(kKey).toString(), QStringLiteral("-2147483633"));
+        QCOMPARE(savedSettings().value(kKey).toString(), QStringLiteral("-2147483633"));
         QCOMPARE(find<CardTable>("table")->colour().name(), colourOf(QPalette::Button));
         QCOMPARE(countsShown(), 0);
-        QVERIFY(!action("mnuCardCount")->isChecked());
-        // A file where the folder should be: the colour stays, through New Game too; one notice, OK alone.
+        // A file where the folder should be: the colour stays, through New Game too; one notice a run, OK
+        // alone, and none more for a hand's record lost after it.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, "/dev/null/store");
-        QStringList boxes = chooseColour(Qt::darkRed);
+        QList<ShownBox> boxes = chooseColour(Qt::darkRed);
         boxes += chooseColour(Qt::darkBlue);
+        clickDeck();
+        boxes += boxesDuring([this] { humanGoesOut(window_->game()); });
         QCOMPARE(boxes,
-                 QStringList("Zanfel|The table colour could not be saved. It stays on the table for now, "
-                             "but the game will not remember it next time.|2|400"));
+                 QList<ShownBox>({{"Zanfel",
+                                   "The table colour could not be saved. It stays on the table for now, "
+                                   "but the game will not remember it next time.",
+                                   QMessageBox::Warning, QMessageBox::Ok}}));
         trigger("mnuNewGame");
         QCOMPARE(find<CardTable>("table")->colour(), QColor(Qt::darkBlue));
     }
@@ -162,14 +166,15 @@ private slots:
                                               {"garbage", colourOf(QPalette::Button)}}) {
             window_.reset();
             clearQuitRequest();
-            settings().setValue(kKey, saved);
+            savedSettings().setValue(kKey, saved);
             if (saved == "garbage") {  // a program is no settings file
                 QVERIFY(QFile::remove(file()));
                 QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), file()));
             }
             const bool refused = !expected.startsWith('#');
-            const QString message = "Zanfel|Error encountered in GetColors routine - " + expected + "|0|400";
-            QCOMPARE(boxesDuring([this] { startWindow(); }), refused ? QStringList(message) : QStringList());
+            const ShownBox message{"Zanfel", "Error encountered in GetColors routine - " + expected,
+                                   QMessageBox::NoIcon, QMessageBox::Ok};
+            QCOMPARE(boxesDuring([this] { startWindow(); }), refused ? QList{message} : QList<ShownBox>());
             QCOMPARE(window_->ended(), refused);
             QCOMPARE(window_->isVisible(), !refused);
             if (!refused)  // painted between the cards

@@ -14,15 +14,16 @@
 #include <functional>
 #include <memory>
 
-#include "table/card_image.h"
 #include "layers/table_layers.h"
 #include "main_window.h"
-#include "random_source.h"
+#include "scripted_random.h"
+#include "table/card_image.h"
+#include "table_setup.h"
 
 namespace testing_support {
 
-// Each deck comes out in order: work piles 1..4, personal pile 5..17 (5 on top), stock 18..52.
-struct FirstPlaceRandom final : zanfel::RandomSource { float reseedAndDraw() override { return 0.0f; } };
+// Cards by name, table set-ups and scripted shuffles, as the game's tests have them.
+using namespace zanfel::testing;
 
 template <typename T = QWidget>
 T* child(const QObject* parent, const QString& name) {
@@ -31,12 +32,19 @@ T* child(const QObject* parent, const QString& name) {
     qFatal("no child named %s", qPrintable(name));
 }
 
-// What a message box showed: "title|text|icon|buttons in hex".
-inline QString describeBox(const QMessageBox* box) {
-    return QStringLiteral("%1|%2|%3|%4")
-        .arg(box->windowTitle(), box->text())
-        .arg(box->icon())
-        .arg(box->standardButtons().toInt(), 0, 16);
+// A message box as the player saw it; a comparison that fails prints its title and text.
+struct ShownBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QString informativeText = {};
+    bool operator==(const ShownBox&) const = default;
+};
+inline char* toString(const ShownBox& box) {
+    return QTest::toString(box.title + " | " + box.text);
+}
+inline ShownBox shown(const QMessageBox* box) {
+    return {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->informativeText()};
 }
 
 // Hands every modal window that comes up while it lives to `answer`, which must close it.
@@ -51,16 +59,25 @@ struct ModalAnswerer : QTimer {
 };
 
 // The message boxes shown during `act`, each closed; other modal windows go to `other`.
-inline QStringList boxesDuring(const std::function<void()>& act,
-                               std::function<void(QWidget*)> other = [](QWidget* modal) { modal->close(); }) {
-    QStringList shown;
-    const ModalAnswerer answerer([&shown, other](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal))
-            return shown << describeBox(box), void(box->close());
-        other(modal);
+inline QList<ShownBox> boxesDuring(
+    const std::function<void()>& act,
+    std::function<void(QWidget*)> other = [](QWidget* modal) { modal->close(); }) {
+    QList<ShownBox> boxes;
+    const ModalAnswerer answerer([&boxes, other](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            boxes << shown(box);
+            box->close();
+        } else {
+            other(modal);
+        }
     });
     act();
-    return shown;
+    return boxes;
+}
+
+// The per-user settings file, as the game keeps it.
+inline QSettings savedSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Zanfel", "Settings");
 }
 
 // Qt keeps the quit request of an ended program until the next exec(); a short one clears it.
@@ -75,7 +92,10 @@ class WindowTest : public QObject {
 
 private slots:
     void init() { startWindow(); }
-    void cleanup() { window_.reset(), clearQuitRequest(); }
+    void cleanup() {
+        window_.reset();
+        clearQuitRequest();
+    }
 
 protected:
     // Qt's own settings too, which would land in the real home if the game let them be written.
