@@ -40,7 +40,7 @@ build() {  # build DIR [cmake options...]
 }
 
 build_game() {  # build_game DIR: the game alone, without the tests, benchmarks or tools
-    cmake -S . -B "$1" -DZANFEL_BUILD_TESTS=OFF -DZANFEL_BUILD_BENCH=OFF
+    cmake -S . -B "$1"
     cmake --build "$1" --parallel "$jobs" --target zanfel
 }
 
@@ -51,7 +51,7 @@ run_tests() {  # run_tests DIR
 # The Debian package, built as the README's Install section builds it. lintian fails the run on
 # any error or warning; its notes at info level are shown too.
 package_and_lint() {
-    cmake -S . -B build-deb -DZANFEL_BUILD_TESTS=OFF -DZANFEL_BUILD_BENCH=OFF -DCMAKE_INSTALL_BINDIR=games
+    cmake -S . -B build-deb -DCMAKE_INSTALL_BINDIR=games
     cmake --build build-deb --parallel "$jobs"
     rm -f build-deb/zanfel_*.deb
     (cd build-deb && cpack -G DEB)
@@ -63,7 +63,7 @@ package_and_lint() {
 # stops it with an error, and the input that did it is left in build-fuzz/.
 fuzz_play() {
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DZANFEL_WERROR=ON -DZANFEL_FUZZ=ON \
-        -DZANFEL_BUILD_TESTS=OFF -DZANFEL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+        -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
     cmake --build build-fuzz --parallel "$jobs" --target play_fuzzer
     local corpus
     corpus=$(mktemp -d)
@@ -87,7 +87,7 @@ case "${1:-}" in
         ./build/bench/long_game
         package_and_lint
         fuzz_play
-        build build-sanitize -DZANFEL_WERROR=ON -DZANFEL_SANITIZE=ON -DZANFEL_BUILD_BENCH=OFF \
+        build build-sanitize -DZANFEL_WERROR=ON -DZANFEL_SANITIZE=ON -DZANFEL_BUILD_TESTS=ON \
               -DCMAKE_BUILD_TYPE=Debug
         ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
             UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
