@@ -6,8 +6,8 @@
 #   ./run.sh test   install that and the test tools, build everything with warnings as errors,
 #                   run every test and the benchmarks, build the Debian package and check it
 #                   with lintian, fuzz random play and the network's decoder for a bounded
-#                   time, then run the tests
-#                   again under AddressSanitizer and UndefinedBehaviorSanitizer
+#                   time, then run the tests again under AddressSanitizer and
+#                   UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
 
