@@ -6,6 +6,10 @@
 
 namespace zanfel::net {
 
+namespace {
+constexpr CardNumber kUnknownOnScreen = -2;
+}
+
 GuestGame::GuestGame(GuestSession& session, TableView& view, QObject* parent)
     : QObject(parent), session_(session), view_(view) {
     controls_.hostDecides = true;
@@ -33,6 +37,7 @@ void GuestGame::restart() {
     gameOver_.reset();
     held_.clear();
     awaiting_ = true;
+    onScreen_.fill(kUnknownOnScreen);  // whatever the window showed before, every image is shown anew
 }
 
 void GuestGame::take(const Message& message) {

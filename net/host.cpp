@@ -39,12 +39,12 @@ int seqOf(const Message& move) {
 
 }  // namespace
 
-Host::Host(Game& game, TableView& window, const QString& name, HostTiming timing, QObject* parent)
-    : QObject(parent), game_(game), window_(window), view_(window, *this), timing_(timing), name_(name) {
+Host::Host(Game& game, TableView& window, const QString& name, HostLimits limits, QObject* parent)
+    : QObject(parent), game_(game), window_(window), view_(window, *this), limits_(limits), name_(name) {
     for (int seat = 1; seat < kPlayers; ++seat)
         seats_[seat].feed = GuestFeed(seat);
     connect(&server_, &QTcpServer::newConnection, this, &Host::accept);
-    heartbeat_.setInterval(timing_.pingIntervalMs);
+    heartbeat_.setInterval(limits_.pingIntervalMs);
     connect(&heartbeat_, &QTimer::timeout, this, &Host::beat);
     heartbeat_.start();
     flushTimer_.setSingleShot(true);
@@ -106,7 +106,7 @@ void Host::accept() {
             continue;
         }
         greeting_.push_back(connection);
-        QTimer::singleShot(timing_.greetingTimeoutMs, connection, [this, connection] {
+        QTimer::singleShot(limits_.greetingTimeoutMs, connection, [this, connection] {
             if (isGreeting(connection))
                 refuse(connection, Refusal::GreetingTimeout);
         });
@@ -155,7 +155,7 @@ void Host::greet(Connection* connection, const Message& message) {
 int Host::seatHolding(const QByteArray& token) const {
     for (int seat = 1; seat < kPlayers; ++seat) {
         const GuestSeat& guest = seats_[seat];
-        const bool kept = guest.connection || guest.awaySince.elapsed() <= timing_.rejoinWindowMs;
+        const bool kept = guest.connection || guest.awaySince.elapsed() <= limits_.rejoinWindowMs;
         if (guest.held && kept && sameToken(token, guest.token))
             return seat;
     }
@@ -176,8 +176,8 @@ void Host::seat(Connection* connection, int seat, const Hello& hello, bool rejoi
     guest.held = true;
     guest.connection = connection;
     guest.awaySince.invalidate();
-    guest.moves = RateBucket(kMoveBurst, kMovesPerSecond);
-    guest.messages = RateBucket(kMessageBurst, kMessagesPerSecond);
+    guest.moves = RateBucket(limits_.moveBurst, limits_.movesPerSecond);
+    guest.messages = RateBucket(limits_.messageBurst, limits_.messagesPerSecond);
     guest.feed.restart();
     connection->send(Welcome{seat, guest.token, kProgram, kProtocolVersion, rejoined});
     if (started_)
@@ -284,12 +284,12 @@ void Host::beat() {
     const Ping ping{static_cast<int>(clock_.elapsed() & 0xffff)};
     for (int seat = 1; seat < kPlayers; ++seat) {
         GuestSeat& guest = seats_[seat];
-        if (guest.connection && guest.connection->silentForMs() > timing_.silenceLimitMs)
+        if (guest.connection && guest.connection->silentForMs() > limits_.silenceLimitMs)
             guest.connection->close(Refusal::Silent);
         else if (guest.connection)
             guest.connection->send(ping);
         else if (guest.held && guest.awaySince.isValid() &&
-                 guest.awaySince.elapsed() > timing_.rejoinWindowMs)
+                 guest.awaySince.elapsed() > limits_.rejoinWindowMs)
             forget(seat);  // the seat is the computer player's for good
     }
 }

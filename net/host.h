@@ -20,12 +20,17 @@
 
 namespace zanfel::net {
 
-// How long things may take; the tests shorten them.
-struct HostTiming {
+// How long things may take and how fast guests may go; tests shorten the times, benchmarks
+// lift the rates.
+struct HostLimits {
     int greetingTimeoutMs = kGreetingTimeoutMs;
     int pingIntervalMs = kPingIntervalMs;
     int silenceLimitMs = kSilenceLimitMs;
     int rejoinWindowMs = kRejoinWindowMs;
+    int moveBurst = kMoveBurst;
+    int movesPerSecond = kMovesPerSecond;
+    int messageBurst = kMessageBurst;
+    int messagesPerSecond = kMessagesPerSecond;
 };
 
 // The one authority of a network game: it listens for guests, seats them in its lobby and,
@@ -35,7 +40,7 @@ struct HostTiming {
 class Host : public QObject {
     Q_OBJECT
 public:
-    Host(Game& game, TableView& window, const QString& name, HostTiming timing = {},
+    Host(Game& game, TableView& window, const QString& name, HostLimits limits = {},
          QObject* parent = nullptr);
     ~Host() override;
 
@@ -106,7 +111,7 @@ private:
     Game& game_;
     TableView& window_;
     HostedTableView view_;
-    HostTiming timing_;
+    HostLimits limits_;
     QString name_;
     QTcpServer server_;
     std::vector<QPointer<Connection>> greeting_;

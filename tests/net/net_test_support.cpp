@@ -6,7 +6,8 @@
 namespace zanfel::net::testing {
 
 namespace {
-constexpr HostTiming kQuickHost{400, 100, 600, 600};
+constexpr HostLimits kQuickHost{
+    400, 100, 600, 600, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond};
 constexpr GuestTiming kQuickGuest{600, 600, 50};
 }  // namespace
 
