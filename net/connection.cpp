@@ -2,6 +2,7 @@
 #include "connection.h"
 
 #include "message_codec.h"
+#include "program_version.h"
 
 namespace zanfel::net {
 
@@ -43,6 +44,14 @@ void Connection::close(Refusal reason, const QString& detail) {
     socket_->flush();
     socket_->disconnectFromHost();
     emit closed(reason, detail);
+}
+
+// Bytes that are no message end the connection; a guest is told why, so a program that is not
+// ours, or not this version, can say what went wrong.
+void Connection::refuse(Refusal reason, const QString& detail) {
+    if (end_ == End::Host)
+        send(Refused{reason, programVersion(), kProtocolVersion});
+    close(reason, detail);
 }
 
 // What the peer sent before it went still counts: it is handed on before the end is told.
@@ -96,7 +105,7 @@ void Connection::readIncoming() {
 bool Connection::takeFrame(const QByteArray& frame) {
     Decoded decoded = decodeMessage(frame);
     if (!decoded.message) {
-        close(decoded.refusal, decoded.detail);
+        refuse(decoded.refusal, decoded.detail);
         return false;
     }
     if (const Ping* ping = std::get_if<Ping>(&*decoded.message); ping && end_ == End::Guest)

@@ -44,6 +44,7 @@ signals:
 private:
     void readIncoming();
     bool takeFrame(const QByteArray& frame);
+    void refuse(Refusal reason, const QString& detail);
     void deliver();
     void lost();
     void endLost();

@@ -3,6 +3,7 @@
 
 #include "message_codec.h"
 #include "message_phase.h"
+#include "program_version.h"
 
 namespace zanfel::net {
 
@@ -43,6 +44,8 @@ void GuestSession::join(const QString& host, quint16 port) {
     host_ = host;
     port_ = port;
     state_ = State::Connecting;
+    if (name_.isEmpty())  // the host would refuse it: say so without asking
+        return finish(ending(SessionEnd::Why::Refused, Refusal::BadName));
     connectToHost();
     watch_.start();
 }
@@ -64,7 +67,7 @@ void GuestSession::connectToHost() {
             if (connection)
                 connection->deleteLater();
         });
-        connection_->send(Hello{QStringLiteral(ZANFEL_PROGRAM_VERSION), kProtocolVersion, name_, token_});
+        connection_->send(Hello{programVersion(), kProtocolVersion, name_, token_});
     });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] {
         socket->disconnect(this);

@@ -3,11 +3,11 @@
 
 #include <QRandomGenerator>
 
+#include "program_version.h"
+
 namespace zanfel::net {
 
 namespace {
-
-const QString kProgram = QStringLiteral(ZANFEL_PROGRAM_VERSION);
 
 // From the system's random source, never the shuffle's: nobody can work a token out.
 QByteArray newToken() {
@@ -124,7 +124,7 @@ void Host::forget(int seat) {
 }
 
 void Host::refuse(Connection* connection, Refusal reason, const QString& detail) {
-    connection->send(Refused{reason, kProgram, kProtocolVersion});
+    connection->send(Refused{reason, programVersion(), kProtocolVersion});
     connection->close(reason, detail);
 }
 
@@ -166,7 +166,7 @@ void Host::seat(Connection* connection, int seat, const Hello& hello, bool rejoi
     std::erase(greeting_, connection);
     GuestSeat& guest = seats_[seat];
     if (Connection* old = std::exchange(guest.connection, nullptr)) {
-        old->send(Refused{Refusal::SeatTaken, kProgram, kProtocolVersion});
+        old->send(Refused{Refusal::SeatTaken, programVersion(), kProtocolVersion});
         old->close(Refusal::SeatTaken);
     }
     if (!rejoined) {
@@ -179,7 +179,7 @@ void Host::seat(Connection* connection, int seat, const Hello& hello, bool rejoi
     guest.moves = RateBucket(limits_.moveBurst, limits_.movesPerSecond);
     guest.messages = RateBucket(limits_.messageBurst, limits_.messagesPerSecond);
     guest.feed.restart();
-    connection->send(Welcome{seat, guest.token, kProgram, kProtocolVersion, rejoined});
+    connection->send(Welcome{seat, guest.token, programVersion(), kProtocolVersion, rejoined});
     if (started_)
         game_.setSeat(seat, Seat{SeatKind::Elsewhere, guest.name.toStdString()});
     tellSeats();

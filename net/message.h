@@ -30,8 +30,9 @@ struct Text {    // plain text, cleaned of control characters and cut to maxChar
     bool mayBeEmpty;
 };
 struct Token {};  // kTokenBytes bytes, or none (null)
-struct IntList {  // up to maxItems integers in whole groups: the first of each in `first`, the rest in `rest`
-    int maxItems;
+struct IntList {  // minItems to maxItems integers in whole groups: the first of each in `first`, the rest in
+                  // `rest`
+    int minItems, maxItems;
     int group;
     Int first, rest;
 };
@@ -182,10 +183,10 @@ struct TableChanges {
     std::vector<int> counts;
     std::vector<int> moves;
     static void fields(auto& m, auto& f) {
-        f(m.tops, IntList{2 * kPlaces, 2, Int{0, kPlaces - 1}, kCardRange});
-        f(m.counts, IntList{2 * kFirstFoundationPlace, 2, Int{0, kFirstFoundationPlace - 1}, kCardRange});
+        f(m.tops, IntList{0, 2 * kPlaces, 2, Int{0, kPlaces - 1}, kCardRange});
+        f(m.counts, IntList{0, 2 * kFirstFoundationPlace, 2, Int{0, kFirstFoundationPlace - 1}, kCardRange});
         f(m.moves,
-          IntList{2 * kMaxMovesShown, 2, Int{0, kFirstBeneathPlace - 1}, Int{0, kFirstBeneathPlace - 1}});
+          IntList{0, 2 * kMaxMovesShown, 2, Int{0, kFirstBeneathPlace - 1}, Int{0, kFirstBeneathPlace - 1}});
     }
     friend bool operator==(const TableChanges&, const TableChanges&) = default;
 };
@@ -239,8 +240,8 @@ struct HandScored {
     int leader = 0;
     static void fields(auto& m, auto& f) {
         f(m.hand, Int{1, 0xffff});
-        f(m.row, IntList{kPlayers, kPlayers, kHandScoreRange, kHandScoreRange});
-        f(m.totals, IntList{kPlayers, kPlayers, kTotalRange, kTotalRange});
+        f(m.row, IntList{kPlayers, kPlayers, kPlayers, kHandScoreRange, kHandScoreRange});
+        f(m.totals, IntList{kPlayers, kPlayers, kPlayers, kTotalRange, kTotalRange});
         f(m.wentOut, Int{-1, kPlayers - 1});
         f(m.level, kLevelRange);
         f(m.gameOver, Flag{});
@@ -256,8 +257,9 @@ struct ScoreHistory {
     std::vector<int> totals;
     static void fields(auto& m, auto& f) {
         f(m.firstHand, Int{1, 0xffff});
-        f(m.rows, IntList{kPlayers * kSheetRowsPerMessage, kPlayers, kHandScoreRange, kHandScoreRange});
-        f(m.totals, IntList{kPlayers, kPlayers, kTotalRange, kTotalRange});
+        f(m.rows,
+          IntList{kPlayers, kPlayers * kSheetRowsPerMessage, kPlayers, kHandScoreRange, kHandScoreRange});
+        f(m.totals, IntList{kPlayers, kPlayers, kPlayers, kTotalRange, kTotalRange});
     }
     friend bool operator==(const ScoreHistory&, const ScoreHistory&) = default;
 };

@@ -122,8 +122,8 @@ public:
         }
         if (refusal != Refusal::None)
             return;
-        if (values.size() % form.group != 0)
-            return fail(Refusal::MissingField, "list ends within a group");
+        if (values.size() % form.group != 0 || static_cast<int>(values.size()) < form.minItems)
+            return fail(Refusal::MissingField, "list too short");
         leave();
     }
 
