@@ -5,8 +5,9 @@
 #                   in build-play/, start it
 #   ./run.sh test   install that and the test tools, build everything with warnings as errors,
 #                   run every test and the benchmarks, build the Debian package and check it
-#                   with lintian, fuzz random play for a bounded time, then run the tests
-#                   again under AddressSanitizer and UndefinedBehaviorSanitizer
+#                   with lintian, fuzz random play and the network's decoder for a bounded
+#                   time, then run the tests again under AddressSanitizer and
+#                   UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -72,6 +73,17 @@ fuzz_play() {
     rm -rf "$corpus"
 }
 
+# The network's message decoder and frame reader under libFuzzer, fed arbitrary byte streams,
+# from the same clang build; its corpus starts from real messages.
+fuzz_net() {
+    cmake --build build-fuzz --parallel "$jobs" --target net_fuzzer
+    local corpus
+    corpus=$(mktemp -d)
+    ./build-fuzz/tests/fuzz/net_fuzzer -max_total_time=30 -max_len=8192 -artifact_prefix=build-fuzz/ \
+        "$corpus" tests/fuzz/net_corpus
+    rm -rf "$corpus"
+}
+
 case "${1:-}" in
     play)
         install_missing "${game_packages[@]}"
@@ -87,6 +99,7 @@ case "${1:-}" in
         ./build/bench/long_game
         package_and_lint
         fuzz_play
+        fuzz_net
         build build-sanitize -DZANFEL_WERROR=ON -DZANFEL_SANITIZE=ON -DZANFEL_BUILD_TESTS=ON \
               -DCMAKE_BUILD_TYPE=Debug
         ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \

@@ -11,6 +11,9 @@ namespace zanfel {
 using CardNumber = std::int16_t;
 
 constexpr CardNumber kNoCard = 0;
+// A card lies here but this screen may not know its face (a guest's own stock or personal pile
+// just played from, before the host has said what came up): drawn as its owner's back.
+constexpr CardNumber kHiddenCard = -1;
 constexpr int kDeckSize = 52;
 
 enum class Suit { Diamonds = 0, Spades = 1, Hearts = 2, Clubs = 3 };

@@ -35,6 +35,14 @@ struct Controls {
     // full deck although nothing is dealt yet.
     std::array<int, kSlotsPerPlayer> counts{};
 
+    // Who has asked for "No one can play" since the last card moved, by player index.
+    std::array<bool, kPlayers> askedNoOneCanPlay{};
+    // While paused: the player index of whoever paused, for the veil to name.
+    int pausedBy = kHuman;
+    // On a guest's screen: the host alone deals, starts a new game, pauses, sets the level and
+    // answers "play again", so those items are greyed and this says why.
+    bool hostDecides = false;
+
     // The level that carries the check mark, or 0 when none does.
     int checkedLevel() const {
         for (int n = 1; n <= kLevelCount; ++n)

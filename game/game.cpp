@@ -5,7 +5,7 @@
 
 namespace zanfel {
 
-Game::Game(TableView& view, RandomSource& random) : view_(view), random_(random) {}
+Game::Game(TableView& view, RandomSource& random) : view_(&view), random_(random) {}
 
 void Game::startUp() {
     resetTable();
@@ -15,21 +15,6 @@ void Game::startUp() {
     controls_.cardCountChecked = false;
     controls_.timerIntervalMs = kLevelIntervalMs[kNormalLevel];
     showControls();
-}
-
-void Game::deckClicked() {
-    if (!humanMayMove())
-        return;
-    if (!controls_.timerEnabled) {
-        shuffleAndDeal();
-        return;
-    }
-    PileList& stock = table_.lstStack[kStockSlot];
-    if (stock.empty())
-        return;  // every stock card has been played: nothing to turn
-    for (int i = 0; i < 3; ++i)
-        stock.rotate();
-    show({ImageKind::Stack, kStockSlot});
 }
 
 void Game::dealCommand() {
@@ -43,6 +28,9 @@ void Game::tick() {
         return;
     playerBase_ = nextPlayerBase(playerBase_);
     const int base = playerBase_;
+    // A person plays this seat: the tick passes, so every computer player keeps its own pace.
+    if (seats_[playerOfBase(base)].kind != SeatKind::Computer)
+        return;
     const ComputerAction action = playComputerTurn(table_, base);
     PileImage to{ImageKind::Player, base + action.to};
     switch (action.kind) {
@@ -60,9 +48,11 @@ void Game::tick() {
     const PileImage from{ImageKind::Player, base + action.fromSlot};
     show(to);
     show(from);
-    view_.markComputerMove(from, to);
+    if (clearAsks())
+        showControls();
+    view_->markComputerMove(from, to);
     if (action.fromSlot == kPersonalSlot && table_.lstPlayer[base + kPersonalSlot].empty()) {
-        view_.markGoingOut(from);
+        view_->markGoingOut(from);
         goOut(playerOfBase(base));
     }
 }
@@ -73,6 +63,7 @@ void Game::pauseCommand() {
     // The two flip independently; a deal starts them in step and a reset stops both.
     controls_.timerEnabled = !controls_.timerEnabled;
     controls_.pauseChecked = !controls_.pauseChecked;
+    controls_.pausedBy = kHuman;
     showControls();
 }
 
@@ -96,9 +87,41 @@ void Game::cardCountCommand() {
 void Game::resetOptionsCommand() {
     if (ended_)
         return;
-    view_.resetTableColour();
+    view_->resetTableColour();
     controls_.cardCountChecked = false;
     showControls();
+}
+
+void Game::setSeat(int player, const Seat& seat) {
+    if (ended_ || !isPlayer(player) || (player == kHuman) != (seat.kind == SeatKind::Here))
+        return;
+    seats_[player] = seat;
+    if (seat.kind == SeatKind::Elsewhere && controls_.pauseEnabled)
+        handWithPeopleElsewhere_ = true;
+    // Someone who leaves takes their ask along; those still seated may all have asked now.
+    controls_.askedNoOneCanPlay[player] = controls_.askedNoOneCanPlay[player] && isPerson(seat.kind);
+    if (everyPersonAsked())
+        noOneCanPlayCommand();
+    showControls();
+}
+
+CardNumber Game::cardBeneath(int slot) const {
+    if (!isSlot(slot))
+        return kNoCard;
+    const PileList& pile = table_.lstStack[slot];
+    return pile.count() > 1 ? pile.item(1) : kNoCard;
+}
+
+int Game::countOf(PileImage image) const {
+    switch (image.kind) {
+        case ImageKind::Stack:
+            return table_.lstStack[image.index].count();
+        case ImageKind::Player:
+            return table_.lstPlayer[image.index].count();
+        case ImageKind::Foundation:
+            break;
+    }
+    return 0;
 }
 
 void Game::updateCardCounts() {
@@ -107,15 +130,15 @@ void Game::updateCardCounts() {
 }
 
 void Game::show(PileImage image) {
-    view_.showImage(image, table_.cardFor(image));
+    view_->showImage(image, table_.cardFor(image));
 }
 
 void Game::showControls() {
-    view_.showControls();
+    view_->showControls();
 }
 
 bool Game::applySavedColour() {
-    if (view_.applySavedColour())
+    if (view_->applySavedColour())
         return true;
     endProgram();
     return false;
@@ -126,7 +149,7 @@ void Game::endProgram() {
         return;
     ended_ = true;
     controls_.timerEnabled = false;
-    view_.endProgram();
+    view_->endProgram();
 }
 
 }  // namespace zanfel

@@ -12,6 +12,7 @@ void Game::resetTable() {
     controls_.dealEnabled = true;
     controls_.timerEnabled = false;
     controls_.hint = Hint::Deal;
+    controls_.askedNoOneCanPlay.fill(false);
     shuffle_.refillSourceDeck();
     table_.clear();
     for (int j = 0; j < kFoundations; ++j)
@@ -39,6 +40,7 @@ void Game::shuffleAndDeal() {
     resetTable();
     controls_.pauseEnabled = true;
     controls_.noOneCanPlayEnabled = true;
+    handWithPeopleElsewhere_ = anyElsewhere(seats_);
     dealPlayer(table_.lstStack.data(), ImageKind::Stack, 0);
     for (int base : {kMiddleBase, kLeftBase, kRightBase}) {
         shuffle_.refillSourceDeck();
@@ -61,7 +63,7 @@ void Game::goOut(int player) {
         // The sheet is already up from the Score command: close it, and end the hand once
         // that showing has returned, so the sheet is never shown twice at once.
         pendingGoingOut_ = player;
-        view_.hideScoreSheet();
+        view_->hideScoreSheet();
         return;
     }
     finishGoingOut(player);
@@ -70,7 +72,7 @@ void Game::goOut(int player) {
 void Game::finishGoingOut(int player) {
     controls_.hint = Hint::Deal;
     showControls();
-    view_.announceGoingOut(player);
+    view_->announceGoingOut(player);
     if (ended_)
         return;
     tallyHand();
@@ -84,8 +86,12 @@ void Game::tallyHand() {
     scores_.set(handNumber_, scoreHand(table_));
     sheet_.handsListed = handNumber_;
     sheet_.totals = totalsOf(scores_, handNumber_);
-    view_.recordHand(handResult(table_, scores_, handNumber_, controls_.checkedLevel()));
-    view_.showScoreSheet();
+    gameWithPeopleElsewhere_ = gameWithPeopleElsewhere_ || handWithPeopleElsewhere_;
+    HandResult result = handResult(table_, scores_, handNumber_, controls_.checkedLevel());
+    result.handWithPeopleElsewhere = handWithPeopleElsewhere_;
+    result.gameWithPeopleElsewhere = gameWithPeopleElsewhere_;
+    view_->recordHand(result);
+    view_->showScoreSheet();
     if (ended_)
         return;
     if (gameOverChoice_ == static_cast<int>(Answer::Cancel))
@@ -99,15 +105,15 @@ void Game::scoreSheetActivated() {
     const GameOutcome outcome = judgeTotals(sheet_.totals);
     if (!outcome.over)
         return;
-    gameOverChoice_ = static_cast<std::int16_t>(view_.askPlayAgain(outcome));
-    view_.hideScoreSheet();
+    gameOverChoice_ = static_cast<std::int16_t>(view_->askPlayAgain(outcome));
+    view_->hideScoreSheet();
 }
 
 void Game::scoreCommand() {
     if (ended_ || handNumber_ <= 0)
         return;
     sheetOpenFromMenu_ = true;
-    view_.showScoreSheet();
+    view_->showScoreSheet();
     sheetOpenFromMenu_ = false;
     if (ended_ || !pendingGoingOut_)
         return;
@@ -127,6 +133,7 @@ void Game::newGame() {
         return;
     resetTable();
     handNumber_ = 0;
+    gameWithPeopleElsewhere_ = false;
     sheet_.handsListed = 0;  // the totals stay until the next tally writes them
     scores_.clear();
 }

@@ -1,17 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The human's moves on the table: drops on the foundations and on the own work piles, the
-// double-click that plays a card to a foundation, and "No one can play".
+// A person's moves on the table, at any seat: the deck, drops on the foundations and on the
+// own work piles, the double-click that plays a card to a foundation, and "No one can play".
 #include "game.h"
 
 namespace zanfel {
-
-namespace {
-
-bool isHumanSlot(int slot) {
-    return slot >= 0 && slot < kSlotsPerPlayer;
-}
-
-}  // namespace
 
 // The human's moves and clicks on the deck count unless the game has ended, it is paused, or a
 // hand is being closed, whose last position must stay as it was. Between hands the moves find
@@ -20,68 +12,97 @@ bool Game::humanMayMove() const {
     return !ended_ && !controls_.pauseChecked && !handEnding_;
 }
 
-void Game::dropOnFoundation(int sourceSlot, int foundation) {
-    if (!humanMayMove() || !isHumanSlot(sourceSlot) || foundation < 0 || foundation >= kFoundations)
-        return;
-    const PileList& source = table_.lstStack[sourceSlot];
-    if (source.empty())
-        return;
-    const CardNumber card = source.top();
-    // Tested against the foundation as it stands now: a computer player may just have played there.
-    if (!fitsOnFoundation(table_.pileTop[foundation], card))
-        return;
-    table_.pileTop[foundation] = card;
-    show({ImageKind::Foundation, foundation});
-    finishHumanMove(sourceSlot);
+// A seat's piles are moved by the person playing it, never by anyone for a computer player.
+bool Game::personMayMove(int player) const {
+    return humanMayMove() && isPlayer(player) && isPerson(seats_[player].kind);
 }
 
-void Game::dropOnStack(int sourceSlot, int target) {
-    if (!humanMayMove() || !isHumanSlot(sourceSlot))
-        return;
-    const PileList& source = table_.lstStack[sourceSlot];
+bool Game::deckClicked(int player) {
+    if (!personMayMove(player))
+        return false;
+    if (!controls_.timerEnabled) {
+        if (player != kHuman)
+            return false;  // only the bottom seat deals
+        shuffleAndDeal();
+        return true;
+    }
+    PileList& stock = table_.pileOf(player, kStockSlot);
+    if (stock.empty())
+        return false;  // every stock card has been played: nothing to turn
+    for (int i = 0; i < 3; ++i)
+        stock.rotate();
+    show(imageOf(player, kStockSlot));
+    return true;
+}
+
+bool Game::dropOnFoundation(int player, int sourceSlot, int foundation) {
+    if (!personMayMove(player) || !isSlot(sourceSlot) || foundation < 0 || foundation >= kFoundations)
+        return false;
+    const PileList& source = table_.pileOf(player, sourceSlot);
     if (source.empty())
-        return;
+        return false;
+    const CardNumber card = source.top();
+    // Tested against the foundation as it stands now: someone else may just have played there.
+    if (!fitsOnFoundation(table_.pileTop[foundation], card))
+        return false;
+    table_.pileTop[foundation] = card;
+    const PileImage to{ImageKind::Foundation, foundation};
+    show(to);
+    finishPersonMove(player, sourceSlot, to);
+    return true;
+}
+
+bool Game::dropOnStack(int player, int sourceSlot, int target) {
+    if (!personMayMove(player) || !isSlot(sourceSlot))
+        return false;
+    const PileList& source = table_.pileOf(player, sourceSlot);
+    if (source.empty())
+        return false;
     const CardNumber card = source.top();
     // Dropped back on its own pile the card meets itself, which never builds down.
-    if (!table_.humanPileTakes(target, card))
-        return;
-    table_.lstStack[target].addFront(card);
-    show({ImageKind::Stack, target});
-    finishHumanMove(sourceSlot);
+    if (!table_.pileTakes(player, target, card))
+        return false;
+    table_.pileOf(player, target).addFront(card);
+    show(imageOf(player, target));
+    finishPersonMove(player, sourceSlot, imageOf(player, target));
+    return true;
 }
 
 // The same tests the drops make, so what the screen offers is exactly what a drop accepts.
-PlacesTaking Game::placesTaking(int sourceSlot) const {
+PlacesTaking Game::placesTaking(int player, int sourceSlot) const {
     PlacesTaking places;
-    if (!humanMayMove() || !isHumanSlot(sourceSlot) || table_.lstStack[sourceSlot].empty())
+    if (!personMayMove(player) || !isSlot(sourceSlot) || table_.pileOf(player, sourceSlot).empty())
         return places;
-    const CardNumber card = table_.lstStack[sourceSlot].top();
+    const CardNumber card = table_.pileOf(player, sourceSlot).top();
     for (int j = 0; j < kFoundations; ++j)
         places.foundation[j] = fitsOnFoundation(table_.pileTop[j], card);
     for (int k = 0; k < kSlotsPerPlayer; ++k)
-        places.stack[k] = table_.humanPileTakes(k, card);
+        places.stack[k] = table_.pileTakes(player, k, card);
     return places;
 }
 
-void Game::playToFoundation(int sourceSlot) {
-    if (!humanMayMove() || !isHumanSlot(sourceSlot) || table_.lstStack[sourceSlot].empty())
-        return;
-    const int foundation = table_.lowestFoundationTaking(table_.lstStack[sourceSlot].top());
-    if (foundation >= 0)
-        dropOnFoundation(sourceSlot, foundation);
+bool Game::playToFoundation(int player, int sourceSlot) {
+    if (!personMayMove(player) || !isSlot(sourceSlot) || table_.pileOf(player, sourceSlot).empty())
+        return false;
+    const int foundation = table_.lowestFoundationTaking(table_.pileOf(player, sourceSlot).top());
+    return foundation >= 0 && dropOnFoundation(player, sourceSlot, foundation);
 }
 
 // The card has gone: the pile shows what lies beneath, the counts follow, and emptying the
 // personal pile ends the hand as the move's very last act.
-void Game::finishHumanMove(int sourceSlot) {
-    PileList& source = table_.lstStack[sourceSlot];
+void Game::finishPersonMove(int player, int sourceSlot, PileImage to) {
+    PileList& source = table_.pileOf(player, sourceSlot);
     source.removeFirst();
-    show({ImageKind::Stack, sourceSlot});
+    const PileImage from = imageOf(player, sourceSlot);
+    show(from);
     updateCardCounts();
+    clearAsks();
     showControls();
+    if (seats_[player].kind == SeatKind::Elsewhere)
+        view_->markPersonMove(player, from, to);
     if (sourceSlot == kPersonalSlot && source.empty()) {
-        view_.markGoingOut({ImageKind::Stack, kPersonalSlot});
-        goOut(kHuman);
+        view_->markGoingOut(from);
+        goOut(player);
     }
 }
 
@@ -93,6 +114,8 @@ void Game::noOneCanPlayCommand() {
     for (int base : {kMiddleBase, kLeftBase, kRightBase})
         rotateStockByOne(table_.lstPlayer[base + kStockSlot], {ImageKind::Player, base + kStockSlot});
     rotateStockByOne(table_.lstStack[kStockSlot], {ImageKind::Stack, kStockSlot});
+    if (clearAsks())
+        showControls();
 }
 
 void Game::rotateStockByOne(PileList& stock, PileImage image) {
@@ -100,6 +123,32 @@ void Game::rotateStockByOne(PileList& stock, PileImage image) {
         return;
     stock.rotate();
     show(image);
+}
+
+bool Game::askNoOneCanPlay(int player) {
+    if (ended_ || !controls_.noOneCanPlayEnabled || handEnding_ || !isPlayer(player) ||
+        !isPerson(seats_[player].kind))
+        return false;
+    controls_.askedNoOneCanPlay[player] = true;
+    if (everyPersonAsked())
+        noOneCanPlayCommand();
+    else
+        showControls();
+    return true;
+}
+
+bool Game::everyPersonAsked() const {
+    for (int player = 0; player < kPlayers; ++player)
+        if (isPerson(seats_[player].kind) && !controls_.askedNoOneCanPlay[player])
+            return false;
+    return true;
+}
+
+// A card moved, so whoever asked may have a move now. True when there were asks to clear.
+bool Game::clearAsks() {
+    const bool any = controls_.askedNoOneCanPlay != std::array<bool, kPlayers>{};
+    controls_.askedNoOneCanPlay.fill(false);
+    return any;
 }
 
 }  // namespace zanfel

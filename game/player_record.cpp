@@ -66,9 +66,9 @@ void countResult(PlayerRecord& record, const HandResult& hand) {
     if (hand.level < 1 || hand.level > kLevelCount)
         return;
     LevelRecord& level = record.level(hand.level);
-    countHand(level, hand.scores, hand.wentOut);
+    countHand(hand.handWithPeopleElsewhere ? record.withPeopleElsewhere : level, hand.scores, hand.wentOut);
     if (hand.gameOver)
-        countGame(level, hand.totals);
+        countGame(hand.gameWithPeopleElsewhere ? record.withPeopleElsewhere : level, hand.totals);
 }
 
 void dropImpossibleFigures(LevelRecord& r) {

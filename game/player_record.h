@@ -17,6 +17,10 @@ struct HandResult {
     int wentOut = kNobodyOut;  // the player index whose personal pile emptied
     bool gameOver = false;     // a total passed 99 with this hand
     Totals totals{};           // the game's totals after this hand
+    // A person at another computer played in this hand, in this game so far: such play is
+    // kept apart from the levels.
+    bool handWithPeopleElsewhere = false;
+    bool gameWithPeopleElsewhere = false;
 };
 
 // How the player has fared at one skill level. The two bests mean something only once a hand
@@ -44,9 +48,11 @@ inline constexpr std::array<Figure, 9> kFigures{
 // False for a best while nothing has been counted that it could be the best of.
 bool hasValue(const LevelRecord& record, Figure figure);
 
-// The record of every skill level, by level 1..5.
+// The record of every skill level, by level 1..5, and apart from them the play with people at
+// other computers, whatever the level.
 struct PlayerRecord {
     std::array<LevelRecord, kLevelCount> levels{};
+    LevelRecord withPeopleElsewhere{};
     LevelRecord& level(int n) { return levels[n - 1]; }
     const LevelRecord& level(int n) const { return levels[n - 1]; }
 };
@@ -57,8 +63,8 @@ HandResult handResult(const Table& table, const HandScores& scores, int handNumb
 
 void countHand(LevelRecord& record, const HandRow& scores, int wentOut);
 void countGame(LevelRecord& record, const Totals& totals);
-// The hand, and the game when it ended with it, at the hand's level; a hand without a level
-// counts nowhere.
+// The hand, and the game when it ended with it, at the hand's level, or with the play against
+// people elsewhere when they took part; a hand without a level counts nowhere.
 void countResult(PlayerRecord& record, const HandResult& hand);
 
 // A record read back from outside may hold figures no play could leave: each such figure

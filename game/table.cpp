@@ -28,10 +28,10 @@ int Table::lowestFoundationTaking(CardNumber card) const {
     return -1;
 }
 
-bool Table::humanPileTakes(int slot, CardNumber card) const {
+bool Table::pileTakes(int player, int slot, CardNumber card) const {
     if (!isWorkSlot(slot))
         return false;
-    const PileList& pile = lstStack[slot];
+    const PileList& pile = pileOf(player, slot);
     return pile.empty() || buildsDownOn(card, pile.top());
 }
 

@@ -44,6 +44,16 @@ constexpr int kPlayers = 4;
 constexpr int playerOfBase(int base) {
     return base / kSlotsPerPlayer + 1;
 }
+// The base of a computer player's place, by player index 1..3.
+constexpr int baseOfPlayer(int player) {
+    return (player - 1) * kSlotsPerPlayer;
+}
+constexpr bool isPlayer(int player) {
+    return player >= 0 && player < kPlayers;
+}
+constexpr bool isSlot(int slot) {
+    return slot >= 0 && slot < kSlotsPerPlayer;
+}
 
 // The table's images: each of the human's piles, each of the computer players' piles, and each
 // foundation; each shows its pile's top card or the empty place.
@@ -56,6 +66,13 @@ struct PileImage {
 };
 
 constexpr int kImageCount = kSlotsPerPlayer + kComputerLists + kFoundations;
+
+// The image of a player's pile: the human's own, or the computer player's at its base.
+constexpr PileImage imageOf(int player, int slot) {
+    if (player == kHuman)
+        return {ImageKind::Stack, slot};
+    return {ImageKind::Player, baseOfPlayer(player) + slot};
+}
 
 // Images in one flat numbering: the human's six piles, the computer players' eighteen, then the
 // sixteen foundations.
@@ -86,16 +103,20 @@ struct Table {
 
     // A player's pile by player index: the human's own lists, or the computer player's.
     const PileList& pileOf(int player, int slot) const {
-        return player == kHuman ? lstStack[slot] : lstPlayer[(player - 1) * kSlotsPerPlayer + slot];
+        return player == kHuman ? lstStack[slot] : lstPlayer[baseOfPlayer(player) + slot];
+    }
+    PileList& pileOf(int player, int slot) {
+        return player == kHuman ? lstStack[slot] : lstPlayer[baseOfPlayer(player) + slot];
     }
     // The card an image should show now: its pile's top, the foundation's top, or none.
     CardNumber cardFor(PileImage image) const;
     // The lowest-numbered foundation that takes `card` now, or -1. An ace only ever fits an
     // empty foundation, and any other card only the one its predecessor tops.
     int lowestFoundationTaking(CardNumber card) const;
-    // Whether the human's work pile `slot` takes `card` now: any card when empty, otherwise one
-    // that builds down on its top. The stock and the personal pile never take a card.
-    bool humanPileTakes(int slot, CardNumber card) const;
+    // Whether the work pile `slot` of `player` takes `card` now: any card when empty, otherwise
+    // one that builds down on its top. The stock and the personal pile never take a card.
+    bool pileTakes(int player, int slot, CardNumber card) const;
+    bool humanPileTakes(int slot, CardNumber card) const { return pileTakes(kHuman, slot, card); }
     void clear();
 };
 

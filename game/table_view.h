@@ -48,6 +48,13 @@ public:
     // This emptied personal pile is about to end the hand; the screen may mark it until the
     // announcement has been closed.
     virtual void markGoingOut(PileImage /*emptiedPile*/) {}
+    // A person at another screen moved a card, as markComputerMove; a screen that does not tell
+    // the two apart marks it as a computer player's move.
+    virtual void markPersonMove(int /*player*/, PileImage from, PileImage to) { markComputerMove(from, to); }
+    // On a guest's screen, once its sheet is up at the end of a game: the host is asking
+    // whether to play again, and `outcome` names the winner. Never modal; the host's answer
+    // comes as a new game or as the host leaving.
+    virtual void showGameOver(const GameOutcome& /*outcome*/) {}
 };
 
 }  // namespace zanfel

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <deque>
+
+#include "refusal.h"
+
+namespace zanfel::net {
+
+struct LogEntry {
+    QString peer;  // the address, and the seat's name once it has one
+    Refusal reason = Refusal::None;
+    QString detail;
+};
+
+// What the host refused and why, most recent last. It keeps the last kLogEntries, so a flood
+// of bad input cannot make it grow; each entry also goes to Qt's log, category zanfel.net.
+class HostLog {
+public:
+    void add(LogEntry entry);
+    const std::deque<LogEntry>& entries() const { return entries_; }
+    int count(Refusal reason) const;
+
+private:
+    std::deque<LogEntry> entries_;
+};
+
+}  // namespace zanfel::net

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Each screen's own seat at the bottom, and what a seat may see of the table.
+#include <gtest/gtest.h>
+
+#include "fake_table_view.h"
+#include "perspective.h"
+#include "visible_table.h"
+
+namespace zanfel {
+
+namespace {
+
+using enum ImageKind;
+using testing::of;
+using testing::setPile;
+
+// Seen from each seat, clockwise from the bottom: who sits left, across and right.
+TEST(Perspective, EachScreenSeesItsOwnSeatAtTheBottomAndTheOthersClockwiseAsTheHostDoes) {
+    struct Expected {
+        int viewer, left, across, right;
+    };
+    for (auto [viewer, left, across, right] : {Expected{kHuman, kLeftPlayer, kMiddlePlayer, kRightPlayer},
+                                               Expected{kLeftPlayer, kMiddlePlayer, kRightPlayer, kHuman},
+                                               Expected{kMiddlePlayer, kRightPlayer, kHuman, kLeftPlayer},
+                                               Expected{kRightPlayer, kHuman, kLeftPlayer, kMiddlePlayer}}) {
+        EXPECT_EQ(localImage(viewer, imageOf(viewer, 5)), (PileImage{Stack, 5})) << viewer;
+        EXPECT_EQ(localImage(viewer, imageOf(left, 2)), (PileImage{Player, kLeftBase + 2})) << viewer;
+        EXPECT_EQ(localImage(viewer, imageOf(across, 0)), (PileImage{Player, kMiddleBase})) << viewer;
+        EXPECT_EQ(localImage(viewer, imageOf(right, 4)), (PileImage{Player, kRightBase + 4})) << viewer;
+        EXPECT_EQ(localImage(viewer, {Foundation, 9}), (PileImage{Foundation, 9})) << viewer;
+        for (int player = 0; player < kPlayers; ++player)
+            EXPECT_EQ(hostPlayer(viewer, localPlayer(viewer, player)), player) << viewer;
+    }
+}
+
+TEST(Perspective, EveryImageMapsBackToWhereItCameFrom) {
+    for (int viewer = 0; viewer < kPlayers; ++viewer) {
+        std::array<bool, kImageCount> reached{};
+        for (ImageKind kind : {Stack, Player, Foundation}) {
+            const int count = kind == Stack    ? kSlotsPerPlayer
+                              : kind == Player ? kComputerLists
+                                               : kFoundations;
+            for (int index = 0; index < count; ++index) {
+                const PileImage local = localImage(viewer, {kind, index});
+                reached[flatIndex(local)] = true;
+                EXPECT_EQ(hostImage(viewer, local), (PileImage{kind, index})) << viewer << " " << index;
+            }
+        }
+        EXPECT_EQ(std::count(reached.begin(), reached.end(), true), kImageCount) << viewer;
+    }
+}
+
+// Lays every pile two deep: a top anyone may see over a card that lies face down or under a top.
+Table tableWithUnders(CardNumber under) {
+    Table table;
+    for (int player = 0; player < kPlayers; ++player)
+        for (int slot = 0; slot < kSlotsPerPlayer; ++slot)
+            setPile(table.pileOf(player, slot), {of(slot + 1, testing::S), under, of(13, testing::H)});
+    table.pileTop[3] = of(4, testing::C);
+    return table;
+}
+
+// Changing any card a seat may not see changes nothing of what it is told; its own work piles'
+// cards beneath the top it may see, and every top and count of anyone's.
+TEST(VisibleTable, ASeatSeesEveryTopAndCountButOnlyItsOwnWorkPilesCardBeneath) {
+    for (int viewer = 0; viewer < kPlayers; ++viewer) {
+        const VisibleTable seen = visibleTo(tableWithUnders(of(7, testing::D)), viewer);
+        for (int player = 0; player < kPlayers; ++player) {
+            Table changed = tableWithUnders(of(7, testing::D));
+            for (int slot = 0; slot < kSlotsPerPlayer; ++slot) {
+                PileList& pile = changed.pileOf(player, slot);
+                setPile(pile,
+                        {pile.top(), player == viewer && isWorkSlot(slot) ? pile.item(1) : of(8, testing::C),
+                         of(12, testing::S)});
+            }
+            EXPECT_EQ(visibleTo(changed, viewer), seen) << viewer << " " << player;
+        }
+        const VisibleTable ownUnder = visibleTo(tableWithUnders(of(9, testing::D)), viewer);
+        EXPECT_EQ(ownUnder.ownBeneath, (std::array<CardNumber, 6>{0, of(9, testing::D), of(9, testing::D),
+                                                                  of(9, testing::D), of(9, testing::D), 0}));
+        EXPECT_EQ(seen.piles[pilePlace(kRightPlayer, 4)], (VisiblePile{of(5, testing::S), 3}));
+        EXPECT_EQ(seen.foundations[3], of(4, testing::C));
+    }
+}
+
+}  // namespace
+}  // namespace zanfel

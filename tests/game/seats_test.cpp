@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// People in any seat: the same rules at every seat, computer players keeping their pace
+// around them, "No one can play" by asking, and play with people elsewhere recorded apart.
+#include <gtest/gtest.h>
+
+#include "fake_table_view.h"
+
+namespace zanfel {
+
+namespace {
+
+using testing::C;
+using testing::D;
+using testing::H;
+using testing::of;
+using testing::S;
+using testing::setPile;
+
+const Seat kGuest{SeatKind::Elsewhere, "Ann"};
+
+// A dealt hand whose piles each test lays out for itself.
+class SeatedHand : public ::testing::Test {
+protected:
+    SeatedHand() { f.game.deckClicked(); }
+    Table& t() { return f.game.tableForSetUp(); }
+    PileList& pile(int player, int slot) { return t().pileOf(player, slot); }
+    testing::GameFixture f;
+};
+
+TEST_F(SeatedHand, APersonAtAnySeatMovesOnlyThatSeatsPilesByTheHumansRules) {
+    for (int player : {kMiddlePlayer, kLeftPlayer, kRightPlayer}) {
+        f.game.setSeat(player, kGuest);
+        setPile(pile(player, kStockSlot), {of(1, H), of(5, S), of(6, C), of(9, D), of(10, H)});
+        setPile(pile(player, 1), {of(9, S)});
+        setPile(pile(player, 2), {of(2, S)});
+        setPile(pile(player, 3), {});
+        t().pileTop[4] = kNoCard;
+        EXPECT_FALSE(f.game.dropOnFoundation(player, 2, 4)) << player;  // a two on an empty foundation
+        EXPECT_TRUE(f.game.dropOnFoundation(player, kStockSlot, 4)) << player;
+        EXPECT_EQ(t().pileTop[4], of(1, H));
+        EXPECT_FALSE(f.game.dropOnStack(player, 2, 1)) << player;  // the two of spades on a black nine
+        EXPECT_FALSE(f.game.dropOnStack(player, 2, kPersonalSlot)) << player;
+        EXPECT_TRUE(f.game.deckClicked(player)) << player;  // turns by three: 5S 6C 9D go under
+        EXPECT_EQ(pile(player, kStockSlot).top(), of(10, H));
+        EXPECT_TRUE(f.game.dropOnStack(player, 2, 3)) << player;  // anything starts an empty work pile
+        EXPECT_TRUE(f.game.placesTaking(player, kStockSlot).stack[2]) << player;
+        setPile(pile(player, 3), {of(2, H)});
+        EXPECT_TRUE(f.game.playToFoundation(player, 3)) << player;
+        EXPECT_EQ(t().pileTop[4], of(2, H));
+        // The seat's own screen is elsewhere: the bottom seat's counts never follow it.
+        EXPECT_EQ(f.game.controls().counts[kStockSlot], pile(kHuman, kStockSlot).count());
+    }
+}
+
+TEST_F(SeatedHand, NobodyMovesAComputerPlayersPilesAndOnlyTheBottomSeatDeals) {
+    f.game.setSeat(kLeftPlayer, kGuest);
+    setPile(pile(kMiddlePlayer, kPersonalSlot), {of(1, S)});
+    EXPECT_FALSE(f.game.playToFoundation(kMiddlePlayer, kPersonalSlot));
+    EXPECT_FALSE(f.game.deckClicked(kMiddlePlayer));
+    EXPECT_FALSE(f.game.dropOnFoundation(4, kPersonalSlot, 0));  // no such seat
+    EXPECT_TRUE(f.game.placesTaking(kMiddlePlayer, kPersonalSlot).foundation == PlacesTaking{}.foundation);
+    f.game.setSeat(kHuman, Seat{SeatKind::Computer, {}});  // the bottom seat is always this screen's
+    f.game.setSeat(kRightPlayer, Seat{SeatKind::Here, "X"});
+    EXPECT_EQ(f.game.seats()[kHuman].kind, SeatKind::Here);
+    EXPECT_EQ(f.game.seats()[kRightPlayer].kind, SeatKind::Computer);
+    f.game.newGameCommand();
+    EXPECT_FALSE(f.game.deckClicked(kLeftPlayer));  // between hands a guest's deck deals nothing
+    EXPECT_TRUE(f.game.controls().dealEnabled);
+    f.game.deckClicked();
+    f.game.pauseCommand();
+    setPile(pile(kLeftPlayer, kPersonalSlot), {of(1, S)});
+    EXPECT_FALSE(f.game.playToFoundation(kLeftPlayer, kPersonalSlot));  // paused for everyone
+}
+
+// Whether a seat's piles still show what they did.
+bool untouched(const Table& before, const Table& after, int player) {
+    for (int slot = 0; slot < kSlotsPerPlayer; ++slot)
+        if (before.pileOf(player, slot).count() != after.pileOf(player, slot).count() ||
+            before.cardFor(imageOf(player, slot)) != after.cardFor(imageOf(player, slot)))
+            return false;
+    return true;
+}
+
+// A tick on a person's seat passes: the rotation goes on, and each computer player keeps its pace.
+TEST_F(SeatedHand, ATickOnAPersonsSeatPassesAndTheRotationRunsOn) {
+    f.game.setSeat(kRightPlayer, kGuest);
+    const Table before = t();
+    std::vector<int> turns;
+    for (int tick = 0; tick < 6; ++tick) {
+        f.game.tick();
+        turns.push_back(f.game.playerBase());
+    }
+    EXPECT_EQ(turns, (std::vector{kLeftBase, kRightBase, kMiddleBase, kLeftBase, kRightBase, kMiddleBase}));
+    EXPECT_TRUE(untouched(before, t(), kRightPlayer));
+    EXPECT_FALSE(untouched(before, t(), kLeftPlayer));
+    EXPECT_FALSE(untouched(before, t(), kMiddlePlayer));
+    f.game.setSeat(kRightPlayer, Seat{});  // gone: the computer player takes the piles as they lie
+    f.game.tick();
+    f.game.tick();
+    EXPECT_FALSE(untouched(before, t(), kRightPlayer));
+}
+
+TEST_F(SeatedHand, NoOneCanPlayTakesEffectOnceEveryPersonSeatedHasAsked) {
+    f.game.setSeat(kMiddlePlayer, kGuest);
+    f.game.setSeat(kRightPlayer, kGuest);
+    const auto asks = [&] { return f.game.controls().askedNoOneCanPlay; };
+    const CardNumber leftStock = pile(kLeftPlayer, kStockSlot).top();
+    EXPECT_FALSE(f.game.askNoOneCanPlay(kLeftPlayer));  // a computer player asks for nothing
+    EXPECT_TRUE(f.game.askNoOneCanPlay(kMiddlePlayer));
+    EXPECT_TRUE(f.game.askNoOneCanPlay(kHuman));
+    EXPECT_EQ(asks(), (std::array{true, true, false, false}));
+    setPile(pile(kRightPlayer, kPersonalSlot), {of(1, D), of(2, D)});
+    f.game.playToFoundation(kRightPlayer, kPersonalSlot);  // a card moved: everyone asks afresh
+    EXPECT_EQ(asks(), (std::array{false, false, false, false}));
+    f.game.deckClicked(kRightPlayer);  // turning the stock moves no card anywhere
+    f.game.askNoOneCanPlay(kHuman);
+    f.game.askNoOneCanPlay(kRightPlayer);
+    f.game.deckClicked(kHuman);
+    EXPECT_EQ(pile(kLeftPlayer, kStockSlot).top(), leftStock);
+    f.game.setSeat(kMiddlePlayer, Seat{});  // the one who had not asked leaves: the rest have
+    EXPECT_EQ(pile(kLeftPlayer, kStockSlot).item(kDeckSize - kPersonalPileSize - 5), leftStock);
+    EXPECT_EQ(asks(), (std::array{false, false, false, false}));
+    f.game.noOneCanPlayCommand();  // the host's own choice needs no one's ask
+    EXPECT_EQ(pile(kLeftPlayer, kStockSlot).item(kDeckSize - kPersonalPileSize - 6), leftStock);
+}
+
+// Whoever goes out is announced by seat; the hand, and so the game, are kept apart from the levels.
+TEST_F(SeatedHand, GoingOutFromAnySeatEndsTheHandAndPlayWithPeopleElsewhereIsRecordedApart) {
+    f.game.setSeat(kLeftPlayer, kGuest);
+    setPile(pile(kLeftPlayer, kPersonalSlot), {of(1, C)});
+    setPile(pile(kLeftPlayer, 1), {});
+    f.game.dropOnStack(kLeftPlayer, kPersonalSlot, 1);
+    f.game.setSeat(kLeftPlayer, Seat{});
+    f.game.deckClicked();
+    testing::humanGoesOut(f.game);  // the guest has left: this hand is alone, the game is not
+    EXPECT_EQ(f.view.announcements, (std::vector{kLeftPlayer, kHuman}));
+    EXPECT_EQ(f.view.record.withPeopleElsewhere.handsPlayed, 1);
+    EXPECT_EQ(f.view.record.level(kNormalLevel).handsPlayed, 1);
+    for (int hand = 2; hand <= 4; ++hand) {  // 52 a hand from -26: past 99 with the fourth
+        f.game.deckClicked();
+        testing::humanGoesOut(f.game);
+    }
+    EXPECT_EQ(f.view.record.withPeopleElsewhere.gamesPlayed, 1);
+    EXPECT_EQ(f.view.record.level(kNormalLevel).gamesPlayed, 0);
+}
+
+}  // namespace
+}  // namespace zanfel

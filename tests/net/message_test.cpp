@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The messages as bytes: every kind there and back, bad input refused with its exact reason,
+// which kinds are taken when, and the frames a byte stream is cut into.
+#include <gtest/gtest.h>
+
+#include <QCborArray>
+#include <QCborMap>
+#include <QCborValue>
+#include <set>
+
+#include "frame_reader.h"
+#include "message_codec.h"
+#include "message_phase.h"
+
+namespace zanfel::net {
+
+namespace {
+
+const QByteArray kToken(kTokenBytes, '\x5a');
+
+std::vector<Message> oneOfEachKind() {
+    return {Hello{"2.0", kProtocolVersion, "Ann", kToken},
+            DeckClick{7},
+            DropOnFoundation{65535, 5, 15},
+            DropOnStack{1, 0, 4},
+            DoubleClick{2, 3},
+            AskNoOneCanPlay{},
+            Leave{},
+            Pong{513},
+            Welcome{3, kToken, "2.0", kProtocolVersion, true},
+            Refused{Refusal::IncompatibleVersion, "2.1", 2},
+            LobbySeats{2, false, {0, 2, 1, 2}, {"Host", "Bo", "", "Ché ✓"}},
+            Start{},
+            TableChanges{{0, 52, 45, 0, 24, 1}, {23, 35, 5, 0}, {5, 24, 39, 0}},
+            ControlsState{2, true, true, 0, 5, true, 0b1010, 21},
+            MoveAnswer{9, false, Refusal::Rules},
+            WentOut{3},
+            HandScored{21, {52, -26, 0, -3}, {104, -300000, 5, 2}, 0, 1, true, true, 0},
+            ScoreHistory{1, {52, -26, 0, -3, 1, 2, 3, 4}, {53, -24, 3, 1}},
+            HostLeaving{LeavingReason::EndedNetworkGame},
+            Ping{65535}};
+}
+
+TEST(Messages, EveryKindComesBackAsItWent) {
+    std::set<int> kinds;
+    for (const Message& message : oneOfEachKind()) {
+        kinds.insert(kindOf(message));
+        const Decoded decoded = decodeMessage(encodeMessage(message));
+        EXPECT_EQ(decoded.refusal, Refusal::None) << kindOf(message) << " " << decoded.detail.toStdString();
+        EXPECT_TRUE(decoded.message == message) << kindOf(message);
+    }
+    EXPECT_EQ(kinds.size(), std::size_t{kKinds});
+}
+
+QByteArray cbor(const QCborValue& value) {
+    return value.toCbor();
+}
+
+QByteArray hello(const QCborValue& name, const QCborValue& token = QCborValue(QCborValue::Null),
+                 const QCborValue& program = "2.0") {
+    return cbor(QCborArray{kindOf<Hello>(), program, kProtocolVersion, name, token});
+}
+
+TEST(Messages, BadInputIsRefusedWithItsReason) {
+    const QByteArray drop = encodeMessage(DropOnFoundation{1, 2, 3});
+    QByteArray nested = QByteArray(3000, '\x81');  // an array in an array in an array...
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        Refusal refusal;
+    } rows[] = {
+        {"larger than a frame", QByteArray(kMaxFrameBytes + 1, '\0'), Refusal::TooLarge},
+        {"nothing", QByteArray(), Refusal::Truncated},
+        {"cut short", drop.chopped(1), Refusal::Truncated},
+        {"a text cut short", QByteArray::fromHex("830163322e"), Refusal::Truncated},
+        {"no CBOR item", QByteArray::fromHex("1c"), Refusal::NotCbor},
+        {"a stray break", QByteArray::fromHex("ff"), Refusal::NotCbor},
+        {"bytes after the message", drop + '\0', Refusal::NotCbor},
+        {"a map", cbor(QCborMap{{1, 2}}), Refusal::NotAnArray},
+        {"a number", cbor(5), Refusal::NotAnArray},
+        {"no kind", cbor(QCborArray{}), Refusal::MissingField},
+        {"kind as text", cbor(QCborArray{"hello"}), Refusal::WrongType},
+        {"kind 0", cbor(QCborArray{0}), Refusal::UnknownKind},
+        {"kind past the last", cbor(QCborArray{kKinds + 1}), Refusal::UnknownKind},
+        {"a field missing", cbor(QCborArray{kindOf<DropOnFoundation>(), 1, 2}), Refusal::MissingField},
+        {"a field more", cbor(QCborArray{kindOf<DeckClick>(), 1, 5}), Refusal::ExtraField},
+        {"a number as text", cbor(QCborArray{kindOf<DropOnFoundation>(), 1, "2", 3}), Refusal::WrongType},
+        {"a flag as a number", cbor(QCborArray{kindOf<MoveAnswer>(), 1, 1, 0}), Refusal::WrongType},
+        {"slot 6", cbor(QCborArray{kindOf<DropOnStack>(), 1, 6, 1}), Refusal::OutOfRange},
+        {"foundation 16", cbor(QCborArray{kindOf<DropOnFoundation>(), 1, 0, 16}), Refusal::OutOfRange},
+        {"seat 0 for a guest", cbor(QCborArray{kindOf<Welcome>(), 0, QByteArray(16, 'a'), "2", 1, false}),
+         Refusal::OutOfRange},
+        {"level 6", cbor(QCborArray{kindOf<ControlsState>(), 0, false, false, 0, 6, false, 0, 0}),
+         Refusal::OutOfRange},
+        {"a negative number", cbor(QCborArray{kindOf<DeckClick>(), -1}), Refusal::OutOfRange},
+        {"the largest number", QByteArray::fromHex("82021bffffffffffffffff"), Refusal::OutOfRange},
+        {"the lowest number", QByteArray::fromHex("82023bffffffffffffffff"), Refusal::OutOfRange},
+        {"card 53", cbor(QCborArray{kindOf<TableChanges>(), QCborArray{0, 53}, QCborArray{}, QCborArray{}}),
+         Refusal::OutOfRange},
+        {"a place past the table",
+         cbor(QCborArray{kindOf<TableChanges>(), QCborArray{kPlaces, 1}, QCborArray{}, QCborArray{}}),
+         Refusal::OutOfRange},
+        {"a count on a foundation",
+         cbor(QCborArray{kindOf<TableChanges>(), QCborArray{}, QCborArray{24, 1}, QCborArray{}}),
+         Refusal::OutOfRange},
+        {"half a pair", cbor(QCborArray{kindOf<TableChanges>(), QCborArray{0}, QCborArray{}, QCborArray{}}),
+         Refusal::MissingField},
+        {"three scores of four",
+         cbor(QCborArray{kindOf<HandScored>(), 1, QCborArray{1, 2, 3}, QCborArray{1, 2, 3, 4}, 0, 3, false,
+                         false, 0}),
+         Refusal::MissingField},
+        {"lists within lists", QByteArray::fromHex("840d") + nested, Refusal::WrongType},
+        {"a name too long", hello(QString(kMaxNameBytes + 1, 'n')), Refusal::BadName},
+        {"a name of control characters", hello(QStringLiteral("\x01\n\u202e")), Refusal::BadName},
+        {"a name not text", hello(QByteArray("Ann")), Refusal::WrongType},
+        {"a version too long", hello("Ann", QCborValue(QCborValue::Null), QString(40, '9')),
+         Refusal::BadText},
+        {"a short token", hello("Ann", QByteArray(kTokenBytes - 1, 't')), Refusal::BadToken},
+        {"a token as text", hello("Ann", QString(kTokenBytes, 't')), Refusal::WrongType},
+    };
+    for (const auto& row : rows) {
+        const Decoded decoded = decodeMessage(row.bytes);
+        EXPECT_EQ(decoded.refusal, row.refusal) << row.what << ": " << decoded.detail.toStdString();
+        EXPECT_FALSE(decoded.message) << row.what;
+    }
+}
+
+TEST(Messages, NamesArePlainTextOfLimitedLength) {
+    const auto nameIn = [](const QString& sent) {
+        const Decoded decoded = decodeMessage(hello(sent));
+        return decoded.message ? std::get<Hello>(*decoded.message).name : QStringLiteral("refused");
+    };
+    EXPECT_EQ(nameIn(QStringLiteral("\u202eAn\tn\x07\n")), QStringLiteral("Ann"));
+    EXPECT_EQ(nameIn(QStringLiteral("  Bo \u2028  Bo ")), QStringLiteral("Bo Bo"));
+    EXPECT_EQ(nameIn(QString(30, QChar(0x00e9))), QString(kMaxNameChars, QChar(0x00e9)));
+    EXPECT_EQ(nameIn(QString::fromUcs4(U"🂡🂡🂡")), QString::fromUcs4(U"🂡🂡🂡"));
+}
+
+// A move that crossed the end of the hand is refused and the guest stays; out of turn otherwise, it goes.
+TEST(Messages, EachKindIsTakenOnlyWhenAnHonestProgramSendsIt) {
+    const PhaseVerdict take{Verdict::Take, Refusal::None}, refuse{Verdict::Refuse, Refusal::WrongPhase},
+        close{Verdict::Close, Refusal::WrongPhase}, wrongWay{Verdict::Close, Refusal::WrongDirection};
+    const struct {
+        int kind;
+        Phase phase;
+        PhaseVerdict verdict;
+    } rows[] = {
+        {kindOf<Hello>(), Phase::Greeting, take},
+        {kindOf<Hello>(), Phase::Lobby, close},
+        {kindOf<Pong>(), Phase::Greeting, close},
+        {kindOf<DropOnFoundation>(), Phase::Greeting, close},
+        {kindOf<DropOnFoundation>(), Phase::Lobby, close},
+        {kindOf<DeckClick>(), Phase::BetweenHands, refuse},
+        {kindOf<AskNoOneCanPlay>(), Phase::InHand, take},
+        {kindOf<Leave>(), Phase::Lobby, take},
+        {kindOf<Pong>(), Phase::InHand, take},
+        {kindOf<Welcome>(), Phase::Lobby, wrongWay},
+        {kindOf<TableChanges>(), Phase::InHand, wrongWay},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(judgeGuestMessage(row.kind, row.phase), row.verdict) << row.kind << " " << int(row.phase);
+    EXPECT_EQ(judgeHostMessage(kindOf<TableChanges>(), false), close);
+    EXPECT_EQ(judgeHostMessage(kindOf<Refused>(), false), take);
+    EXPECT_EQ(judgeHostMessage(kindOf<Welcome>(), true), close);
+    EXPECT_EQ(judgeHostMessage(kindOf<DeckClick>(), true), wrongWay);
+}
+
+TEST(Frames, AStreamCutAnywhereGivesTheSameFrames) {
+    const QByteArray stream =
+        framed("one") + framed("") + framed(QByteArray(kMaxFrameBytes, 'x')) + framed("two");
+    for (int cut = 0; cut <= stream.size(); cut += 97) {
+        FrameReader reader;
+        std::vector<QByteArray> frames;
+        for (QByteArrayView part : {QByteArrayView(stream).first(cut), QByteArrayView(stream).sliced(cut)}) {
+            EXPECT_EQ(reader.append(part), FrameReader::Status::Ok);
+            while (auto frame = reader.next())
+                frames.push_back(*frame);
+        }
+        EXPECT_EQ(frames, (std::vector<QByteArray>{"one", "", QByteArray(kMaxFrameBytes, 'x'), "two"}))
+            << cut;
+    }
+}
+
+TEST(Frames, ATooLongFrameIsRefusedAtItsLengthAndTheBufferHasALimit) {
+    FrameReader reader;
+    EXPECT_EQ(reader.append(framed("ok")), FrameReader::Status::Ok);
+    EXPECT_EQ(reader.append(QByteArray::fromHex("10")), FrameReader::Status::Ok);
+    EXPECT_EQ(reader.append(QByteArray::fromHex("01")), FrameReader::Status::TooLarge);  // 4097 announced
+    EXPECT_FALSE(reader.next());  // the connection is done with: not even the frame before
+    FrameReader small(10);
+    EXPECT_EQ(small.append(QByteArray(11, '\0')), FrameReader::Status::BufferFull);
+    EXPECT_EQ(small.append("a"), FrameReader::Status::BufferFull);  // it takes nothing more
+}
+
+}  // namespace
+}  // namespace zanfel::net

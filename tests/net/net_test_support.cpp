@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "net_test_support.h"
+
+#include <QCoreApplication>
+
+namespace zanfel::net::testing {
+
+namespace {
+constexpr HostLimits kQuickHost{
+    400, 100, 600, 600, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond};
+constexpr GuestTiming kQuickGuest{600, 600, 50};
+}  // namespace
+
+CuttableLink::CuttableLink(quint16 hostPort) : hostPort_(hostPort) {
+    server_.listen(QHostAddress::LocalHost, 0);
+    connect(&server_, &QTcpServer::newConnection, this, [this] {
+        QTcpSocket* near = server_.nextPendingConnection();
+        auto* far = new QTcpSocket(near);
+        connect(near, &QTcpSocket::readyRead, far, [near, far] { far->write(near->readAll()); });
+        connect(far, &QTcpSocket::readyRead, near, [near, far] { near->write(far->readAll()); });
+        connect(far, &QTcpSocket::disconnected, near, &QTcpSocket::disconnectFromHost);
+        connect(near, &QTcpSocket::disconnected, far, &QTcpSocket::disconnectFromHost);
+        far->connectToHost(QHostAddress::LocalHost, hostPort_);
+        far->waitForConnected(1000);
+        far->write(near->readAll());
+    });
+}
+
+void CuttableLink::cut() {
+    for (QTcpSocket* near : server_.findChildren<QTcpSocket*>(Qt::FindDirectChildrenOnly)) {
+        near->findChild<QTcpSocket*>()->abort();
+        near->abort();
+    }
+}
+
+RawPeer::RawPeer(quint16 port) {
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    socket.waitForConnected(1000);
+}
+
+void RawPeer::sendBytes(const QByteArray& bytes) {
+    socket.write(bytes);
+    socket.flush();
+}
+
+std::optional<Message> RawPeer::next() {
+    std::optional<QByteArray> frame;
+    eventually([&] {
+        if (socket.isOpen())
+            reader_.append(socket.readAll());
+        frame = reader_.next();
+        return frame.has_value();
+    });
+    return frame ? decodeMessage(*frame).message : std::nullopt;
+}
+
+bool RawPeer::closedByHost() {
+    return eventually([&] {
+        if (socket.isOpen())
+            socket.readAll();
+        return socket.state() == QAbstractSocket::UnconnectedState;
+    });
+}
+
+NetTable::NetTable() : host(game, window, QStringLiteral("Hal"), kQuickHost) {
+    window.game = &game;
+    game.startUp();
+    host.listen(QHostAddress::LocalHost, 0);
+}
+
+Guest& NetTable::join(const QString& name, quint16 port) {
+    auto& guest = *guests.emplace_back(std::make_unique<Guest>());
+    guest.session = std::make_unique<GuestSession>(name, kQuickGuest);
+    guest.game = std::make_unique<GuestGame>(*guest.session, guest.screen);
+    guest.screen.game = guest.game.get();
+    guest.session->join(QStringLiteral("127.0.0.1"), port ? port : host.port());
+    EXPECT_TRUE(eventually([&] { return guest.session->state() == GuestSession::State::Lobby; }));
+    return guest;
+}
+
+void NetTable::startAndDeal() {
+    host.start();
+    game.dealCommand();
+    EXPECT_TRUE(eventually([this] { return agreed(); }));
+}
+
+bool NetTable::agreed() const {
+    for (const auto& guest : guests) {
+        const int seat = guest->game->seat();
+        if (guest->session->state() != GuestSession::State::Playing || guest->game->table().anyPending() ||
+            guest->game->table().told() != visibleTo(game.table(), seat))
+            return false;
+        for (int i = 0; i < kImageCount; ++i) {
+            const PileImage local = i < kSlotsPerPlayer ? PileImage{ImageKind::Stack, i}
+                                    : i < kSlotsPerPlayer + kComputerLists
+                                        ? PileImage{ImageKind::Player, i - 6}
+                                        : PileImage{ImageKind::Foundation, i - 24};
+            if (guest->screen.shown[i] != game.table().cardFor(hostImage(seat, local)))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool NetTable::allCardsThere() const {
+    const auto cards = [](const VisibleTable& table) {
+        int count = 0;
+        for (const VisiblePile& pile : table.piles)
+            count += pile.count;
+        for (CardNumber top : table.foundations)
+            count += top == kNoCard ? 0 : rankOf(top);
+        return count;
+    };
+    bool there = cards(visibleTo(game.table(), kHuman)) == kPlayers * kDeckSize;
+    for (const auto& guest : guests)
+        there = there && cards(guest->game->table().told()) == kPlayers * kDeckSize;
+    return there;
+}
+
+Hello NetTable::hello(const QString& name, const QByteArray& token) const {
+    return Hello{QStringLiteral("2.0"), kProtocolVersion, name, token};
+}
+
+}  // namespace zanfel::net::testing
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+#include <QTest>
+#include <memory>
+
+#include "../game/fake_table_view.h"
+#include "frame_reader.h"
+#include "guest_game.h"
+#include "host.h"
+#include "message_codec.h"
+#include "perspective.h"
+#include "visible_table.h"
+
+namespace zanfel::net::testing {
+
+using zanfel::testing::of;
+
+// Waits on the event loop until `done` holds; time only bounds a test that would hang.
+inline bool eventually(const std::function<bool()>& done) {
+    return QTest::qWaitFor(done, 5000);
+}
+
+// The host's window: modal windows close at once, "play again" is answered OK.
+struct HostWindow final : TableView {
+    Game* game = nullptr;
+    std::vector<int> announced;
+    int programEnds = 0;
+    void showImage(PileImage, CardNumber) override {}
+    void showControls() override {}
+    void announceGoingOut(int player) override { announced.push_back(player); }
+    void recordHand(const HandResult&) override {}
+    void showScoreSheet() override { game->scoreSheetActivated(); }
+    void hideScoreSheet() override {}
+    Answer askPlayAgain(const GameOutcome&) override { return Answer::Ok; }
+    bool applySavedColour() override { return true; }
+    void resetTableColour() override {}
+    void endProgram() override { ++programEnds; }
+};
+
+// A guest's window: what each image shows, and what the modal windows said.
+struct GuestScreen final : TableView {
+    GameFront* game = nullptr;
+    std::array<CardNumber, kImageCount> shown{};
+    std::vector<int> announced;  // by the screen's own player indices
+    std::vector<HandResult> recorded;
+    std::vector<GameOutcome> gameOvers;
+    void showImage(PileImage image, CardNumber card) override { shown[flatIndex(image)] = card; }
+    void showControls() override {}
+    void announceGoingOut(int player) override { announced.push_back(player); }
+    void recordHand(const HandResult& hand) override { recorded.push_back(hand); }
+    void showScoreSheet() override { game->scoreSheetActivated(); }
+    void hideScoreSheet() override {}
+    Answer askPlayAgain(const GameOutcome&) override { return Answer::Cancel; }
+    bool applySavedColour() override { return true; }
+    void resetTableColour() override {}
+    void endProgram() override {}
+    void showGameOver(const GameOutcome& outcome) override { gameOvers.push_back(outcome); }
+};
+
+// A link between a guest and the host that can be pulled out like a cable.
+class CuttableLink : public QObject {
+public:
+    explicit CuttableLink(quint16 hostPort);
+    quint16 port() const { return server_.serverPort(); }
+    void cut();
+
+private:
+    QTcpServer server_;
+    quint16 hostPort_;
+};
+
+struct Guest {
+    std::unique_ptr<GuestSession> session;
+    GuestScreen screen;
+    std::unique_ptr<GuestGame> game;
+};
+
+// A peer that speaks the messages by hand: good ones, bad ones, or bare bytes.
+class RawPeer {
+public:
+    explicit RawPeer(quint16 port);
+    void send(const Message& message) { sendBytes(framed(encodeMessage(message))); }
+    void sendBytes(const QByteArray& bytes);
+    // The next message from the host, if one comes.
+    std::optional<Message> next();
+    bool closedByHost();
+    QTcpSocket socket;
+
+private:
+    FrameReader reader_;
+};
+
+// A host with its Game at the table, decks dealt in order, and guests joining it on loopback.
+class NetTable : public ::testing::Test {
+protected:
+    NetTable();
+    Guest& join(const QString& name, quint16 port = 0);
+    void startAndDeal();
+    // Every guest has been told the table its seat may see, and has nothing left unanswered.
+    bool agreed() const;
+    // Every card of the four decks is somewhere, on the host and on each guest's table.
+    bool allCardsThere() const;
+    Hello hello(const QString& name, const QByteArray& token = {}) const;
+
+    HostWindow window;
+    zanfel::testing::ScriptedRandom random;
+    Game game{window, random};
+    Host host;
+    std::vector<std::unique_ptr<Guest>> guests;
+};
+
+}  // namespace zanfel::net::testing
