@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real player, through libcanberra and ALSA: the bytes it plays, and a machine without any
-// sound card. Each case runs in a process of its own (see tests/CMakeLists.txt), since ALSA reads
-// its configuration once and the player loads the library at its first sound.
+// sound card. One process a case: ALSA reads its set-up once.
 #include <unistd.h>
 #include <QFile>
 #include <QTemporaryDir>
