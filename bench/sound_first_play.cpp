@@ -18,19 +18,11 @@
 #include <string>
 
 #include "canberra_sound_player.h"
+#include "resident_memory.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
-}
 
 bool canberraMapped() {
     std::ifstream maps("/proc/self/maps");
