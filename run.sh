@@ -12,7 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What building and running the game needs.
-game_packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libchm-dev fonts-dejavu-core)
+game_packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libchm-dev fonts-dejavu-core
+               libcanberra-dev)  # the sounds: its header to build, the library it brings to play them
 # What only the tests and the benchmarks need.
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick desktop-file-utils appstream
                clang libclang-rt-14-dev  # clang's libFuzzer for the fuzz target

@@ -3,25 +3,14 @@
 // and the resident memory is read before and after. Growth means something keeps piling up
 // from hand to hand. Prints both figures and the growth; fails when it reaches the limit.
 #include <cstdio>
-#include <fstream>
-#include <string>
 
 #include "quiet_game.h"
+#include "resident_memory.h"
 
 namespace {
 
 constexpr int kHands = 1000;
 constexpr long kGrowthLimitKiB = 1024;
-
-// VmRSS from /proc/self/status, in KiB.
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
-}
 
 }  // namespace
 

@@ -41,5 +41,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 # Qt loads its display plugins at run time, which dpkg-shlibdeps cannot see.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CPACK_DEBIAN_PACKAGE_DEPENDS}, qt6-qpa-plugins")
+# The sounds are played through libcanberra, which the program opens only when the first sound is
+# due, so dpkg-shlibdeps cannot see it either. Without it the game plays on in silence, hence a
+# recommendation. Its PulseAudio backend, which the desktops that run a sound server already carry,
+# hands the sounds to the server as event sounds; without it they go through ALSA.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra0")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libcanberra-pulse")
 
 include(CPack)

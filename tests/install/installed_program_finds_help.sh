@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# An install into a temporary prefix holds exactly the program, its help file, the desktop entry,
-# the metainfo file, the two icons, the manual page, the copyright and the changelog, and the
+# An install into a temporary prefix holds exactly the program, its help file, its sounds, the
+# desktop entry, the metainfo file, the two icons, the manual page, the copyright and the changelog, and the
 # installed program, with no help file beside it, opens its help on F1 from the installed data folder.
 #   installed_program_finds_help.sh BUILD_DIR [BINDIR]    (BINDIR: bin, or games for the package)
 set -euo pipefail
@@ -22,6 +22,9 @@ share/icons/hicolor/64x64/apps/$id.png
 share/man/man6/zanfel.6.gz
 share/metainfo/$id.metainfo.xml
 share/zanfel/ZanfelHelp.chm
+$(for sound in deal own_card rival_card refused foundation_closed going_out game_over; do
+    echo "share/zanfel/sounds/$sound.wav"
+done)
 EOF
 )
 installed=$(cd "$prefix" && find . -type f -printf '%P\n' | LC_ALL=C sort)

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real player, through libcanberra and ALSA: the bytes it plays, and a machine without any
+// sound card. One process a case: ALSA reads its set-up once.
+#include <unistd.h>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "canberra_sound_player.h"
+
+namespace {
+
+// ALSA's own set-up with another default device, and libcanberra told to use ALSA even where a
+// sound server runs.
+void useAlsaConfiguration(const QTemporaryDir& folder, const QByteArray& defaultDevice) {
+    const QString path = folder.filePath(QStringLiteral("asound.conf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<confdir:alsa.conf>\npcm.!default {\n" + defaultDevice + "\n}\npcm.nowhere { type null }\n");
+    file.close();
+    qputenv("ALSA_CONFIG_PATH", QFile::encodeName(path));
+    qputenv("CANBERRA_DRIVER", "alsa");
+}
+
+}  // namespace
+
+class CanberraPlayerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The device writes what it is given into a file: it must be the sound's own samples.
+    void playsTheSoundsOwnSamples() {
+        QTemporaryDir folder;
+        const QString played = folder.filePath(QStringLiteral("played.raw"));
+        useAlsaConfiguration(
+            folder, "type file\nslave.pcm nowhere\nformat raw\nfile \"" + QFile::encodeName(played) + '"');
+        QFile wav(QStringLiteral(ZANFEL_SOUND_DIR "/own_card.wav"));
+        QVERIFY(wav.open(QIODevice::ReadOnly));
+        const QByteArray samples = wav.readAll().mid(44);
+        CanberraSoundPlayer player(QStringLiteral(ZANFEL_SOUND_DIR));
+        player.play(Sound::OwnCard);
+        player.waitUntilIdle();
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo(played).size() >= samples.size(); }, 10000));
+        QFile out(played);
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QCOMPARE(out.readAll().left(samples.size()), samples);
+    }
+
+    // No card at all: the sound is given up without a word and nothing waits for it.
+    void withoutSoundCardSaysNothing() {
+        QTemporaryDir folder;
+        useAlsaConfiguration(folder, "type plug\nslave.pcm \"hw:7\"");
+        const QString errors = folder.filePath(QStringLiteral("stderr.txt"));
+        std::fflush(stderr);
+        const int saved = dup(STDERR_FILENO);
+        QVERIFY(std::freopen(QFile::encodeName(errors).constData(), "w", stderr));
+        {
+            CanberraSoundPlayer player(QStringLiteral(ZANFEL_SOUND_DIR));
+            player.play(Sound::Deal);
+            player.waitUntilIdle();
+            player.play(Sound::GoingOut);
+            player.waitUntilIdle();
+        }
+        std::fflush(stderr);
+        dup2(saved, STDERR_FILENO);
+        close(saved);
+        QFile said(errors);
+        QVERIFY(said.open(QIODevice::ReadOnly));
+        QCOMPARE(said.readAll(), QByteArray());
+    }
+};
+
+QTEST_GUILESS_MAIN(CanberraPlayerTest)
+#include "canberra_player_test.moc"

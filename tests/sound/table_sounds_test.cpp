@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Which sound the table asks for at each moment of play, the rivals' limit, and the options that
+// govern both, kept between runs. A recording stand-in takes the audio output's place.
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <vector>
+
+#include "sound_option.h"
+#include "table.h"
+#include "table_setup.h"
+#include "table_sounds.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using namespace zanfel::testing;
+
+constexpr int kLeftGuy = zanfel::kLeftPlayer;
+
+struct RecordingPlayer final : SoundPlayer {
+    void play(Sound sound) override { played.push_back(sound); }
+    void stopAll() override { ++stops; }
+    std::vector<Sound> played;
+    int stops = 0;
+};
+
+// Time moves only when the test says so.
+struct FakeClock {
+    std::chrono::steady_clock::time_point now{};
+    TableSounds::Clock clock() {
+        return [this] { return now; };
+    }
+};
+
+}  // namespace
+
+class TableSoundsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        QFile::remove(settingsFolder_.filePath(QStringLiteral("Zanfel/Settings.ini")));
+    }
+
+    void eachMomentAsksForItsSound() {
+        RecordingPlayer player;
+        FakeClock time;
+        TableSounds sounds(player, time.clock());
+        sounds.handDealt();
+        sounds.cardOnFoundation(zanfel::kHuman, of(8, H));
+        sounds.cardOnFoundation(zanfel::kHuman, of(13, S));
+        sounds.dropRefused();
+        time.now += 1s;
+        sounds.cardOnFoundation(kLeftGuy, of(1, C));
+        time.now += 1s;
+        sounds.cardOnFoundation(zanfel::kRightPlayer, of(13, H));
+        sounds.wentOut();
+        sounds.gameEnded();
+        const std::vector<Sound> expected{Sound::Deal,     Sound::OwnCard,   Sound::FoundationClosed,
+                                          Sound::Refused,  Sound::RivalCard, Sound::FoundationClosed,
+                                          Sound::GoingOut, Sound::GameOver};
+        QCOMPARE(player.played, expected);
+    }
+
+    // Blinding: a rival's card every 100 ms for three seconds, the player's own every 250 ms.
+    void atBlindingRivalsAreHeardThreeTimesASecondAndYoursAlways() {
+        RecordingPlayer player;
+        FakeClock time;
+        TableSounds sounds(player, time.clock());
+        std::vector<int> rivalHeardAtMs;
+        for (int ms = 0; ms < 3000; ms += 50) {
+            time.now = std::chrono::steady_clock::time_point(std::chrono::milliseconds(ms));
+            const std::size_t before = player.played.size();
+            if (ms % 100 == 0)
+                sounds.cardOnFoundation(kLeftGuy, of(ms / 100 % 12 + 1, C));
+            if (player.played.size() > before)
+                rivalHeardAtMs.push_back(ms);
+            if (ms % 250 == 0)
+                sounds.cardOnFoundation(zanfel::kHuman, of(5, H));
+        }
+        QCOMPARE(rivalHeardAtMs, (std::vector<int>{0, 400, 800, 1200, 1600, 2000, 2400, 2800}));
+        QCOMPARE(std::count(player.played.begin(), player.played.end(), Sound::OwnCard), 12);
+        // Dropped, not kept for later: the next sound comes alone.
+        player.played.clear();
+        sounds.dropRefused();
+        QCOMPARE(player.played, std::vector<Sound>{Sound::Refused});
+    }
+
+    void soundOffSilencesAtOnceAndRivalsOffKeepsYourOwn() {
+        RecordingPlayer player;
+        FakeClock time;
+        TableSounds sounds(player, time.clock());
+        sounds.setSettings({true, false});
+        sounds.cardOnFoundation(kLeftGuy, of(2, C));
+        sounds.cardOnFoundation(zanfel::kHuman, of(2, H));
+        sounds.wentOut();
+        QCOMPARE(player.played, (std::vector<Sound>{Sound::OwnCard, Sound::GoingOut}));
+        QCOMPARE(player.stops, 0);
+        sounds.setSettings({false, true});
+        QCOMPARE(player.stops, 1);
+        sounds.handDealt();
+        sounds.dropRefused();
+        QCOMPARE(player.played.size(), 2u);
+    }
+
+    // M mutes at once; both choices come back at the next run.
+    void optionsFollowTheKeyAndAreKeptBetweenRuns() {
+        RecordingPlayer player;
+        {
+            TableSounds sounds(player);
+            QMainWindow window;
+            SoundOption option(sounds, &window);
+            option.addItems(window.menuBar()->addMenu(QStringLiteral("&Options")));
+            auto* sound = window.findChild<QAction*>(QStringLiteral("mnuSound"));
+            auto* rivals = window.findChild<QAction*>(QStringLiteral("mnuRivalsSounds"));
+            QVERIFY(sound->isChecked() && rivals->isChecked() && rivals->isEnabled());
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            rivals->trigger();
+            QTest::keyClick(&window, Qt::Key_M);
+            QCOMPARE(sounds.settings(), (SoundSettings{false, false}));
+            QVERIFY(!rivals->isEnabled());
+            QCOMPARE(player.stops, 1);
+            sounds.handDealt();
+            QVERIFY(player.played.empty());
+        }
+        const QSettings file(QSettings::IniFormat, QSettings::UserScope, "Zanfel", "Settings");
+        QCOMPARE(file.value("Sound/PlaySounds").toString(), QStringLiteral("false"));
+        TableSounds nextRun(player);
+        QMainWindow window;
+        SoundOption option(nextRun, &window);
+        option.addItems(window.menuBar()->addMenu(QStringLiteral("&Options")));
+        QCOMPARE(nextRun.settings(), (SoundSettings{false, false}));
+        QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuSound"))->isChecked());
+    }
+
+private:
+    QTemporaryDir settingsFolder_;
+};
+
+QTEST_MAIN(TableSoundsTest)
+#include "table_sounds_test.moc"
