@@ -18,7 +18,7 @@ OPERATORS = {
     "equality": "== and != swapped",
     "arithmetic": "+ - * / % (or their compound forms) swapped",
     "bitwise": "& and | swapped, or a shift by a constant the wrong way",
-    "constant": "an integer constant one too high or too low",
+    "constant": "an integer constant one too high or too low (a pixel's worth for twips)",
     "negate-condition": "an if, while or ?: condition inverted, or a ! left out",
     "boolean": "true and false swapped",
     "logical": "&& and || swapped",
@@ -54,6 +54,10 @@ _TYPE_WORDS = frozenset("""auto bool char char8_t char16_t char32_t const double
 _BEFORE_DECLARED_TYPE = frozenset("( , { } ; < const static constexpr inline virtual explicit friend typename mutable".split())
 _EXPRESSION_VALUES = frozenset({"this", "true", "false", "nullptr"})
 _DEFAULT_VALUES = frozenset({"{}", "0", "false", "true", "nullptr", "0.0", "0u", "QString()", "std::nullopt"})
+# The windows' places are written in twips, fifteen to a pixel, and rounded to whole pixels: a
+# twip off shows nowhere, a digit slipped by a pixel's worth does. Constants given to these
+# calls move by that much instead of one.
+UNIT_STEPS = {"twipsRect": 15, "px": 15}
 _INTEGER = re.compile(r"^(0[xX][0-9a-fA-F']+|0[bB][01']+|0[0-7']*|[1-9][0-9']*)([uUlLzZ]*)$")
 
 
@@ -349,8 +353,18 @@ class FaultFinder:
             for replacement in _SWAPS[name][t.text]:
                 self._add(name, [(t.start, t.end, replacement)])
 
+    def _steps(self):
+        """The step of each constant that is not moved by one."""
+        steps = {}
+        for i, t in enumerate(self.tokens):
+            if t.kind == "id" and t.text in UNIT_STEPS and i + 1 < len(self.tokens) and self.tokens[i + 1].text == "(":
+                for k in range(i + 2, matching(self.tokens, i + 1)):
+                    steps[k] = UNIT_STEPS[t.text]
+        return steps
+
     def _constants(self):
         tokens = self.tokens
+        steps = self._steps()
         for i, t in enumerate(tokens):
             if t.kind != "num" or i in self.skipped:
                 continue
@@ -371,11 +385,12 @@ class FaultFinder:
                 value, spell = int(plain, 8), lambda v: "0" + format(v, "o")
             else:
                 value, spell = int(plain), str
-            for moved in (value + 1, value - 1):
+            step = steps.get(i, 1)
+            for moved in (value + step, value - step):
                 if moved < 0:
                     if "u" in suffix.lower():
                         continue
-                    text = "(-1)"
+                    text = f"({moved})"
                 else:
                     text = spell(moved) + suffix
                 self._add("constant", [(t.start, t.end, text)])
