@@ -56,8 +56,11 @@ _EXPRESSION_VALUES = frozenset({"this", "true", "false", "nullptr"})
 _DEFAULT_VALUES = frozenset({"{}", "0", "false", "true", "nullptr", "0.0", "0u", "QString()", "std::nullopt"})
 # The windows' places are written in twips, fifteen to a pixel, and rounded to whole pixels: a
 # twip off shows nowhere, a digit slipped by a pixel's worth does. Constants given to these
-# calls move by that much instead of one.
+# calls move by that much instead of one, and so do the multiples of fifteen from 30 up in a
+# file that speaks of twips (its tables of places).
 UNIT_STEPS = {"twipsRect": 15, "px": 15}
+TWIPS_PER_PIXEL = 15
+_SPEAKS_OF_TWIPS = re.compile(r"\btwips\b", re.IGNORECASE)
 _INTEGER = re.compile(r"^(0[xX][0-9a-fA-F']+|0[bB][01']+|0[0-7']*|[1-9][0-9']*)([uUlLzZ]*)$")
 
 
@@ -356,6 +359,11 @@ class FaultFinder:
     def _steps(self):
         """The step of each constant that is not moved by one."""
         steps = {}
+        if _SPEAKS_OF_TWIPS.search(self.text):
+            for i, t in enumerate(self.tokens):
+                if t.kind == "num" and t.text.isdigit() and int(t.text) >= 2 * TWIPS_PER_PIXEL and \
+                        int(t.text) % TWIPS_PER_PIXEL == 0:
+                    steps[i] = TWIPS_PER_PIXEL
         for i, t in enumerate(self.tokens):
             if t.kind == "id" and t.text in UNIT_STEPS and i + 1 < len(self.tokens) and self.tokens[i + 1].text == "(":
                 for k in range(i + 2, matching(self.tokens, i + 1)):

@@ -321,7 +321,7 @@ def run_tests(work, tests, env, log, deadline, args):
     with open(log, encoding="utf-8", errors="replace") as text:
         text.seek(start)
         output = text.read()
-    failed = re.findall(r"\d+ - (\S+) \((\w+)\)", output)
+    failed = re.findall(r"\d+ - (\S+) \(([^)]*)\)", output)
     if not failed:
         return "caught", "ctest failed"
     name, why = failed[0]
@@ -542,6 +542,8 @@ def main():
     if args.dry_run:
         for m in chosen + listed:
             print(describe(m))
+        for line in stale:
+            print(f"stale: {line}")
         return 0
     for tool in ("cmake", "ninja", "ctest"):
         if not shutil.which(tool):

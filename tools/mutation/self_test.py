@@ -40,6 +40,8 @@ int Shape::area() const {
     return total > 4 ? total << 1 : -total;
 }
 
+QRect place() { return twipsRect(7, 0, 120, 90); }
+
 }  // namespace zanfel
 '''
 
@@ -67,6 +69,8 @@ def check(faults, failures):
         ("negate-condition", "if (auto other = lookup(total)) {", "if (auto other = lookup(total); !other) {"),
         ("min-max", "total = std::min(total, other->area());", "total = std::max(total, other->area());"),
         ("remove-call", "refresh(total);", "{}"),
+        ("constant", "QRect place() { return twipsRect(7, 0, 120, 90); }",
+         "QRect place() { return twipsRect(22, 0, 120, 90); }"),
         ("remove-call", "emit changed();", "{}"),
         ("remove-assignment", "total = std::min(total, other->area());", "{}"),
         ("return-default", "return total;", "return {};"),
