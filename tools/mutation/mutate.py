@@ -147,8 +147,8 @@ def judgement_line(m, reason="WHY NO PLAYER OR FILE COULD NOTICE IT"):
 def population(faults, args):
     chosen = faults
     if args.within:
-        chosen = [m for m in chosen if any(fnmatch.fnmatch(m.file, g) or m.file.startswith(g.rstrip("*"))
-                                           for g in args.within)]
+        chosen = [m for m in chosen if any(fnmatch.fnmatch(m.file, g) or m.file.startswith(g.rstrip("*")) or
+                                           folder_of(m.file) == g.rstrip("/*") + "/" for g in args.within)]
     if args.operator:
         unknown = set(args.operator) - set(OPERATORS)
         if unknown:
