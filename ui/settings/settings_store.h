@@ -9,13 +9,13 @@
 class QWidget;
 
 // Everything the game keeps between runs, in one per-user file, ~/.config/Zanfel/Settings.ini:
-// the table colour, the zoom, whether moves are animated and the player's record, each in a
-// section of its own. Every value is read from the file when it is asked for and written at
-// once, changing only its own keys: QSettings writes them into the file as it stands on disk at
-// that moment, under its own lock, so another copy of the game's keys survive.
+// the table colour, the zoom, whether moves are animated and the stuck cue shown, and the
+// player's record, each in a section of its own. Every value is read from the file when it is
+// asked for and written at once, changing only its own keys: QSettings writes them into the file as it stands
+// on disk at that moment, under its own lock, so another copy of the game's keys survive.
 //
 // A file we cannot write costs only the saving: play goes on. The player hears of it once a
-// run, at the first colour or record that is lost; a zoom or an animation choice that cannot be
+// run, at the first colour or record that is lost; a zoom or a display choice that cannot be
 // kept is simply not remembered.
 class SettingsStore {
 public:
@@ -25,6 +25,9 @@ public:
     // The table colour's text as saved, empty when absent.
     QString colourText() const;
     void saveColour(std::int32_t value);
+    // Takes an unusable colour out of the file, so the next start has the table's own colour.
+    // Quietly: the program ends once the player has been told of the colour.
+    void forgetColour();
 
     // The zoom's percent as saved, empty when absent.
     QString zoomText() const;
@@ -33,6 +36,9 @@ public:
     // On unless turned off.
     bool animateMoves() const;
     void saveAnimateMoves(bool animate);
+    // The stuck cue: on unless turned off.
+    bool stuckCue() const;
+    void saveStuckCue(bool shown);
 
     // A figure that is missing, not a number or impossible beside the others reads as 0.
     zanfel::PlayerRecord record() const;
@@ -44,6 +50,8 @@ public:
 
 private:
     enum class Kept { Colour, Record };
+    static bool flag(const QString& key);
+    static void saveFlag(const QString& key, bool on);
     void afterWrite(bool written, Kept what);
 
     QWidget* window_;
