@@ -29,6 +29,8 @@ public:
     // that player's last marks.
     void showMove(zanfel::PileImage fromImage, const QWidget* from, const QWidget* to, int tickIntervalMs);
     void showGoingOut(const QWidget* pile, const QColor& colour);
+    // A pause holds every mark until play goes on, since it holds the next moves too.
+    void hold(bool paused);
     void clearGoingOut();
 
     // The marks of the latest move.
@@ -43,6 +45,8 @@ private:
     std::array<PlaceOutline*, kComputerPlayers> from_{};
     std::array<PlaceOutline*, kComputerPlayers> to_{};
     std::array<QTimer*, kComputerPlayers> timers_{};
+    std::array<int, kComputerPlayers> heldMs_{};  // what a pause kept of each mark's time, or 0
+    bool held_ = false;
     int last_ = 0;
     PlaceOutline* goingOut_;
 };

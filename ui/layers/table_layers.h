@@ -37,7 +37,8 @@ public:
 
     // One image shows `card` now. A flight to it has nothing left to show and lands.
     void showImage(zanfel::PileImage image, zanfel::CardNumber card);
-    // The hint, the counts, whether cards can be lifted, the veil, and between hands no pick.
+    // The hint, the stuck cue, the counts, whether cards can be lifted, the veil, and between
+    // hands and while paused no pick.
     void showControls(const zanfel::Controls& controls);
     // A computer player's card went from `from` to `to`, both already shown anew.
     void computerMoved(zanfel::PileImage from, zanfel::PileImage to);
@@ -48,6 +49,8 @@ public:
     void settle();
     // Whether the computer players' cards fly; when they stop, a card in the air lands.
     void setAnimateMoves(bool animate);
+    // Whether the table says so when the human is stuck (Controls::stuck).
+    void setStuckCue(bool shown);
 
     const MoveMarks& moveMarks() const { return *moveMarks_; }
     const CardFlight& flight() const { return *flight_; }
@@ -67,6 +70,7 @@ private:
     PauseVeil* veil_;
     KeyboardPlay* keyboard_;
     bool animateMoves_ = true;
+    bool stuckCue_ = true;
     // What each image showed before its last change: the card a flight covers until it lands.
     std::array<zanfel::CardNumber, zanfel::kImageCount> shownBefore_{};
 };
