@@ -149,7 +149,8 @@ bool Game::everyPersonAsked() const {
 // Something changed on the table: is the human stuck now? True when that changed.
 bool Game::recheckStuck() {
     const bool wasStuck = controls_.stuck;
-    stuckWatch_.recheck(anyMovePossible(table_, kHuman), table_.lstStack[kStockSlot].count());
+    stuckWatch_.recheck(anyMovePossible(table_, kHuman), turningCanHelp(table_, kHuman),
+                        table_.lstStack[kStockSlot].count());
     controls_.stuck = stuckWatch_.stuck();
     return controls_.stuck != wasStuck;
 }

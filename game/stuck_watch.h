@@ -7,8 +7,9 @@ namespace zanfel {
 
 // Whether a player is stuck: since a move of theirs was last possible they have turned their
 // stock until it came round, so every card turning can bring up has come up, and none of their
-// cards can go anywhere now. Turning on cannot help then; only another player's move or No one
-// can play can.
+// cards can go anywhere now, nor any card that turning could bring up: another player's move
+// may have given a buried one a place. Turning on cannot help then; only another player's move
+// or No one can play can.
 class StuckWatch {
 public:
     // A new hand, or No one can play: the turns so far no longer show what turning brings up.
@@ -16,7 +17,7 @@ public:
     // The player turned the stock by three.
     void stockTurned() { ++turns_; }
     // After every change on the table. A possible move starts the count again.
-    void recheck(bool movePossible, int stockCount);
+    void recheck(bool movePossible, bool turningCanHelp, int stockCount);
     bool stuck() const { return stuck_; }
 
 private:
@@ -32,5 +33,7 @@ int turnsToComeRound(int count);
 // Whether any top card of `player`'s six piles would be taken by a foundation or one of their
 // work piles now: the tests the drops make.
 bool anyMovePossible(const Table& table, int player);
+// Whether a card that turning `player`'s stock by three would bring up could go anywhere now.
+bool turningCanHelp(const Table& table, int player);
 
 }  // namespace zanfel

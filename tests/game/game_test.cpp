@@ -376,16 +376,17 @@ TEST(Record, HandsAndGamesCountAtTheEasiestLevelInForceAtAnyMomentOfThem) {
     EXPECT_EQ(counted, (std::vector<std::pair<int, int>>{{1, 1}, {0, 0}, {1, 0}, {1, 0}, {1, 0}}));
 }
 
-// Nines on the work piles and the two of diamonds in the personal pile: only the stock could help. Four stock
+// Nines on the work piles and the three of spades in the personal pile: only the stock could help. Four stock
 // cards come round in four turns; No one can play brings others up; the left player's ace of diamonds to a
-// foundation frees the two. A stock of three comes round in one turn, an empty one in none.
+// foundation gives the buried two a place. Three stock cards, moved on by one, come round in one turn
+// showing only the five (the eight of hearts stays under), an empty stock in none.
 TEST_F(DealtHand, TheHumanIsStuckOnceTheStockHasComeRoundWithNothingAnywhere) {
-    lay({{of(5, S), of(5, C), of(6, S), of(6, C)},
+    lay({{of(5, S), of(5, C), of(6, S), of(2, D)},
          {of(9, S)},
          {of(9, C)},
          {of(9, H)},
          {of(9, D)},
-         {of(2, D)}});
+         {of(3, S)}});
     const bool& stuck = f.game.controls().stuck;
     const auto stuckAfterTurns = [&](int turns) {
         std::vector<bool> seen;
@@ -398,11 +399,11 @@ TEST_F(DealtHand, TheHumanIsStuckOnceTheStockHasComeRoundWithNothingAnywhere) {
     EXPECT_EQ(stuckAfterTurns(5), (std::vector<bool>{false, false, false, true, true}));
     f.game.noOneCanPlayCommand();
     EXPECT_EQ(stuckAfterTurns(4), (std::vector<bool>{false, false, false, true}));
+    ASSERT_NE(pile(0).top(), of(2, D));
     f.game.tick();
     EXPECT_FALSE(stuck);
-    setPile(pile(5), {of(3, S)});  // goes nowhere either
     using Stock = std::vector<CardNumber>;
-    for (auto [stock, atOnce, afterATurn] : {std::tuple{Stock{of(5, S), of(5, C), of(6, S)}, false, true},
+    for (auto [stock, atOnce, afterATurn] : {std::tuple{Stock{of(6, S), of(5, S), of(8, H)}, false, true},
                                              {Stock{}, true, true},
                                              {Stock{of(8, H)}, false, false}}) {  // onto a black nine
         setPile(pile(0), {});
