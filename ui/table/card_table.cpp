@@ -202,7 +202,7 @@ void CardTable::createLabels() {
     lblStack_[kCountCaption]->setText(tr("Card Count:"));
     lblStuck_ = placeLabel(QStringLiteral("lblStuck"), kStuckCue, Qt::AlignLeft | Qt::AlignBottom);
     lblStuck_->setWordWrap(true);
-    lblStuck_->setText(tr("None of your cards can move. Wait for the others, or try No one can play."));
+    lblStuck_->setText(tr("None of your cards can move. Try No one can play."));
     lblStuck_->hide();
 }
 
