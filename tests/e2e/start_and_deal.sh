@@ -3,7 +3,7 @@
 # The real program in a virtual X display, driven as a player would drive it: the window opens
 # with its title and size, Ctrl+D deals, a click on the red deck turns the stock, a drop on the
 # stock is refused, the computer players move until Ctrl+Z pauses them under a veil that hides
-# every card, and the table comes back as it was; About opens and closes, and Ctrl+X ends the
+# every card, zoomed in too, and the table comes back as it was; About opens and closes, and Ctrl+X ends the
 # program at once. Then a start with a saved colour that is no number shows the message and ends,
 # and the next start comes up on the table's own colour. Screenshots of the way are left in
 # ARTEFACTS for a person to look at.
@@ -86,18 +86,35 @@ poll 10 table_moves || fail "the computer players made no move"
 sleep 0.6
 before=$(others)
 keys ctrl+z
-# Everything but the words in the middle is one colour: no card shows.
+# Everything but the words in the middle is one colour: no card shows. The table is W wide
+# and H high, and the words lie in its middle quarter across, a sixth down.
 veiled() {
-    [ "$(colours 0 0 754 180)" = 1 ] && [ "$(colours 0 270 754 182)" = 1 ] &&
-        [ "$(colours 0 180 200 90)" = 1 ] && [ "$(colours 554 180 200 90)" = 1 ]
+    local w=$1 h=$2
+    [ "$(colours 0 0 "$w" $((h * 38 / 100)))" = 1 ] &&
+        [ "$(colours 0 $((h * 62 / 100)) "$w" $((h - h * 62 / 100)))" = 1 ] &&
+        [ "$(colours 0 0 $((w / 4)) "$h")" = 1 ] && [ "$(colours $((w * 3 / 4)) 0 $((w / 4)) "$h")" = 1 ]
 }
-poll 5 veiled || fail "cards show through the pause veil"
+poll 5 veiled 754 452 || fail "cards show through the pause veil"
 shot 3-paused
-sleep 4
+# Zoomed in while paused, the veil covers the whole larger table; back to actual size, it is as
+# it was. The window's top left stays where it is.
+zoomed_to() {  # zoomed_to WIDTH: the window is that wide; table_top follows
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    table_top=$((Y + HEIGHT - $1 * 452 / 754))
+    [ "$WIDTH" -eq "$1" ]
+}
+keys ctrl+plus
+poll 5 zoomed_to 943 || fail "Ctrl++ left the window $WIDTH wide, not 943"
+poll 5 veiled 943 565 || fail "cards show through the pause veil at 125 %"
+shot 3-paused-zoomed
+keys ctrl+0
+poll 5 zoomed_to 754 || fail "Ctrl+0 left the window $WIDTH wide, not 754"
+poll 5 veiled 754 452 || fail "cards show through the pause veil back at 100 %"
+sleep 2
 keys ctrl+z
 as_before() { [ "$before" = "$(others)" ]; }
 poll 5 as_before || fail "the table was not as it was once the pause ended"
-pass "Ctrl+Z pauses the computer players under a veil, and the table comes back as it was"
+pass "Ctrl+Z pauses the computer players under a veil, at every zoom, and the table comes back as it was"
 
 keys alt+h a
 poll 10 find_window 'About Zanfel' || fail "Help > About opened no window"
