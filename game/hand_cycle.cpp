@@ -76,6 +76,7 @@ void Game::goOut(int player) {
 
 void Game::finishGoingOut(int player) {
     controls_.hint = Hint::Deal;
+    controls_.stuck = false;  // the hand is over: nothing is left to wait for
     showControls();
     view_->announceGoingOut(player);
     if (ended_)
