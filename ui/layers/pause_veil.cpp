@@ -30,8 +30,9 @@ QString PauseVeil::text() const {
     return tr("Paused: Ctrl+Z to go on");
 }
 
+// Hidden, not invisible: a window not on screen shows nothing, yet its veil may be up.
 void PauseVeil::follow(bool paused) {
-    if (paused == isVisible())
+    if (paused == !isHidden())
         return;
     if (paused) {
         setGeometry(parentWidget()->rect());
