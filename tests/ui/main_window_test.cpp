@@ -120,7 +120,7 @@ private slots:
         trigger("mnuPause");
         QCOMPARE(handCommands(), (HandCommands{.pause = true, .paused = true, .noOneCanPlay = true}));
         QVERIFY(layers().veil().isVisible());
-        QCOMPARE(layers().veil().text(), QStringLiteral("Paused: Ctrl+Z to go on"));
+        QCOMPARE(spoken("pauseVeil"), QStringLiteral("Paused: Ctrl+Z to go on"));
         mouse(QTest::MousePress, "Stack1");
         mouse(QTest::MouseMove, "Pile0");
         QVERIFY(!layers().dropTargets().isVisible());
@@ -151,6 +151,10 @@ private slots:
         QVERIFY(timer()->remainingTime() < rest + 50);
         QVERIFY(QSignalSpy(timer(), &QTimer::timeout).wait());
         QCOMPARE(timer()->interval(), 1000);
+        trigger("mnuPause");
+        trigger("mnuLevel5");  // a rest kept is never longer than a tick of the new pace
+        trigger("mnuPause");
+        QVERIFY(timer()->remainingTime() < 150);
     }
 
     // The close box, mid-hand, ends the program at once: no hand is scored and nothing opens.
@@ -250,21 +254,33 @@ private slots:
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // Left's ace of diamonds flies, framed green at both ends, as right moves; at Blinding frames last a
-    // tick at most; the human's emptied personal pile stays framed red until the announcement closes.
+    // Left's 2S flies onto the ace, framed green at both ends, as right moves; a flight takes half a tick,
+    // 300 ms at most, and frames at Blinding a tick; the human's emptied personal pile stays framed red
+    // until the announcement closes.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
+        window_->game().tableForSetUp().pileTop[0] = of(1, S);
+        window_->showImage({zanfel::ImageKind::Foundation, 0}, of(1, S));
+        const QRect from = find("Player11")->geometry(), to = find("Pile0")->geometry();
+        const QImage ace = find("table")->grab(to).toImage();
         window_->game().tick();
         const MoveMarks* marks = &layers().moveMarks();
-        QCOMPARE(marks->moveFrom()->place(), find("Player10"));
+        QCOMPARE(marks->moveFrom()->place(), find("Player11"));
         QCOMPARE(marks->moveTo()->place(), find("Pile0"));
         QCOMPARE(marks->moveTo()->colour(), QColor(0x00, 0x80, 0x00));
         const CardFlight* flight = &layers().flight();
         QCOMPARE(flight->target(), find("Pile0"));
-        QCOMPARE(flight->cardRect(), find("Player10")->geometry());
-        QTRY_VERIFY(flight->cardRect() != find("Player10")->geometry());
+        QCOMPARE(flight->cardRect(), from);
+        QCOMPARE(flight->cardRectAt(0.5).topLeft(), (from.topLeft() + to.topLeft()) / 2);
+        QCOMPARE((QList<int>{CardFlight::durationFor(100), CardFlight::durationFor(3000)}),
+                 (QList<int>{50, 300}));
+        const QImage flying = find("table")->grab(from.adjusted(3, 3, -3, -3)).toImage();
+        QCOMPARE(find("table")->grab(to).toImage(), ace);  // until the card lands on it
+        QTRY_VERIFY(flight->cardRect() != from);
         QVERIFY(flight->inFlight());  // between the two: 300 ms at Normal
-        QVERIFY(flight->cardRect() != find("Pile0")->geometry());
+        QVERIFY(flight->cardRect() != to);
+        QTRY_VERIFY(!flight->inFlight());
+        QCOMPARE(find("table")->grab(to.adjusted(3, 3, -3, -3)).toImage(), flying);  // its corners aside
         window_->game().tick();
         int framed = 0;
         for (QWidget* widget : window_->findChildren<QWidget*>())
