@@ -71,6 +71,17 @@ private slots:
         QCOMPARE(savedSettings().value(kColourKey).toString(), QStringLiteral("-2147483633"));
     }
 
+    // A hand that ends while the record is up shows in it at once.
+    void aHandEndingUnderTheRecordShowsInIt() {
+        boxesDuring([this] { trigger("mnuStatistics"); });
+        auto* record = window_->findChild<StatisticsWindow*>();
+        record->show();
+        const int played = column(record).first().toInt();
+        clickDeck();
+        boxesDuring([this] { humanGoesOut(window_->game()); });
+        QCOMPARE(column(record).first().toInt(), played + 1);
+    }
+
     // Hand-written Normal figures beside a colour, each row spoiling some (nullptr: no key): unreadable or
     // impossible figures (more won than played, runs past the wins, bests out of reach) read as 0, nothing
     // else is lost. Bests below 0 can be real, as can a run as long as the longest and 99 + 52.
