@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
 
 #include "dialogs/announcement_window.h"
@@ -105,6 +106,20 @@ class MainWindowTest : public WindowTest {
     }
 
 private slots:
+    // Each menu's groups stay apart, whatever items come in between.
+    void separatorsPartTheirNeighbours() {
+        for (const auto& [before, space, after] : {std::tuple{"mnuPause", "space1", "mnuScore"},
+                                                   {"mnuStatistics", "space2", "mnuExit"},
+                                                   {"mnuAnimateMoves", "spaceZoom", "mnuZoomIn"},
+                                                   {"mnuActualSize", "space3", "mnuReset"},
+                                                   {"mnuAbout", "space4", "mnuUnstuck"}}) {
+            const QList<QAction*> items = qobject_cast<QMenu*>(action(space)->parent())->actions();
+            QVERIFY(action(space)->isSeparator());
+            QVERIFY(items.indexOf(action(before)) < items.indexOf(action(space)));
+            QVERIFY(items.indexOf(action(space)) < items.indexOf(action(after)));
+        }
+    }
+
     // Right clicks and presses let go off the deck do nothing. Paused: veiled, no lift, but No one can play
     // and pace work; New Game unpauses.
     void deckPauseAndLevelReachTheGameAndTheItemsFollow() {
@@ -212,13 +227,17 @@ private slots:
         QCOMPARE(card("Stack0"), of(6, S));
         keys("2\r");  // the ace of hearts to the lowest empty foundation
         QCOMPARE(card("Pile0"), of(1, H));
-        keys("52");  // the two of spades starts the emptied work pile
+        keys("6");  // the stock's six of spades would fit the emptied work pile
+        QCOMPARE(placeName(layers().dropTargets().outlined().at(0)), QStringLiteral("Stack2"));
+        keys("52");  // the two of spades starts it instead
         QCOMPARE(card("Stack2"), of(2, S));
         keys("1\r61");  // the stock's six of spades to the emptied pile
         QCOMPARE(card("Stack1"), of(6, S));
         keys("16");  // the personal pile and the stock pick, never drop
         QCOMPARE(layers().keyboard().picked(), zanfel::kStockSlot);
-        keys("\x1b");  // Escape
+        keys(
+            "\x1b"
+            "70");  // Escape; no pile has the keys 7 and 0
         QCOMPARE(layers().keyboard().picked(), -1);
         keys("3");  // a pick left over when the hand is given up
         trigger("mnuNewGame");
@@ -268,6 +287,10 @@ private slots:
         QCOMPARE(marks->moveFrom()->place(), find("Player11"));
         QCOMPARE(marks->moveTo()->place(), find("Pile0"));
         QCOMPARE(marks->moveTo()->colour(), QColor(0x00, 0x80, 0x00));
+        const QImage frame =
+            find("table")->grab(marks->moveTo()->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+        const auto* pixels = reinterpret_cast<const QRgb*>(frame.constBits());
+        QVERIFY(std::count(pixels, pixels + frame.width() * frame.height(), qRgb(0x00, 0x80, 0x00)) > 0);
         const CardFlight* flight = &layers().flight();
         QCOMPARE(flight->target(), find("Pile0"));
         QCOMPARE(flight->cardRect(), from);
@@ -327,6 +350,10 @@ private slots:
         lay(2, {});
         lay(5, {of(7, H), of(2, S)});
         const DropTargets* targets = &layers().dropTargets();
+        const auto around = [this](const char* place) {
+            return find("table")->grab(find(place)->geometry().adjusted(-3, -3, 3, 3)).toImage();
+        };
+        const QImage unmarked = around("Pile7");
         const QPoint grip(50, 65);
         mouse(QTest::MousePress, "Stack5", grip);
         mouse(QTest::MouseMove, "Stack5", grip - QPoint(0, QApplication::startDragDistance() - 1));
@@ -337,6 +364,7 @@ private slots:
         for (zanfel::PileImage place : targets->outlined())
             outlined << placeName(place);
         QCOMPARE(outlined, (QStringList{"Pile3", "Pile7", "Stack1", "Stack2", "Stack4"}));
+        QVERIFY(around("Pile7") != unmarked);
         QStringList lit;
         for (const auto& [place, at] :
              {std::pair{"Pile3", kGrip}, {"Stack3", kGrip}, {"Pile7", QPoint(60, 40)}}) {
