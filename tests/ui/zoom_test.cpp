@@ -40,9 +40,9 @@ private slots:
         const auto limit = [](QSize available) {
             return largestFittingZoom(CardTable::kTwipsSize, QSize(0, 30), available);
         };
-        QCOMPARE(QList<int>({limit({1131, 708}), limit({1130, 708}), limit({1131, 707}), limit({3840, 2160}),
-                             limit({640, 480})}),
-                 QList<int>({150, 125, 125, 300, 100}));
+        QCOMPARE(QList<int>({limit({1131, 708}), limit({1130, 708}), limit({1131, 707}), limit({1885, 1160}),
+                             limit({3840, 2160}), limit({640, 480})}),
+                 QList<int>({150, 125, 125, 250, 300, 100}));
     }
 
     // With a pile picked, Ctrl++ twice: 150 %, the window around the table (whose places the reference
