@@ -40,6 +40,7 @@ private slots:
         for (int player = zanfel::kHuman; player <= zanfel::kRightPlayer; ++player) {
             window.setGoingOut(player);
             QCOMPARE(window.accessibleDescription(), named[player]);
+            QCOMPARE(window.accessibleName(), window.windowTitle() + ' ' + named[player]);
         }
         const QImage shown = rgb(window.grab()),
                      art = rgb(goingOutPicture(AnnouncementPicture::Theyout, ratio_));

@@ -123,8 +123,9 @@ private slots:
             QTRY_VERIFY(window_->isActiveWindow());
             const QColor ink = table.lightness() > 128 ? Qt::black : Qt::white;
             const QImage shown = window_->centralWidget()->grab().toImage();
-            QCOMPARE(shown.pixelColor(168, 150), ink);                             // Shape1's left side
-            QCOMPARE(shown.pixelColor(find("Pile0")->pos() + QPoint(2, 0)), ink);  // its outline
+            QCOMPARE(shown.pixelColor(168, 150), ink);                              // Shape1's left side
+            QCOMPARE(shown.pixelColor(find("Pile0")->pos() + QPoint(2, 0)), ink);   // its outline
+            QCOMPARE(shown.pixelColor(find("Pile0")->geometry().center()), table);  // and no more
             QCOMPARE(find("lblTips")->palette().color(QPalette::Active, QPalette::WindowText).name(),
                      ink == Qt::black ? colourOf(QPalette::WindowText) : QStringLiteral("#ffffff"));
             QTest::keyClick(window_.get(), Qt::Key_6);
