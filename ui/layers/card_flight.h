@@ -24,6 +24,8 @@ public:
              int durationMs);
     // Ends the flight now, as if it had landed.
     void land();
+    // The same flight goes on with the card and the one beneath drawn anew, in other faces.
+    void redraw(const QPixmap& card, const QPixmap& under);
 
     bool inFlight() const { return target_ != nullptr; }
     const QWidget* target() const { return target_; }

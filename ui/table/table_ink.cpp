@@ -42,6 +42,21 @@ QColor textInk(const QColor& table, const QColor& themeText) {
     return contrast(themeText, table) >= kTextContrast ? themeText : lineInk(table);
 }
 
+// Black or white stands out from any table by more than 4.5 to 1, so the mix always gets there.
+QColor lineInkFrom(const QColor& colour, const QColor& table) {
+    const QColor ink = lineInk(table);
+    constexpr int kSteps = 20;
+    for (int step = 0; step < kSteps; ++step) {
+        const float share = static_cast<float>(step) / kSteps;
+        const QColor mixed = QColor::fromRgbF(colour.redF() + (ink.redF() - colour.redF()) * share,
+                                              colour.greenF() + (ink.greenF() - colour.greenF()) * share,
+                                              colour.blueF() + (ink.blueF() - colour.blueF()) * share);
+        if (contrast(mixed, table) >= kLineContrast)
+            return mixed;
+    }
+    return ink;
+}
+
 QColor ringInk(const QColor& table, const QColor& highlight) {
     return isDarkTable(table) && contrast(highlight, table) < kLineContrast ? lineInk(table) : highlight;
 }

@@ -15,6 +15,9 @@ bool isDarkTable(const QColor& table);
 QColor lineInk(const QColor& table);
 // The theme's text colour while it reads well on the table, else black or white.
 QColor textInk(const QColor& table, const QColor& themeText);
+// `colour` mixed towards lineInk() only as far as a line needs to stand out from `table`, three
+// to one: a player's own colour on the table wherever it can be.
+QColor lineInkFrom(const QColor& colour, const QColor& table);
 // The theme's highlight for the keyboard's ring, unless it is lost on a dark table.
 QColor ringInk(const QColor& table, const QColor& highlight);
 // `art` with every drawn pixel in `ink`, its transparency kept.
