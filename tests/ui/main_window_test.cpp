@@ -250,8 +250,9 @@ private slots:
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // Left's ace of diamonds flies, framed green at both ends, as right moves; at Blinding frames last a
-    // tick at most; the human's emptied personal pile stays framed red until the announcement closes.
+    // Left's ace of diamonds flies, framed green and solid at both ends, as right moves (dotted); at Blinding
+    // frames last a tick at most; the human's emptied personal pile stays framed red and double until the
+    // announcement closes.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         window_->game().tick();
@@ -259,6 +260,7 @@ private slots:
         QCOMPARE(marks->moveFrom()->place(), find("Player10"));
         QCOMPARE(marks->moveTo()->place(), find("Pile0"));
         QCOMPARE(marks->moveTo()->colour(), QColor(0x00, 0x80, 0x00));
+        QCOMPARE(marks->moveTo()->line(), zanfel::artwork::kPlayerDeckLines[0]);  // as the left player's back
         const CardFlight* flight = &layers().flight();
         QCOMPARE(flight->target(), find("Pile0"));
         QCOMPARE(flight->cardRect(), find("Player10")->geometry());
@@ -270,6 +272,7 @@ private slots:
         for (QWidget* widget : window_->findChildren<QWidget*>())
             framed += dynamic_cast<PlaceOutline*>(widget) && widget->isVisible();
         QCOMPARE(framed, 4);
+        QCOMPARE(marks->moveFrom()->line(), zanfel::artwork::kPlayerDeckLines[2]);
         QVERIFY(flight->inFlight());  // the right player's card
         trigger("mnuNewGame");
         QVERIFY(!flight->inFlight());
@@ -283,13 +286,17 @@ private slots:
 
         lay(zanfel::kPersonalSlot, {of(1, S)});
         QColor goingOut;
+        zanfel::artwork::FrameLine goingOutLine{};
         const ModalAnswerer answerer([&](QWidget* modal) {
-            if (dynamic_cast<AnnouncementWindow*>(modal) && marks->goingOut()->isVisible())
+            if (dynamic_cast<AnnouncementWindow*>(modal) && marks->goingOut()->isVisible()) {
                 goingOut = marks->goingOut()->colour();
+                goingOutLine = marks->goingOut()->line();
+            }
             qobject_cast<QDialog*>(modal)->accept();
         });
         window_->game().playToFoundation(zanfel::kPersonalSlot);
         QCOMPARE(goingOut, QColor(0xC0, 0x00, 0x00));
+        QCOMPARE(goingOutLine, zanfel::artwork::kDeckLine);
         QVERIFY(!marks->goingOut()->isVisible());
         trigger("mnuAnimateMoves");  // off, which the next run remembers: no card flies
         startWindow();
@@ -328,6 +335,24 @@ private slots:
             lit << placeName(targets->lit());
         }
         QCOMPARE(lit, (QStringList{"Pile3", "none", "Pile7"}));
+        // Not by colour alone: Pile3's line is two pixels of gold and black dashes, lit Pile7's band four
+        // solid, gold between black. The card is held low enough to leave Pile7's top edge in sight.
+        mouse(QTest::MouseMove, "Pile7", {56, 72});
+        const QImage shown = find("table")->grab().toImage();
+        const QColor table = find<CardTable>("table")->colour();
+        const auto overTopEdge = [&](const char* place) {
+            const QRect edge = find(place)->geometry();
+            QStringList rows;
+            for (int y = edge.top() - 1; shown.pixelColor(edge.center().x(), y) != table; --y) {
+                QSet<QRgb> along;
+                for (int x = edge.left() + 6; x < edge.right() - 6; ++x)
+                    along << shown.pixel(x, y);
+                rows << (along.size() == 1 ? QColor(*along.begin()).name() : "dashes");
+            }
+            return rows;
+        };
+        QCOMPARE(overTopEdge("Pile3"), (QStringList{"dashes", "dashes"}));
+        QCOMPARE(overTopEdge("Pile7"), (QStringList{"#000000", "#ffcd28", "#ffcd28", "#000000"}));
         mouse(QTest::MouseRelease, "Pile7", {60, 40});
         QCOMPARE((QList<int>{card("Pile7"), card("Stack5")}), (QList<int>{of(7, H), of(2, S)}));
         QVERIFY(!targets->isVisible());

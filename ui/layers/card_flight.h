@@ -29,6 +29,8 @@ public:
 
     bool inFlight() const { return target_ != nullptr; }
     const QWidget* target() const { return target_; }
+    // The picture of the flying card.
+    const QPixmap& picture() const { return card_; }
     // Where the card is drawn now, in the table's coordinates.
     QRect cardRect() const { return cardRect_; }
     // Where the card is drawn at `progress`, 0 at its place to 1 at its target.

@@ -22,13 +22,13 @@ double luminance(const QColor& colour) {
     return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
 
+}  // namespace
+
 double contrast(const QColor& one, const QColor& other) {
     const double a = luminance(one);
     const double b = luminance(other);
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
-
-}  // namespace
 
 bool isDarkTable(const QColor& table) {
     return contrast(table, Qt::white) > contrast(table, Qt::black);

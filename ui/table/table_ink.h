@@ -9,6 +9,8 @@
 // the table: a dark shade on a light table, a light one on a dark table, whichever contrasts
 // more. On the grey the table starts with, everything keeps the look it was drawn with.
 
+// How far two colours stand apart in brightness, from 1 (not at all) to 21 (black on white).
+double contrast(const QColor& one, const QColor& other);
 // True when white stands out more from `table` than black does.
 bool isDarkTable(const QColor& table);
 // Black on a light table, white on a dark one: the frame and the empty places' lines.
