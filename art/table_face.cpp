@@ -32,15 +32,16 @@ const FaceLayout kStandard{
     .courtScale = 0.68,
 };
 
-// Large indices: rank and suit twice today's height, read across a room at 100 %. The two
-// corner columns then take 19 pixels each side of the card's 57, so the pips shrink into the
+// Large indices: rank and suit at least twice today's height, a little more for the rank so that
+// its round tops still measure twice, read across a room at 100 %. The two
+// corner columns then take 21 pixels each side of the card's 57, so the pips shrink into the
 // strip between them, and the ace and the court panel with them.
 const FaceLayout kLarge{
-    .rankBox = QRectF(2.0, 2.0, 18.0, 22.0),
-    .jackDescent = 5.0,
-    .indexSuitY = 39.5,
-    .indexSuitHeight = 19.0,
-    .pipField = QRectF(QPointF(24.0, 7.0), QPointF(33.0, 66.0)),
+    .rankBox = QRectF(2.0, 2.0, 18.0, 23.0),
+    .jackDescent = 6.0,
+    .indexSuitY = 42.0,
+    .indexSuitHeight = 20.0,
+    .pipField = QRectF(QPointF(24.25, 7.0), QPointF(32.75, 66.0)),
     .pipHeight = 6.0,
     .aceHeight = 14.0,
     .courtScale = 0.39,

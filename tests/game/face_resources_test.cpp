@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "card_backs.h"
@@ -37,21 +38,17 @@ public:
     }
     // 0xRRGGBB at (x, y) from the top left.
     std::uint32_t pixel(int x, int y) const { return field(40 + (kHeight - 1 - y) * kRowBytes + x * 3, 3); }
-    // The pixels of a rectangle with some channel below 240.
-    int inked(int left, int top, int width, int height) const {
+    // The pixels of a rectangle with some channel below 240, or red ones.
+    int inked(int left, int top, int width, int height, bool red = false) const {
         int count = 0;
         for (int y = top; y < top + height; ++y)
             for (int x = left; x < left + width; ++x)
-                if ((pixel(x, y) & 0xF0F0F0) != 0xF0F0F0)
+                if (red ? isRed(pixel(x, y)) : (pixel(x, y) & 0xF0F0F0) != 0xF0F0F0)
                     ++count;
         return count;
     }
-    bool hasRed() const {
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                if (pixel(x, y) >> 16 >= 150 && (pixel(x, y) >> 8 & 0xFF) <= 90 && (pixel(x, y) & 0xFF) <= 90)
-                    return true;
-        return false;
+    static bool isRed(std::uint32_t rgb) {
+        return rgb >> 16 >= 150 && (rgb >> 8 & 0xFF) <= 90 && (rgb & 0xFF) <= 90;
     }
 
 private:
@@ -62,33 +59,34 @@ std::string faceFile(zanfel::CardNumber card) {
     return "faces/" + std::to_string(zanfel::faceResourceId(card)) + ".dib";
 }
 
-// Header fields by offset: its size, width, height (positive: bottom-up), planes, bits, no compression,
-// no colour table.
+// The header by offset and length: its size, width, height (positive: bottom-up), planes, bits, compression
+// (none) and colour table (none).
 void expectBareDib(const std::string& name) {
     const Dib dib(name);
     ASSERT_EQ(dib.size(), kFileBytes) << name;
-    EXPECT_EQ(dib.field(0, 4), 40u) << name;
-    EXPECT_EQ(dib.field(4, 4), std::uint32_t(kWidth)) << name;
-    EXPECT_EQ(dib.field(8, 4), std::uint32_t(kHeight)) << name;
-    EXPECT_EQ(dib.field(12, 2), 1u) << name;
-    EXPECT_EQ(dib.field(14, 2), 24u) << name;
-    EXPECT_EQ(dib.field(16, 4), 0u) << name;
-    EXPECT_EQ(dib.field(32, 4), 0u) << name;
+    for (const auto& [at, length, value] : {std::tuple{0, 4, 40},
+                                            {4, 4, kWidth},
+                                            {8, 4, kHeight},
+                                            {12, 2, 1},
+                                            {14, 2, 24},
+                                            {16, 4, 0},
+                                            {32, 4, 0}})
+        EXPECT_EQ(dib.field(at, length), std::uint32_t(value)) << name << " at byte " << at;
 }
 
-const std::vector<std::pair<std::string, std::uint32_t>> kBacks{
-    {"backs/deck.dib", zanfel::kDeckBack},
-    {"backs/player_deck_0.dib", zanfel::kPlayerDeckBacks[0]},
-    {"backs/player_deck_1.dib", zanfel::kPlayerDeckBacks[1]},
-    {"backs/player_deck_2.dib", zanfel::kPlayerDeckBacks[2]}};
+// The human's red deck, then the left, middle and right players' backs.
+std::string backFile(int player) {
+    const int deck = zanfel::playerDeckOf(player);
+    return deck < 0 ? "backs/deck.dib" : "backs/player_deck_" + std::to_string(deck) + ".dib";
+}
 
 }  // namespace
 
 TEST(FaceResources, EveryPictureIsABareDibOfTheStatedSize) {
     for (zanfel::CardNumber card = of(1, S); card <= of(13, D); ++card)
         expectBareDib(faceFile(card));
-    for (const auto& [name, colour] : kBacks)
-        expectBareDib(name);
+    for (int player = zanfel::kHuman; player <= zanfel::kRightPlayer; ++player)
+        expectBareDib(backFile(player));
 }
 
 // A misfiled face shows: the index at the top left only, red for the red suits, the ace's one big pip in
@@ -98,7 +96,7 @@ TEST(FaceResources, FacesLieInCardOrder) {
         const Dib face(faceFile(card));
         EXPECT_GT(face.inked(2, 3, 12, 22), 20) << faceFile(card);
         EXPECT_EQ(face.inked(58, 3, 11, 22), 0) << faceFile(card);
-        EXPECT_EQ(face.hasRed(), zanfel::isRed(card)) << faceFile(card);
+        EXPECT_EQ(face.inked(0, 0, kWidth, kHeight, true) > 0, zanfel::isRed(card)) << faceFile(card);
     }
     for (const zanfel::Suit suit : {S, H, C, D}) {
         EXPECT_EQ(Dib(faceFile(of(1, suit))).inked(34, 47, 3, 3), 9);
@@ -113,6 +111,6 @@ TEST(FaceResources, FacesLieInCardOrder) {
 }
 
 TEST(FaceResources, BacksAreInTheirColours) {
-    for (const auto& [name, colour] : kBacks)
-        EXPECT_EQ(Dib(name).pixel(35, 48), colour) << name;
+    for (int player = zanfel::kHuman; player <= zanfel::kRightPlayer; ++player)
+        EXPECT_EQ(Dib(backFile(player)).pixel(35, 48), zanfel::backColourOf(player)) << backFile(player);
 }

@@ -335,8 +335,7 @@ private slots:
             lit << placeName(targets->lit());
         }
         QCOMPARE(lit, (QStringList{"Pile3", "none", "Pile7"}));
-        // Not by colour alone: Pile3's line is two pixels of gold and black dashes, lit Pile7's band four
-        // solid, gold between black. The card is held low enough to leave Pile7's top edge in sight.
+        // Not by colour alone: Pile3 gets two pixels of dashes, lit Pile7 four solid (the card held below).
         mouse(QTest::MouseMove, "Pile7", {56, 72});
         const QImage shown = find("table")->grab().toImage();
         const QColor table = find<CardTable>("table")->colour();
