@@ -21,6 +21,7 @@
 #include "names.h"
 #include "pace_timer.h"
 #include "settings/colour_option.h"
+#include "settings/face_option.h"
 #include "settings/zoom_option.h"
 #include "table/card_table.h"
 
@@ -147,6 +148,9 @@ void MainWindow::createOptionsMenu() {
     animateMoves->setChecked(settings_.animateMoves());
     layers_->setAnimateMoves(animateMoves->isChecked());
     connect(animateMoves, &QAction::toggled, this, &MainWindow::animateMovesCommand);
+    auto* faces = new FaceOption(
+        settings_, [this](zanfel::artwork::FaceSet set) { layers_->setFaces(set); }, this);
+    faces->addItems(menu);
     addSpace(menu, "spaceZoom");
     zoom_->addItems(menu);
     addSpace(menu, "space3");

@@ -21,7 +21,7 @@ private slots:
             find<CardTable>("table")->setZoom(percent);
             const QSizeF logical = QSizeF(find("Stack5")->size()) * ratio_;
             const QSize pixels(int(logical.width()), int(logical.height()));  // whole pixels only
-            const PlaceArt art{pixels, percent / 100.0 * ratio_, ratio_};
+            const PlaceArt art{pixels, percent / 100.0 * ratio_, ratio_, {}};
             const QPixmap face = facePicture(card("Stack5"), art);
             QCOMPARE(face.size(), pixels);
             for (const auto& [name, picture] : {std::pair<const char*, QPixmap>{"Stack5", face},

@@ -272,9 +272,9 @@ private slots:
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // Left's 2S flies onto the ace, framed green at both ends, as right moves; a flight takes half a tick,
-    // 300 ms at most, and frames at Blinding a tick; the human's emptied personal pile stays framed red
-    // until the announcement closes.
+    // Left's 2S flies onto the ace, framed green and solid at both ends, as right moves (dotted); a flight
+    // takes half a tick, 300 ms at most, and frames at Blinding a tick; the human's emptied personal pile
+    // stays framed red and double until the announcement closes.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         window_->game().tableForSetUp().pileTop[0] = of(1, S);
@@ -290,6 +290,7 @@ private slots:
             find("table")->grab(marks->moveTo()->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
         const auto* pixels = reinterpret_cast<const QRgb*>(frame.constBits());
         QVERIFY(std::count(pixels, pixels + frame.width() * frame.height(), qRgb(0x00, 0x80, 0x00)) > 0);
+        QCOMPARE(marks->moveTo()->line(), zanfel::artwork::kPlayerDeckLines[0]);  // as the left player's back
         const CardFlight* flight = &layers().flight();
         QCOMPARE(flight->target(), find("Pile0"));
         QCOMPARE(flight->cardRect(), from);
@@ -308,6 +309,7 @@ private slots:
         for (QWidget* widget : window_->findChildren<QWidget*>())
             framed += dynamic_cast<PlaceOutline*>(widget) && widget->isVisible();
         QCOMPARE(framed, 4);
+        QCOMPARE(marks->moveFrom()->line(), zanfel::artwork::kPlayerDeckLines[2]);
         QVERIFY(flight->inFlight());  // the right player's card
         trigger("mnuNewGame");
         QVERIFY(!flight->inFlight());
@@ -321,13 +323,17 @@ private slots:
 
         lay(zanfel::kPersonalSlot, {of(1, S)});
         QColor goingOut;
+        zanfel::artwork::FrameLine goingOutLine{};
         const ModalAnswerer answerer([&](QWidget* modal) {
-            if (dynamic_cast<AnnouncementWindow*>(modal) && marks->goingOut()->isVisible())
+            if (dynamic_cast<AnnouncementWindow*>(modal) && marks->goingOut()->isVisible()) {
                 goingOut = marks->goingOut()->colour();
+                goingOutLine = marks->goingOut()->line();
+            }
             qobject_cast<QDialog*>(modal)->accept();
         });
         window_->game().playToFoundation(zanfel::kPersonalSlot);
         QCOMPARE(goingOut, QColor(0xC0, 0x00, 0x00));
+        QCOMPARE(goingOutLine, zanfel::artwork::kDeckLine);
         QVERIFY(!marks->goingOut()->isVisible());
         trigger("mnuAnimateMoves");  // off, which the next run remembers: no card flies
         startWindow();
@@ -371,6 +377,23 @@ private slots:
             lit << placeName(targets->lit());
         }
         QCOMPARE(lit, (QStringList{"Pile3", "none", "Pile7"}));
+        // Not by colour alone: Pile3 gets two pixels of dashes, lit Pile7 four solid (the card held below).
+        mouse(QTest::MouseMove, "Pile7", {56, 72});
+        const QImage shown = find("table")->grab().toImage();
+        const QColor table = find<CardTable>("table")->colour();
+        const auto overTopEdge = [&](const char* place) {
+            const QRect edge = find(place)->geometry();
+            QStringList rows;
+            for (int y = edge.top() - 1; shown.pixelColor(edge.center().x(), y) != table; --y) {
+                QSet<QRgb> along;
+                for (int x = edge.left() + 6; x < edge.right() - 6; ++x)
+                    along << shown.pixel(x, y);
+                rows << (along.size() == 1 ? QColor(*along.begin()).name() : "dashes");
+            }
+            return rows;
+        };
+        QCOMPARE(overTopEdge("Pile3"), (QStringList{"dashes", "dashes"}));
+        QCOMPARE(overTopEdge("Pile7"), (QStringList{"#000000", "#ffcd28", "#ffcd28", "#000000"}));
         mouse(QTest::MouseRelease, "Pile7", {60, 40});
         QCOMPARE((QList<int>{card("Pile7"), card("Stack5")}), (QList<int>{of(7, H), of(2, S)}));
         QVERIFY(!targets->isVisible());

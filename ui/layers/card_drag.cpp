@@ -7,6 +7,7 @@
 #include "layers/drop_targets.h"
 #include "table/card_image.h"
 #include "table/card_table.h"
+#include "table/pictures.h"
 
 namespace {
 
@@ -75,6 +76,13 @@ void CardDrag::cancel() {
     held_->setPixmap(QPixmap());
     targets_->withdraw();
     table_->showCard(humanPile(slot), game_.table().cardFor(humanPile(slot)));
+}
+
+void CardDrag::redraw() {
+    if (slot_ < 0)
+        return;
+    const CardImage* pile = table_->image(humanPile(slot_));
+    held_->setPixmap(facePicture(game_.table().cardFor(humanPile(slot_)), pile->art()));
 }
 
 QRect CardDrag::heldRect(QPoint pointer) const {

@@ -22,6 +22,8 @@ public:
 
     // Puts the card back without a move, as when a window comes up over the table.
     void cancel();
+    // The card in the air is drawn anew, as its pile would draw it now: the faces changed.
+    void redraw();
 
 private:
     void lift(int slot, QPoint hotSpot);

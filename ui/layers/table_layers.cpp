@@ -59,16 +59,19 @@ void TableLayers::computerMoved(zanfel::PileImage from, zanfel::PileImage to) {
 // The target already shows the moved card: it flies from there, over the card it covered.
 void TableLayers::flyComputerCard(zanfel::PileImage from, zanfel::PileImage to) {
     const CardImage* target = table_->image(to);
-    const PlaceArt art =
-        PlaceArt::forPlace(target->size(), table_->zoom() / 100.0, target->devicePixelRatioF());
-    const zanfel::CardNumber covered = shownBefore_[zanfel::flatIndex(to)];
-    const QPixmap under = covered == zanfel::kNoCard ? emptyPlacePicture(art) : facePicture(covered, art);
-    flight_->fly(table_->image(from), target, target->picture(), under,
+    flightTo_ = to;
+    flight_->fly(table_->image(from), target, target->picture(), coveredPicture(to),
                  CardFlight::durationFor(game_.controls().timerIntervalMs));
 }
 
+QPixmap TableLayers::coveredPicture(zanfel::PileImage to) const {
+    const PlaceArt art = table_->image(to)->art();
+    const zanfel::CardNumber covered = shownBefore_[zanfel::flatIndex(to)];
+    return covered == zanfel::kNoCard ? emptyPlacePicture(art) : facePicture(covered, art);
+}
+
 void TableLayers::goingOut(zanfel::PileImage emptiedPile) {
-    moveMarks_->showGoingOut(table_->image(emptiedPile), MoveMarks::ownerColour(emptiedPile));
+    moveMarks_->showGoingOut(emptiedPile, table_->image(emptiedPile));
 }
 
 void TableLayers::goingOutAnnounced() {
@@ -78,6 +81,13 @@ void TableLayers::goingOutAnnounced() {
 void TableLayers::settle() {
     flight_->land();
     drag_->cancel();
+}
+
+void TableLayers::setFaces(zanfel::artwork::FaceSet faces) {
+    table_->setFaces(faces);
+    if (flight_->inFlight())
+        flight_->redraw(table_->image(flightTo_)->picture(), coveredPicture(flightTo_));
+    drag_->redraw();
 }
 
 void TableLayers::setAnimateMoves(bool animate) {

@@ -6,6 +6,7 @@
 
 #include "card.h"
 #include "controls.h"
+#include "face_set.h"
 #include "table.h"
 
 class CardDrag;
@@ -15,6 +16,7 @@ class DropTargets;
 class KeyboardPlay;
 class MoveMarks;
 class PauseVeil;
+class QPixmap;
 class QWidget;
 
 namespace zanfel {
@@ -48,6 +50,9 @@ public:
     void settle();
     // Whether the computer players' cards fly; when they stop, a card in the air lands.
     void setAnimateMoves(bool animate);
+    // The faces as the player likes them, at once on every place, on a card flying and on the
+    // card in the player's hand.
+    void setFaces(zanfel::artwork::FaceSet faces);
 
     const MoveMarks& moveMarks() const { return *moveMarks_; }
     const CardFlight& flight() const { return *flight_; }
@@ -57,6 +62,7 @@ public:
 
 private:
     void flyComputerCard(zanfel::PileImage from, zanfel::PileImage to);
+    QPixmap coveredPicture(zanfel::PileImage to) const;
 
     zanfel::Game& game_;
     CardTable* table_;
@@ -67,6 +73,7 @@ private:
     PauseVeil* veil_;
     KeyboardPlay* keyboard_;
     bool animateMoves_ = true;
+    zanfel::PileImage flightTo_{};
     // What each image showed before its last change: the card a flight covers until it lands.
     std::array<zanfel::CardNumber, zanfel::kImageCount> shownBefore_{};
 };
