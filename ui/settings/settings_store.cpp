@@ -15,6 +15,8 @@ namespace {
 const QString kColourKey = QStringLiteral("Colors/BackgroundColor");
 const QString kZoomKey = QStringLiteral("View/Zoom");
 const QString kAnimateMovesKey = QStringLiteral("Display/AnimateMoves");
+const QString kSoundKey = QStringLiteral("Sound/PlaySounds");
+const QString kRivalsSoundsKey = QStringLiteral("Sound/RivalsSounds");
 
 // The file, opened the one way the game opens it.
 class SettingsFile : public QSettings {
@@ -77,6 +79,18 @@ bool SettingsStore::animateMoves() const {
 void SettingsStore::saveAnimateMoves(bool animate) {
     SettingsFile file;
     file.setValue(kAnimateMovesKey, animate);
+    file.writeOut();
+}
+
+SoundSettings SettingsStore::sounds() const {
+    const SettingsFile file;
+    return {file.value(kSoundKey, true).toBool(), file.value(kRivalsSoundsKey, true).toBool()};
+}
+
+void SettingsStore::saveSounds(const SoundSettings& sounds) {
+    SettingsFile file;
+    file.setValue(kSoundKey, sounds.sound);
+    file.setValue(kRivalsSoundsKey, sounds.rivals);
     file.writeOut();
 }
 
