@@ -51,8 +51,6 @@ struct HandEndAnswers {
     }};
 };
 
-const QPoint kGrip(28, 36);  // where the mouse takes a card, near its top left corner
-
 }  // namespace
 
 class MainWindowTest : public WindowTest {
@@ -83,23 +81,6 @@ class MainWindowTest : public WindowTest {
             if (!action(name)->isEnabled())
                 commands.greyed << name;
         return commands;
-    }
-    // The mouse at a point of a place, sent as the window system sends it: to the window.
-    void mouse(QTest::MouseAction act, const QString& place, QPoint at = kGrip) {
-        QTest::mouseEvent(act, window_->windowHandle(), Qt::LeftButton, {},
-                          find(place)->mapTo(window_.get(), at));
-    }
-    // The top card of the human's pile `slot` lifted, carried over the table and let go on `target`.
-    void drag(int slot, const QString& target) {
-        mouse(QTest::MousePress, QStringLiteral("Stack%1").arg(slot));
-        mouse(QTest::MouseMove, target, kGrip + QPoint(0, 12));
-        mouse(QTest::MouseMove, target);
-        mouse(QTest::MouseRelease, target);
-    }
-    // Lays cards on one of the human's piles, or of the computer player's at `base`, top card first.
-    void lay(int slot, std::initializer_list<zanfel::CardNumber> topFirst, int base = -1) {
-        zanfel::Table& table = window_->game().tableForSetUp();
-        setPile(base < 0 ? table.lstStack[slot] : table.lstPlayer[base + slot], topFirst);
     }
     QString placeName(std::optional<zanfel::PileImage> place) {
         return place ? window_->findChild<CardTable*>()->image(*place)->objectName() : QString("none");

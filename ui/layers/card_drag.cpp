@@ -5,6 +5,7 @@
 
 #include "game.h"
 #include "layers/drop_targets.h"
+#include "layers/own_moves.h"
 #include "table/card_image.h"
 #include "table/card_table.h"
 #include "table/pictures.h"
@@ -21,8 +22,8 @@ zanfel::PileImage humanPile(int slot) {
 
 }  // namespace
 
-CardDrag::CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game)
-    : QObject(table), table_(table), targets_(targets), game_(game), held_(new QLabel(table)) {
+CardDrag::CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game, OwnMoves& moves)
+    : QObject(table), table_(table), targets_(targets), game_(game), moves_(moves), held_(new QLabel(table)) {
     held_->setObjectName(QStringLiteral("heldCard"));
     held_->setAttribute(Qt::WA_TransparentForMouseEvents);
     held_->setScaledContents(true);
@@ -58,13 +59,12 @@ void CardDrag::letGo(int slot, QPoint pointer) {
     if (slot != slot_)
         return;
     const std::optional<zanfel::PileImage> place = targets_->landing(pointer, heldRect(pointer));
+    const bool refused = !place && targets_->refusedAt(pointer);
     cancel();
-    if (!place)
-        return;
-    if (place->kind == zanfel::ImageKind::Foundation)
-        game_.dropOnFoundation(slot, place->index);
-    else
-        game_.dropOnStack(slot, place->index);
+    if (place)
+        moves_.drop(slot, *place);
+    else if (refused)
+        moves_.refuse();
 }
 
 void CardDrag::cancel() {

@@ -105,6 +105,16 @@ std::optional<zanfel::PileImage> DropTargets::landing(QPoint pointer, const QRec
     return best;
 }
 
+bool DropTargets::refusedAt(QPoint pointer) const {
+    for (int j = 0; j < zanfel::kFoundations; ++j)
+        if (placeRect({zanfel::ImageKind::Foundation, j}).contains(pointer))
+            return true;
+    for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k)
+        if (k != slot_ && placeRect({zanfel::ImageKind::Stack, k}).contains(pointer))
+            return true;
+    return false;
+}
+
 // The lines lie in the gap outside the place, grown with the table's zoom.
 void DropTargets::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -17,6 +17,8 @@ const QString kZoomKey = QStringLiteral("View/Zoom");
 const QString kAnimateMovesKey = QStringLiteral("Display/AnimateMoves");
 const QString kFourColourKey = QStringLiteral("Display/FourColourSuits");
 const QString kLargeIndicesKey = QStringLiteral("Display/LargeIndices");
+const QString kSoundKey = QStringLiteral("Sound/PlaySounds");
+const QString kRivalsSoundsKey = QStringLiteral("Sound/RivalsSounds");
 
 // The file, opened the one way the game opens it.
 class SettingsFile : public QSettings {
@@ -97,6 +99,15 @@ void SettingsStore::saveFaces(zanfel::artwork::FaceSet faces) {
     SettingsFile file;
     file.setValue(kFourColourKey, faces.fourColour);
     file.setValue(kLargeIndicesKey, faces.largeIndices);
+SoundSettings SettingsStore::sounds() const {
+    const SettingsFile file;
+    return {file.value(kSoundKey, true).toBool(), file.value(kRivalsSoundsKey, true).toBool()};
+}
+
+void SettingsStore::saveSounds(const SoundSettings& sounds) {
+    SettingsFile file;
+    file.setValue(kSoundKey, sounds.sound);
+    file.setValue(kRivalsSoundsKey, sounds.rivals);
     file.writeOut();
 }
 

@@ -6,6 +6,7 @@
 
 #include "face_set.h"
 #include "player_record.h"
+#include "sound_settings.h"
 
 class QWidget;
 
@@ -38,6 +39,9 @@ public:
     // Today's faces unless an aid was chosen; a value that is neither true nor false is no choice.
     zanfel::artwork::FaceSet faces() const;
     void saveFaces(zanfel::artwork::FaceSet faces);
+    // Both on unless turned off.
+    SoundSettings sounds() const;
+    void saveSounds(const SoundSettings& sounds);
 
     // A figure that is missing, not a number or impossible beside the others reads as 0.
     zanfel::PlayerRecord record() const;
