@@ -99,6 +99,9 @@ void SettingsStore::saveFaces(zanfel::artwork::FaceSet faces) {
     SettingsFile file;
     file.setValue(kFourColourKey, faces.fourColour);
     file.setValue(kLargeIndicesKey, faces.largeIndices);
+    file.writeOut();
+}
+
 SoundSettings SettingsStore::sounds() const {
     const SettingsFile file;
     return {file.value(kSoundKey, true).toBool(), file.value(kRivalsSoundsKey, true).toBool()};
