@@ -21,6 +21,8 @@
 #include "names.h"
 #include "pace_timer.h"
 #include "settings/colour_option.h"
+#include "settings/face_option.h"
+#include "settings/sound_option.h"
 #include "settings/zoom_option.h"
 #include "table/card_table.h"
 
@@ -53,11 +55,11 @@ void addSpace(QMenu* menu, const char* name) {
 
 }  // namespace
 
-MainWindow::MainWindow(zanfel::RandomSource* random, QWidget* parent)
+MainWindow::MainWindow(zanfel::RandomSource* random, SoundPlayer* soundPlayer, QWidget* parent)
     : QMainWindow(parent), game_(*this, chooseRandom(random, ownRandom_)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programTitle());
-    layers_ = new TableLayers(game_, this);
+    layers_ = new TableLayers(game_, this, soundPlayer);
     setCentralWidget(layers_->table());
     colour_ = new ColourOption(layers_->table(), this, settings_);
     zoom_ = new ZoomOption(layers_->table(), this, settings_);
@@ -152,6 +154,12 @@ void MainWindow::createOptionsMenu() {
     mnuStuckCue_->setChecked(settings_.stuckCue());
     layers_->setStuckCue(mnuStuckCue_->isChecked());
     connect(mnuStuckCue_, &QAction::toggled, this, &MainWindow::stuckCueCommand);
+    auto* faces = new FaceOption(
+        settings_, [this](zanfel::artwork::FaceSet set) { layers_->setFaces(set); }, this);
+    faces->addItems(menu);
+    addSpace(menu, "spaceSound");
+    auto* sound = new SoundOption(layers_->sounds(), settings_, this);
+    sound->addItems(menu);
     addSpace(menu, "spaceZoom");
     zoom_->addItems(menu);
     addSpace(menu, "space3");
@@ -233,6 +241,7 @@ void MainWindow::aboutCommand() {
 
 // An open record window takes the hand in at once: it may be up while the hand ends.
 void MainWindow::recordHand(const zanfel::HandResult& hand) {
+    layers_->handScored(hand);
     settings_.countHand(hand);
     if (statistics_ && statistics_->isVisible())
         statistics_->refresh();

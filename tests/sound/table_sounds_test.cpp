@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Which sound the table asks for at each moment of play, the rivals' limit, and the options that
-// govern both, kept between runs. A recording stand-in takes the audio output's place.
-#include <QAction>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QSettings>
-#include <QTemporaryDir>
+// Which sound the table asks for at each moment of play, the rivals' limit, and the settings that
+// govern both. A recording stand-in takes the audio output's place.
 #include <QTest>
 #include <vector>
 
-#include "sound_option.h"
+#include "recording_sound_player.h"
 #include "table.h"
 #include "table_setup.h"
 #include "table_sounds.h"
@@ -20,13 +15,6 @@ using namespace std::chrono_literals;
 using namespace zanfel::testing;
 
 constexpr int kLeftGuy = zanfel::kLeftPlayer;
-
-struct RecordingPlayer final : SoundPlayer {
-    void play(Sound sound) override { played.push_back(sound); }
-    void stopAll() override { ++stops; }
-    std::vector<Sound> played;
-    int stops = 0;
-};
 
 // Time moves only when the test says so.
 struct FakeClock {
@@ -42,13 +30,8 @@ class TableSoundsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
-        QFile::remove(settingsFolder_.filePath(QStringLiteral("Zanfel/Settings.ini")));
-    }
-
     void eachMomentAsksForItsSound() {
-        RecordingPlayer player;
+        RecordingSoundPlayer player;
         FakeClock time;
         TableSounds sounds(player, time.clock());
         sounds.handDealt();
@@ -69,7 +52,7 @@ private slots:
 
     // Blinding: a rival's card every 100 ms for three seconds, the player's own every 250 ms.
     void atBlindingRivalsAreHeardThreeTimesASecondAndYoursAlways() {
-        RecordingPlayer player;
+        RecordingSoundPlayer player;
         FakeClock time;
         TableSounds sounds(player, time.clock());
         std::vector<int> rivalHeardAtMs;
@@ -92,7 +75,7 @@ private slots:
     }
 
     void soundOffSilencesAtOnceAndRivalsOffKeepsYourOwn() {
-        RecordingPlayer player;
+        RecordingSoundPlayer player;
         FakeClock time;
         TableSounds sounds(player, time.clock());
         sounds.setSettings({true, false});
@@ -107,41 +90,6 @@ private slots:
         sounds.dropRefused();
         QCOMPARE(player.played.size(), 2u);
     }
-
-    // M mutes at once; both choices come back at the next run.
-    void optionsFollowTheKeyAndAreKeptBetweenRuns() {
-        RecordingPlayer player;
-        {
-            TableSounds sounds(player);
-            QMainWindow window;
-            SoundOption option(sounds, &window);
-            option.addItems(window.menuBar()->addMenu(QStringLiteral("&Options")));
-            auto* sound = window.findChild<QAction*>(QStringLiteral("mnuSound"));
-            auto* rivals = window.findChild<QAction*>(QStringLiteral("mnuRivalsSounds"));
-            QVERIFY(sound->isChecked() && rivals->isChecked() && rivals->isEnabled());
-            window.show();
-            window.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
-            rivals->trigger();
-            QTest::keyClick(&window, Qt::Key_M);
-            QCOMPARE(sounds.settings(), (SoundSettings{false, false}));
-            QVERIFY(!rivals->isEnabled());
-            QCOMPARE(player.stops, 1);
-            sounds.handDealt();
-            QVERIFY(player.played.empty());
-        }
-        const QSettings file(QSettings::IniFormat, QSettings::UserScope, "Zanfel", "Settings");
-        QCOMPARE(file.value("Sound/PlaySounds").toString(), QStringLiteral("false"));
-        TableSounds nextRun(player);
-        QMainWindow window;
-        SoundOption option(nextRun, &window);
-        option.addItems(window.menuBar()->addMenu(QStringLiteral("&Options")));
-        QCOMPARE(nextRun.settings(), (SoundSettings{false, false}));
-        QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuSound"))->isChecked());
-    }
-
-private:
-    QTemporaryDir settingsFolder_;
 };
 
 QTEST_MAIN(TableSoundsTest)

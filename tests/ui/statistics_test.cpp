@@ -93,9 +93,20 @@ private slots:
                                 "of its hands."));
     }
 
+    // A hand that ends while the record is up shows in it at once.
+    void aHandEndingUnderTheRecordShowsInIt() {
+        boxesDuring([this] { trigger("mnuStatistics"); });
+        auto* record = window_->findChild<StatisticsWindow*>();
+        record->show();
+        const int played = column(record).first().toInt();
+        clickDeck();
+        boxesDuring([this] { humanGoesOut(window_->game()); });
+        QCOMPARE(column(record).first().toInt(), played + 1);
+    }
+
     // Hand-written Normal figures beside a colour, each row spoiling some (nullptr: no key): unreadable or
     // impossible figures (more won than played, runs past the wins, bests out of reach) read as 0, nothing
-    // else is lost. Bests below 0 can be real.
+    // else is lost. Bests below 0 can be real, as can a run as long as the longest and 99 + 52.
     void handEditedFiguresThatCannotBeUsedReadAsZero() {
         const char* const keys[] = {"HandsPlayed",    "HandsWentOut",  "HandsScoredHighest",
                                     "BestHandScore",  "GamesPlayed",   "GamesWon",
@@ -104,8 +115,8 @@ private slots:
         using Read = std::array<int, 9>;
         int row = 0;
         for (const auto& [written, read] :
-             {std::pair<Written, Read>{{" 4 ", "+2", "3", "-26", "2", "1", "-40", "0", "1"},
-                                       {4, 2, 3, -26, 2, 1, -40, 0, 1}},
+             {std::pair<Written, Read>{{" 4 ", "+2", "3", "-26", "2", "1", "151", "1", "1"},
+                                       {4, 2, 3, -26, 2, 1, 151, 1, 1}},
               {{"4", nullptr, "3", "-26", "2", "1", nullptr, "0", "1"}, {4, 0, 3, -26, 2, 1, 0, 0, 1}},
               {{"4", "two", "99999999999", "1e3", "2", "1,2", "-40", "0", "1"},
                {4, 0, 0, 0, 2, 0, -40, 0, 0}},

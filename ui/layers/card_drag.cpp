@@ -5,8 +5,10 @@
 
 #include "game.h"
 #include "layers/drop_targets.h"
+#include "layers/own_moves.h"
 #include "table/card_image.h"
 #include "table/card_table.h"
+#include "table/pictures.h"
 
 namespace {
 
@@ -20,8 +22,8 @@ zanfel::PileImage humanPile(int slot) {
 
 }  // namespace
 
-CardDrag::CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game)
-    : QObject(table), table_(table), targets_(targets), game_(game), held_(new QLabel(table)) {
+CardDrag::CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game, OwnMoves& moves)
+    : QObject(table), table_(table), targets_(targets), game_(game), moves_(moves), held_(new QLabel(table)) {
     held_->setObjectName(QStringLiteral("heldCard"));
     held_->setAttribute(Qt::WA_TransparentForMouseEvents);
     held_->setScaledContents(true);
@@ -57,13 +59,12 @@ void CardDrag::letGo(int slot, QPoint pointer) {
     if (slot != slot_)
         return;
     const std::optional<zanfel::PileImage> place = targets_->landing(pointer, heldRect(pointer));
+    const bool refused = !place && targets_->refusedAt(pointer);
     cancel();
-    if (!place)
-        return;
-    if (place->kind == zanfel::ImageKind::Foundation)
-        game_.dropOnFoundation(slot, place->index);
-    else
-        game_.dropOnStack(slot, place->index);
+    if (place)
+        moves_.drop(slot, *place);
+    else if (refused)
+        moves_.refuse();
 }
 
 void CardDrag::cancel() {
@@ -75,6 +76,13 @@ void CardDrag::cancel() {
     held_->setPixmap(QPixmap());
     targets_->withdraw();
     table_->showCard(humanPile(slot), game_.table().cardFor(humanPile(slot)));
+}
+
+void CardDrag::redraw() {
+    if (slot_ < 0)
+        return;
+    const CardImage* pile = table_->image(humanPile(slot_));
+    held_->setPixmap(facePicture(game_.table().cardFor(humanPile(slot_)), pile->art()));
 }
 
 QRect CardDrag::heldRect(QPoint pointer) const {

@@ -6,6 +6,7 @@
 
 class CardTable;
 class DropTargets;
+class OwnMoves;
 class QLabel;
 
 namespace zanfel {
@@ -15,13 +16,16 @@ class Game;
 // A card of the human's in the air, as on a real table: it is drawn under the pointer, its
 // pile shows what lies beneath it (the card comes back if no place takes it), the places that
 // take it are outlined with the one it would land on lit, and a card let go so that it covers
-// most of a taking place lands there even when the pointer itself is just outside it.
+// most of a taking place lands there even when the pointer itself is just outside it. Let go over
+// a place that does not take it, it is refused; over anything else it simply goes back.
 class CardDrag : public QObject {
 public:
-    CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game);
+    CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game, OwnMoves& moves);
 
     // Puts the card back without a move, as when a window comes up over the table.
     void cancel();
+    // The card in the air is drawn anew, as its pile would draw it now: the faces changed.
+    void redraw();
 
 private:
     void lift(int slot, QPoint hotSpot);
@@ -32,6 +36,7 @@ private:
     CardTable* table_;
     DropTargets* targets_;
     zanfel::Game& game_;
+    OwnMoves& moves_;
     QLabel* held_;
     int slot_ = -1;
     QPoint hotSpot_;

@@ -8,6 +8,7 @@
 
 class CardImage;
 class DropTargets;
+class OwnMoves;
 class PlaceOutline;
 class QWidget;
 
@@ -25,7 +26,7 @@ public:
     using Piles = std::array<CardImage*, zanfel::kSlotsPerPlayer>;
 
     KeyboardPlay(QWidget* window, QWidget* table, zanfel::Game& game, const Piles& piles,
-                 DropTargets* targets);
+                 DropTargets* targets, OwnMoves& moves);
 
     // The picked pile's slot, or -1.
     int picked() const { return picked_; }
@@ -39,6 +40,7 @@ private:
     void pick(int slot);
 
     zanfel::Game& game_;
+    OwnMoves& moves_;
     Piles piles_;
     DropTargets* targets_;
     PlaceOutline* ring_;

@@ -12,6 +12,11 @@ namespace {
 // Below this a tick is too short to tell three players' marks apart.
 constexpr int kShortestRotationTickMs = 500;
 constexpr int kTicksPerRotation = 3;
+
+int ownerOf(zanfel::PileImage image) {
+    return image.kind == zanfel::ImageKind::Player ? zanfel::playerOfBase(zanfel::playerBaseOf(image.index))
+                                                   : zanfel::kHuman;
+}
 }  // namespace
 
 MoveMarks::MoveMarks(QWidget* table) : QObject(table), goingOut_(new PlaceOutline(table)) {
@@ -25,10 +30,12 @@ MoveMarks::MoveMarks(QWidget* table) : QObject(table), goingOut_(new PlaceOutlin
 }
 
 QColor MoveMarks::ownerColour(zanfel::PileImage image) {
-    const int player = image.kind == zanfel::ImageKind::Player
-                           ? zanfel::playerOfBase(zanfel::playerBaseOf(image.index))
-                           : zanfel::kHuman;
-    return QColor(QRgb(zanfel::backColourOf(player)));
+    return QColor(QRgb(zanfel::backColourOf(ownerOf(image))));
+}
+
+zanfel::artwork::FrameLine MoveMarks::ownerLine(zanfel::PileImage image) {
+    const int deck = zanfel::playerDeckOf(ownerOf(image));
+    return deck < 0 ? zanfel::artwork::kDeckLine : zanfel::artwork::kPlayerDeckLines[deck];
 }
 
 int MoveMarks::markMs(int tickIntervalMs) {
@@ -39,8 +46,8 @@ void MoveMarks::showMove(zanfel::PileImage fromImage, const QWidget* from, const
                          int tickIntervalMs) {
     const int p = zanfel::playerOfBase(zanfel::playerBaseOf(fromImage.index)) - 1;
     const QColor colour = ownerColour(fromImage);
-    from_[p]->surround(from, colour);
-    to_[p]->surround(to, colour);
+    from_[p]->surround(from, colour, ownerLine(fromImage));
+    to_[p]->surround(to, colour, ownerLine(fromImage));
     timers_[p]->start(markMs(tickIntervalMs));
     last_ = p;
 }
@@ -64,8 +71,8 @@ void MoveMarks::clearMove(int player) {
     to_[player]->hide();
 }
 
-void MoveMarks::showGoingOut(const QWidget* pile, const QColor& colour) {
-    goingOut_->surround(pile, colour);
+void MoveMarks::showGoingOut(zanfel::PileImage emptiedPile, const QWidget* pile) {
+    goingOut_->surround(pile, ownerColour(emptiedPile), ownerLine(emptiedPile));
 }
 
 void MoveMarks::clearGoingOut() {

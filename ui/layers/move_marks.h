@@ -6,13 +6,14 @@
 #include <array>
 
 #include "table.h"
+#include "table_back.h"
 
 class PlaceOutline;
 class QTimer;
 class QWidget;
 
 // What the computer players just did: each one's last card's source and destination framed
-// in its back's colour, until its next move is due. And who went out: the emptied personal
+// in its back's colour and line, until its next move is due. And who went out: the emptied personal
 // pile framed steadily until the announcement has been closed. Nothing here runs between marks.
 class MoveMarks : public QObject {
 public:
@@ -21,6 +22,9 @@ public:
     // The colour of the player who owns `image`: red for the human's piles, each computer
     // player's back colour for theirs.
     static QColor ownerColour(zanfel::PileImage image);
+    // The line of that player's back: double for the human, solid, dashed and dotted for the
+    // left, middle and right players, so each one's marks are told apart without colour.
+    static zanfel::artwork::FrameLine ownerLine(zanfel::PileImage image);
     // How long a move stays framed: until its player's next move is due, three ticks on; at
     // the fastest pace, where that would leave every player's marks up at once, one tick.
     static int markMs(int tickIntervalMs);
@@ -28,7 +32,8 @@ public:
     // Frames both places of the move of the computer player who owns `fromImage`, replacing
     // that player's last marks.
     void showMove(zanfel::PileImage fromImage, const QWidget* from, const QWidget* to, int tickIntervalMs);
-    void showGoingOut(const QWidget* pile, const QColor& colour);
+    // Frames the personal pile of the player who went out in its back's colour and line.
+    void showGoingOut(zanfel::PileImage emptiedPile, const QWidget* pile);
     // A pause holds every mark until play goes on, since it holds the next moves too.
     void hold(bool paused);
     void clearGoingOut();

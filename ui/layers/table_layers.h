@@ -3,10 +3,15 @@
 
 #include <QObject>
 #include <array>
+#include <memory>
 
 #include "card.h"
 #include "controls.h"
+#include "face_set.h"
+#include "layers/own_moves.h"
+#include "player_record.h"
 #include "table.h"
+#include "table_sounds.h"
 
 class CardDrag;
 class CardFlight;
@@ -15,7 +20,9 @@ class DropTargets;
 class KeyboardPlay;
 class MoveMarks;
 class PauseVeil;
+class QPixmap;
 class QWidget;
+class SoundPlayer;
 
 namespace zanfel {
 class Game;
@@ -23,17 +30,21 @@ class Game;
 
 // The card table and everything drawn over its places: the computer players' flying cards and
 // the marks of their moves, the human's card in the air with the places that would take it, the
-// keyboard's pick, the pause veil. It is told what happened on the table (an image shown anew,
-// the controls changed, a computer player's move, a player going out, a window about to come up
-// over the table) and keeps every layer in step with it; the player's clicks, drags and keys on
-// the table go from here to the game. A new layer is made and told here, nowhere else.
+// keyboard's pick, the pause veil; and the table's sounds. It is told what happened on the table
+// (an image shown anew, the controls changed, a computer player's move, a player going out, a hand
+// scored, a window about to come up over the table), keeps every layer in step with it and asks
+// for each moment's sound once; the player's clicks, drags and keys on the table go from here to
+// the game. A new layer is made and told here, nowhere else.
 class TableLayers : public QObject {
     Q_OBJECT
 public:
-    // The table becomes a child of `window`, whose keys play the cards.
-    TableLayers(zanfel::Game& game, QWidget* window);
+    // The table becomes a child of `window`, whose keys play the cards. Without a player of
+    // sounds the table is heard through the desktop's sound library, opened at the first sound.
+    TableLayers(zanfel::Game& game, QWidget* window, SoundPlayer* soundPlayer = nullptr);
+    ~TableLayers() override;
 
     CardTable* table() const { return table_; }
+    TableSounds& sounds() { return sounds_; }
 
     // One image shows `card` now. A flight to it has nothing left to show and lands.
     void showImage(zanfel::PileImage image, zanfel::CardNumber card);
@@ -45,12 +56,19 @@ public:
     // This emptied personal pile ends the hand: it stays marked until the announcement is closed.
     void goingOut(zanfel::PileImage emptiedPile);
     void goingOutAnnounced();
+    // A hand was scored; it may have ended the game.
+    void handScored(const zanfel::HandResult& hand);
+    // A move of the player's that was shown has been put back: the host refused it.
+    void ownMoveRefused();
     // A window is about to come up over the table, or the program ends: nothing stays in the air.
     void settle();
     // Whether the computer players' cards fly; when they stop, a card in the air lands.
     void setAnimateMoves(bool animate);
     // Whether the table says so when the human is stuck (Controls::stuck).
     void setStuckCue(bool shown);
+    // The faces as the player likes them, at once on every place, on a card flying and on the
+    // card in the player's hand.
+    void setFaces(zanfel::artwork::FaceSet faces);
 
     const MoveMarks& moveMarks() const { return *moveMarks_; }
     const CardFlight& flight() const { return *flight_; }
@@ -60,8 +78,12 @@ public:
 
 private:
     void flyComputerCard(zanfel::PileImage from, zanfel::PileImage to);
+    QPixmap coveredPicture(zanfel::PileImage to) const;
 
     zanfel::Game& game_;
+    std::unique_ptr<SoundPlayer> ownSoundPlayer_;
+    TableSounds sounds_;
+    OwnMoves moves_;
     CardTable* table_;
     MoveMarks* moveMarks_;
     CardFlight* flight_;
@@ -71,6 +93,8 @@ private:
     KeyboardPlay* keyboard_;
     bool animateMoves_ = true;
     bool stuckCue_ = true;
+    zanfel::PileImage flightTo_{};
+    zanfel::Hint hint_ = zanfel::Hint::BeforeStartUp;
     // What each image showed before its last change: the card a flight covers until it lands.
     std::array<zanfel::CardNumber, zanfel::kImageCount> shownBefore_{};
 };
