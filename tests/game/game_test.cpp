@@ -355,30 +355,6 @@ TEST(Record, HandsAndGamesAreCountedAsTheyEnd) {
     EXPECT_EQ(first.bestHandScore, -26);
 }
 
-// A hand counts at the easiest level in force from its deal to its tally, paused or not, whichever way the
-// level went, and never at one chosen between hands; a game at the easiest level of any of its hands.
-TEST(Record, HandsAndGamesCountAtTheEasiestLevelInForceAtAnyMomentOfThem) {
-    GameFixture f;
-    const auto hand = [&](std::initializer_list<int> levels) {  // dealt at the first, then switched
-        f.game.levelCommand(*levels.begin());
-        f.game.deckClicked();
-        f.game.pauseCommand();
-        for (int level : levels)
-            f.game.levelCommand(level);
-        f.game.pauseCommand();
-        humanGoesOut(f.game, 26);  // 26 a hand: the fourth passes 99
-    };
-    hand({3, 5});     // Normal to Blinding before the last card
-    hand({5, 1, 5});  // Super Easy for a moment
-    f.game.levelCommand(1);
-    hand({4});
-    hand({5});
-    std::vector<std::pair<int, int>> counted;  // hands and games, Super Easy to Blinding
-    for (int level = 1; level <= kLevelCount; ++level)
-        counted.emplace_back(f.view.record.level(level).handsPlayed, f.view.record.level(level).gamesPlayed);
-    EXPECT_EQ(counted, (std::vector<std::pair<int, int>>{{1, 1}, {0, 0}, {1, 0}, {1, 0}, {1, 0}}));
-}
-
 // Nines on the work piles and the three of spades in the personal pile: only the stock could help. Four stock
 // cards come round in four turns; No one can play brings others up; the left player's ace of diamonds to a
 // foundation gives the buried two a place. Three stock cards, moved on by one, come round in one turn

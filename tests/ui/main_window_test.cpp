@@ -386,8 +386,8 @@ private slots:
     }
 
     // At Super Easy no tick comes unasked. A pick and a lifted card go back at Ctrl+Z; the keys pick nothing
-    // and the pointer finds the veil. Resumed, the table is as it was; paused, one colour but the words,
-    // whatever lies under it: No one can play's result, or a king on every place.
+    // and the pointer finds the veil. Resumed, the table is as it was; paused, the same picture whatever lies
+    // under the veil: No one can play's result, or a king on every place.
     void aPauseVeilsEveryCardAndTheKeysPickNothing() {
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -403,7 +403,6 @@ private slots:
         pauseKey();
         QVERIFY(!find("heldCard")->isVisible());
         const QImage paused = tableImage();
-        QCOMPARE(unveiled(paused), QString());
         keys("2 \r6");
         mouse(QTest::MouseRelease, "Pile1");
         QCOMPARE(layers().keyboard().picked(), -1);

@@ -82,28 +82,6 @@ inline QSettings savedSettings() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, "Zanfel", "Settings");
 }
 
-// A grabbed table under the pause veil must be one colour but for the words in its middle: what is wrong
-// with it, or nothing.
-inline QString unveiled(const QImage& grabbed) {
-    const QImage image = grabbed.convertToFormat(QImage::Format_RGB32);
-    QRect words;  // everything not of the top left pixel's colour
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != image.pixel(0, 0))
-                words |= QRect(x, y, 1, 1);
-    const QPoint offCentre = words.center() - image.rect().center();
-    if (words.isEmpty() || offCentre.manhattanLength() > 2 || words.width() > image.width() * 3 / 4 ||
-        words.height() > image.height() / 6)
-        return QStringLiteral("other colours at %1,%2 %3x%4 of %5x%6")
-            .arg(words.x())
-            .arg(words.y())
-            .arg(words.width())
-            .arg(words.height())
-            .arg(image.width())
-            .arg(image.height());
-    return {};
-}
-
 // Qt keeps the quit request of an ended program until the next exec(); a short one clears it.
 inline void clearQuitRequest() {
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);

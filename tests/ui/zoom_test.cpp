@@ -85,20 +85,6 @@ private slots:
         }
     }
 
-    // Paused, then zoomed with the keys up to 200 % and back a step: each time the veil covers the whole
-    // table at its new size, one colour but for the words in its middle.
-    void theVeilCoversTheTableAtEveryZoom() {
-        clickDeck();
-        key(Qt::Key_Z);
-        QStringList seen;
-        for (Qt::Key step : {Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Minus}) {
-            key(step);
-            seen << QString::number(zoom()) + unveiled(find("table")->grab().toImage());
-        }
-        QCOMPARE(seen, (QStringList{"125", "150", "175", "200", "175"}));
-        key(Qt::Key_0);  // the tests after share the saved zoom
-    }
-
     // The saved zoom returns; a non-step or too large one silently gives the largest that fits; none: 100 %.
     void theZoomIsKeptBetweenRuns() {
         key(Qt::Key_Plus);
