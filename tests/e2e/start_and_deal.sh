@@ -90,7 +90,9 @@ before=$(others)
 table_moves() { [ "$before" != "$(others)" ]; }
 poll 10 table_moves || fail "the computer players made no move"
 sleep 0.6
-before=$(others)
+# The row of the human's piles, which no tick changes, however late a busy machine runs it.
+mine() { region 0 345 754 107; }
+before=$(mine)
 keys ctrl+z
 # Everything but the words in the middle is one colour: no card shows. The table is W wide
 # and H high, and the words lie in its middle quarter across, a sixth down.
@@ -118,7 +120,7 @@ poll 5 zoomed_to 754 || fail "Ctrl+0 left the window $WIDTH wide, not 754"
 poll 5 veiled 754 452 || fail "cards show through the pause veil back at 100 %"
 sleep 2
 keys ctrl+z
-as_before() { [ "$before" = "$(others)" ]; }
+as_before() { [ "$before" = "$(mine)" ]; }
 poll 5 as_before || fail "the table was not as it was once the pause ended"
 pass "Ctrl+Z pauses the computer players under a veil, at every zoom, and the table comes back as it was"
 
