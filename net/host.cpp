@@ -357,6 +357,19 @@ void Host::leave(LeavingReason reason) {
     game_.setSeat(kHuman, aloneSeats()[kHuman]);
 }
 
+HostLoad Host::load() const {
+    HostLoad load;
+    load.greeting = static_cast<int>(greeting_.size());
+    load.logEntries = static_cast<int>(log_.entries().size());
+    for (const Connection* connection : findChildren<Connection*>(Qt::FindDirectChildrenOnly)) {
+        ++load.connections;
+        load.largestQueue = std::max(load.largestQueue, connection->queuedBytes());
+        load.largestUnread = std::max(load.largestUnread, connection->unreadBytes());
+        load.largestInbox = std::max(load.largestInbox, connection->inboxSize());
+    }
+    return load;
+}
+
 Phase Host::phase() const {
     if (!started_)
         return Phase::Lobby;

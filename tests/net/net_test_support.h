@@ -61,18 +61,6 @@ struct GuestScreen final : TableView {
     void showGameOver(const GameOutcome& outcome) override { gameOvers.push_back(outcome); }
 };
 
-// A link between a guest and the host that can be pulled out like a cable.
-class CuttableLink : public QObject {
-public:
-    explicit CuttableLink(quint16 hostPort);
-    quint16 port() const { return server_.serverPort(); }
-    void cut();
-
-private:
-    QTcpServer server_;
-    quint16 hostPort_;
-};
-
 struct Guest {
     std::unique_ptr<GuestSession> session;
     GuestScreen screen;
@@ -94,10 +82,18 @@ private:
     FrameReader reader_;
 };
 
+// Plays the first card the rules take onto a foundation, or turns the stock.
+void playOnce(GameFront& front);
+
+// Times short enough for a test to wait them out.
+constexpr HostLimits kQuickHost{
+    400, 100, 600, 600, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond};
+constexpr GuestTiming kQuickGuest{600, 600, 50};
+
 // A host with its Game at the table, decks dealt in order, and guests joining it on loopback.
 class NetTable : public ::testing::Test {
 protected:
-    NetTable();
+    explicit NetTable(HostLimits limits = kQuickHost, GuestTiming guestTiming = kQuickGuest);
     Guest& join(const QString& name, quint16 port = 0);
     void startAndDeal();
     // Every guest has been told the table its seat may see, and has nothing left unanswered.
@@ -106,6 +102,7 @@ protected:
     bool allCardsThere() const;
     Hello hello(const QString& name, const QByteArray& token = {}) const;
 
+    GuestTiming guestTiming;
     HostWindow window;
     zanfel::testing::ScriptedRandom random;
     Game game{window, random};
