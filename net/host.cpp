@@ -82,6 +82,7 @@ int Host::guestCount() const {
 
 void Host::accept() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        ++accepted_;
         auto* connection = new Connection(socket, Connection::End::Host, this);
         connect(connection, &Connection::received, this, [this, connection](const Message& message) {
             for (int seat = 1; seat < kPlayers; ++seat)
@@ -359,6 +360,7 @@ void Host::leave(LeavingReason reason) {
 
 HostLoad Host::load() const {
     HostLoad load;
+    load.accepted = accepted_;
     load.greeting = static_cast<int>(greeting_.size());
     load.logEntries = static_cast<int>(log_.entries().size());
     for (const Connection* connection : findChildren<Connection*>(Qt::FindDirectChildrenOnly)) {

@@ -36,6 +36,7 @@ struct HostLimits {
 // What the host holds for its connections at one moment: each part has its limit, whatever
 // the peers send or fail to read.
 struct HostLoad {
+    int accepted = 0;     // connections since the host began listening
     int connections = 0;  // greeting, seated, or closing
     int greeting = 0;
     qint64 largestQueue = 0;   // bytes waiting to go to one connection
@@ -130,6 +131,7 @@ private:
     std::array<GuestSeat, kPlayers> seats_;  // by player index; 0 is the host's own
     bool started_ = false;
     bool left_ = false;
+    int accepted_ = 0;
     QTimer heartbeat_;
     QTimer flushTimer_;
     QElapsedTimer clock_;

@@ -11,6 +11,7 @@
 #include "frame_reader.h"
 #include "guest_game.h"
 #include "host.h"
+#include "host_window.h"
 #include "message_codec.h"
 #include "perspective.h"
 #include "visible_table.h"
@@ -23,23 +24,6 @@ using zanfel::testing::of;
 inline bool eventually(const std::function<bool()>& done) {
     return QTest::qWaitFor(done, 5000);
 }
-
-// The host's window: modal windows close at once, "play again" is answered OK.
-struct HostWindow final : TableView {
-    Game* game = nullptr;
-    std::vector<int> announced;
-    int programEnds = 0;
-    void showImage(PileImage, CardNumber) override {}
-    void showControls() override {}
-    void announceGoingOut(int player) override { announced.push_back(player); }
-    void recordHand(const HandResult&) override {}
-    void showScoreSheet() override { game->scoreSheetActivated(); }
-    void hideScoreSheet() override {}
-    Answer askPlayAgain(const GameOutcome&) override { return Answer::Ok; }
-    bool applySavedColour() override { return true; }
-    void resetTableColour() override {}
-    void endProgram() override { ++programEnds; }
-};
 
 // A guest's window: what each image shows, and what the modal windows said.
 struct GuestScreen final : TableView {
