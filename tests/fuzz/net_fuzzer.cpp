@@ -7,6 +7,7 @@
 // greeting in it taking the seat kept for it. The host must close every such connection, keep
 // all 208 cards and stay within its limits; anything else, or a sanitizer's report, aborts.
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QTcpSocket>
 #include <array>
 #include <cstdio>
@@ -40,9 +41,11 @@ void checkFrame(const QByteArray& frame) {
         fail("a message does not come back as it went");
 }
 
+// Ten seconds is far beyond anything a host should take, however busy the machine.
 void pumpUntil(const std::function<bool()>& done, const char* what) {
-    for (int turn = 0; !done(); ++turn) {
-        if (turn == 20000)
+    const QDeadlineTimer deadline(10000);
+    while (!done()) {
+        if (deadline.hasExpired())
             fail(what);
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
         // Outside an event loop's exec(), what is deleted later is deleted only when asked.

@@ -94,61 +94,50 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     comeBack(hello(QStringLiteral("Mal")));
     token = std::get<Welcome>(*welcome).token;
     startAndDeal();
-    // Bytes no program of ours sends, from the seated guest.
+    // Bytes no program of ours sends, from the seated guest or on a new connection.
     const struct {
         const char* what;
+        bool seated;
         QByteArray bytes;
         Refusal refusal;
-    } seatedRows[] = {
-        {"a frame larger than any message", QByteArray::fromHex("ffff") + QByteArray(100, 'x'),
+    } rows[] = {
+        {"a frame larger than any message", true, QByteArray::fromHex("ffff") + QByteArray(100, 'x'),
          Refusal::TooLarge},
-        {"a message cut short", framed(encodeMessage(DropOnFoundation{1, 1, 0}).chopped(1)),
+        {"a message cut short", true, framed(encodeMessage(DropOnFoundation{1, 1, 0}).chopped(1)),
          Refusal::Truncated},
-        {"not CBOR", framed("\x1c\x1c"), Refusal::NotCbor},
-        {"an unknown kind", frameOf(QCborArray{kKinds + 1, 1}), Refusal::UnknownKind},
-        {"a pile as text", frameOf(QCborArray{kindOf<DoubleClick>(), 1, "1"}), Refusal::WrongType},
+        {"not CBOR", true, framed("\x1c\x1c"), Refusal::NotCbor},
+        {"an unknown kind", true, frameOf(QCborArray{kKinds + 1, 1}), Refusal::UnknownKind},
+        {"a pile as text", true, frameOf(QCborArray{kindOf<DoubleClick>(), 1, "1"}), Refusal::WrongType},
         // Moves never name a seat: slot 6 would be the next seat's first pile in the host's numbering.
-        {"another seat's pile", frameOf(QCborArray{kindOf<DropOnFoundation>(), 1, 6, 0}),
+        {"another seat's pile", true, frameOf(QCborArray{kindOf<DropOnFoundation>(), 1, 6, 0}),
          Refusal::OutOfRange},
-        {"a greeting during the hand", frameOf(hello(QStringLiteral("Mal"))), Refusal::WrongPhase},
-        {"a host's message claiming a seat",
+        {"a greeting during the hand", true, frameOf(hello(QStringLiteral("Mal"))), Refusal::WrongPhase},
+        {"a host's message claiming a seat", true,
          frameOf(Welcome{1, QByteArray(kTokenBytes, 'w'), "2.0", 1, false}), Refusal::WrongDirection},
-        {"a flood of messages", QByteArray(frameOf(Pong{1})).repeated(kMessageBurst + 10), Refusal::Flooding},
-    };
-    for (const auto& row : seatedRows)
-        expectClosed(row.what, row.refusal, [&] { seated().sendBytes(row.bytes); });
-    expectClosed("no answer to pings", Refusal::Silent, [this] { seated(); });
-    // Greetings that take no seat, on new connections.
-    const struct {
-        const char* what;
-        Hello greeting;
-        Refusal refusal;
-    } greetingRows[] = {
-        {"another protocol", Hello{"9.0", kProtocolVersion + 1, "Mal", {}}, Refusal::IncompatibleVersion},
-        {"a new guest once the game is on", hello(QStringLiteral("Eve")), Refusal::GameStarted},
-        {"a token nobody was given", hello(QStringLiteral("Eve"), QByteArray(kTokenBytes, 'e')),
+        {"a flood of messages", true, QByteArray(frameOf(Pong{1})).repeated(kMessageBurst + 10),
+         Refusal::Flooding},
+        {"no answer to pings", true, {}, Refusal::Silent},
+        {"another protocol", false, frameOf(Hello{"9.0", kProtocolVersion + 1, "Mal", {}}),
+         Refusal::IncompatibleVersion},
+        {"a new guest once the game is on", false, frameOf(hello(QStringLiteral("Eve"))),
+         Refusal::GameStarted},
+        {"a token nobody was given", false,
+         frameOf(hello(QStringLiteral("Eve"), QByteArray(kTokenBytes, 'e'))), Refusal::UnknownToken},
+        {"a token from a seat given up", false, frameOf(hello(QStringLiteral("Mal"), givenUp)),
          Refusal::UnknownToken},
-        {"a token from a seat given up", hello(QStringLiteral("Mal"), givenUp), Refusal::UnknownToken},
-    };
-    for (const auto& row : greetingRows) {
-        expectClosed(row.what, row.refusal, [&] { comeBack(row.greeting); });
-        EXPECT_EQ(welcome, Message(Refused{row.refusal, "2.0", kProtocolVersion})) << row.what;
-    }
-    const struct {
-        const char* what;
-        QByteArray bytes;
-        Refusal refusal;
-    } greetingBytes[] = {
-        {"a move before greeting", frameOf(DeckClick{1}), Refusal::WrongPhase},
-        {"a name longer than any typed", frameOf(QCborArray{1, "2.0", 1, QString(200, 'm'), QCborValue()}),
-         Refusal::BadName},
-        {"a token of the wrong length", frameOf(QCborArray{1, "2.0", 1, "Mal", QByteArray(8, 't')}),
+        {"a move before greeting", false, frameOf(DeckClick{1}), Refusal::WrongPhase},
+        {"a name longer than any typed", false,
+         frameOf(QCborArray{1, "2.0", 1, QString(200, 'm'), QCborValue()}), Refusal::BadName},
+        {"a token of the wrong length", false, frameOf(QCborArray{1, "2.0", 1, "Mal", QByteArray(8, 't')}),
          Refusal::BadToken},
-        {"half a greeting", frameOf(hello(QStringLiteral("Mal"))).first(9), Refusal::GreetingTimeout},
+        {"half a greeting", false, frameOf(hello(QStringLiteral("Mal"))).first(9), Refusal::GreetingTimeout},
     };
-    for (const auto& row : greetingBytes) {
+    for (const auto& row : rows) {
         expectClosed(row.what, row.refusal, [&] {
-            mal = std::make_unique<RawPeer>(host.port());
+            if (row.seated)
+                seated();
+            else
+                mal = std::make_unique<RawPeer>(host.port());
             mal->sendBytes(row.bytes);
         });
     }
