@@ -70,6 +70,7 @@ private:
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         void (zanfel::Game::*command)());
     void animateMovesCommand(bool animate);
+    void stuckCueCommand(bool shown);
     ScoreSheet* scoreSheet();
     void aboutCommand();
     void statisticsCommand();
@@ -90,6 +91,7 @@ private:
     std::array<QAction*, zanfel::kLevelCount + 1> mnuLevel_{};  // 1..5
     QAction* mnuCardCount_ = nullptr;
     QAction* noOneCanPlay_ = nullptr;
+    QAction* mnuStuckCue_ = nullptr;
 
     ScoreSheet* scoreSheet_ = nullptr;
     AnnouncementWindow* announcement_ = nullptr;

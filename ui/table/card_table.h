@@ -42,6 +42,9 @@ public:
     // Shows `card` (0: the empty place) at `image`, and says so to screen readers and tooltips.
     void showCard(zanfel::PileImage image, zanfel::CardNumber card);
     void showHint(zanfel::Hint hint);
+    // The quiet line that tells the player none of their cards can move, however they turn the
+    // stock. It lies in the free corner left of the human's piles and never covers the hint.
+    void showStuckCue(bool shown);
     // The numbers under the human's piles, by slot, shown or not.
     void setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts);
     void setCountsVisible(bool visible);
@@ -79,6 +82,7 @@ private:
     std::array<CardImage*, zanfel::kFoundations> pile_{};
     FoundationFrame* frame_ = nullptr;
     QLabel* lblTips_ = nullptr;
+    QLabel* lblStuck_ = nullptr;
     std::array<QLabel*, zanfel::kSlotsPerPlayer + 1> lblStack_{};  // the counts, then their caption
     std::array<int, zanfel::kSlotsPerPlayer> counts_{};
     bool countsVisible_ = false;
