@@ -69,9 +69,9 @@ private:
 // Plays the first card the rules take onto a foundation, or turns the stock.
 void playOnce(GameFront& front);
 
-// Times short enough for a test to wait them out.
+// Times short enough for a test to wait them out; greeting long enough for a busy machine.
 constexpr HostLimits kQuickHost{
-    400, 100, 600, 600, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond};
+    2000, 100, 600, 600, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond};
 constexpr GuestTiming kQuickGuest{600, 600, 50};
 
 // A host with its Game at the table, decks dealt in order, and guests joining it on loopback.
