@@ -12,6 +12,10 @@ Connection::Connection(QTcpSocket* socket, End end, QObject* parent)
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     // What Qt holds unread is bounded too: past it TCP itself slows the peer down.
     socket_->setReadBufferSize(kReadBufferBytes);
+    // And what the system holds unsent, which it would otherwise let grow to megabytes for a
+    // peer that stops reading: so such a peer reaches the limit on what waits here within
+    // minutes, not hours, and costs little meanwhile.
+    socket_->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kMaxOutgoingBytes);
     peer_ = socket_->peerAddress().toString() + QLatin1Char(':') + QString::number(socket_->peerPort());
     heard_.start();
     connect(socket_, &QTcpSocket::readyRead, this, &Connection::readIncoming);

@@ -35,6 +35,11 @@ public:
     qint64 silentForMs() const { return heard_.elapsed(); }
     QString peer() const { return peer_; }
     qint64 bytesSent() const { return bytesSent_; }
+    // What this connection holds in the host's memory: bytes waiting to go, bytes read or
+    // readable but not yet made into messages, and messages not yet handled.
+    qint64 queuedBytes() const { return socket_->bytesToWrite(); }
+    qint64 unreadBytes() const { return socket_->bytesAvailable() + reader_.buffered(); }
+    int inboxSize() const { return static_cast<int>(inbox_.size()); }
 
 signals:
     void received(const zanfel::net::Message& message);

@@ -21,7 +21,8 @@ public:
     explicit FrameReader(int limit = kReadBufferBytes) : limit_(limit) {}
 
     // Room left for bytes not yet cut into frames.
-    int room() const { return limit_ - static_cast<int>(buffer_.size()); }
+    int room() const { return limit_ - buffered(); }
+    int buffered() const { return static_cast<int>(buffer_.size()); }
     // Takes bytes from the stream; once it refuses it takes nothing more.
     Status append(QByteArrayView bytes);
     // The next whole frame's message bytes, if one has arrived.

@@ -85,6 +85,10 @@ void GuestSession::take(const Message& message) {
     if (const auto* refused = std::get_if<Refused>(&message)) {
         if (refused->reason == Refusal::SeatTaken)
             return;  // this very guest came back on another connection
+        // Others crowding the host's door, perhaps on purpose, must not end a game this guest
+        // is coming back to: the host closes this try, and the next follows.
+        if (refused->reason == Refusal::TooManyGreetings && state_ == State::Rejoining)
+            return;
         SessionEnd end = ending(SessionEnd::Why::Refused, refused->reason);
         end.hostProgram = refused->program;
         end.hostProtocol = refused->protocol;

@@ -82,6 +82,7 @@ int Host::guestCount() const {
 
 void Host::accept() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        ++accepted_;
         auto* connection = new Connection(socket, Connection::End::Host, this);
         connect(connection, &Connection::received, this, [this, connection](const Message& message) {
             for (int seat = 1; seat < kPlayers; ++seat)
@@ -355,6 +356,20 @@ void Host::leave(LeavingReason reason) {
     for (int seat = 1; seat < kPlayers; ++seat)
         game_.setSeat(seat, Seat{});
     game_.setSeat(kHuman, aloneSeats()[kHuman]);
+}
+
+HostLoad Host::load() const {
+    HostLoad load;
+    load.accepted = accepted_;
+    load.greeting = static_cast<int>(greeting_.size());
+    load.logEntries = static_cast<int>(log_.entries().size());
+    for (const Connection* connection : findChildren<Connection*>(Qt::FindDirectChildrenOnly)) {
+        ++load.connections;
+        load.largestQueue = std::max(load.largestQueue, connection->queuedBytes());
+        load.largestUnread = std::max(load.largestUnread, connection->unreadBytes());
+        load.largestInbox = std::max(load.largestInbox, connection->inboxSize());
+    }
+    return load;
 }
 
 Phase Host::phase() const {

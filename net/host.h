@@ -33,6 +33,18 @@ struct HostLimits {
     int messagesPerSecond = kMessagesPerSecond;
 };
 
+// What the host holds for its connections at one moment: each part has its limit, whatever
+// the peers send or fail to read.
+struct HostLoad {
+    int accepted = 0;     // connections since the host began listening
+    int connections = 0;  // greeting, seated, or closing
+    int greeting = 0;
+    qint64 largestQueue = 0;   // bytes waiting to go to one connection
+    qint64 largestUnread = 0;  // bytes of one connection not yet made into messages
+    int largestInbox = 0;      // messages of one connection not yet handled
+    int logEntries = 0;
+};
+
 // The one authority of a network game: it listens for guests, seats them in its lobby and,
 // once started, applies their moves to its Game through the seat calls (each guest only ever
 // its own seat, whatever it sends) and tells each guest what its seat may see. The Game keeps
@@ -63,6 +75,7 @@ public:
     void leave(LeavingReason reason);
 
     const HostLog& log() const { return log_; }
+    HostLoad load() const;
 
 signals:
     void seatsChanged();
@@ -118,6 +131,7 @@ private:
     std::array<GuestSeat, kPlayers> seats_;  // by player index; 0 is the host's own
     bool started_ = false;
     bool left_ = false;
+    int accepted_ = 0;
     QTimer heartbeat_;
     QTimer flushTimer_;
     QElapsedTimer clock_;

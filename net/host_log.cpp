@@ -15,6 +15,7 @@ Q_LOGGING_CATEGORY(netLog, "zanfel.net", QtWarningMsg)
 
 void HostLog::add(LogEntry entry) {
     qCInfo(netLog).noquote() << entry.peer << describe(entry.reason) << entry.detail;
+    ++totals_[static_cast<int>(entry.reason)];
     entries_.push_back(std::move(entry));
     if (entries_.size() > static_cast<std::size_t>(kLogEntries))
         entries_.pop_front();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <deque>
 
 #include "refusal.h"
@@ -20,10 +21,14 @@ class HostLog {
 public:
     void add(LogEntry entry);
     const std::deque<LogEntry>& entries() const { return entries_; }
+    // Among the entries kept.
     int count(Refusal reason) const;
+    // Since the host began, also of entries no longer kept.
+    int total(Refusal reason) const { return totals_[static_cast<int>(reason)]; }
 
 private:
     std::deque<LogEntry> entries_;
+    std::array<int, kLastRefusal + 1> totals_{};
 };
 
 }  // namespace zanfel::net

@@ -61,6 +61,7 @@ QByteArray hello(const QCborValue& name, const QCborValue& token = QCborValue(QC
     return cbor(QCborArray{kindOf<Hello>(), program, kProtocolVersion, name, token});
 }
 
+// More of them reach a host from a hostile peer in hostile_peer_test.cpp.
 TEST(Messages, BadInputIsRefusedWithItsReason) {
     const QByteArray drop = encodeMessage(DropOnFoundation{1, 2, 3});
     QByteArray nested = QByteArray(3000, '\x81');  // an array in an array in an array...
@@ -71,9 +72,7 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
     } rows[] = {
         {"larger than a frame", QByteArray(kMaxFrameBytes + 1, '\0'), Refusal::TooLarge},
         {"nothing", QByteArray(), Refusal::Truncated},
-        {"cut short", drop.chopped(1), Refusal::Truncated},
         {"a text cut short", QByteArray::fromHex("830163322e"), Refusal::Truncated},
-        {"no CBOR item", QByteArray::fromHex("1c"), Refusal::NotCbor},
         {"a stray break", QByteArray::fromHex("ff"), Refusal::NotCbor},
         {"bytes after the message", drop + '\0', Refusal::NotCbor},
         {"a map", cbor(QCborMap{{1, 2}}), Refusal::NotAnArray},
@@ -81,12 +80,9 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
         {"no kind", cbor(QCborArray{}), Refusal::MissingField},
         {"kind as text", cbor(QCborArray{"hello"}), Refusal::WrongType},
         {"kind 0", cbor(QCborArray{0}), Refusal::UnknownKind},
-        {"kind past the last", cbor(QCborArray{kKinds + 1}), Refusal::UnknownKind},
         {"a field missing", cbor(QCborArray{kindOf<DropOnFoundation>(), 1, 2}), Refusal::MissingField},
         {"a field more", cbor(QCborArray{kindOf<DeckClick>(), 1, 5}), Refusal::ExtraField},
-        {"a number as text", cbor(QCborArray{kindOf<DropOnFoundation>(), 1, "2", 3}), Refusal::WrongType},
         {"a flag as a number", cbor(QCborArray{kindOf<MoveAnswer>(), 1, 1, 0}), Refusal::WrongType},
-        {"slot 6", cbor(QCborArray{kindOf<DropOnStack>(), 1, 6, 1}), Refusal::OutOfRange},
         {"foundation 16", cbor(QCborArray{kindOf<DropOnFoundation>(), 1, 0, 16}), Refusal::OutOfRange},
         {"seat 0 for a guest", cbor(QCborArray{kindOf<Welcome>(), 0, QByteArray(16, 'a'), "2", 1, false}),
          Refusal::OutOfRange},

@@ -5,32 +5,17 @@
 
 namespace zanfel::net::testing {
 
-namespace {
-constexpr HostLimits kQuickHost{
-    400, 100, 600, 600, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond};
-constexpr GuestTiming kQuickGuest{600, 600, 50};
-}  // namespace
-
-CuttableLink::CuttableLink(quint16 hostPort) : hostPort_(hostPort) {
-    server_.listen(QHostAddress::LocalHost, 0);
-    connect(&server_, &QTcpServer::newConnection, this, [this] {
-        QTcpSocket* near = server_.nextPendingConnection();
-        auto* far = new QTcpSocket(near);
-        connect(near, &QTcpSocket::readyRead, far, [near, far] { far->write(near->readAll()); });
-        connect(far, &QTcpSocket::readyRead, near, [near, far] { near->write(far->readAll()); });
-        connect(far, &QTcpSocket::disconnected, near, &QTcpSocket::disconnectFromHost);
-        connect(near, &QTcpSocket::disconnected, far, &QTcpSocket::disconnectFromHost);
-        far->connectToHost(QHostAddress::LocalHost, hostPort_);
-        far->waitForConnected(1000);
-        far->write(near->readAll());
-    });
-}
-
-void CuttableLink::cut() {
-    for (QTcpSocket* near : server_.findChildren<QTcpSocket*>(Qt::FindDirectChildrenOnly)) {
-        near->findChild<QTcpSocket*>()->abort();
-        near->abort();
+void playOnce(GameFront& front) {
+    for (int slot = kPersonalSlot; slot >= kStockSlot; --slot) {
+        const PlacesTaking places = front.placesTaking(slot);
+        for (int j = 0; j < kFoundations; ++j) {
+            if (places.foundation[j]) {
+                front.dropOnFoundation(slot, j);
+                return;
+            }
+        }
     }
+    front.deckClicked();
 }
 
 RawPeer::RawPeer(quint16 port) {
@@ -62,7 +47,8 @@ bool RawPeer::closedByHost() {
     });
 }
 
-NetTable::NetTable() : host(game, window, QStringLiteral("Hal"), kQuickHost) {
+NetTable::NetTable(HostLimits limits, GuestTiming guestTiming)
+    : guestTiming(guestTiming), host(game, window, QStringLiteral("Hal"), limits) {
     window.game = &game;
     game.startUp();
     host.listen(QHostAddress::LocalHost, 0);
@@ -70,7 +56,7 @@ NetTable::NetTable() : host(game, window, QStringLiteral("Hal"), kQuickHost) {
 
 Guest& NetTable::join(const QString& name, quint16 port) {
     auto& guest = *guests.emplace_back(std::make_unique<Guest>());
-    guest.session = std::make_unique<GuestSession>(name, kQuickGuest);
+    guest.session = std::make_unique<GuestSession>(name, guestTiming);
     guest.game = std::make_unique<GuestGame>(*guest.session, guest.screen);
     guest.screen.game = guest.game.get();
     guest.session->join(QStringLiteral("127.0.0.1"), port ? port : host.port());

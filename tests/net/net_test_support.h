@@ -11,6 +11,7 @@
 #include "frame_reader.h"
 #include "guest_game.h"
 #include "host.h"
+#include "host_window.h"
 #include "message_codec.h"
 #include "perspective.h"
 #include "visible_table.h"
@@ -23,23 +24,6 @@ using zanfel::testing::of;
 inline bool eventually(const std::function<bool()>& done) {
     return QTest::qWaitFor(done, 5000);
 }
-
-// The host's window: modal windows close at once, "play again" is answered OK.
-struct HostWindow final : TableView {
-    Game* game = nullptr;
-    std::vector<int> announced;
-    int programEnds = 0;
-    void showImage(PileImage, CardNumber) override {}
-    void showControls() override {}
-    void announceGoingOut(int player) override { announced.push_back(player); }
-    void recordHand(const HandResult&) override {}
-    void showScoreSheet() override { game->scoreSheetActivated(); }
-    void hideScoreSheet() override {}
-    Answer askPlayAgain(const GameOutcome&) override { return Answer::Ok; }
-    bool applySavedColour() override { return true; }
-    void resetTableColour() override {}
-    void endProgram() override { ++programEnds; }
-};
 
 // A guest's window: what each image shows, and what the modal windows said.
 struct GuestScreen final : TableView {
@@ -59,18 +43,6 @@ struct GuestScreen final : TableView {
     void resetTableColour() override {}
     void endProgram() override {}
     void showGameOver(const GameOutcome& outcome) override { gameOvers.push_back(outcome); }
-};
-
-// A link between a guest and the host that can be pulled out like a cable.
-class CuttableLink : public QObject {
-public:
-    explicit CuttableLink(quint16 hostPort);
-    quint16 port() const { return server_.serverPort(); }
-    void cut();
-
-private:
-    QTcpServer server_;
-    quint16 hostPort_;
 };
 
 struct Guest {
@@ -94,10 +66,18 @@ private:
     FrameReader reader_;
 };
 
+// Plays the first card the rules take onto a foundation, or turns the stock.
+void playOnce(GameFront& front);
+
+// Times short enough for a test to wait them out; greeting long enough for a busy machine.
+constexpr HostLimits kQuickHost{
+    2000, 100, 600, 600, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond};
+constexpr GuestTiming kQuickGuest{600, 600, 50};
+
 // A host with its Game at the table, decks dealt in order, and guests joining it on loopback.
 class NetTable : public ::testing::Test {
 protected:
-    NetTable();
+    explicit NetTable(HostLimits limits = kQuickHost, GuestTiming guestTiming = kQuickGuest);
     Guest& join(const QString& name, quint16 port = 0);
     void startAndDeal();
     // Every guest has been told the table its seat may see, and has nothing left unanswered.
@@ -106,6 +86,7 @@ protected:
     bool allCardsThere() const;
     Hello hello(const QString& name, const QByteArray& token = {}) const;
 
+    GuestTiming guestTiming;
     HostWindow window;
     zanfel::testing::ScriptedRandom random;
     Game game{window, random};

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Guests on links that hold data back up to half a second, drop, and cut in the middle of a
+// message: no card is lost or made twice, a move is made once or not at all, and every table
+// agrees with the host's once the link is back.
+#include "faulty_link.h"
+#include "net_test_support.h"
+
+namespace zanfel::net::testing {
+
+namespace {
+
+using zanfel::testing::S;
+using Toward = FaultyLink::Toward;
+
+// Silence counts as a loss only well past the slowest link's delay, and a seat is kept for
+// as long as a test runs. Pings are rare: a cut link is known by its end, not by silence.
+class BadLinkTable : public NetTable {
+protected:
+    BadLinkTable()
+        : NetTable({2000, 1000, 3000, 60000, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond},
+                   {3000, 60000, 50}) {}
+    bool agreedSoon() {
+        return QTest::qWaitFor([this] { return agreed(); }, 15000);
+    }
+};
+
+CardNumber shownAt(const Guest& guest, PileImage image) {
+    return guest.screen.shown[flatIndex(image)];
+}
+
+// The guest drops its ace of spades on foundation 0 each time. Cut on its way, the move never
+// reaches the host; cut on the answer's way, it was made, and the guest sees it made once.
+TEST_F(BadLinkTable, AMoveCutOnItsWayIsNeverMadeAndOneWhoseAnswerIsCutIsMadeOnce) {
+    FaultyLink link(host.port());
+    Guest& ann = join(QStringLiteral("Ann"), link.port());
+    startAndDeal();
+    const int seat = ann.game->seat();
+    link.cutMidMessage(Toward::Host);
+    ASSERT_TRUE(ann.game->dropOnFoundation(1, 0));
+    EXPECT_EQ(shownAt(ann, {ImageKind::Foundation, 0}), of(1, S));  // shown at once, as ever
+    ASSERT_TRUE(eventually([&] { return ann.session->state() == GuestSession::State::Rejoining; }));
+    ASSERT_TRUE(agreedSoon());
+    EXPECT_EQ(game.table().pileTop[0], kNoCard);
+    EXPECT_EQ(shownAt(ann, {ImageKind::Stack, 1}), of(1, S));  // back where it was
+    EXPECT_EQ(shownAt(ann, {ImageKind::Foundation, 0}), kNoCard);
+
+    link.cutMidMessage(Toward::Guest, 10);  // the move's effect, not a ping
+    ASSERT_TRUE(ann.game->dropOnFoundation(1, 0));
+    ASSERT_TRUE(eventually([&] { return ann.session->state() == GuestSession::State::Rejoining; }));
+    ASSERT_TRUE(agreedSoon());
+    EXPECT_EQ(game.table().pileTop[0], of(1, S));
+    EXPECT_EQ(shownAt(ann, {ImageKind::Foundation, 0}), of(1, S));
+    EXPECT_TRUE(game.table().pileOf(seat, 1).empty());  // the ace was that pile's one card
+    EXPECT_EQ(shownAt(ann, {ImageKind::Stack, 1}), kNoCard);
+    EXPECT_TRUE(allCardsThere());
+}
+
+// Three guests each on a link holding data back up to half a second, at random; one link after
+// another drops or is cut in the middle of a message while everybody plays. Whenever the links
+// are all up again every screen agrees with the host, all 208 cards are there, and the hand
+// ends for everyone as the host scored it.
+TEST_F(BadLinkTable, GuestsOnSlowLinksThatDropAndCutLoseNothingAndAgreeOnceBack) {
+    std::vector<std::unique_ptr<FaultyLink>> links;
+    for (const char* name : {"Ann", "Bo", "Cy"}) {
+        links.push_back(std::make_unique<FaultyLink>(host.port(), 500, 7 + links.size()));
+        join(QString::fromLatin1(name), links.back()->port());
+    }
+    startAndDeal();
+    const std::function<void(FaultyLink&)> faults[] = {
+        [](FaultyLink& link) { link.cut(); },
+        [](FaultyLink& link) { link.cutMidMessage(Toward::Host); },
+        [](FaultyLink& link) { link.cutMidMessage(Toward::Guest); },
+    };
+    int cuts = 0;
+    for (int round = 0; round < 400 && window.announced.empty(); ++round) {
+        for (auto& guest : guests)
+            playOnce(*guest->game);
+        if (round % 3 == 0)  // the host, on no link at all, would always be first
+            playOnce(game);
+        QTest::qWait(20);
+        if (round % 10 == 3) {
+            faults[cuts % 3](*links[cuts % links.size()]);
+            ++cuts;
+        }
+        if (round % 10 == 8) {
+            ASSERT_TRUE(agreedSoon()) << round;
+            ASSERT_TRUE(allCardsThere() || !window.announced.empty()) << round;
+        }
+    }
+    ASSERT_EQ(window.announced.size(), 1u);
+    EXPECT_GE(cuts, 4);
+    ASSERT_TRUE(agreedSoon());
+    for (auto& guest : guests) {  // one cut off as the hand ended learns the score on coming back
+        EXPECT_TRUE(eventually([&] { return guest->game->scoreSheet().handsListed == 1; }));
+        EXPECT_EQ(guest->game->handScores().row(1)[kHuman], game.handScores().row(1)[guest->game->seat()]);
+    }
+}
+
+}  // namespace
+}  // namespace zanfel::net::testing

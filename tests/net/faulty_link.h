@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <array>
+#include <deque>
+#include <optional>
+
+namespace zanfel::net::testing {
+
+// A cable between guests and the host, as bad as real ones get: it holds each piece of data back
+// a random while (never letting one overtake another, as TCP promises), can be pulled out, or
+// pulled out halfway through a piece so the far end gets only part of a message. Every
+// connection a guest makes through it, also when it comes back, goes the same way.
+class FaultyLink : public QObject {
+public:
+    FaultyLink(quint16 hostPort, int maxDelayMs = 0, quint32 seed = 1);
+    ~FaultyLink() override;
+    quint16 port() const { return server_.serverPort(); }
+    void setMaxDelay(int ms) { maxDelayMs_ = ms; }
+    void cut();
+    enum class Toward { Either, Host, Guest };
+    // The next piece going that way, of at least `minBytes` (more than a ping), gets half
+    // through; then the cable is out.
+    void cutMidMessage(Toward toward = Toward::Either, int minBytes = 2) {
+        cutting_ = toward;
+        cutAtLeast_ = minBytes;
+    }
+    // Everything that went through it either way, for recording a game.
+    const QByteArray& towardHost() const { return passed_[1]; }
+    const QByteArray& towardGuest() const { return passed_[0]; }
+
+private:
+    struct Piece {
+        qint64 dueMs;
+        QByteArray bytes;
+    };
+    // One direction of one connection.
+    struct Lane {
+        QTcpSocket* from;
+        QTcpSocket* to;
+        std::deque<Piece> waiting;
+        bool towardHost;
+    };
+    void relay(const std::shared_ptr<Lane>& lane);
+    void pass(const std::shared_ptr<Lane>& lane);
+    void passSoon(const std::shared_ptr<Lane>& lane);
+
+    QTcpServer server_;
+    quint16 hostPort_;
+    int maxDelayMs_;
+    QRandomGenerator random_;
+    QElapsedTimer clock_;
+    std::optional<Toward> cutting_;
+    int cutAtLeast_ = 2;
+    std::array<QByteArray, 2> passed_;
+};
+
+}  // namespace zanfel::net::testing

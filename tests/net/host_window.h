@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <vector>
+
+#include "game.h"
+
+namespace zanfel::net::testing {
+
+// The host's window: modal windows close at once, "play again" is answered OK.
+struct HostWindow final : TableView {
+    Game* game = nullptr;
+    std::vector<int> announced;
+    int programEnds = 0;
+    void showImage(PileImage, CardNumber) override {}
+    void showControls() override {}
+    void announceGoingOut(int player) override { announced.push_back(player); }
+    void recordHand(const HandResult&) override {}
+    void showScoreSheet() override { game->scoreSheetActivated(); }
+    void hideScoreSheet() override {}
+    Answer askPlayAgain(const GameOutcome&) override { return Answer::Ok; }
+    bool applySavedColour() override { return true; }
+    void resetTableColour() override {}
+    void endProgram() override { ++programEnds; }
+};
+
+}  // namespace zanfel::net::testing

@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A hostile peer at a host playing a hand with two honest guests: it tries every kind of bad
+// input it can think of, each refused with its exact reason, while the host holds no more than
+// its limits allow and the honest players finish their hand with every card accounted for.
+#include <QCborArray>
+
+#include "net_test_support.h"
+
+namespace zanfel::net::testing {
+
+namespace {
+
+QByteArray frameOf(const Message& message) {
+    return framed(encodeMessage(message));
+}
+
+QByteArray frameOf(const QCborArray& array) {
+    return framed(QCborValue(array).toCbor());
+}
+
+class HostilePeer : public NetTable {
+protected:
+    // Its seat is kept after each connection the host closes for as long as the test runs, and
+    // an honest guest keeps trying to come back as long.
+    HostilePeer()
+        : NetTable({400, 100, 600, 60000, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond},
+                   {600, 60000, 50}) {
+        join(QStringLiteral("Ann"));
+        join(QStringLiteral("Bo"));
+        comeBack(hello(QStringLiteral("Mal")));
+        token = std::get<Welcome>(*welcome).token;
+    }
+
+    // A new connection to the host that greets with `greeting`; `welcome` is the answer.
+    RawPeer& comeBack(const Hello& greeting) {
+        mal = std::make_unique<RawPeer>(host.port());
+        mal->send(greeting);
+        welcome = mal->next();
+        return *mal;
+    }
+    RawPeer& seated() {
+        comeBack(hello(QStringLiteral("Mal"), token));
+        EXPECT_TRUE(welcome && std::holds_alternative<Welcome>(*welcome));
+        return *mal;
+    }
+    // The host's answer to a move, past whatever else it says meanwhile.
+    std::optional<MoveAnswer> answer() {
+        for (std::optional<Message> m = mal->next(); m; m = mal->next())
+            if (const auto* answer = std::get_if<MoveAnswer>(&*m))
+                return *answer;
+        return std::nullopt;
+    }
+    // After `act`, the host closes the connection and logs exactly one refusal more for this reason.
+    void expectClosed(const char* what, Refusal reason, const std::function<void()>& act) {
+        const int before = host.log().total(reason);
+        act();
+        EXPECT_TRUE(mal->closedByHost()) << what;
+        EXPECT_TRUE(eventually([&] { return host.log().total(reason) == before + 1; })) << what;
+        expectBounded(what);
+    }
+    // Whatever the peers did, the host holds no more than its limits, and an honest guest plays
+    // on, everyone agreeing and every card where it should be.
+    void expectBounded(const char* what) {
+        const HostLoad load = host.load();
+        EXPECT_LE(load.greeting, kMaxPendingGreetings) << what;
+        EXPECT_LE(load.largestQueue, kMaxOutgoingBytes) << what;
+        EXPECT_LE(load.largestUnread, kReadBufferBytes) << what;
+        EXPECT_LE(load.largestInbox, kMaxInbox) << what;
+        EXPECT_LE(load.logEntries, kLogEntries) << what;
+        if (!host.started())
+            return;
+        playOnce(*guests[++turn % guests.size()]->game);
+        EXPECT_TRUE(eventually([this] { return agreed(); })) << what;
+        EXPECT_TRUE(allCardsThere() || !window.announced.empty()) << what;
+    }
+
+    QByteArray token;
+    std::size_t turn = 0;
+    std::unique_ptr<RawPeer> mal;
+    std::optional<Message> welcome;
+};
+
+// In the lobby: a move, and a fourth guest at a full table.
+TEST_F(HostilePeer, InTheLobbyAMoveClosesAndAFourthGuestIsTurnedAway) {
+    RawPeer fourth(host.port());
+    fourth.send(hello(QStringLiteral("Di")));
+    EXPECT_EQ(fourth.next(), Message(Refused{Refusal::TableFull, "2.0", kProtocolVersion}));
+    expectClosed("a move in the lobby", Refusal::WrongPhase, [this] { mal->send(DeckClick{1}); });
+    EXPECT_EQ(host.seats()[3].kind, SeatKind::Computer);  // the seat is free again
+}
+
+TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNormally) {
+    const QByteArray givenUp = token;  // left in the lobby and joined again: a new token
+    mal->send(Leave{});
+    ASSERT_TRUE(eventually([this] { return host.guestCount() == 2; }));
+    comeBack(hello(QStringLiteral("Mal")));
+    token = std::get<Welcome>(*welcome).token;
+    startAndDeal();
+    // Bytes no program of ours sends, from the seated guest or on a new connection.
+    const struct {
+        const char* what;
+        bool seated;
+        QByteArray bytes;
+        Refusal refusal;
+    } rows[] = {
+        {"a frame larger than any message", true, QByteArray::fromHex("ffff") + QByteArray(100, 'x'),
+         Refusal::TooLarge},
+        {"a message cut short", true, framed(encodeMessage(DropOnFoundation{1, 1, 0}).chopped(1)),
+         Refusal::Truncated},
+        {"not CBOR", true, framed("\x1c\x1c"), Refusal::NotCbor},
+        {"an unknown kind", true, frameOf(QCborArray{kKinds + 1, 1}), Refusal::UnknownKind},
+        {"a pile as text", true, frameOf(QCborArray{kindOf<DoubleClick>(), 1, "1"}), Refusal::WrongType},
+        // Moves never name a seat: slot 6 would be the next seat's first pile in the host's numbering.
+        {"another seat's pile", true, frameOf(QCborArray{kindOf<DropOnFoundation>(), 1, 6, 0}),
+         Refusal::OutOfRange},
+        {"a greeting during the hand", true, frameOf(hello(QStringLiteral("Mal"))), Refusal::WrongPhase},
+        {"a host's message claiming a seat", true,
+         frameOf(Welcome{1, QByteArray(kTokenBytes, 'w'), "2.0", 1, false}), Refusal::WrongDirection},
+        {"a flood of messages", true, QByteArray(frameOf(Pong{1})).repeated(kMessageBurst + 10),
+         Refusal::Flooding},
+        {"no answer to pings", true, {}, Refusal::Silent},
+        {"another protocol", false, frameOf(Hello{"9.0", kProtocolVersion + 1, "Mal", {}}),
+         Refusal::IncompatibleVersion},
+        {"a new guest once the game is on", false, frameOf(hello(QStringLiteral("Eve"))),
+         Refusal::GameStarted},
+        {"a token nobody was given", false,
+         frameOf(hello(QStringLiteral("Eve"), QByteArray(kTokenBytes, 'e'))), Refusal::UnknownToken},
+        {"a token from a seat given up", false, frameOf(hello(QStringLiteral("Mal"), givenUp)),
+         Refusal::UnknownToken},
+        {"a move before greeting", false, frameOf(DeckClick{1}), Refusal::WrongPhase},
+        {"a name longer than any typed", false,
+         frameOf(QCborArray{1, "2.0", 1, QString(200, 'm'), QCborValue()}), Refusal::BadName},
+        {"a token of the wrong length", false, frameOf(QCborArray{1, "2.0", 1, "Mal", QByteArray(8, 't')}),
+         Refusal::BadToken},
+        {"half a greeting", false, frameOf(hello(QStringLiteral("Mal"))).first(9), Refusal::GreetingTimeout},
+    };
+    for (const auto& row : rows) {
+        expectClosed(row.what, row.refusal, [&] {
+            if (row.seated)
+                seated();
+            else
+                mal = std::make_unique<RawPeer>(host.port());
+            mal->sendBytes(row.bytes);
+        });
+    }
+
+    // Moves refused while the guest stays: the rules', and those beyond any person's pace.
+    seated().send(DropOnStack{5, kFirstWorkSlot, kStockSlot});
+    EXPECT_EQ(answer(), (MoveAnswer{5, false, Refusal::Rules})) << "onto its own stock";
+    int limited = 0;
+    for (int seq = 0; seq < kMoveBurst + 20; ++seq)
+        mal->send(DropOnStack{seq, kFirstWorkSlot, kStockSlot});
+    for (int seq = 0; seq < kMoveBurst + 20; ++seq)
+        limited += answer().value_or(MoveAnswer{}).reason == Refusal::RateLimited;
+    EXPECT_GE(limited, 10);
+    EXPECT_EQ(host.seats()[3].kind, SeatKind::Elsewhere);
+    expectBounded("moves too fast");
+    mal->socket.abort();
+    ASSERT_TRUE(eventually([this] { return host.seats()[3].kind == SeatKind::Computer; }));
+
+    // A guest that stops reading is dropped once what waits for it passes the cap.
+    {
+        seated().socket.setReadBufferSize(1);  // past its welcome, it reads no more, yet answers pings blind
+        qint64 mostQueued = 0;
+        QElapsedTimer sinceAnswer;
+        sinceAnswer.start();
+        for (int i = 0; i < 100000 && host.log().total(Refusal::OutgoingQueueFull) == 0; ++i) {
+            game.pauseCommand();  // each time, every guest is told the controls anew
+            QCoreApplication::processEvents();
+            mostQueued = std::max(mostQueued, host.load().largestQueue);
+            if (sinceAnswer.hasExpired(200)) {
+                mal->send(Pong{0});
+                sinceAnswer.restart();
+            }
+        }
+        if (game.controls().pauseChecked)
+            game.pauseCommand();
+        EXPECT_EQ(host.log().total(Refusal::OutgoingQueueFull), 1);
+        EXPECT_LE(mostQueued, kMaxOutgoingBytes);
+        EXPECT_EQ(host.seats()[3].kind, SeatKind::Computer);
+    }
+    expectBounded("a guest that stops reading");
+
+    // A thousand connections opened and left: only a few are ever held. An honest guest whose
+    // link breaks meanwhile is turned away while they crowd the door, and keeps trying.
+    const int turnedAway = host.log().total(Refusal::TooManyGreetings);
+    const int timedOut = host.log().total(Refusal::GreetingTimeout);
+    std::vector<std::unique_ptr<QTcpSocket>> crowd;
+    int mostHeld = 0;
+    for (int i = 0; i < 1000; ++i) {
+        crowd.push_back(std::make_unique<QTcpSocket>());
+        crowd.back()->connectToHost(QHostAddress::LocalHost, host.port());
+        if (i == 100)
+            guests[0]->session->breakLink();
+        if (i % 25 == 24) {
+            QTest::qWait(2);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // those refused
+            mostHeld = std::max(mostHeld, host.load().connections);
+        }
+    }
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return host.log().total(Refusal::TooManyGreetings) - turnedAway +
+                       host.log().total(Refusal::GreetingTimeout) - timedOut >=
+                   1000;
+        },
+        20000));
+    EXPECT_LE(mostHeld, 2 + kMaxPendingGreetings);  // the honest guests', and those greeting
+    EXPECT_TRUE(eventually([this] { return host.load().connections == 2; }));  // the honest guests'
+    crowd.clear();
+    expectBounded("a thousand connections");
+
+    // The honest players finish the hand; a move that crosses its end is refused, the guest staying.
+    for (int round = 0; round < 300 && window.announced.empty(); ++round) {
+        playOnce(game);
+        expectBounded("the hand played on");
+    }
+    ASSERT_EQ(window.announced.size(), 1u);
+    for (auto& guest : guests)
+        EXPECT_TRUE(eventually([&] { return guest->screen.recorded.size() == 1; }));
+    seated().send(DeckClick{9});
+    EXPECT_EQ(answer(), (MoveAnswer{9, false, Refusal::WrongPhase}));
+}
+
+}  // namespace
+}  // namespace zanfel::net::testing
