@@ -62,7 +62,7 @@ MainWindow::MainWindow(zanfel::RandomSource* random, QWidget* parent)
     colour_ = new ColourOption(layers_->table(), this, settings_);
     zoom_ = new ZoomOption(layers_->table(), this, settings_);
     createMenus();
-    playerTimer_ = new PaceTimer(this, [this] { game_.tick(); });
+    playerTimer_ = new PaceTimer(this, [this] { front().tick(); });
     // The window follows the table's size at every zoom and cannot be resized by hand.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The first frame is drawn at the zoom of the last run.
@@ -87,11 +87,11 @@ void MainWindow::createMenus() {
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
-                                void (zanfel::Game::*command)()) {
+                                void (zanfel::GameFront::*command)()) {
     QAction* action = addItem(menu, name, caption);
     connect(action, &QAction::triggered, this, [this, command] {
-        (game_.*command)();
-        if (!game_.ended())
+        (front().*command)();
+        if (!front().ended())
             showControls();
     });
     return action;
@@ -99,20 +99,20 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 
 void MainWindow::createGameMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuGame", tr("&Game"));
-    addCommand(menu, "mnuNewGame", tr("&New Game"), &zanfel::Game::newGameCommand)
+    addCommand(menu, "mnuNewGame", tr("&New Game"), &zanfel::GameFront::newGameCommand)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuDeal_ = addCommand(menu, "mnuDeal", tr("&Deal"), &zanfel::Game::dealCommand);
+    mnuDeal_ = addCommand(menu, "mnuDeal", tr("&Deal"), &zanfel::GameFront::dealCommand);
     mnuDeal_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuPause_ = addCommand(menu, "mnuPause", tr("&Pause"), &zanfel::Game::pauseCommand);
+    mnuPause_ = addCommand(menu, "mnuPause", tr("&Pause"), &zanfel::GameFront::pauseCommand);
     mnuPause_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuPause_->setCheckable(true);
     addSpace(menu, "space1");
-    addCommand(menu, "mnuScore", tr("&Score"), &zanfel::Game::scoreCommand);
+    addCommand(menu, "mnuScore", tr("&Score"), &zanfel::GameFront::scoreCommand);
     // Its access key is the t: the s stays Score's alone, so Alt+G, S still opens the sheet.
     QAction* statistics = addItem(menu, "mnuStatistics", tr("S&tatistics..."));
     connect(statistics, &QAction::triggered, this, &MainWindow::statisticsCommand);
     addSpace(menu, "space2");
-    addCommand(menu, "mnuExit", tr("&Exit"), &zanfel::Game::exitCommand)
+    addCommand(menu, "mnuExit", tr("&Exit"), &zanfel::GameFront::exitCommand)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 }
 
@@ -128,8 +128,8 @@ void MainWindow::createSkillLevelMenu() {
         mnuLevel_[n]->setCheckable(true);
         levels->addAction(mnuLevel_[n]);
         connect(mnuLevel_[n], &QAction::triggered, this, [this, n] {
-            game_.levelCommand(n);
-            if (!game_.ended())
+            front().levelCommand(n);
+            if (!front().ended())
                 showControls();
         });
     }
@@ -139,7 +139,8 @@ void MainWindow::createOptionsMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuOptions", tr("&Options"));
     QAction* backColor = addItem(menu, "mnuBackColor", tr("&Background Color..."));
     connect(backColor, &QAction::triggered, colour_, &ColourOption::choose);
-    mnuCardCount_ = addCommand(menu, "mnuCardCount", tr("&Show Card Count"), &zanfel::Game::cardCountCommand);
+    mnuCardCount_ =
+        addCommand(menu, "mnuCardCount", tr("&Show Card Count"), &zanfel::GameFront::cardCountCommand);
     mnuCardCount_->setCheckable(true);
     // A display preference of the window's own, kept between runs; the game knows nothing of it.
     QAction* animateMoves = addItem(menu, "mnuAnimateMoves", tr("&Animate Moves"));
@@ -150,7 +151,7 @@ void MainWindow::createOptionsMenu() {
     addSpace(menu, "spaceZoom");
     zoom_->addItems(menu);
     addSpace(menu, "space3");
-    addCommand(menu, "mnuReset", tr("&Reset Options"), &zanfel::Game::resetOptionsCommand);
+    addCommand(menu, "mnuReset", tr("&Reset Options"), &zanfel::GameFront::resetOptionsCommand);
 }
 
 void MainWindow::createHelpMenu() {
@@ -164,7 +165,7 @@ void MainWindow::createHelpMenu() {
     connect(about, &QAction::triggered, this, &MainWindow::aboutCommand);
     addSpace(menu, "space4");
     noOneCanPlay_ =
-        addCommand(menu, "mnuUnstuck", tr("&No one can play"), &zanfel::Game::noOneCanPlayCommand);
+        addCommand(menu, "mnuUnstuck", tr("&No one can play"), &zanfel::GameFront::noOneCanPlayCommand);
 }
 
 void MainWindow::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
@@ -172,7 +173,7 @@ void MainWindow::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
 }
 
 void MainWindow::showControls() {
-    const zanfel::Controls& controls = game_.controls();
+    const zanfel::Controls& controls = front().controls();
     mnuDeal_->setEnabled(controls.dealEnabled);
     mnuPause_->setEnabled(controls.pauseEnabled);
     mnuPause_->setChecked(controls.pauseChecked);
@@ -230,13 +231,13 @@ void MainWindow::statisticsCommand() {
 ScoreSheet* MainWindow::scoreSheet() {
     if (!scoreSheet_) {
         scoreSheet_ = new ScoreSheet(this);
-        connect(scoreSheet_, &ScoreSheet::activated, this, [this] { game_.scoreSheetActivated(); });
+        connect(scoreSheet_, &ScoreSheet::activated, this, [this] { front().scoreSheetActivated(); });
     }
     return scoreSheet_;
 }
 
 void MainWindow::showScoreSheet() {
-    scoreSheet()->setFigures(game_.scoreSheet(), game_.handScores());
+    scoreSheet()->setFigures(front().scoreSheet(), front().handScores());
     scoreSheet_->exec();
 }
 
@@ -268,5 +269,5 @@ void MainWindow::endProgram() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    game_.exitCommand();
+    front().exitCommand();
 }

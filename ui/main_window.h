@@ -39,7 +39,11 @@ public:
     void startUp();
     bool ended() const { return game_.ended(); }
 
+    // The game played here, alone or as the host of a network game.
     zanfel::Game& game() { return game_; }
+    // The game the window shows and drives now: the one played here, or as a guest the one a host
+    // elsewhere plays.
+    zanfel::GameFront& front() { return *front_; }
 
     // zanfel::TableView
     void showImage(zanfel::PileImage image, zanfel::CardNumber card) override;
@@ -65,7 +69,7 @@ private:
     void createOptionsMenu();
     void createHelpMenu();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
-                        void (zanfel::Game::*command)());
+                        void (zanfel::GameFront::*command)());
     void animateMovesCommand(bool animate);
     ScoreSheet* scoreSheet();
     void aboutCommand();
@@ -73,6 +77,7 @@ private:
 
     std::unique_ptr<zanfel::RandomSource> ownRandom_;
     zanfel::Game game_;
+    zanfel::GameFront* front_ = &game_;
     QString helpFile_;
     SettingsStore settings_{this};
 

@@ -3,16 +3,12 @@
 
 #include <QLabel>
 
-#include "game.h"
+#include "game_front.h"
 #include "layers/drop_targets.h"
 #include "table/card_image.h"
 #include "table/card_table.h"
 
 namespace {
-
-zanfel::CardNumber cardBeneath(const zanfel::PileList& pile) {
-    return pile.count() > 1 ? pile.item(1) : zanfel::kNoCard;
-}
 
 zanfel::PileImage humanPile(int slot) {
     return {zanfel::ImageKind::Stack, slot};
@@ -20,8 +16,14 @@ zanfel::PileImage humanPile(int slot) {
 
 }  // namespace
 
-CardDrag::CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game)
-    : QObject(table), table_(table), targets_(targets), game_(game), held_(new QLabel(table)) {
+CardDrag::CardDrag(CardTable* table, DropTargets* targets, zanfel::GameFront& game,
+                   std::function<void(int slot)> refused)
+    : QObject(table),
+      table_(table),
+      targets_(targets),
+      game_(&game),
+      refused_(std::move(refused)),
+      held_(new QLabel(table)) {
     held_->setObjectName(QStringLiteral("heldCard"));
     held_->setAttribute(Qt::WA_TransparentForMouseEvents);
     held_->setScaledContents(true);
@@ -38,7 +40,7 @@ void CardDrag::lift(int slot, QPoint hotSpot) {
     hotSpot_ = hotSpot;
     held_->setPixmap(pile->picture());
     held_->setGeometry(pile->geometry());
-    pile->showCard(cardBeneath(game_.table().lstStack[slot]));
+    pile->showCard(game_->cardBeneath(slot));
     targets_->offer(slot);
     held_->raise();
     held_->show();
@@ -58,12 +60,20 @@ void CardDrag::letGo(int slot, QPoint pointer) {
         return;
     const std::optional<zanfel::PileImage> place = targets_->landing(pointer, heldRect(pointer));
     cancel();
-    if (!place)
-        return;
-    if (place->kind == zanfel::ImageKind::Foundation)
-        game_.dropOnFoundation(slot, place->index);
-    else
-        game_.dropOnStack(slot, place->index);
+    const zanfel::CardNumber card = game_->cardFor(humanPile(slot));
+    if (place && place->kind == zanfel::ImageKind::Foundation)
+        game_->dropOnFoundation(slot, place->index);
+    else if (place)
+        game_->dropOnStack(slot, place->index);
+    else if (!overAnotherPlace(slot, pointer))
+        return;  // let go on the bare table or on its own pile: no move was tried
+    if (game_->cardFor(humanPile(slot)) == card)
+        refused_(slot);
+}
+
+bool CardDrag::overAnotherPlace(int slot, QPoint pointer) const {
+    const auto* place = qobject_cast<const CardImage*>(table_->childAt(pointer));
+    return place && place != table_->image(humanPile(slot));
 }
 
 void CardDrag::cancel() {
@@ -74,7 +84,7 @@ void CardDrag::cancel() {
     held_->hide();
     held_->setPixmap(QPixmap());
     targets_->withdraw();
-    table_->showCard(humanPile(slot), game_.table().cardFor(humanPile(slot)));
+    table_->showCard(humanPile(slot), game_->cardFor(humanPile(slot)));
 }
 
 QRect CardDrag::heldRect(QPoint pointer) const {

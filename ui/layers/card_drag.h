@@ -3,22 +3,27 @@
 
 #include <QObject>
 #include <QPoint>
+#include <functional>
 
 class CardTable;
 class DropTargets;
 class QLabel;
 
 namespace zanfel {
-class Game;
+class GameFront;
 }
 
 // A card of the human's in the air, as on a real table: it is drawn under the pointer, its
 // pile shows what lies beneath it (the card comes back if no place takes it), the places that
 // take it are outlined with the one it would land on lit, and a card let go so that it covers
-// most of a taking place lands there even when the pointer itself is just outside it.
+// most of a taking place lands there even when the pointer itself is just outside it. The game
+// it asks may be played here or on another computer, which may still send the card back later.
 class CardDrag : public QObject {
 public:
-    CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game);
+    // `refused` hears of every card let go over a place that did not take it.
+    CardDrag(CardTable* table, DropTargets* targets, zanfel::GameFront& game,
+             std::function<void(int slot)> refused);
+    void setGame(zanfel::GameFront& game) { game_ = &game; }
 
     // Puts the card back without a move, as when a window comes up over the table.
     void cancel();
@@ -28,10 +33,12 @@ private:
     void carry(int slot, QPoint pointer);
     void letGo(int slot, QPoint pointer);
     QRect heldRect(QPoint pointer) const;
+    bool overAnotherPlace(int slot, QPoint pointer) const;
 
     CardTable* table_;
     DropTargets* targets_;
-    zanfel::Game& game_;
+    zanfel::GameFront* game_;
+    std::function<void(int slot)> refused_;
     QLabel* held_;
     int slot_ = -1;
     QPoint hotSpot_;

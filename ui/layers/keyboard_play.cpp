@@ -5,7 +5,7 @@
 #include <QShortcut>
 #include <QWidget>
 
-#include "game.h"
+#include "game_front.h"
 #include "layers/drop_targets.h"
 #include "layers/place_outline.h"
 #include "table/card_image.h"
@@ -23,10 +23,10 @@ void onKey(QWidget* window, QKeySequence key, std::function<void()> action) {
 
 }  // namespace
 
-KeyboardPlay::KeyboardPlay(QWidget* window, QWidget* table, zanfel::Game& game, const Piles& piles,
+KeyboardPlay::KeyboardPlay(QWidget* window, QWidget* table, zanfel::GameFront& game, const Piles& piles,
                            DropTargets* targets)
-    : QObject(window), game_(game), piles_(piles), targets_(targets), ring_(new PlaceOutline(table)) {
-    onKey(window, QKeySequence(Qt::Key_Space), [this] { game_.deckClicked(); });
+    : QObject(window), game_(&game), piles_(piles), targets_(targets), ring_(new PlaceOutline(table)) {
+    onKey(window, QKeySequence(Qt::Key_Space), [this] { game_->deckClicked(); });
     for (int number = 1; number <= 6; ++number)
         onKey(window, QKeySequence(Qt::Key_0 + number), [this, number] { numberKey(number); });
     onKey(window, QKeySequence(Qt::Key_Return), [this] { enterKey(); });
@@ -43,7 +43,7 @@ void KeyboardPlay::numberKey(int number) {
     }
     const int from = picked_;
     clearPick();
-    game_.dropOnStack(from, slot);
+    game_->dropOnStack(from, slot);
 }
 
 void KeyboardPlay::enterKey() {
@@ -51,7 +51,7 @@ void KeyboardPlay::enterKey() {
         return;
     const int from = picked_;
     clearPick();
-    game_.playToFoundation(from);
+    game_->playToFoundation(from);
 }
 
 void KeyboardPlay::pick(int slot) {

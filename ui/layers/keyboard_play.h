@@ -12,7 +12,7 @@ class PlaceOutline;
 class QWidget;
 
 namespace zanfel {
-class Game;
+class GameFront;
 }
 
 // Playing without the mouse. Space clicks the red deck. The keys 1 to 6 pick one of the
@@ -23,8 +23,9 @@ class KeyboardPlay : public QObject {
 public:
     using Piles = std::array<CardImage*, zanfel::kSlotsPerPlayer>;
 
-    KeyboardPlay(QWidget* window, QWidget* table, zanfel::Game& game, const Piles& piles,
+    KeyboardPlay(QWidget* window, QWidget* table, zanfel::GameFront& game, const Piles& piles,
                  DropTargets* targets);
+    void setGame(zanfel::GameFront& game) { game_ = &game; }
 
     // The picked pile's slot, or -1.
     int picked() const { return picked_; }
@@ -37,7 +38,7 @@ private:
     void enterKey();
     void pick(int slot);
 
-    zanfel::Game& game_;
+    zanfel::GameFront* game_;
     Piles piles_;
     DropTargets* targets_;
     PlaceOutline* ring_;

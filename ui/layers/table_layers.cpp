@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "layers/table_layers.h"
 
-#include "game.h"
+#include "game_front.h"
 #include "layers/card_drag.h"
 #include "layers/card_flight.h"
 #include "layers/drop_targets.h"
@@ -13,19 +13,28 @@
 #include "table/pictures.h"
 
 // The layers are made in the order they lie over the table, the lowest first.
-TableLayers::TableLayers(zanfel::Game& game, QWidget* window)
+TableLayers::TableLayers(zanfel::GameFront& game, QWidget* window)
     : QObject(window),
-      game_(game),
+      game_(&game),
       table_(new CardTable(window)),
       moveMarks_(new MoveMarks(table_)),
       flight_(new CardFlight(table_)),
       targets_(new DropTargets(table_, game)),
-      drag_(new CardDrag(table_, targets_, game)),
+      drag_(new CardDrag(table_, targets_, game, [this](int slot) { dropRefused(slot); })),
       veil_(new PauseVeil(table_)),
       keyboard_(new KeyboardPlay(window, table_, game, table_->humanPiles(), targets_)) {
-    table_->showHint(game_.controls().hint);
-    connect(table_, &CardTable::deckClicked, this, [this] { game_.deckClicked(); });
-    connect(table_, &CardTable::stackDoubleClicked, this, [this](int slot) { game_.playToFoundation(slot); });
+    table_->showHint(game_->controls().hint);
+    connect(table_, &CardTable::deckClicked, this, [this] { game_->deckClicked(); });
+    connect(table_, &CardTable::stackDoubleClicked, this,
+            [this](int slot) { game_->playToFoundation(slot); });
+}
+
+void TableLayers::setGame(zanfel::GameFront& game) {
+    settle();
+    game_ = &game;
+    targets_->setGame(game);
+    drag_->setGame(game);
+    keyboard_->setGame(game);
 }
 
 void TableLayers::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
@@ -51,20 +60,28 @@ void TableLayers::showControls(const zanfel::Controls& controls) {
 }
 
 void TableLayers::computerMoved(zanfel::PileImage from, zanfel::PileImage to) {
-    moveMarks_->showMove(from, table_->image(from), table_->image(to), game_.controls().timerIntervalMs);
+    const int tickMs = game_->controls().timerIntervalMs;
+    moveMarks_->showMove(from, table_->image(from), table_->image(to), tickMs);
     if (animateMoves_)
-        flyComputerCard(from, to);
+        flyCard(from, to, CardFlight::durationFor(tickMs));
+}
+
+void TableLayers::dropRefused(int /*slot*/) {}
+
+void TableLayers::moveTakenBack(zanfel::PileImage from, zanfel::PileImage to) {
+    if (animateMoves_)
+        flyCard(to, from, CardFlight::kLongestMs);
+    dropRefused(from.index);
 }
 
 // The target already shows the moved card: it flies from there, over the card it covered.
-void TableLayers::flyComputerCard(zanfel::PileImage from, zanfel::PileImage to) {
+void TableLayers::flyCard(zanfel::PileImage from, zanfel::PileImage to, int durationMs) {
     const CardImage* target = table_->image(to);
     const PlaceArt art =
         PlaceArt::forPlace(target->size(), table_->zoom() / 100.0, target->devicePixelRatioF());
     const zanfel::CardNumber covered = shownBefore_[zanfel::flatIndex(to)];
     const QPixmap under = covered == zanfel::kNoCard ? emptyPlacePicture(art) : facePicture(covered, art);
-    flight_->fly(table_->image(from), target, target->picture(), under,
-                 CardFlight::durationFor(game_.controls().timerIntervalMs));
+    flight_->fly(table_->image(from), target, target->picture(), under, durationMs);
 }
 
 void TableLayers::goingOut(zanfel::PileImage emptiedPile) {

@@ -18,7 +18,7 @@ class PauseVeil;
 class QWidget;
 
 namespace zanfel {
-class Game;
+class GameFront;
 }
 
 // The card table and everything drawn over its places: the computer players' flying cards and
@@ -26,12 +26,15 @@ class Game;
 // keyboard's pick, the pause veil. It is told what happened on the table (an image shown anew,
 // the controls changed, a computer player's move, a player going out, a window about to come up
 // over the table) and keeps every layer in step with it; the player's clicks, drags and keys on
-// the table go from here to the game. A new layer is made and told here, nowhere else.
+// the table go from here to the game, played here or hosted elsewhere. A new layer is made and
+// told here, nowhere else.
 class TableLayers : public QObject {
     Q_OBJECT
 public:
     // The table becomes a child of `window`, whose keys play the cards.
-    TableLayers(zanfel::Game& game, QWidget* window);
+    TableLayers(zanfel::GameFront& game, QWidget* window);
+    // The game the table shows and plays from now on, seen from its own seat.
+    void setGame(zanfel::GameFront& game);
 
     CardTable* table() const { return table_; }
 
@@ -44,6 +47,12 @@ public:
     // This emptied personal pile ends the hand: it stays marked until the announcement is closed.
     void goingOut(zanfel::PileImage emptiedPile);
     void goingOutAnnounced();
+    // A card of the player's went back to its pile without a move: let go over a place that does
+    // not take it, or refused by the host of a network game.
+    void dropRefused(int slot);
+    // The host refused a move this screen showed at once: its card flies back from `to` to
+    // `from`, both already shown anew.
+    void moveTakenBack(zanfel::PileImage from, zanfel::PileImage to);
     // A window is about to come up over the table, or the program ends: nothing stays in the air.
     void settle();
     // Whether the computer players' cards fly; when they stop, a card in the air lands.
@@ -56,9 +65,9 @@ public:
     const KeyboardPlay& keyboard() const { return *keyboard_; }
 
 private:
-    void flyComputerCard(zanfel::PileImage from, zanfel::PileImage to);
+    void flyCard(zanfel::PileImage from, zanfel::PileImage to, int durationMs);
 
-    zanfel::Game& game_;
+    zanfel::GameFront* game_;
     CardTable* table_;
     MoveMarks* moveMarks_;
     CardFlight* flight_;
