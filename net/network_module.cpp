@@ -11,6 +11,7 @@
 #include "guest_game.h"
 #include "guest_session.h"
 #include "host.h"
+#include "message_codec.h"
 #include "program_version.h"
 
 namespace zanfel::net {
@@ -138,6 +139,7 @@ public:
         }
         return ipv4 + ipv6;
     }
+    QString cleanName(const QString& name) const override { return plainText(name, kMaxNameChars); }
 };
 
 }  // namespace

@@ -92,6 +92,9 @@ public:
     virtual std::unique_ptr<GameFinding> findGames(quint16 port, std::function<void()> changed) = 0;
     // The addresses others may type to reach this computer, IPv4 first; none of the loopback.
     virtual QStringList localAddresses() const = 0;
+    // A player's name as every screen shows it: plain text, cut to kMaxNameChars; empty when
+    // nothing is left of it.
+    virtual QString cleanName(const QString& name) const = 0;
 
 protected:
     ~NetworkModule() = default;

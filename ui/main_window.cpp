@@ -19,7 +19,9 @@
 #include "help/help_opener.h"
 #include "layers/table_layers.h"
 #include "names.h"
+#include "network/network_play.h"
 #include "pace_timer.h"
+#include "perspective.h"
 #include "settings/colour_option.h"
 #include "settings/zoom_option.h"
 #include "table/card_table.h"
@@ -67,9 +69,14 @@ MainWindow::MainWindow(zanfel::RandomSource* random, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The first frame is drawn at the zoom of the last run.
     zoom_->applySaved();
+    network_ = std::make_unique<NetworkPlay>(*this, settings_);
 }
 
-MainWindow::~MainWindow() = default;
+// A network game still open ends before the game it plays on.
+MainWindow::~MainWindow() {
+    front_ = &game_;
+    network_.reset();
+}
 
 void MainWindow::startUp() {
     zoom_->followScreen();
@@ -99,8 +106,10 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 
 void MainWindow::createGameMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuGame", tr("&Game"));
-    addCommand(menu, "mnuNewGame", tr("&New Game"), &zanfel::GameFront::newGameCommand)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    // The host alone decides some commands: a guest reads why in the item's tooltip.
+    menu->setToolTipsVisible(true);
+    mnuNewGame_ = addCommand(menu, "mnuNewGame", tr("&New Game"), &zanfel::GameFront::newGameCommand);
+    mnuNewGame_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuDeal_ = addCommand(menu, "mnuDeal", tr("&Deal"), &zanfel::GameFront::dealCommand);
     mnuDeal_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuPause_ = addCommand(menu, "mnuPause", tr("&Pause"), &zanfel::GameFront::pauseCommand);
@@ -112,12 +121,26 @@ void MainWindow::createGameMenu() {
     QAction* statistics = addItem(menu, "mnuStatistics", tr("S&tatistics..."));
     connect(statistics, &QAction::triggered, this, &MainWindow::statisticsCommand);
     addSpace(menu, "space2");
+    createNetworkItems(menu);
     addCommand(menu, "mnuExit", tr("&Exit"), &zanfel::GameFront::exitCommand)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 }
 
+// Playing with people at other computers; the network itself is loaded at the first of these.
+void MainWindow::createNetworkItems(QMenu* menu) {
+    mnuHost_ = addItem(menu, "mnuHostNetworkGame", tr("&Host Network Game..."));
+    connect(mnuHost_, &QAction::triggered, this, [this] { network_->hostCommand(); });
+    mnuJoin_ = addItem(menu, "mnuJoinNetworkGame", tr("&Join Network Game..."));
+    connect(mnuJoin_, &QAction::triggered, this, [this] { network_->joinCommand(); });
+    mnuLeave_ = addItem(menu, "mnuLeaveNetworkGame", tr("&Leave Network Game"));
+    mnuLeave_->setEnabled(false);
+    connect(mnuLeave_, &QAction::triggered, this, [this] { network_->leaveCommand(); });
+    addSpace(menu, "spaceNetwork");
+}
+
 void MainWindow::createSkillLevelMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuSkillLevel", tr("&Skill Level"));
+    menu->setToolTipsVisible(true);
     // One of five, drawn the way the desktop draws such a choice; the game still sets the mark.
     auto* levels = new QActionGroup(this);
     levels->setObjectName(QStringLiteral("mnuLevel"));
@@ -174,12 +197,25 @@ void MainWindow::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
 
 void MainWindow::showControls() {
     const zanfel::Controls& controls = front().controls();
-    mnuDeal_->setEnabled(controls.dealEnabled);
-    mnuPause_->setEnabled(controls.pauseEnabled);
+    // A guest sees what the host decides, greyed, and why.
+    const bool guest = controls.hostDecides;
+    const QString hostAlone =
+        guest ? tr("Only %1, who hosts this game, decides this").arg(hostName()) : QString();
+    mnuNewGame_->setEnabled(!guest);
+    mnuDeal_->setEnabled(controls.dealEnabled && !guest);
+    mnuPause_->setEnabled(controls.pauseEnabled && !guest);
     mnuPause_->setChecked(controls.pauseChecked);
+    for (QAction* item : {mnuNewGame_, mnuDeal_, mnuPause_})
+        item->setToolTip(hostAlone);
     noOneCanPlay_->setEnabled(controls.noOneCanPlayEnabled);
-    for (int n = 1; n <= zanfel::kLevelCount; ++n)
+    // A guest's own ask shows as the item's mark until a card moves.
+    noOneCanPlay_->setCheckable(guest);
+    noOneCanPlay_->setChecked(guest && controls.askedNoOneCanPlay[zanfel::kHuman]);
+    for (int n = 1; n <= zanfel::kLevelCount; ++n) {
+        mnuLevel_[n]->setEnabled(!guest);
+        mnuLevel_[n]->setToolTip(hostAlone);
         mnuLevel_[n]->setChecked(controls.levelChecked[n]);
+    }
     mnuCardCount_->setChecked(controls.cardCountChecked);
     layers_->showControls(controls);
     playerTimer_->follow(controls.timerEnabled, controls.pauseChecked, controls.timerIntervalMs);
@@ -189,7 +225,7 @@ void MainWindow::announceGoingOut(int player) {
     if (!announcement_)
         announcement_ = new AnnouncementWindow(this);
     layers_->settle();
-    announcement_->setGoingOut(player);
+    announcement_->setGoingOut(player, networkName(player));
     announcement_->exec();
     layers_->goingOutAnnounced();
 }
@@ -200,6 +236,49 @@ void MainWindow::markComputerMove(zanfel::PileImage from, zanfel::PileImage to) 
 
 void MainWindow::markGoingOut(zanfel::PileImage emptiedPile) {
     layers_->goingOut(emptiedPile);
+}
+
+void MainWindow::moveTakenBack(zanfel::PileImage from, zanfel::PileImage to) {
+    layers_->moveTakenBack(from, to);
+}
+
+void MainWindow::playFront(zanfel::GameFront& front) {
+    front_ = &front;
+    layers_->setGame(front);
+    for (const auto& [kind, count] : {std::pair{zanfel::ImageKind::Stack, zanfel::kSlotsPerPlayer},
+                                      std::pair{zanfel::ImageKind::Player, zanfel::kComputerLists},
+                                      std::pair{zanfel::ImageKind::Foundation, zanfel::kFoundations}})
+        for (int index = 0; index < count; ++index)
+            layers_->showImage({kind, index}, front.cardFor({kind, index}));
+    showControls();
+}
+
+void MainWindow::showNetworkState(bool open, bool playing) {
+    networkGame_ = playing;
+    layers_->setNetworkGame(playing);
+    mnuHost_->setEnabled(!open);
+    mnuJoin_->setEnabled(!open);
+    mnuLeave_->setEnabled(open);
+    showControls();
+}
+
+void MainWindow::showLinkLost(const QString& text) {
+    layers_->showLinkLost(text);
+}
+
+void MainWindow::closeGameWindows() {
+    if (announcement_ && announcement_->isVisible())
+        announcement_->accept();
+    hideScoreSheet();
+}
+
+QString MainWindow::networkName(int player) {
+    return networkGame_ ? seatName(front().seats(), front().viewer(), player) : QString();
+}
+
+QString MainWindow::hostName() {
+    const int viewer = front().viewer();
+    return seatName(front().seats(), viewer, zanfel::localPlayer(viewer, zanfel::kHuman));
 }
 
 void MainWindow::animateMovesCommand(bool animate) {
@@ -237,17 +316,27 @@ ScoreSheet* MainWindow::scoreSheet() {
 }
 
 void MainWindow::showScoreSheet() {
+    std::array<QString, zanfel::kPlayers> names;
+    for (int player = 0; player < zanfel::kPlayers; ++player)
+        names[player] = networkName(player);
+    scoreSheet()->setNames(names);
     scoreSheet()->setFigures(front().scoreSheet(), front().handScores());
     scoreSheet_->exec();
 }
 
 void MainWindow::hideScoreSheet() {
+    if (hostAnswers_)
+        hostAnswers_->close();
     if (scoreSheet_)
         scoreSheet_->hide();
 }
 
 zanfel::Answer MainWindow::askPlayAgain(const zanfel::GameOutcome& outcome) {
-    return ::askPlayAgain(scoreSheet(), outcome);
+    return ::askPlayAgain(scoreSheet(), outcome, networkName(outcome.leader));
+}
+
+void MainWindow::showGameOver(const zanfel::GameOutcome& outcome) {
+    hostAnswers_ = showHostAnswers(scoreSheet(), outcome, networkName(outcome.leader), hostName());
 }
 
 bool MainWindow::applySavedColour() {

@@ -5,6 +5,7 @@
 
 #include "card_backs.h"
 #include "layers/place_outline.h"
+#include "perspective.h"
 
 namespace {
 // Below this a tick is too short to tell three players' marks apart.
@@ -22,11 +23,11 @@ MoveMarks::MoveMarks(QWidget* table) : QObject(table), goingOut_(new PlaceOutlin
     }
 }
 
-QColor MoveMarks::ownerColour(zanfel::PileImage image) {
+QColor MoveMarks::ownerColour(zanfel::PileImage image, int viewer) {
     const int player = image.kind == zanfel::ImageKind::Player
                            ? zanfel::playerOfBase(zanfel::playerBaseOf(image.index))
                            : zanfel::kHuman;
-    return QColor(QRgb(zanfel::backColourOf(player)));
+    return QColor(QRgb(zanfel::backColourOf(zanfel::hostPlayer(viewer, player))));
 }
 
 int MoveMarks::markMs(int tickIntervalMs) {
@@ -36,7 +37,7 @@ int MoveMarks::markMs(int tickIntervalMs) {
 void MoveMarks::showMove(zanfel::PileImage fromImage, const QWidget* from, const QWidget* to,
                          int tickIntervalMs) {
     const int p = zanfel::playerOfBase(zanfel::playerBaseOf(fromImage.index)) - 1;
-    const QColor colour = ownerColour(fromImage);
+    const QColor colour = ownerColour(fromImage, viewer_);
     from_[p]->surround(from, colour);
     to_[p]->surround(to, colour);
     timers_[p]->start(markMs(tickIntervalMs));

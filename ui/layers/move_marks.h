@@ -19,8 +19,10 @@ public:
     explicit MoveMarks(QWidget* table);
 
     // The colour of the player who owns `image`: red for the human's piles, each computer
-    // player's back colour for theirs.
-    static QColor ownerColour(zanfel::PileImage image);
+    // player's back colour for theirs; in a network game the colour of the deck of that seat as
+    // seen from `viewer`, the host's numbering of this screen's own seat.
+    static QColor ownerColour(zanfel::PileImage image, int viewer = zanfel::kHuman);
+    void setViewer(int viewer) { viewer_ = viewer; }
     // How long a move stays framed: until its player's next move is due, three ticks on; at
     // the fastest pace, where that would leave every player's marks up at once, one tick.
     static int markMs(int tickIntervalMs);
@@ -44,5 +46,6 @@ private:
     std::array<PlaceOutline*, kComputerPlayers> to_{};
     std::array<QTimer*, kComputerPlayers> timers_{};
     int last_ = 0;
+    int viewer_ = zanfel::kHuman;
     PlaceOutline* goingOut_;
 };

@@ -12,12 +12,21 @@ const QColor kBand(0, 0, 0, 170);
 PauseVeil::PauseVeil(QWidget* table) : QWidget(table) {
     setObjectName(QStringLiteral("pauseVeil"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(text());
+    setText({});
     hide();
 }
 
 QString PauseVeil::text() const {
-    return tr("Paused: Ctrl+Z to go on");
+    return text_;
+}
+
+void PauseVeil::setText(const QString& text) {
+    const QString said = text.isEmpty() ? tr("Paused: Ctrl+Z to go on") : text;
+    if (said == text_)
+        return;
+    text_ = said;
+    setAccessibleName(text_);
+    update();
 }
 
 void PauseVeil::follow(bool paused) {

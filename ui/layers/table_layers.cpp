@@ -8,6 +8,7 @@
 #include "layers/keyboard_play.h"
 #include "layers/move_marks.h"
 #include "layers/pause_veil.h"
+#include "layers/seat_captions.h"
 #include "table/card_image.h"
 #include "table/card_table.h"
 #include "table/pictures.h"
@@ -17,6 +18,7 @@ TableLayers::TableLayers(zanfel::GameFront& game, QWidget* window)
     : QObject(window),
       game_(&game),
       table_(new CardTable(window)),
+      captions_(new SeatCaptions(table_)),
       moveMarks_(new MoveMarks(table_)),
       flight_(new CardFlight(table_)),
       targets_(new DropTargets(table_, game)),
@@ -35,6 +37,34 @@ void TableLayers::setGame(zanfel::GameFront& game) {
     targets_->setGame(game);
     drag_->setGame(game);
     keyboard_->setGame(game);
+    captions_->setGame(game);
+    table_->setViewer(game.viewer());
+    moveMarks_->setViewer(game.viewer());
+}
+
+void TableLayers::setNetworkGame(bool network) {
+    captions_->setShown(network);
+    followVeil();
+}
+
+void TableLayers::showLinkLost(const QString& text) {
+    linkLost_ = text;
+    if (!text.isEmpty())
+        drag_->cancel();
+    table_->setDragsEnabled(text.isEmpty() && !game_->controls().pauseChecked);
+    followVeil();
+}
+
+// The veil says who paused in a network game; a lost link covers the table whatever the pause.
+void TableLayers::followVeil() {
+    const zanfel::Controls& controls = game_->controls();
+    QString text = linkLost_;
+    if (text.isEmpty() && captions_->shown() && controls.hostDecides)
+        text = tr("%1 paused the game").arg(captions_->nameOf(controls.pausedBy));
+    else if (text.isEmpty() && captions_->shown())
+        text = tr("You paused the game: Ctrl+Z to go on");
+    veil_->setText(text);
+    veil_->follow(controls.pauseChecked || !linkLost_.isEmpty());
 }
 
 void TableLayers::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
@@ -44,19 +74,23 @@ void TableLayers::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
     shownBefore_[zanfel::flatIndex(image)] = place->card();
     table_->showCard(image, card);
     targets_->refresh();
+    if (image.kind != zanfel::ImageKind::Foundation &&
+        image.index % zanfel::kSlotsPerPlayer == zanfel::kPersonalSlot)
+        captions_->refresh();
 }
 
 void TableLayers::showControls(const zanfel::Controls& controls) {
-    table_->showHint(controls.hint);
+    table_->showHint(controls.hint, controls.hostDecides);
+    captions_->refresh();
     table_->setCounts(controls.counts);
     table_->setCountsVisible(controls.cardCountChecked);
     // A pick belongs to the hand it was made in: the table's reset puts the ring away.
     if (controls.dealEnabled)
         keyboard_->clearPick();
-    table_->setDragsEnabled(!controls.pauseChecked);
+    table_->setDragsEnabled(!controls.pauseChecked && linkLost_.isEmpty());
     if (controls.pauseChecked)
         drag_->cancel();  // a card in the air when play stops goes back
-    veil_->follow(controls.pauseChecked);
+    followVeil();
 }
 
 void TableLayers::computerMoved(zanfel::PileImage from, zanfel::PileImage to) {
@@ -79,13 +113,13 @@ void TableLayers::flyCard(zanfel::PileImage from, zanfel::PileImage to, int dura
     const CardImage* target = table_->image(to);
     const PlaceArt art =
         PlaceArt::forPlace(target->size(), table_->zoom() / 100.0, target->devicePixelRatioF());
-    const zanfel::CardNumber covered = shownBefore_[zanfel::flatIndex(to)];
-    const QPixmap under = covered == zanfel::kNoCard ? emptyPlacePicture(art) : facePicture(covered, art);
+    const QPixmap under = target->pictureOf(shownBefore_[zanfel::flatIndex(to)], art);
     flight_->fly(table_->image(from), target, target->picture(), under, durationMs);
 }
 
 void TableLayers::goingOut(zanfel::PileImage emptiedPile) {
-    moveMarks_->showGoingOut(table_->image(emptiedPile), MoveMarks::ownerColour(emptiedPile));
+    moveMarks_->showGoingOut(table_->image(emptiedPile),
+                             MoveMarks::ownerColour(emptiedPile, game_->viewer()));
 }
 
 void TableLayers::goingOutAnnounced() {

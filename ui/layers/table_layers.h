@@ -15,6 +15,7 @@ class DropTargets;
 class KeyboardPlay;
 class MoveMarks;
 class PauseVeil;
+class SeatCaptions;
 class QWidget;
 
 namespace zanfel {
@@ -57,18 +58,26 @@ public:
     void settle();
     // Whether the computer players' cards fly; when they stop, a card in the air lands.
     void setAnimateMoves(bool animate);
+    // In a network game each seat is named beside its deck, and the veil says who paused.
+    void setNetworkGame(bool network);
+    // A guest's link to the host is lost and being taken up again: the table lies under the veil,
+    // which says so; an empty text lifts it.
+    void showLinkLost(const QString& text);
 
     const MoveMarks& moveMarks() const { return *moveMarks_; }
     const CardFlight& flight() const { return *flight_; }
     const DropTargets& dropTargets() const { return *targets_; }
     const PauseVeil& veil() const { return *veil_; }
     const KeyboardPlay& keyboard() const { return *keyboard_; }
+    const SeatCaptions& captions() const { return *captions_; }
 
 private:
     void flyCard(zanfel::PileImage from, zanfel::PileImage to, int durationMs);
+    void followVeil();
 
     zanfel::GameFront* game_;
     CardTable* table_;
+    SeatCaptions* captions_;
     MoveMarks* moveMarks_;
     CardFlight* flight_;
     DropTargets* targets_;
@@ -76,6 +85,7 @@ private:
     PauseVeil* veil_;
     KeyboardPlay* keyboard_;
     bool animateMoves_ = true;
+    QString linkLost_;
     // What each image showed before its last change: the card a flight covers until it lands.
     std::array<zanfel::CardNumber, zanfel::kImageCount> shownBefore_{};
 };

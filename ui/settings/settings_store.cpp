@@ -15,6 +15,7 @@ namespace {
 const QString kColourKey = QStringLiteral("Colors/BackgroundColor");
 const QString kZoomKey = QStringLiteral("View/Zoom");
 const QString kAnimateMovesKey = QStringLiteral("Display/AnimateMoves");
+const QString kNetworkNameKey = QStringLiteral("Network/Name");
 
 // The file, opened the one way the game opens it.
 class SettingsFile : public QSettings {
@@ -67,6 +68,16 @@ QString SettingsStore::zoomText() const {
 void SettingsStore::saveZoom(int percent) {
     SettingsFile file;
     file.setValue(kZoomKey, QString::number(percent));
+    file.writeOut();
+}
+
+QString SettingsStore::networkName() const {
+    return textOf(SettingsFile().value(kNetworkNameKey));
+}
+
+void SettingsStore::saveNetworkName(const QString& name) {
+    SettingsFile file;
+    file.setValue(kNetworkNameKey, name);
     file.writeOut();
 }
 
