@@ -26,6 +26,7 @@ TableLayers::TableLayers(zanfel::GameFront& game, QWidget* window)
       veil_(new PauseVeil(table_)),
       keyboard_(new KeyboardPlay(window, table_, game, table_->humanPiles(), targets_)) {
     table_->showHint(game_->controls().hint);
+    captions_->setGame(game);
     connect(table_, &CardTable::deckClicked, this, [this] { game_->deckClicked(); });
     connect(table_, &CardTable::stackDoubleClicked, this,
             [this](int slot) { game_->playToFoundation(slot); });

@@ -45,16 +45,15 @@ void LobbyWindow::showAddresses(const QStringList& addresses, quint16 port) {
     QStringList lines;
     for (const QString& address : addresses)
         lines << (address.contains(QLatin1Char(':')) ? QStringLiteral("[%1]:%2") : QStringLiteral("%1:%2"))
-                     .arg(address)
+                     .arg(address.toHtmlEscaped())
                      .arg(port);
     if (lines.isEmpty())
-        lines << tr("(this computer is on no network)");
+        lines << tr("(this computer is on no network)").toHtmlEscaped();
     addresses_->setText(
         tr("Your game is open. Others find it under Game > Join Network Game... on your local network, "
            "or join it by typing one of these addresses:")
             .toHtmlEscaped() +
-        QStringLiteral("<p style='margin-left:12px'>%1</p>")
-            .arg(lines.join(QStringLiteral("<br>")).toHtmlEscaped()) +
+        QStringLiteral("<p style='margin-left:12px'>%1</p>").arg(lines.join(QStringLiteral("<br>"))) +
         tr("To play over the internet, your router must pass TCP port %1 on to this computer.")
             .arg(port)
             .toHtmlEscaped());

@@ -68,13 +68,17 @@ void NetworkPlay::tell(const QString& text) {
 }
 
 // The name the player gave last time, or the login name the first time.
+QString NetworkPlay::defaultName() const {
+    const QString saved = settings_.networkName();
+    return saved.isEmpty() ? qEnvironmentVariable("USER") : saved;
+}
+
 QString NetworkPlay::askName(const QString& title) {
     QInputDialog dialog(&window_);
     dialog.setObjectName(QStringLiteral("dlgName"));
     dialog.setWindowTitle(title);
     dialog.setLabelText(tr("Your &name, as the others will see it:"));
-    const QString saved = settings_.networkName();
-    dialog.setTextValue(saved.isEmpty() ? qEnvironmentVariable("USER") : saved);
+    dialog.setTextValue(defaultName());
     while (dialog.exec() == QDialog::Accepted) {
         const QString name = module()->cleanName(dialog.textValue());
         if (!name.isEmpty())
@@ -101,9 +105,12 @@ void NetworkPlay::host(quint16 port, const QString& name) {
     zanfel::net::NetworkModule* network = module();
     if (!network || state_ != State::Alone)
         return;
-    const QString clean = network->cleanName(name);
+    // A name that leaves nothing to show is asked for again.
+    QString clean = network->cleanName(name.isEmpty() ? defaultName() : name);
     if (clean.isEmpty())
-        return tell(tr("A name needs at least one letter or figure."));
+        clean = askName(tr("Host Network Game"));
+    if (clean.isEmpty())
+        return;
     settings_.saveNetworkName(clean);
     hosting_ = network->host(window_.game(), window_, clean, {[this] {
                                  if (lobby_ && hosting_)
@@ -168,15 +175,15 @@ void NetworkPlay::leaveCommand() {
 void NetworkPlay::joinCommand() {
     if (state_ != State::Alone || !module())
         return;
-    const QString saved = settings_.networkName();
-    openJoinWindow(saved.isEmpty() ? qEnvironmentVariable("USER") : saved);
+    openJoinWindow(defaultName());
 }
 
 void NetworkPlay::join(const QString& host, quint16 port, const QString& name) {
     if (state_ != State::Alone || !module())
         return;
-    openJoinWindow(name);
-    joinRequested(host, port, name);
+    const QString given = name.isEmpty() ? defaultName() : name;
+    openJoinWindow(given);
+    joinRequested(host, port, given);
 }
 
 // The list of games on the local network fills as their hosts announce them.

@@ -42,6 +42,7 @@ public:
 
 private:
     zanfel::net::NetworkModule* module();
+    QString defaultName() const;
     QString askName(const QString& title);
     void openLobby();
     void startHostedGame();
