@@ -138,12 +138,13 @@ void NetworkPlay::openLobby() {
     lobby_->show();
 }
 
-// The names go up first, so the new game's table is named from its first frame.
+// The guests are seated before the table names them, so nobody reads as coming back; the names
+// go up before the next frame is drawn.
 void NetworkPlay::startHostedGame() {
     lobby_->hide();
     lobby_->deleteLater();
-    setState(State::Playing);
     hosting_->start();
+    setState(State::Playing);
 }
 
 void NetworkPlay::stopHosting() {

@@ -96,6 +96,7 @@ zanfel::PlayerRecord SettingsStore::record() const {
     zanfel::PlayerRecord record;
     for (int level = 1; level <= zanfel::kLevelCount; ++level)
         record.level(level) = readLevel(file, level);
+    record.withPeopleElsewhere = readLevel(file, kNetworkColumn);
     return record;
 }
 
@@ -110,8 +111,12 @@ void SettingsStore::countHand(const zanfel::HandResult& hand) {
     SettingsFile file;
     zanfel::PlayerRecord record;
     record.level(hand.level) = readLevel(file, hand.level);
+    record.withPeopleElsewhere = readLevel(file, kNetworkColumn);
     zanfel::countResult(record, hand);
     writeLevel(file, hand.level, record.level(hand.level));
+    // Written only once such play has been counted, so a record of play alone stays as it was.
+    if (hand.handWithPeopleElsewhere || hand.gameWithPeopleElsewhere)
+        writeLevel(file, kNetworkColumn, record.withPeopleElsewhere);
     afterWrite(file.writeOut(), Kept::Record);
 }
 
