@@ -4,6 +4,7 @@
 #include "network_module.h"
 
 #include <QNetworkInterface>
+#include <QTcpSocket>
 #include <optional>
 
 #include "game_announcer.h"
@@ -17,6 +18,9 @@
 namespace zanfel::net {
 
 namespace {
+
+// How long a leaving host waits at most for each guest's connection to take its last message.
+constexpr int kLastWordMs = 250;
 
 void call(const std::function<void()>& event) {
     if (event)
@@ -50,12 +54,26 @@ public:
         host_.start();
         announce();
     }
+    ~HostedGame() override {
+        host_.leave(LeavingReason::Quit);
+        letGuestsHear();
+    }
+
     void endNetworkGame() override {
         host_.leave(LeavingReason::EndedNetworkGame);
         announcer_.reset();
+        letGuestsHear();
     }
 
 private:
+    // The host's last word goes out before its connections go: a socket destroyed with bytes
+    // still queued would leave each guest guessing at a lost link for its whole rejoin window.
+    void letGuestsHear() {
+        for (QTcpSocket* socket : host_.findChildren<QTcpSocket*>())
+            if (socket->state() != QAbstractSocket::UnconnectedState)
+                socket->waitForDisconnected(kLastWordMs);
+    }
+
     void announce() {
         if (announcer_)
             announcer_->announce({programVersion(), kProtocolVersion, name_, kMaxGuests - host_.guestCount(),

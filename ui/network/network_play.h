@@ -26,6 +26,8 @@ public:
 
     State state() const { return state_; }
     bool hosting() const { return hosting_ != nullptr; }
+    // The port the hosted game is open on, once it is.
+    quint16 port() const { return hosting_ ? hosting_->port() : 0; }
 
     // Game > Host Network Game...: asks for the player's name, then opens the lobby.
     void hostCommand();

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Two windows of the game in one process over the loopback interface: one hosts, one joins.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "network/join_window.h"
+#include "network/lobby_window.h"
+#include "network/network_loader.h"
+#include "network/network_play.h"
+#include "network/seat_list.h"
+#include "network_module.h"
+#include "perspective.h"
+#include "window_test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+bool eventually(const std::function<bool()>& done) {
+    return QTest::qWaitFor(done, 5000);
+}
+
+// The seat `name` sits in as `list` shows it, or -1.
+int seatOf(const SeatList& list, const QString& name) {
+    for (int seat = 0; seat < zanfel::kPlayers; ++seat)
+        if (list.occupant(seat).startsWith(name))
+            return seat;
+    return -1;
+}
+
+}  // namespace
+
+class NetworkWindowsTest : public WindowTest {
+    Q_OBJECT
+
+    FirstPlaceRandom guestRandom_;
+    std::unique_ptr<MainWindow> guest_;
+
+    MainWindow& host() { return *window_; }
+    QString caption(MainWindow& window, int player) {
+        return child<QLabel>(&window, QStringLiteral("lblSeat%1").arg(player))->text();
+    }
+
+    // Ann hosts and Bob joins; Bob is seated in the lobby, where Ann moves him before Start.
+    int seatBobAndStart() {
+        host().network().host(0, QStringLiteral("Ann"));
+        LobbyWindow* lobby = host().network().lobby();
+        guest_ = std::make_unique<MainWindow>(&guestRandom_);
+        guest_->show();
+        guest_->startUp();
+        guest_->network().join(QStringLiteral("127.0.0.1"), host().network().port(), QStringLiteral("Bob"));
+        const SeatList& seats = *lobby->seatList();
+        if (!eventually([&] { return seatOf(seats, "Bob") > 0; }))
+            return -1;
+        JoinWindow* join = guest_->network().joinWindow();
+        if (!eventually([&] { return join->status().contains("Ann's table"); }))
+            return -1;
+        const int first = seatOf(seats, "Bob");
+        const int moved = first == zanfel::kRightPlayer ? zanfel::kLeftPlayer : zanfel::kRightPlayer;
+        child<QAction>(lobby, QStringLiteral("mnuMove%1To%2").arg(first).arg(moved))->trigger();
+        const SeatList& guestSeats = *join->findChild<SeatList*>();
+        if (!eventually([&] { return guestSeats.occupant(moved) == "Bob (you)"; }))
+            return -1;
+        // Start is the lobby's default button.
+        QTest::keyClick(lobby, Qt::Key_Return);
+        if (!eventually([&] { return &guest_->front() != &guest_->game(); }))
+            return -1;
+        return moved;
+    }
+
+private slots:
+    void initTestCase() { useNetworkModule(zanfelNetworkModule()); }
+    void cleanup() { guest_.reset(); }
+
+    // The guest sees what the host alone decides greyed, with why; every seat is named on both
+    // screens; the guest's stock turned shows on the host's table in that seat.
+    void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
+        const int bob = seatBobAndStart();
+        QVERIFY(bob > 0);
+        for (const char* item : {"mnuNewGame", "mnuDeal", "mnuPause", "mnuLevel3"}) {
+            QAction* greyed = child<QAction>(guest_.get(), item);
+            QVERIFY2(!greyed->isEnabled(), item);
+            QCOMPARE(greyed->toolTip(), QStringLiteral("Only Ann, who hosts this game, decides this"));
+        }
+        QVERIFY(action("mnuNewGame")->isEnabled());
+        QVERIFY(!action("mnuNewGame")->toolTip().contains("Ann"));
+        QCOMPARE(caption(host(), zanfel::kHuman), QStringLiteral("<b>Ann</b>"));
+        QCOMPARE(caption(host(), bob), QStringLiteral("<b>Bob</b>"));
+        QCOMPARE(caption(*guest_, zanfel::kHuman), QStringLiteral("<b>Bob</b>"));
+        QCOMPARE(caption(*guest_, zanfel::localPlayer(bob, zanfel::kHuman)), QStringLiteral("<b>Ann</b>"));
+
+        host().front().dealCommand();
+        const zanfel::PileImage guestStock = zanfel::imageOf(zanfel::kHuman, zanfel::kStockSlot);
+        const zanfel::PileImage seenByHost = zanfel::imageOf(bob, zanfel::kStockSlot);
+        QVERIFY(eventually([&] { return guest_->front().controls().hint == zanfel::Hint::TurnStock; }));
+        QTest::mouseClick(child(guest_.get(), "Deck"), Qt::LeftButton);
+        QVERIFY(eventually([&] { return host().front().cardFor(seenByHost) != zanfel::kNoCard; }));
+        QCOMPARE(guest_->front().cardFor(guestStock), host().front().cardFor(seenByHost));
+        QCOMPARE(child<CardImage>(guest_.get(), "Stack0")->card(), host().front().cardFor(seenByHost));
+    }
+
+    // The host ends the network game: each guest reads one message naming the host and plays
+    // alone again, with every item of its own.
+    void theHostLeavingSendsTheGuestBackToAGameOfItsOwn() {
+        QVERIFY(seatBobAndStart() > 0);
+        QList<ShownBox> boxes;
+        const ModalAnswerer okEverything([&boxes](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            boxes << shown(box);
+            box->button(QMessageBox::Ok)->click();
+        });
+        host().network().leaveCommand();
+        QVERIFY(eventually([&] { return boxes.size() == 2; }));
+        QCOMPARE(boxes[0].text.left(33), QStringLiteral("End the network game for everyone"));
+        QCOMPARE(boxes[1].text,
+                 QStringLiteral("Ann ended the network game.\n\nYou are back at a game of your own."));
+        QVERIFY(child<QAction>(guest_.get(), "mnuDeal")->isEnabled());
+        QVERIFY(!child<QLabel>(guest_.get(), "lblSeat0")->isVisible());
+        QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
+    }
+
+    // A typed address is read before anything is sent: a bad one says what is wanted.
+    void theJoinWindowSaysWhatIsWrongWithATypedAddress() {
+        host().network().joinCommand();
+        JoinWindow* join = host().network().joinWindow();
+        child<QLineEdit>(join, "txtAddress")->setText("example.org:99999");
+        QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
+        QCOMPARE(join->status(),
+                 QStringLiteral("\"example.org:99999\" is no address. Type the host's name or "
+                                "address, with a colon and the port after it if the port is "
+                                "not 29147."));
+        child<QLineEdit>(join, "txtAddress")->clear();
+        QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
+        QCOMPARE(join->status(),
+                 QStringLiteral("Choose a game from the list, or type the address of its host."));
+    }
+};
+
+QTEST_MAIN(NetworkWindowsTest)
+#include "network_windows_test.moc"
