@@ -40,7 +40,8 @@ public:
     bool listen(quint16 port) override {
         if (!host_.listen(QHostAddress::Any, port))
             return false;
-        announcer_.emplace(host_.port());
+        // Announced where every program listens, whatever port the game itself is on.
+        announcer_.emplace();
         announce();
         return true;
     }
