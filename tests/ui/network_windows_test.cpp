@@ -3,7 +3,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
 
+#include "frame_reader.h"
+#include "message_codec.h"
 #include "network/join_window.h"
 #include "network/lobby_window.h"
 #include "network/network_loader.h"
@@ -118,6 +122,25 @@ private slots:
         QVERIFY(child<QAction>(guest_.get(), "mnuDeal")->isEnabled());
         QVERIFY(!child<QLabel>(guest_.get(), "lblSeat0")->isVisible());
         QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
+    }
+
+    // A host of another version answers the greeting with its refusal: the join window names both
+    // versions and lets the player choose again.
+    void aHostOfAnotherVersionIsNamedAtJoining() {
+        QTcpServer otherVersion;
+        QVERIFY(otherVersion.listen(QHostAddress::LocalHost));
+        connect(&otherVersion, &QTcpServer::newConnection, [&otherVersion] {
+            QTcpSocket* socket = otherVersion.nextPendingConnection();
+            const zanfel::net::Refused refused{zanfel::net::Refusal::IncompatibleVersion, "3.1", 7};
+            socket->write(zanfel::net::framed(zanfel::net::encodeMessage(refused)));
+        });
+        host().network().join(QStringLiteral("127.0.0.1"), otherVersion.serverPort(), QStringLiteral("Bob"));
+        JoinWindow* join = host().network().joinWindow();
+        QVERIFY(eventually([&] { return join->status().contains("cannot play"); }));
+        QCOMPARE(join->status(), QStringLiteral("The game at 127.0.0.1:%1 runs Zanfel 3.1, which cannot play "
+                                                "with this Zanfel 2.0.")
+                                     .arg(otherVersion.serverPort()));
+        QVERIFY(child<QPushButton>(join, "cmdJoin")->isEnabled());
     }
 
     // A typed address is read before anything is sent: a bad one says what is wanted.
