@@ -7,6 +7,7 @@
 #include <QTcpSocket>
 
 #include "frame_reader.h"
+#include "layers/card_flight.h"
 #include "message_codec.h"
 #include "network/join_window.h"
 #include "network/lobby_window.h"
@@ -42,6 +43,8 @@ class NetworkWindowsTest : public WindowTest {
     std::unique_ptr<MainWindow> guest_;
 
     MainWindow& host() { return *window_; }
+    zanfel::CardNumber guestCard(const char* place) { return child<CardImage>(guest_.get(), place)->card(); }
+    const TableLayers& guestLayers() { return *guest_->findChild<TableLayers*>(); }
     QString caption(MainWindow& window, int player) {
         return child<QLabel>(&window, QStringLiteral("lblSeat%1").arg(player))->text();
     }
@@ -102,6 +105,31 @@ private slots:
         QVERIFY(eventually([&] { return host().front().cardFor(seenByHost) != zanfel::kNoCard; }));
         QCOMPARE(guest_->front().cardFor(guestStock), host().front().cardFor(seenByHost));
         QCOMPARE(child<CardImage>(guest_.get(), "Stack0")->card(), host().front().cardFor(seenByHost));
+    }
+
+    // Both drop an ace of spades on foundation 1; the host's reaches the rules first, so the
+    // guest's, shown there at once, flies back to its pile and nothing is lost.
+    void aGuestsCardBeatenToAFoundationFliesBack() {
+        QVERIFY(seatBobAndStart() > 0);
+        host().front().dealCommand();
+        QVERIFY(eventually([&] { return card("Stack1") == of(1, S) && guestCard("Stack1") == of(1, S); }));
+        const auto mouse = [this](QTest::MouseAction act, const char* place, QPoint at) {
+            QTest::mouseEvent(act, guest_->windowHandle(), Qt::LeftButton, {},
+                              child(guest_.get(), place)->mapTo(guest_.get(), at));
+        };
+        mouse(QTest::MousePress, "Stack1", {20, 20});
+        mouse(QTest::MouseMove, "Pile0", {20, 32});
+        mouse(QTest::MouseMove, "Pile0", {20, 20});
+        mouse(QTest::MouseRelease, "Pile0", {20, 20});
+        QCOMPARE(guestCard("Pile0"), of(1, S));
+        QCOMPARE(guestCard("Stack1"), zanfel::kNoCard);
+        host().front().dropOnFoundation(1, 0);
+        QVERIFY(eventually([&] { return guestCard("Stack1") == of(1, S); }));
+        QVERIFY(guestLayers().flight().inFlight());
+        QCOMPARE(guestLayers().flight().target(), child(guest_.get(), "Stack1"));
+        QCOMPARE(guestCard("Pile0"), of(1, S));
+        QCOMPARE(card("Stack1"), zanfel::kNoCard);
+        QVERIFY(host().game().table().pileOf(zanfel::kHuman, 1).empty());
     }
 
     // The host ends the network game: each guest reads one message naming the host and plays
