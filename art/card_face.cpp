@@ -45,15 +45,17 @@ void paintIndex(QPainter& painter, CardId card) {
     painter.scale(squeezeX, squeezeY);
     painter.drawText(QPointF(-ink.left() - ink.width() / 2, -ink.top()), label);
     painter.restore();
-    paintSuit(painter, card.suit, {kIndexRankBox.center().x(), kIndexSuitY}, kIndexSuitHeight);
+    paintSuit(painter, card.suit, inkOf(card.suit), {kIndexRankBox.center().x(), kIndexSuitY},
+              kIndexSuitHeight);
 }
 
 void paintPips(QPainter& painter, CardId card) {
-    paintPips(painter, card, QRectF(QPointF(kPipLeft, kPipTop), QPointF(kPipRight, kPipBottom)), kPipHeight);
+    paintPips(painter, card, inkOf(card.suit),
+              QRectF(QPointF(kPipLeft, kPipTop), QPointF(kPipRight, kPipBottom)), kPipHeight);
 }
 
 void paintAce(QPainter& painter, CardId card) {
-    paintSuit(painter, card.suit, {kCardWidth / 2.0, kCardHeight / 2.0}, kAceHeight);
+    paintSuit(painter, card.suit, inkOf(card.suit), {kCardWidth / 2.0, kCardHeight / 2.0}, kAceHeight);
 }
 
 }  // namespace
@@ -81,7 +83,7 @@ void paintCardFace(QPainter& painter, CardId card) {
     } else if (card.rank <= 10) {
         paintPips(painter, card);
     } else {
-        paintCourtPanel(painter, card);
+        paintCourtPanel(painter, card, inkOf(card.suit));
     }
 }
 

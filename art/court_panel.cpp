@@ -83,9 +83,9 @@ QPainterPath emblem(int rank) {
     }
 }
 
-void paintFrame(QPainter& painter, CardId card) {
+void paintFrame(QPainter& painter, CardId card, const QColor& ink) {
     const QColor fill = panelColour(card.rank);
-    painter.setPen(QPen(inkOf(card.suit), 1.0));
+    painter.setPen(QPen(ink, 1.0));
     painter.setBrush(fill);
     painter.drawRect(kPanel);
     painter.setPen(QPen(fill.darker(125), 1.0));
@@ -93,26 +93,26 @@ void paintFrame(QPainter& painter, CardId card) {
     painter.drawRect(kPanel.adjusted(2, 2, -2, -2));
 }
 
-void paintLetter(QPainter& painter, CardId card) {
+void paintLetter(QPainter& painter, CardId card, const QColor& ink) {
     const QFont font = sansBold(kLetterSize);
     const QString letter = rankLabel(card.rank);
-    const QRectF ink = QFontMetricsF(font).tightBoundingRect(letter);
+    const QRectF shape = QFontMetricsF(font).tightBoundingRect(letter);
     painter.setFont(font);
-    painter.setPen(inkOf(card.suit));
-    painter.drawText(QPointF(kCentreX - ink.left() - ink.width() / 2, kLetterBaseline), letter);
+    painter.setPen(ink);
+    painter.drawText(QPointF(kCentreX - shape.left() - shape.width() / 2, kLetterBaseline), letter);
 }
 
 }  // namespace
 
-void paintCourtPanel(QPainter& painter, CardId card) {
+void paintCourtPanel(QPainter& painter, CardId card, const QColor& ink) {
     painter.save();
-    paintFrame(painter, card);
-    paintLetter(painter, card);
+    paintFrame(painter, card, ink);
+    paintLetter(painter, card, ink);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(inkOf(card.suit));
+    painter.setBrush(ink);
     painter.drawPath(emblem(card.rank).translated(kCentreX, kEmblemY));
     painter.restore();
-    paintSuit(painter, card.suit, {kCentreX, kSuitY}, kSuitHeight);
+    paintSuit(painter, card.suit, ink, {kCentreX, kSuitY}, kSuitHeight);
 }
 
 }  // namespace zanfel::artwork

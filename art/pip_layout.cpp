@@ -57,10 +57,10 @@ std::vector<PipSpot> pipLayout(int rank) {
     return spots;
 }
 
-void paintPips(QPainter& painter, CardId card, const QRectF& field, double pipHeight) {
+void paintPips(QPainter& painter, CardId card, const QColor& ink, const QRectF& field, double pipHeight) {
     for (const PipSpot& spot : pipLayout(card.rank)) {
         const QPointF centre(field.left() + spot.x * field.width(), field.top() + spot.y * field.height());
-        paintSuit(painter, card.suit, centre, pipHeight, spot.y > 0.5);
+        paintSuit(painter, card.suit, ink, centre, pipHeight, spot.y > 0.5);
     }
 }
 

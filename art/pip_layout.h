@@ -19,7 +19,7 @@ struct PipSpot {
 
 std::vector<PipSpot> pipLayout(int rank);
 
-// Paints a number card's pips over `field`: the outer pips are centred on its edges.
-void paintPips(QPainter& painter, CardId card, const QRectF& field, double pipHeight);
+// Paints a number card's pips in `ink` over `field`: the outer pips are centred on its edges.
+void paintPips(QPainter& painter, CardId card, const QColor& ink, const QRectF& field, double pipHeight);
 
 }  // namespace zanfel::artwork

@@ -77,13 +77,14 @@ QPainterPath suitPath(Suit suit) {
     return {};
 }
 
-void paintSuit(QPainter& painter, Suit suit, QPointF centre, double height, bool upsideDown) {
+void paintSuit(QPainter& painter, Suit suit, const QColor& ink, QPointF centre, double height,
+               bool upsideDown) {
     QTransform t;
     t.translate(centre.x(), centre.y());
     t.scale(height, upsideDown ? -height : height);
     painter.save();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(inkOf(suit));
+    painter.setBrush(ink);
     painter.drawPath(t.map(suitPath(suit)));
     painter.restore();
 }

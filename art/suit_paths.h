@@ -13,8 +13,8 @@ namespace zanfel::artwork {
 // Suit outline filling the unit box [-0.5, 0.5]², point up (spades) or lobes up (hearts).
 QPainterPath suitPath(Suit suit);
 
-// Fills the suit symbol `height` pixels tall centred on `centre`, upside down if asked,
-// in the suit's own ink.
-void paintSuit(QPainter& painter, Suit suit, QPointF centre, double height, bool upsideDown = false);
+// Fills the suit symbol `height` pixels tall centred on `centre` in `ink`, upside down if asked.
+void paintSuit(QPainter& painter, Suit suit, const QColor& ink, QPointF centre, double height,
+               bool upsideDown = false);
 
 }  // namespace zanfel::artwork

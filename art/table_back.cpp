@@ -24,9 +24,41 @@ QColor frameOf(QColor colour) {
                             0.6f * colour.blueF() + 0.4f);
 }
 
+// Dashes three lines long and dots one line long, each followed by a gap of two.
+int dashOf(FrameLine style) {
+    return style == FrameLine::Dashed ? 3 : 1;
+}
+constexpr int kGap = 2;
+
+// The frame line of a back: a ring `line` device pixels wide just inside `outer`, broken into
+// dashes or dots along each side from its corner, every dash and gap whole device pixels, or
+// doubled a line further in.
+void paintFrameLine(QPainter& painter, const QRect& outer, int line, QColor ink, FrameLine style) {
+    const QRect top(outer.left(), outer.top(), outer.width(), line);
+    const QRect bottom(outer.left(), outer.bottom() - line + 1, outer.width(), line);
+    const QRect left(outer.left(), outer.top(), line, outer.height());
+    const QRect right(outer.right() - line + 1, outer.top(), line, outer.height());
+    if (style == FrameLine::Solid || style == FrameLine::Double) {
+        for (const QRect& side : {top, bottom, left, right})
+            painter.fillRect(side, ink);
+        if (style == FrameLine::Double)
+            paintFrameLine(painter, outer.adjusted(2 * line, 2 * line, -2 * line, -2 * line), line, ink,
+                           FrameLine::Solid);
+        return;
+    }
+    const int dash = dashOf(style) * line;
+    const int step = dash + kGap * line;
+    for (int x = outer.left(); x <= outer.right(); x += step)
+        for (const QRect& side : {top, bottom})
+            painter.fillRect(QRect(x, side.top(), dash, line) & side, ink);
+    for (int y = outer.top(); y <= outer.bottom(); y += step)
+        for (const QRect& side : {left, right})
+            painter.fillRect(QRect(side.left(), y, line, dash) & side, ink);
+}
+
 }  // namespace
 
-QImage drawTableBack(QColor colour, QSize pixels, double factor) {
+QImage drawTableBack(QColor colour, QSize pixels, double factor, FrameLine line) {
     QImage image = blankPlaceImage(pixels);
     QPainter painter(&image);
     const int border = wholePixels(1, factor);
@@ -42,10 +74,8 @@ QImage drawTableBack(QColor colour, QSize pixels, double factor) {
     const QRect field = image.rect().adjusted(margin, margin, -margin, -margin);
     painter.fillRect(field, colour);
     const int inset = wholePixels(kFrameInset, factor);
-    const int line = wholePixels(1, factor);
     const QRect outer = field.adjusted(inset, inset, -inset, -inset);
-    painter.fillRect(outer, frameOf(colour));
-    painter.fillRect(outer.adjusted(line, line, -line, -line), colour);
+    paintFrameLine(painter, outer, wholePixels(1, factor), frameOf(colour), line);
     return image;
 }
 

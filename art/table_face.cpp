@@ -17,25 +17,40 @@ namespace {
 const QColor kBorder{0x40, 0x40, 0x40};
 constexpr double kCornerRadius = 3.5;
 
-// The corner index: the rank at least ten pixels tall at 1x over a suit big enough to tell
-// a club's three lobes from a spade's point. "10" is set tight and narrowed into the same
-// column; the jack's letter hangs below the line, so it gets the gap above the suit as well.
-const QRectF kRankBox(2.5, 3.0, 10.5, 11.0);
-constexpr double kJackDescent = 2.5;
-constexpr double kIndexSuitY = 21.75;
-constexpr double kIndexSuitHeight = 9.5;
+// Today's faces. The corner index: the rank at least ten pixels tall at 1x over a suit big
+// enough to tell a club's three lobes from a spade's point. "10" is set tight and narrowed
+// into the same column; the jack's letter hangs below the line, so it gets the gap above the
+// suit as well. The index columns stay clear of the outer pips' columns.
+const FaceLayout kStandard{
+    .rankBox = QRectF(2.5, 3.0, 10.5, 11.0),
+    .jackDescent = 2.5,
+    .indexSuitY = 21.75,
+    .indexSuitHeight = 9.5,
+    .pipField = QRectF(QPointF(20.5, 12.0), QPointF(36.5, 61.0)),
+    .pipHeight = 9.0,
+    .aceHeight = 26.0,
+    .courtScale = 0.68,
+};
 
-// Pip centres of the outer columns and rows; the index columns stay clear of them.
-constexpr double kPipLeft = 20.5;
-constexpr double kPipRight = 36.5;
-constexpr double kPipTop = 12.0;
-constexpr double kPipBottom = 61.0;
-constexpr double kPipHeight = 9.0;
-constexpr double kAceHeight = 26.0;
+// Large indices: rank and suit at least twice today's height, a little more for the rank so that
+// its round tops still measure twice, read across a room at 100 %. The two
+// corner columns then take 21 pixels each side of the card's 57, so the pips shrink into the
+// strip between them, and the ace and the court panel with them.
+const FaceLayout kLarge{
+    .rankBox = QRectF(2.0, 2.0, 18.0, 23.0),
+    .jackDescent = 6.0,
+    .indexSuitY = 42.0,
+    .indexSuitHeight = 20.0,
+    .pipField = QRectF(QPointF(24.25, 7.0), QPointF(32.75, 66.0)),
+    .pipHeight = 6.0,
+    .aceHeight = 14.0,
+    .courtScale = 0.39,
+};
 
-// The court panel was drawn for the 71 x 96 face; here it is shrunk about the card's middle.
+// The court panel of the 71 x 96 face, shrunk about the card's middle.
+const QRectF kOldPanel(16.5, 9.5, 38, 77);
 const QPointF kOldPanelCentre(35.5, 48.0);
-constexpr double kCourtScale = 0.68;
+const QPointF kPlaceCentre(kPlaceSize.width() / 2.0, kPlaceSize.height() / 2.0);
 
 QFont rankFont() {
     QFont font = sansBold(64);
@@ -44,36 +59,34 @@ QFont rankFont() {
 }
 
 // The rank's letters fitted into the box: as tall as the box, narrowed only if too wide.
-void paintRank(QPainter& painter, CardId card) {
+void paintRank(QPainter& painter, CardId card, const FaceLayout& layout, const QColor& ink) {
     const QString label = rankLabel(card.rank);
-    const QRectF ink = QFontMetricsF(rankFont()).tightBoundingRect(label);
-    const double height = kRankBox.height() + (card.rank == 11 ? kJackDescent : 0);
-    const double scaleY = height / ink.height();
-    const double scaleX = std::min(scaleY, kRankBox.width() / ink.width());
+    const QRectF letters = QFontMetricsF(rankFont()).tightBoundingRect(label);
+    const QRectF& box = layout.rankBox;
+    const double height = box.height() + (card.rank == 11 ? layout.jackDescent : 0);
+    const double scaleY = height / letters.height();
+    const double scaleX = std::min(scaleY, box.width() / letters.width());
     painter.save();
     painter.setFont(rankFont());
-    painter.setPen(inkOf(card.suit));
-    painter.translate(kRankBox.center().x(), kRankBox.top());
+    painter.setPen(ink);
+    painter.translate(box.center().x(), box.top());
     painter.scale(scaleX, scaleY);
-    painter.drawText(QPointF(-ink.left() - ink.width() / 2, -ink.top()), label);
+    painter.drawText(QPointF(-letters.left() - letters.width() / 2, -letters.top()), label);
     painter.restore();
 }
 
-void paintIndex(QPainter& painter, CardId card) {
-    paintRank(painter, card);
-    paintSuit(painter, card.suit, {kRankBox.center().x(), kIndexSuitY}, kIndexSuitHeight);
+void paintIndex(QPainter& painter, CardId card, const FaceLayout& layout, const QColor& ink) {
+    paintRank(painter, card, layout, ink);
+    paintSuit(painter, card.suit, ink, {layout.rankBox.center().x(), layout.indexSuitY},
+              layout.indexSuitHeight);
 }
 
-void paintPips(QPainter& painter, CardId card) {
-    paintPips(painter, card, QRectF(QPointF(kPipLeft, kPipTop), QPointF(kPipRight, kPipBottom)), kPipHeight);
-}
-
-void paintCourt(QPainter& painter, CardId card) {
+void paintCourt(QPainter& painter, CardId card, const FaceLayout& layout, const QColor& ink) {
     painter.save();
-    painter.translate(kPlaceSize.width() / 2.0, kPlaceSize.height() / 2.0);
-    painter.scale(kCourtScale, kCourtScale);
+    painter.translate(kPlaceCentre);
+    painter.scale(layout.courtScale, layout.courtScale);
     painter.translate(-kOldPanelCentre);
-    paintCourtPanel(painter, card);
+    paintCourtPanel(painter, card, ink);
     painter.restore();
 }
 
@@ -92,7 +105,32 @@ void paintBlank(QPainter& painter, double pixel) {
     painter.restore();
 }
 
+QRectF centredBox(QPointF centre, double side) {
+    return {centre.x() - side / 2, centre.y() - side / 2, side, side};
+}
+
 }  // namespace
+
+QRectF FaceLayout::indexBox() const {
+    const QRectF suit = centredBox({rankBox.center().x(), indexSuitY}, indexSuitHeight);
+    const QRectF rank = rankBox.adjusted(0, 0, 0, jackDescent);
+    return rank.united(suit);
+}
+
+QRectF FaceLayout::pipBox(QPointF centre) const {
+    return centredBox(centre, pipHeight);
+}
+
+QRectF FaceLayout::middleBox(int rank) const {
+    if (rank == 1)
+        return centredBox(kPlaceCentre, aceHeight);
+    const QSizeF panel = kOldPanel.size() * courtScale;
+    return {kPlaceCentre - QPointF(panel.width(), panel.height()) / 2, panel};
+}
+
+const FaceLayout& faceLayout(const FaceSet& faces) {
+    return faces.largeIndices ? kLarge : kStandard;
+}
 
 QImage blankPlaceImage(QSize pixels) {
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -100,26 +138,28 @@ QImage blankPlaceImage(QSize pixels) {
     return image;
 }
 
-QImage drawTableFace(CardId card, QSize pixels) {
+QImage drawTableFace(CardId card, QSize pixels, const FaceSet& faces) {
+    const FaceLayout& layout = faceLayout(faces);
+    const QColor ink = suitInk(card.suit, faces);
     QImage image = blankPlaceImage(pixels);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.scale(static_cast<double>(image.width()) / kPlaceSize.width(),
                   static_cast<double>(image.height()) / kPlaceSize.height());
     paintBlank(painter, devicePixel(image));
-    paintIndex(painter, card);
+    paintIndex(painter, card, layout, ink);
     painter.save();
     painter.translate(kPlaceSize.width(), kPlaceSize.height());
     painter.rotate(180);
-    paintIndex(painter, card);
+    paintIndex(painter, card, layout, ink);
     painter.restore();
 
     if (card.rank == 1) {
-        paintSuit(painter, card.suit, {kPlaceSize.width() / 2.0, kPlaceSize.height() / 2.0}, kAceHeight);
+        paintSuit(painter, card.suit, ink, kPlaceCentre, layout.aceHeight);
     } else if (card.rank <= 10) {
-        paintPips(painter, card);
+        paintPips(painter, card, ink, layout.pipField, layout.pipHeight);
     } else {
-        paintCourt(painter, card);
+        paintCourt(painter, card, layout, ink);
     }
     return image;
 }

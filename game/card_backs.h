@@ -14,18 +14,24 @@ namespace zanfel {
 constexpr std::uint32_t kDeckBack = 0xC00000;
 constexpr std::array<std::uint32_t, 3> kPlayerDeckBacks{0x008000, 0x000080, 0x008080};
 
-// The back colour of a player by player index.
-constexpr std::uint32_t backColourOf(int player) {
+// Which of the computer players' backs is a player's, by player index: -1 for the human.
+constexpr int playerDeckOf(int player) {
     switch (player) {
         case kLeftPlayer:
-            return kPlayerDeckBacks[0];
+            return 0;
         case kMiddlePlayer:
-            return kPlayerDeckBacks[1];
+            return 1;
         case kRightPlayer:
-            return kPlayerDeckBacks[2];
+            return 2;
         default:
-            return kDeckBack;
+            return -1;
     }
+}
+
+// The back colour of a player by player index.
+constexpr std::uint32_t backColourOf(int player) {
+    const int deck = playerDeckOf(player);
+    return deck < 0 ? kDeckBack : kPlayerDeckBacks[deck];
 }
 
 }  // namespace zanfel

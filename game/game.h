@@ -45,12 +45,12 @@ public:
     void scoreSheetActivated() override;
     // The human's moves. A slot is 0..5 of the human's piles, a foundation 0..15. Refused moves
     // change nothing and show nothing.
-    void dropOnFoundation(int sourceSlot, int foundation) override {
-        dropOnFoundation(kHuman, sourceSlot, foundation);
+    bool dropOnFoundation(int sourceSlot, int foundation) override {
+        return dropOnFoundation(kHuman, sourceSlot, foundation);
     }
-    void dropOnStack(int sourceSlot, int target) override { dropOnStack(kHuman, sourceSlot, target); }
+    bool dropOnStack(int sourceSlot, int target) override { return dropOnStack(kHuman, sourceSlot, target); }
     // A double-click: the card goes to the lowest foundation that takes it, as if dropped there.
-    void playToFoundation(int sourceSlot) override { playToFoundation(kHuman, sourceSlot); }
+    bool playToFoundation(int sourceSlot) override { return playToFoundation(kHuman, sourceSlot); }
     // Where the top card of the human's `sourceSlot` would be taken if dropped now; nowhere
     // while the human may not move or the pile is empty.
     PlacesTaking placesTaking(int sourceSlot) const override { return placesTaking(kHuman, sourceSlot); }

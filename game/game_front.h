@@ -29,9 +29,12 @@ public:
     virtual void exitCommand() = 0;
     virtual void noOneCanPlayCommand() = 0;
     virtual void scoreSheetActivated() = 0;
-    virtual void dropOnFoundation(int sourceSlot, int foundation) = 0;
-    virtual void dropOnStack(int sourceSlot, int target) = 0;
-    virtual void playToFoundation(int sourceSlot) = 0;
+    // The player's own moves: true when the move is made, shown before the call returns; false
+    // when it is refused and nothing changed. On a guest's screen a move made here may still be
+    // refused by the host later, and then goes back.
+    virtual bool dropOnFoundation(int sourceSlot, int foundation) = 0;
+    virtual bool dropOnStack(int sourceSlot, int target) = 0;
+    virtual bool playToFoundation(int sourceSlot) = 0;
     virtual PlacesTaking placesTaking(int sourceSlot) const = 0;
 
     // What the screen shows.

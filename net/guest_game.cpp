@@ -271,40 +271,44 @@ void GuestGame::deckClicked() {
         session_.send(DeckClick{nextSeq()});
 }
 
-void GuestGame::dropOnFoundation(int sourceSlot, int foundation) {
+bool GuestGame::dropOnFoundation(int sourceSlot, int foundation) {
     if (!mayMove() || !isSlot(sourceSlot) || foundation < 0 || foundation >= kFoundations)
-        return;
+        return false;
     const int seq = nextSeq();
     if (!table_.predictToFoundation(seq, sourceSlot, foundation))
-        return;
+        return false;
     session_.send(DropOnFoundation{seq, sourceSlot, foundation});
     refresh();
+    return true;
 }
 
-void GuestGame::dropOnStack(int sourceSlot, int target) {
+bool GuestGame::dropOnStack(int sourceSlot, int target) {
     if (!mayMove() || !isSlot(sourceSlot) || !isSlot(target))
-        return;
+        return false;
     const int seq = nextSeq();
     if (!table_.predictToStack(seq, sourceSlot, target))
-        return;
+        return false;
     session_.send(DropOnStack{seq, sourceSlot, target});
     refresh();
+    return true;
 }
 
 // The host plays the card to whichever foundation takes it when the click reaches it; the one
 // shown meanwhile is the one that takes it here.
-void GuestGame::playToFoundation(int sourceSlot) {
+bool GuestGame::playToFoundation(int sourceSlot) {
     if (!mayMove() || !isSlot(sourceSlot))
-        return;
+        return false;
     const CardNumber card = cardFor({ImageKind::Stack, sourceSlot});
     for (int j = 0; j < kFoundations; ++j) {
         if (card > kNoCard && fitsOnFoundation(shown_.foundations[j], card)) {
             const int seq = nextSeq();
             table_.predictToFoundation(seq, sourceSlot, j);
             session_.send(DoubleClick{seq, sourceSlot});
-            return refresh();
+            refresh();
+            return true;
         }
     }
+    return false;
 }
 
 PlacesTaking GuestGame::placesTaking(int sourceSlot) const {

@@ -35,9 +35,9 @@ public:
     void exitCommand() override;
     void noOneCanPlayCommand() override;
     void scoreSheetActivated() override;
-    void dropOnFoundation(int sourceSlot, int foundation) override;
-    void dropOnStack(int sourceSlot, int target) override;
-    void playToFoundation(int sourceSlot) override;
+    bool dropOnFoundation(int sourceSlot, int foundation) override;
+    bool dropOnStack(int sourceSlot, int target) override;
+    bool playToFoundation(int sourceSlot) override;
     PlacesTaking placesTaking(int sourceSlot) const override;
 
     const Controls& controls() const override { return controls_; }

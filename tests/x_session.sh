@@ -22,8 +22,10 @@ start_xvfb() {
     export DISPLAY=":$(head -n 1 "$work/display")"
 }
 
+# The run-time folder a desktop session gives every program; without one Qt says so on stderr.
 start_game() {  # start_game PROGRAM: runs it on the display with settings of its own
-    QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work "$1" 2>>"$work/game.log" &
+    mkdir -p -m 700 "$work/runtime"
+    QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work XDG_RUNTIME_DIR=$work/runtime "$1" 2>>"$work/game.log" &
     game=$!
 }
 

@@ -23,6 +23,8 @@
 #include "pace_timer.h"
 #include "perspective.h"
 #include "settings/colour_option.h"
+#include "settings/face_option.h"
+#include "settings/sound_option.h"
 #include "settings/zoom_option.h"
 #include "table/card_table.h"
 
@@ -55,11 +57,11 @@ void addSpace(QMenu* menu, const char* name) {
 
 }  // namespace
 
-MainWindow::MainWindow(zanfel::RandomSource* random, QWidget* parent)
+MainWindow::MainWindow(zanfel::RandomSource* random, SoundPlayer* soundPlayer, QWidget* parent)
     : QMainWindow(parent), game_(*this, chooseRandom(random, ownRandom_)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programTitle());
-    layers_ = new TableLayers(game_, this);
+    layers_ = new TableLayers(game_, this, soundPlayer);
     setCentralWidget(layers_->table());
     colour_ = new ColourOption(layers_->table(), this, settings_);
     zoom_ = new ZoomOption(layers_->table(), this, settings_);
@@ -171,6 +173,12 @@ void MainWindow::createOptionsMenu() {
     animateMoves->setChecked(settings_.animateMoves());
     layers_->setAnimateMoves(animateMoves->isChecked());
     connect(animateMoves, &QAction::toggled, this, &MainWindow::animateMovesCommand);
+    auto* faces = new FaceOption(
+        settings_, [this](zanfel::artwork::FaceSet set) { layers_->setFaces(set); }, this);
+    faces->addItems(menu);
+    addSpace(menu, "spaceSound");
+    auto* sound = new SoundOption(layers_->sounds(), settings_, this);
+    sound->addItems(menu);
     addSpace(menu, "spaceZoom");
     zoom_->addItems(menu);
     addSpace(menu, "space3");
@@ -295,6 +303,7 @@ void MainWindow::aboutCommand() {
 
 // An open record window takes the hand in at once: it may be up while the hand ends.
 void MainWindow::recordHand(const zanfel::HandResult& hand) {
+    layers_->handScored(hand);
     settings_.countHand(hand);
     if (statistics_ && statistics_->isVisible())
         statistics_->refresh();

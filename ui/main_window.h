@@ -21,6 +21,7 @@ class QAction;
 class QCloseEvent;
 class QMenu;
 class ScoreSheet;
+class SoundPlayer;
 class StatisticsWindow;
 class TableLayers;
 class ZoomOption;
@@ -32,8 +33,10 @@ class ZoomOption;
 class MainWindow : public QMainWindow, public zanfel::TableView {
     Q_OBJECT
 public:
-    // Without a random source the window shuffles with the clock-seeded one.
-    explicit MainWindow(zanfel::RandomSource* random = nullptr, QWidget* parent = nullptr);
+    // Without a random source the window shuffles with the clock-seeded one; without a player
+    // of sounds it is heard through the desktop's sound library.
+    explicit MainWindow(zanfel::RandomSource* random = nullptr, SoundPlayer* soundPlayer = nullptr,
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Everything after the window has shown itself: the help file, then the game's start-up.

@@ -3,7 +3,9 @@
 # The real program in a virtual X display, driven as a player would drive it: the window opens
 # with its title and size, Ctrl+D deals, a click on the red deck turns the stock, a drop on the
 # stock is refused, the computer players move until Ctrl+Z pauses them, About opens and closes,
-# and Ctrl+X ends the program at once. Then a start with a saved colour that is no number shows
+# and Ctrl+X ends the program at once. The sound library comes in with the deal's sound, not
+# before, and on a machine without audio the game plays on in silence, saying nothing on standard
+# error. Then a start with a saved colour that is no number shows
 # the message and ends. Screenshots of the way are left in ARTEFACTS for a person to look at.
 #   start_and_deal.sh PATH/TO/zanfel ARTEFACTS
 set -euo pipefail
@@ -43,10 +45,14 @@ poll 10 deck_drawn || fail "the red deck is not at its place (saw $(pixel 575 38
 pass "the window opens with the red deck in its place"
 shot 1-start
 
+sound_library() { grep -q libcanberra "/proc/$game/maps"; }
+! sound_library || fail "the sound library was loaded before any sound was due"
 personal=$(card 424)
 keys ctrl+d
 poll 10 changed "$personal" 424 || fail "Ctrl+D dealt nothing to the personal pile"
 pass "Ctrl+D deals"
+poll 10 sound_library || fail "the deal's sound never reached the sound library"
+pass "the sound library is loaded at the deal's sound, not at start-up"
 shot 2-dealt
 
 stock=$(card 488)
@@ -93,6 +99,8 @@ poll 10 program_ended || fail "Ctrl+X did not end the program"
 wait "$game" || fail "the program ended with status $?"
 game=
 pass "Ctrl+X ends the program"
+[ ! -s "$work/game.log" ] || fail "the program wrote to standard error: $(head -c 500 "$work/game.log")"
+pass "a hand played without audio says nothing on standard error"
 
 # A saved colour that is no number: the message, then the end.
 mkdir -p "$work/Zanfel"

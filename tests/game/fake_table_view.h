@@ -17,7 +17,8 @@ public:
     Game* game = nullptr;
 
     std::vector<PileImage> shownImages;
-    std::vector<int> announcements;  // who went out
+    std::vector<PileImage> goingOutMarks;  // the emptied personal piles framed
+    std::vector<int> announcements;        // who went out
     std::vector<ScoreSheetFigures> sheetsShown;
     std::vector<GameOutcome> questions;         // each answered OK
     std::vector<bool> countMarkAtColourResets;  // the card-count mark as each reset came
@@ -30,6 +31,7 @@ public:
 
     void showImage(PileImage image, CardNumber) override { shownImages.push_back(image); }
     void showControls() override {}
+    void markGoingOut(PileImage emptiedPile) override { goingOutMarks.push_back(emptiedPile); }
     void announceGoingOut(int player) override {
         announcements.push_back(player);
         whileAnnouncing();

@@ -286,6 +286,7 @@ TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
 }
 
 // Left goes out under Score's sheet: it closes; the hand ends once that showing returns, then its own sheet.
+// Each emptied personal pile was framed.
 TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
     humanGoesOut(f.game);
     f.game.deckClicked();
@@ -300,6 +301,8 @@ TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
     f.game.scoreCommand();
     EXPECT_EQ(f.view.announcements.size(), 2u);
     EXPECT_EQ(f.view.sheetsShown.size(), 3u);  // the hand's, the Score command's, the hand's
+    EXPECT_EQ(f.view.goingOutMarks,
+              (std::vector<PileImage>{{Stack, kPersonalSlot}, {Player, kLeftBase + kPersonalSlot}}));
 }
 
 // The record from reported hands: a game counts at its last hand's level; the ending hand counts before its

@@ -91,7 +91,7 @@ void RandomPlay::pause() {
 }
 
 // The top card of one of the human's piles onto one of `places` places, both taken from one choice.
-void RandomPlay::drop(void (Game::*onto)(int, int), int places) {
+void RandomPlay::drop(bool (Game::*onto)(int, int), int places) {
     const int at = next();
     (*game_.*onto)(at % kSlotsPerPlayer, at / kSlotsPerPlayer % places);
 }

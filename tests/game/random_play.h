@@ -61,7 +61,7 @@ private:
     void perform(int draw);
     void tick();
     void pause();
-    void drop(void (Game::*onto)(int, int), int places);
+    void drop(bool (Game::*onto)(int, int), int places);
     void goodMove();
     void deal(void (Game::*command)());
     void newGame();

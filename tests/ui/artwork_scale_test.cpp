@@ -21,7 +21,7 @@ private slots:
             find<CardTable>("table")->setZoom(percent);
             const QSizeF logical = QSizeF(find("Stack5")->size()) * ratio_;
             const QSize pixels(int(logical.width()), int(logical.height()));  // whole pixels only
-            const PlaceArt art{pixels, percent / 100.0 * ratio_, ratio_};
+            const PlaceArt art{pixels, percent / 100.0 * ratio_, ratio_, {}};
             const QPixmap face = facePicture(card("Stack5"), art);
             QCOMPARE(face.size(), pixels);
             for (const auto& [name, picture] : {std::pair<const char*, QPixmap>{"Stack5", face},
@@ -40,6 +40,7 @@ private slots:
         for (int player = zanfel::kHuman; player <= zanfel::kRightPlayer; ++player) {
             window.setGoingOut(player);
             QCOMPARE(window.accessibleDescription(), named[player]);
+            QCOMPARE(window.accessibleName(), window.windowTitle() + ' ' + named[player]);
         }
         const QImage shown = rgb(window.grab()),
                      art = rgb(goingOutPicture(AnnouncementPicture::Theyout, ratio_));

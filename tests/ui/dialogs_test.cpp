@@ -11,6 +11,7 @@
 
 #include "dialogs/about_window.h"
 #include "dialogs/announcement_window.h"
+#include "dialogs/beside_window.h"
 #include "dialogs/play_again.h"
 #include "dialogs/score_sheet.h"
 #include "window_test_support.h"
@@ -121,6 +122,17 @@ private slots:
                      way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);
             QCOMPARE(text, firstLines[way] + "\nDo you want to play again?");
         }
+    }
+
+    // The question stands beside the sheet on its screen: right of it, else left, below, above; with no room
+    // anywhere, at the screen's right edge.
+    void theQuestionStandsBesideTheSheet() {
+        const QRect screen(200, 50, 1000, 700);
+        QList<QPoint> places;
+        for (const QRect sheet : {QRect(300, 150, 300, 300), QRect(850, 150, 300, 300),
+                                  QRect(250, 150, 900, 300), QRect(250, 350, 900, 390), screen})
+            places << besideWindow(sheet, QSize(250, 120), screen);
+        QCOMPARE(places, (QList<QPoint>{{608, 150}, {592, 150}, {574, 458}, {574, 222}, {950, 50}}));
     }
 
     // At 9 and 12 points all text shows, nothing overlaps (About's Line2 under both); About is made once.

@@ -39,12 +39,16 @@ private slots:
     }
 
     // Each refusal's reason at the reader's edges: 64 MiB is read, a byte more not; LZX windows of 32 KB
-    // to 2 MB, powers of two, pass. chmlib divides by zero on a control entry moved out of the plain
-    // section and crashes on a window it cannot use, so those are refused before it sees them.
+    // to 2 MB, powers of two, reach chmlib, which cannot read the file's 64 KB window through the two
+    // edges. chmlib divides by zero on a control entry moved out of the plain section and crashes on
+    // a window it cannot use, so those are refused before it sees them.
     void unusableFileIsRefusedWithItsReason_data() {
         const QByteArray whole = bytesOf(kCommitted);
         const qsizetype control = whole.indexOf("::DataSpace/Storage/MSCompressed/ControlData") + 44;
         const qsizetype window = whole.indexOf("LZXC") + 12;  // in 32 KB units
+        // The start page's directory entry: its name, section, offset and length, the last two in two bytes
+        // each; 0x80 0x00 is a length of 0.
+        const qsizetype startLength = whole.indexOf("/overview.html") + 17;
         const auto changed = [&](qsizetype at, char byte) {
             return QByteArray(whole).replace(at, 1, &byte, 1);
         };
@@ -59,7 +63,8 @@ private slots:
         QTest::newRow("first half") << whole.left(whole.size() / 2) << unreadable;
         QTest::newRow("control entry moved") << changed(control, 14) << damaged;
         QTest::newRow("no window") << changed(window, 0) << damaged;
-        // A window the check lets through but smaller than the file was written with reads nothing.
+        QTest::newRow("start page empty")
+            << QByteArray(whole).replace(startLength, 2, "\x80", 2) << "Its first page cannot be read.";
         QTest::newRow("window of 32 KB") << changed(window, 1) << unreadable;
         QTest::newRow("window of 96 KB") << changed(window, 3) << damaged;
         QTest::newRow("window of 2 MB") << changed(window, 64) << unreadable;

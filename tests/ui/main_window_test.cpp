@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
 
 #include "dialogs/announcement_window.h"
@@ -50,8 +51,6 @@ struct HandEndAnswers {
     }};
 };
 
-const QPoint kGrip(28, 36);  // where the mouse takes a card, near its top left corner
-
 }  // namespace
 
 class MainWindowTest : public WindowTest {
@@ -83,28 +82,25 @@ class MainWindowTest : public WindowTest {
                 commands.greyed << name;
         return commands;
     }
-    // The mouse at a point of a place, sent as the window system sends it: to the window.
-    void mouse(QTest::MouseAction act, const QString& place, QPoint at = kGrip) {
-        QTest::mouseEvent(act, window_->windowHandle(), Qt::LeftButton, {},
-                          find(place)->mapTo(window_.get(), at));
-    }
-    // The top card of the human's pile `slot` lifted, carried over the table and let go on `target`.
-    void drag(int slot, const QString& target) {
-        mouse(QTest::MousePress, QStringLiteral("Stack%1").arg(slot));
-        mouse(QTest::MouseMove, target, kGrip + QPoint(0, 12));
-        mouse(QTest::MouseMove, target);
-        mouse(QTest::MouseRelease, target);
-    }
-    // Lays cards on one of the human's piles, or of the computer player's at `base`, top card first.
-    void lay(int slot, std::initializer_list<zanfel::CardNumber> topFirst, int base = -1) {
-        zanfel::Table& table = window_->game().tableForSetUp();
-        setPile(base < 0 ? table.lstStack[slot] : table.lstPlayer[base + slot], topFirst);
-    }
     QString placeName(std::optional<zanfel::PileImage> place) {
         return place ? window_->findChild<CardTable*>()->image(*place)->objectName() : QString("none");
     }
 
 private slots:
+    // Each menu's groups stay apart, whatever items come in between.
+    void separatorsPartTheirNeighbours() {
+        for (const auto& [before, space, after] : {std::tuple{"mnuPause", "space1", "mnuScore"},
+                                                   {"mnuStatistics", "space2", "mnuExit"},
+                                                   {"mnuAnimateMoves", "spaceZoom", "mnuZoomIn"},
+                                                   {"mnuActualSize", "space3", "mnuReset"},
+                                                   {"mnuAbout", "space4", "mnuUnstuck"}}) {
+            const QList<QAction*> items = qobject_cast<QMenu*>(action(space)->parent())->actions();
+            QVERIFY(action(space)->isSeparator());
+            QVERIFY(items.indexOf(action(before)) < items.indexOf(action(space)));
+            QVERIFY(items.indexOf(action(space)) < items.indexOf(action(after)));
+        }
+    }
+
     // Right clicks and presses let go off the deck do nothing. Paused: veiled, no lift, but No one can play
     // and pace work; New Game unpauses.
     void deckPauseAndLevelReachTheGameAndTheItemsFollow() {
@@ -120,7 +116,7 @@ private slots:
         trigger("mnuPause");
         QCOMPARE(handCommands(), (HandCommands{.pause = true, .paused = true, .noOneCanPlay = true}));
         QVERIFY(layers().veil().isVisible());
-        QCOMPARE(layers().veil().text(), QStringLiteral("Paused: Ctrl+Z to go on"));
+        QCOMPARE(spoken("pauseVeil"), QStringLiteral("Paused: Ctrl+Z to go on"));
         mouse(QTest::MousePress, "Stack1");
         mouse(QTest::MouseMove, "Pile0");
         QVERIFY(!layers().dropTargets().isVisible());
@@ -151,6 +147,10 @@ private slots:
         QVERIFY(timer()->remainingTime() < rest + 50);
         QVERIFY(QSignalSpy(timer(), &QTimer::timeout).wait());
         QCOMPARE(timer()->interval(), 1000);
+        trigger("mnuPause");
+        trigger("mnuLevel5");  // a rest kept is never longer than a tick of the new pace
+        trigger("mnuPause");
+        QVERIFY(timer()->remainingTime() < 150);
     }
 
     // The close box, mid-hand, ends the program at once: no hand is scored and nothing opens.
@@ -208,13 +208,17 @@ private slots:
         QCOMPARE(card("Stack0"), of(6, S));
         keys("2\r");  // the ace of hearts to the lowest empty foundation
         QCOMPARE(card("Pile0"), of(1, H));
-        keys("52");  // the two of spades starts the emptied work pile
+        keys("6");  // the stock's six of spades would fit the emptied work pile
+        QCOMPARE(placeName(layers().dropTargets().outlined().at(0)), QStringLiteral("Stack2"));
+        keys("52");  // the two of spades starts it instead
         QCOMPARE(card("Stack2"), of(2, S));
         keys("1\r61");  // the stock's six of spades to the emptied pile
         QCOMPARE(card("Stack1"), of(6, S));
         keys("16");  // the personal pile and the stock pick, never drop
         QCOMPARE(layers().keyboard().picked(), zanfel::kStockSlot);
-        keys("\x1b");  // Escape
+        keys(
+            "\x1b"
+            "70");  // Escape; no pile has the keys 7 and 0
         QCOMPARE(layers().keyboard().picked(), -1);
         keys("3");  // a pick left over when the hand is given up
         trigger("mnuNewGame");
@@ -226,12 +230,11 @@ private slots:
 
     // Each personal pile tells whose it is, what it shows, what it is for; the human's show counts if shown.
     void namesAndTooltipsFollowTheCards() {
-        QStringList decks;  // each in its owner's colour
+        QStringList decks;  // their colours in the reference pictures
         for (const char* deck : {"PlayerDeck0", "PlayerDeck1", "PlayerDeck2", "Deck"})
-            decks << spoken(deck) + ' ' +
-                         find<CardImage>(deck)->picture().toImage().pixelColor(35, 48).name();
-        QCOMPARE(decks, (QStringList{"Left Guy's deck #008000", "Middle Guy's deck #000080",
-                                     "Right Guy's deck #008080", "Your deck #c00000"}));
+            decks << spoken(deck);
+        QCOMPARE(decks,
+                 (QStringList{"Left Guy's deck", "Middle Guy's deck", "Right Guy's deck", "Your deck"}));
         clickDeck();
         const QString endsTheHand = "\nWhoever empties a personal pile first goes out and ends the hand.";
         for (const auto& [place, text] : {std::pair{"Stack5", "Your personal pile: two of spades"},
@@ -250,26 +253,44 @@ private slots:
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // Left's ace of diamonds flies, framed green at both ends, as right moves; at Blinding frames last a
-    // tick at most; the human's emptied personal pile stays framed red until the announcement closes.
+    // Left's 2S flies onto the ace, framed green and solid at both ends, as right moves (dotted); a flight
+    // takes half a tick, 300 ms at most, and frames at Blinding a tick; the human's emptied personal pile
+    // stays framed red and double until the announcement closes.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
+        window_->game().tableForSetUp().pileTop[0] = of(1, S);
+        window_->showImage({zanfel::ImageKind::Foundation, 0}, of(1, S));
+        const QRect from = find("Player11")->geometry(), to = find("Pile0")->geometry();
+        const QImage ace = find("table")->grab(to).toImage();
         window_->game().tick();
         const MoveMarks* marks = &layers().moveMarks();
-        QCOMPARE(marks->moveFrom()->place(), find("Player10"));
+        QCOMPARE(marks->moveFrom()->place(), find("Player11"));
         QCOMPARE(marks->moveTo()->place(), find("Pile0"));
         QCOMPARE(marks->moveTo()->colour(), QColor(0x00, 0x80, 0x00));
+        const QImage frame =
+            find("table")->grab(marks->moveTo()->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+        const auto* pixels = reinterpret_cast<const QRgb*>(frame.constBits());
+        QVERIFY(std::count(pixels, pixels + frame.width() * frame.height(), qRgb(0x00, 0x80, 0x00)) > 0);
+        QCOMPARE(marks->moveTo()->line(), zanfel::artwork::kPlayerDeckLines[0]);  // as the left player's back
         const CardFlight* flight = &layers().flight();
         QCOMPARE(flight->target(), find("Pile0"));
-        QCOMPARE(flight->cardRect(), find("Player10")->geometry());
-        QTRY_VERIFY(flight->cardRect() != find("Player10")->geometry());
+        QCOMPARE(flight->cardRect(), from);
+        QCOMPARE(flight->cardRectAt(0.5).topLeft(), (from.topLeft() + to.topLeft()) / 2);
+        QCOMPARE((QList<int>{CardFlight::durationFor(100), CardFlight::durationFor(3000)}),
+                 (QList<int>{50, 300}));
+        const QImage flying = find("table")->grab(from.adjusted(3, 3, -3, -3)).toImage();
+        QCOMPARE(find("table")->grab(to).toImage(), ace);  // until the card lands on it
+        QTRY_VERIFY(flight->cardRect() != from);
         QVERIFY(flight->inFlight());  // between the two: 300 ms at Normal
-        QVERIFY(flight->cardRect() != find("Pile0")->geometry());
+        QVERIFY(flight->cardRect() != to);
+        QTRY_VERIFY(!flight->inFlight());
+        QCOMPARE(find("table")->grab(to.adjusted(3, 3, -3, -3)).toImage(), flying);  // its corners aside
         window_->game().tick();
         int framed = 0;
         for (QWidget* widget : window_->findChildren<QWidget*>())
             framed += dynamic_cast<PlaceOutline*>(widget) && widget->isVisible();
         QCOMPARE(framed, 4);
+        QCOMPARE(marks->moveFrom()->line(), zanfel::artwork::kPlayerDeckLines[2]);
         QVERIFY(flight->inFlight());  // the right player's card
         trigger("mnuNewGame");
         QVERIFY(!flight->inFlight());
@@ -283,13 +304,17 @@ private slots:
 
         lay(zanfel::kPersonalSlot, {of(1, S)});
         QColor goingOut;
+        zanfel::artwork::FrameLine goingOutLine{};
         const ModalAnswerer answerer([&](QWidget* modal) {
-            if (dynamic_cast<AnnouncementWindow*>(modal) && marks->goingOut()->isVisible())
+            if (dynamic_cast<AnnouncementWindow*>(modal) && marks->goingOut()->isVisible()) {
                 goingOut = marks->goingOut()->colour();
+                goingOutLine = marks->goingOut()->line();
+            }
             qobject_cast<QDialog*>(modal)->accept();
         });
         window_->game().playToFoundation(zanfel::kPersonalSlot);
         QCOMPARE(goingOut, QColor(0xC0, 0x00, 0x00));
+        QCOMPARE(goingOutLine, zanfel::artwork::kDeckLine);
         QVERIFY(!marks->goingOut()->isVisible());
         trigger("mnuAnimateMoves");  // off, which the next run remembers: no card flies
         startWindow();
@@ -311,6 +336,10 @@ private slots:
         lay(2, {});
         lay(5, {of(7, H), of(2, S)});
         const DropTargets* targets = &layers().dropTargets();
+        const auto around = [this](const char* place) {
+            return find("table")->grab(find(place)->geometry().adjusted(-3, -3, 3, 3)).toImage();
+        };
+        const QImage unmarked = around("Pile7");
         const QPoint grip(50, 65);
         mouse(QTest::MousePress, "Stack5", grip);
         mouse(QTest::MouseMove, "Stack5", grip - QPoint(0, QApplication::startDragDistance() - 1));
@@ -321,6 +350,7 @@ private slots:
         for (zanfel::PileImage place : targets->outlined())
             outlined << placeName(place);
         QCOMPARE(outlined, (QStringList{"Pile3", "Pile7", "Stack1", "Stack2", "Stack4"}));
+        QVERIFY(around("Pile7") != unmarked);
         QStringList lit;
         for (const auto& [place, at] :
              {std::pair{"Pile3", kGrip}, {"Stack3", kGrip}, {"Pile7", QPoint(60, 40)}}) {
@@ -328,6 +358,23 @@ private slots:
             lit << placeName(targets->lit());
         }
         QCOMPARE(lit, (QStringList{"Pile3", "none", "Pile7"}));
+        // Not by colour alone: Pile3 gets two pixels of dashes, lit Pile7 four solid (the card held below).
+        mouse(QTest::MouseMove, "Pile7", {56, 72});
+        const QImage shown = find("table")->grab().toImage();
+        const QColor table = find<CardTable>("table")->colour();
+        const auto overTopEdge = [&](const char* place) {
+            const QRect edge = find(place)->geometry();
+            QStringList rows;
+            for (int y = edge.top() - 1; shown.pixelColor(edge.center().x(), y) != table; --y) {
+                QSet<QRgb> along;
+                for (int x = edge.left() + 6; x < edge.right() - 6; ++x)
+                    along << shown.pixel(x, y);
+                rows << (along.size() == 1 ? QColor(*along.begin()).name() : "dashes");
+            }
+            return rows;
+        };
+        QCOMPARE(overTopEdge("Pile3"), (QStringList{"dashes", "dashes"}));
+        QCOMPARE(overTopEdge("Pile7"), (QStringList{"#000000", "#ffcd28", "#ffcd28", "#000000"}));
         mouse(QTest::MouseRelease, "Pile7", {60, 40});
         QCOMPARE((QList<int>{card("Pile7"), card("Stack5")}), (QList<int>{of(7, H), of(2, S)}));
         QVERIFY(!targets->isVisible());

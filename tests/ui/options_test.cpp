@@ -8,10 +8,13 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "card_backs.h"
 #include "layers/keyboard_play.h"
+#include "layers/move_marks.h"
 #include "layers/place_outline.h"
 #include "settings/saved_colour.h"
 #include "table/card_table.h"
+#include "table/table_ink.h"
 #include "window_test_support.h"
 
 using namespace testing_support;
@@ -123,14 +126,38 @@ private slots:
             QTRY_VERIFY(window_->isActiveWindow());
             const QColor ink = table.lightness() > 128 ? Qt::black : Qt::white;
             const QImage shown = window_->centralWidget()->grab().toImage();
-            QCOMPARE(shown.pixelColor(168, 150), ink);                             // Shape1's left side
-            QCOMPARE(shown.pixelColor(find("Pile0")->pos() + QPoint(2, 0)), ink);  // its outline
+            QCOMPARE(shown.pixelColor(168, 150), ink);                              // Shape1's left side
+            QCOMPARE(shown.pixelColor(find("Pile0")->pos() + QPoint(2, 0)), ink);   // its outline
+            QCOMPARE(shown.pixelColor(find("Pile0")->geometry().center()), table);  // and no more
             QCOMPARE(find("lblTips")->palette().color(QPalette::Active, QPalette::WindowText).name(),
                      ink == Qt::black ? colourOf(QPalette::WindowText) : QStringLiteral("#ffffff"));
             QTest::keyClick(window_.get(), Qt::Key_6);
             QCOMPARE(layers().keyboard().ring()->colour().name(),
                      ink == Qt::black ? colourOf(QPalette::Highlight) : ink.name());
         }
+    }
+
+    // Each seat's frames stand out three to one from any table, in the seat's own colour wherever that does;
+    // on a dark table the middle player's navy marks come out lighter.
+    void framesStandOutFromEveryTable() {
+        for (const QColor table :
+             {QColor(0xef, 0xef, 0xef), QColor(Qt::white), QColor(Qt::black), QColor(0x77, 0x77, 0x77),
+              QColor(0x00, 0x55, 0x00), QColor(0x00, 0x00, 0x80), QColor(0xc0, 0x00, 0x00)}) {
+            for (int player = zanfel::kHuman; player <= zanfel::kRightPlayer; ++player) {
+                const QColor seat(QRgb(zanfel::backColourOf(player)));
+                const QColor shown = lineInkFrom(seat, QColor(table));
+                QVERIFY2(contrast(shown, QColor(table)) >= 3,
+                         qPrintable(seat.name() + " on " + QColor(table).name()));
+                if (contrast(seat, QColor(table)) >= 3)
+                    QCOMPARE(shown, seat);
+            }
+        }
+        chooseColour(QColor(0x00, 0x30, 0x10));
+        clickDeck();
+        for (int tick = 0; tick < 3; ++tick)
+            window_->game().tick();  // left, right, then middle
+        QCOMPARE(layers().moveMarks().moveTo()->shownColour(),
+                 lineInkFrom(Qt::darkBlue, QColor(0x00, 0x30, 0x10)));
     }
 
     // Blanks around a decimal integer, red in the low byte, system colours 0..24; else refused, with error.

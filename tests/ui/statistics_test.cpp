@@ -71,9 +71,20 @@ private slots:
         QCOMPARE(savedSettings().value(kColourKey).toString(), QStringLiteral("-2147483633"));
     }
 
+    // A hand that ends while the record is up shows in it at once.
+    void aHandEndingUnderTheRecordShowsInIt() {
+        boxesDuring([this] { trigger("mnuStatistics"); });
+        auto* record = window_->findChild<StatisticsWindow*>();
+        record->show();
+        const int played = column(record).first().toInt();
+        clickDeck();
+        boxesDuring([this] { humanGoesOut(window_->game()); });
+        QCOMPARE(column(record).first().toInt(), played + 1);
+    }
+
     // Hand-written Normal figures beside a colour, each row spoiling some (nullptr: no key): unreadable or
     // impossible figures (more won than played, runs past the wins, bests out of reach) read as 0, nothing
-    // else is lost. Bests below 0 can be real.
+    // else is lost. Bests below 0 can be real, as can a run as long as the longest and 99 + 52.
     void handEditedFiguresThatCannotBeUsedReadAsZero() {
         const char* const keys[] = {"HandsPlayed",    "HandsWentOut",  "HandsScoredHighest",
                                     "BestHandScore",  "GamesPlayed",   "GamesWon",
@@ -82,8 +93,8 @@ private slots:
         using Read = std::array<int, 9>;
         int row = 0;
         for (const auto& [written, read] :
-             {std::pair<Written, Read>{{" 4 ", "+2", "3", "-26", "2", "1", "-40", "0", "1"},
-                                       {4, 2, 3, -26, 2, 1, -40, 0, 1}},
+             {std::pair<Written, Read>{{" 4 ", "+2", "3", "-26", "2", "1", "151", "1", "1"},
+                                       {4, 2, 3, -26, 2, 1, 151, 1, 1}},
               {{"4", nullptr, "3", "-26", "2", "1", nullptr, "0", "1"}, {4, 0, 3, -26, 2, 1, 0, 0, 1}},
               {{"4", "two", "99999999999", "1e3", "2", "1,2", "-40", "0", "1"},
                {4, 0, 0, 0, 2, 0, -40, 0, 0}},
@@ -118,6 +129,7 @@ private slots:
     // A hand with people at other computers counts in the Network column only, whatever the level;
     // a game begun alone and ended with them counts its hand apart but the game at its level.
     void playWithPeopleElsewhereCountsInAColumnOfItsOwn() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.filePath("network"));
         SettingsStore store(nullptr);
         zanfel::HandResult hand{3, {52, -5, 2, 0}, zanfel::kHuman, false, {52, -5, 2, 0}, true, true};
         store.countHand(hand);
@@ -133,6 +145,7 @@ private slots:
         QCOMPARE(network, QStringList({"2", "2", "2", "52", "0", "0", "-", "0", "0"}));
         QCOMPARE(column(&sheet), QStringList({"0", "0", "0", "-", "1", "1", "104", "1", "1", "0"}));
         QCOMPARE(child<QLabel>(&sheet, "lblLevel6")->text(), QStringLiteral("Network"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
     }
 };
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Shared by the window tests: a scripted shuffle, private settings, a started window, modal answers.
+// Shared by the window tests: a scripted shuffle, private settings, a recording stand-in for the
+// audio output, a started window, the mouse on the table, modal answers.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -16,6 +17,7 @@
 
 #include "layers/table_layers.h"
 #include "main_window.h"
+#include "recording_sound_player.h"
 #include "scripted_random.h"
 #include "table/card_image.h"
 #include "table_setup.h"
@@ -86,6 +88,8 @@ inline void clearQuitRequest() {
     QApplication::exec();
 }
 
+const QPoint kGrip(28, 36);  // where the mouse takes a card, near its top left corner
+
 // A started window for each test, with the per-user settings in a folder of their own.
 class WindowTest : public QObject {
     Q_OBJECT
@@ -106,10 +110,14 @@ protected:
 
     QTemporaryDir settingsFolder_;
     FirstPlaceRandom random_;
+    RecordingSoundPlayer sounds_;
     std::unique_ptr<MainWindow> window_;
 
+    // Each window is heard afresh.
     void startWindow() {
-        window_ = std::make_unique<MainWindow>(&random_);
+        window_.reset();
+        sounds_ = {};
+        window_ = std::make_unique<MainWindow>(&random_, &sounds_);
         window_->show();
         window_->startUp();
     }
@@ -123,6 +131,23 @@ protected:
     const TableLayers& layers() { return *window_->findChild<TableLayers*>(); }
     zanfel::CardNumber card(const QString& image) { return find<CardImage>(image)->card(); }
     void clickDeck(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(find("Deck"), button); }
+    // The mouse at a point of a place, sent as the window system sends it: to the window.
+    void mouse(QTest::MouseAction act, const QString& place, QPoint at = kGrip) {
+        QTest::mouseEvent(act, window_->windowHandle(), Qt::LeftButton, {},
+                          find(place)->mapTo(window_.get(), at));
+    }
+    // The top card of the human's pile `slot` lifted, carried over the table and let go on `target`.
+    void drag(int slot, const QString& target) {
+        mouse(QTest::MousePress, QStringLiteral("Stack%1").arg(slot));
+        mouse(QTest::MouseMove, target, kGrip + QPoint(0, 12));
+        mouse(QTest::MouseMove, target);
+        mouse(QTest::MouseRelease, target);
+    }
+    // Lays cards on one of the human's piles, or of the computer player's at `base`, top card first.
+    void lay(int slot, std::initializer_list<zanfel::CardNumber> topFirst, int base = -1) {
+        zanfel::Table& table = window_->game().tableForSetUp();
+        setPile(base < 0 ? table.lstStack[slot] : table.lstPlayer[base + slot], topFirst);
+    }
 };
 
 }  // namespace testing_support

@@ -26,11 +26,12 @@ constexpr int kLargeIcon = 256;
 const struct {
     const char* name;
     QColor colour;
+    FrameLine line;  // on the table; the bitmaps keep the plain frame
 } kBacks[] = {
-    {"deck", QColor(QRgb(kDeckBack))},
-    {"player_deck_0", QColor(QRgb(kPlayerDeckBacks[0]))},
-    {"player_deck_1", QColor(QRgb(kPlayerDeckBacks[1]))},
-    {"player_deck_2", QColor(QRgb(kPlayerDeckBacks[2]))},
+    {"deck", QColor(QRgb(kDeckBack)), kDeckLine},
+    {"player_deck_0", QColor(QRgb(kPlayerDeckBacks[0])), kPlayerDeckLines[0]},
+    {"player_deck_1", QColor(QRgb(kPlayerDeckBacks[1])), kPlayerDeckLines[1]},
+    {"player_deck_2", QColor(QRgb(kPlayerDeckBacks[2])), kPlayerDeckLines[2]},
 };
 
 bool fail(const QString& what) {
@@ -80,7 +81,7 @@ bool writeCards(const QDir& cards) {
     }
     for (const auto& back : kBacks) {
         if (!writePng(cards.filePath(QStringLiteral("%1.png").arg(QLatin1String(back.name))),
-                      drawTableBack(back.colour, kPlaceSize, 1))) {
+                      drawTableBack(back.colour, kPlaceSize, 1, back.line))) {
             return false;
         }
     }

@@ -29,7 +29,7 @@ void paintFanCard(QPainter& painter, double angle, std::optional<Suit> suit, QPo
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(QRectF(0, 0, w, h), 3.5, 3.5);
     if (suit) {
-        paintSuit(painter, *suit, pip, pipHeight);
+        paintSuit(painter, *suit, inkOf(*suit), pip, pipHeight);
     } else {
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0x18, 0x3C, 0xA8));

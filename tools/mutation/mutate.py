@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """How many single faults made by rule does the test suite catch? Draws a random sample of the
-faults every mutation operator can put into game/, ui/ and the drawing code, puts each into a
+faults every mutation operator can put into game/, ui/, net/ and the drawing code, puts each into a
 scratch copy of the tree, rebuilds what the tests that run that code need, and runs them.
 
 Read README.md beside this file for how to run it and read its results.
@@ -29,7 +29,7 @@ from fault_rules import OPERATORS, faults_in  # noqa: E402
 from listed_faults import read_listed  # noqa: E402
 
 REPO = HERE.parent.parent
-FOLDERS = ("game/", "ui/", "art/")
+FOLDERS = ("game/", "ui/", "art/", "net/")
 # The drawing code moves from tools/artwork/ to art/; tools/artwork/ counts only until then.
 ART_ROOTS = ("art", "tools/artwork")
 _INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
@@ -50,7 +50,7 @@ def project_files():
 
 def roots():
     art = next((r for r in ART_ROOTS if (REPO / r).is_dir()), None)
-    return [r for r in ("game", "ui", art) if r and (REPO / r).is_dir()]
+    return [r for r in ("game", "ui", art, "net") if r and (REPO / r).is_dir()]
 
 
 def folder_of(path):
@@ -484,7 +484,7 @@ def stale_judgements(judgements, faults):
 # Main --------------------------------------------------------------------------------------
 
 def arguments():
-    parser = argparse.ArgumentParser(description="Mutation run over game/, ui/ and the drawing code.")
+    parser = argparse.ArgumentParser(description="Mutation run over game/, ui/, net/ and the drawing code.")
     parser.add_argument("work", nargs="?", default=str(REPO / "build-mutation"),
                         help="folder for the scratch copy, its build and the logs (default build-mutation)")
     parser.add_argument("--sample", type=int, default=30, help="how many mutants to draw (default 30)")

@@ -5,6 +5,7 @@
 
 #include "game_front.h"
 #include "layers/drop_targets.h"
+#include "layers/own_moves.h"
 #include "table/card_image.h"
 #include "table/card_table.h"
 
@@ -16,13 +17,12 @@ zanfel::PileImage humanPile(int slot) {
 
 }  // namespace
 
-CardDrag::CardDrag(CardTable* table, DropTargets* targets, zanfel::GameFront& game,
-                   std::function<void(int slot)> refused)
+CardDrag::CardDrag(CardTable* table, DropTargets* targets, zanfel::GameFront& game, OwnMoves& moves)
     : QObject(table),
       table_(table),
       targets_(targets),
       game_(&game),
-      refused_(std::move(refused)),
+      moves_(moves),
       held_(new QLabel(table)) {
     held_->setObjectName(QStringLiteral("heldCard"));
     held_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -59,21 +59,12 @@ void CardDrag::letGo(int slot, QPoint pointer) {
     if (slot != slot_)
         return;
     const std::optional<zanfel::PileImage> place = targets_->landing(pointer, heldRect(pointer));
+    const bool refused = !place && targets_->refusedAt(pointer);
     cancel();
-    const zanfel::CardNumber card = game_->cardFor(humanPile(slot));
-    if (place && place->kind == zanfel::ImageKind::Foundation)
-        game_->dropOnFoundation(slot, place->index);
-    else if (place)
-        game_->dropOnStack(slot, place->index);
-    else if (!overAnotherPlace(slot, pointer))
-        return;  // let go on the bare table or on its own pile: no move was tried
-    if (game_->cardFor(humanPile(slot)) == card)
-        refused_(slot);
-}
-
-bool CardDrag::overAnotherPlace(int slot, QPoint pointer) const {
-    const auto* place = qobject_cast<const CardImage*>(table_->childAt(pointer));
-    return place && place != table_->image(humanPile(slot));
+    if (place)
+        moves_.drop(slot, *place);
+    else if (refused)
+        moves_.refuse();
 }
 
 void CardDrag::cancel() {
@@ -85,6 +76,13 @@ void CardDrag::cancel() {
     held_->setPixmap(QPixmap());
     targets_->withdraw();
     table_->showCard(humanPile(slot), game_->cardFor(humanPile(slot)));
+}
+
+void CardDrag::redraw() {
+    if (slot_ < 0)
+        return;
+    const CardImage* pile = table_->image(humanPile(slot_));
+    held_->setPixmap(pile->pictureOf(game_->cardFor(humanPile(slot_)), pile->art()));
 }
 
 QRect CardDrag::heldRect(QPoint pointer) const {

@@ -58,6 +58,15 @@ void CardFlight::land() {
     under_ = QPixmap();
 }
 
+void CardFlight::redraw(const QPixmap& card, const QPixmap& under) {
+    if (!target_)
+        return;
+    card_ = card;
+    under_ = under;
+    update(cardRect_);
+    update(to_);
+}
+
 QRect CardFlight::cardRectAt(qreal progress) const {
     const QPointF from = from_.topLeft(), to = to_.topLeft();
     return QRect((from + (to - from) * progress).toPoint(), to_.size());

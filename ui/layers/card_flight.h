@@ -24,9 +24,13 @@ public:
              int durationMs);
     // Ends the flight now, as if it had landed.
     void land();
+    // The same flight goes on with the card and the one beneath drawn anew, in other faces.
+    void redraw(const QPixmap& card, const QPixmap& under);
 
     bool inFlight() const { return target_ != nullptr; }
     const QWidget* target() const { return target_; }
+    // The picture of the flying card.
+    const QPixmap& picture() const { return card_; }
     // Where the card is drawn now, in the table's coordinates.
     QRect cardRect() const { return cardRect_; }
     // Where the card is drawn at `progress`, 0 at its place to 1 at its target.

@@ -5,16 +5,20 @@
 #include <algorithm>
 
 #include "game_front.h"
-#include "layers/place_outline.h"
 #include "table/card_image.h"
 #include "table/card_table.h"
 
 namespace {
 
-// Gold over a dark edge reads on any table colour.
+// Gold and black read on any table colour: black stands out three to one from every table
+// lighter than a dark grey, gold from every table darker than a mid grey, and between the two
+// both do. A place that takes the card is outlined by a thin line of gold and black dashes; the
+// one it would land on by a solid band twice as wide, gold between two black edges, over a
+// gold tint: they differ in width, in dash and in fill, not in colour alone.
 const QColor kOutline(255, 205, 40);
-const QColor kEdge(0, 0, 0, 160);
+const QColor kEdge(Qt::black);
 const QColor kLitFill(255, 205, 40, 90);
+constexpr qreal kLineWidth = 2;  // at 100 %; the lit band is twice that
 
 int area(const QRect& rect) {
     return rect.isEmpty() ? 0 : rect.width() * rect.height();
@@ -101,19 +105,41 @@ std::optional<zanfel::PileImage> DropTargets::landing(QPoint pointer, const QRec
     return best;
 }
 
+bool DropTargets::refusedAt(QPoint pointer) const {
+    for (int j = 0; j < zanfel::kFoundations; ++j)
+        if (placeRect({zanfel::ImageKind::Foundation, j}).contains(pointer))
+            return true;
+    for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k)
+        if (k != slot_ && placeRect({zanfel::ImageKind::Stack, k}).contains(pointer))
+            return true;
+    return false;
+}
+
+// The lines lie in the gap outside the place, grown with the table's zoom.
 void DropTargets::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const int m = PlaceOutline::kMargin;
+    painter.setBrush(Qt::NoBrush);
+    const qreal scale = table_->zoom() / 100.0;
+    const qreal width = kLineWidth * scale;
     for (zanfel::PileImage place : outlined_) {
         const bool lit = place == lit_;
-        const QRectF frame = QRectF(placeRect(place)).adjusted(-m + 1, -m + 1, m - 1, m - 1);
-        if (lit)
+        const qreal out = lit ? width : width / 2;
+        const QRectF frame = QRectF(placeRect(place)).adjusted(-out, -out, out, out);
+        const qreal radius = 3 * scale;
+        if (lit) {
             painter.fillRect(placeRect(place), kLitFill);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(kEdge, lit ? 5 : 4));
-        painter.drawRoundedRect(frame, 3, 3);
-        painter.setPen(QPen(kOutline, lit ? 3 : 2));
-        painter.drawRoundedRect(frame, 3, 3);
+            painter.setPen(QPen(kEdge, 2 * width));
+            painter.drawRoundedRect(frame, radius, radius);
+            painter.setPen(QPen(kOutline, width));
+            painter.drawRoundedRect(frame, radius, radius);
+            continue;
+        }
+        painter.setPen(QPen(kEdge, width, Qt::SolidLine, Qt::FlatCap));
+        painter.drawRoundedRect(frame, radius, radius);
+        QPen dashes(kOutline, width, Qt::SolidLine, Qt::FlatCap);
+        dashes.setDashPattern({2, 2});
+        painter.setPen(dashes);
+        painter.drawRoundedRect(frame, radius, radius);
     }
 }

@@ -35,6 +35,10 @@ public:
     // Where a card let go so lands: the place under the pointer if it takes the card; else the
     // taking place that the card covers most, if it covers at least half of the card.
     std::optional<zanfel::PileImage> landing(QPoint pointer, const QRect& card) const;
+    // Whether a card let go with the pointer at `pointer`, where it does not land, is refused:
+    // the pointer is over a foundation or another of the player's piles. Over the card's own
+    // pile, or anywhere else, it simply goes back.
+    bool refusedAt(QPoint pointer) const;
 
     const std::vector<zanfel::PileImage>& outlined() const { return outlined_; }
     std::optional<zanfel::PileImage> lit() const { return lit_; }

@@ -7,6 +7,7 @@
 
 #include "game_front.h"
 #include "layers/drop_targets.h"
+#include "layers/own_moves.h"
 #include "layers/place_outline.h"
 #include "table/card_image.h"
 #include "table/table_ink.h"
@@ -24,8 +25,13 @@ void onKey(QWidget* window, QKeySequence key, std::function<void()> action) {
 }  // namespace
 
 KeyboardPlay::KeyboardPlay(QWidget* window, QWidget* table, zanfel::GameFront& game, const Piles& piles,
-                           DropTargets* targets)
-    : QObject(window), game_(&game), piles_(piles), targets_(targets), ring_(new PlaceOutline(table)) {
+                           DropTargets* targets, OwnMoves& moves)
+    : QObject(window),
+      game_(&game),
+      moves_(moves),
+      piles_(piles),
+      targets_(targets),
+      ring_(new PlaceOutline(table)) {
     onKey(window, QKeySequence(Qt::Key_Space), [this] { game_->deckClicked(); });
     for (int number = 1; number <= 6; ++number)
         onKey(window, QKeySequence(Qt::Key_0 + number), [this, number] { numberKey(number); });
@@ -43,7 +49,7 @@ void KeyboardPlay::numberKey(int number) {
     }
     const int from = picked_;
     clearPick();
-    game_->dropOnStack(from, slot);
+    moves_.drop(from, {zanfel::ImageKind::Stack, slot});
 }
 
 void KeyboardPlay::enterKey() {
@@ -51,7 +57,7 @@ void KeyboardPlay::enterKey() {
         return;
     const int from = picked_;
     clearPick();
-    game_->playToFoundation(from);
+    moves_.playToFoundation(from);
 }
 
 void KeyboardPlay::pick(int slot) {

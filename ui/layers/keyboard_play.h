@@ -8,6 +8,7 @@
 
 class CardImage;
 class DropTargets;
+class OwnMoves;
 class PlaceOutline;
 class QWidget;
 
@@ -24,7 +25,7 @@ public:
     using Piles = std::array<CardImage*, zanfel::kSlotsPerPlayer>;
 
     KeyboardPlay(QWidget* window, QWidget* table, zanfel::GameFront& game, const Piles& piles,
-                 DropTargets* targets);
+                 DropTargets* targets, OwnMoves& moves);
     void setGame(zanfel::GameFront& game) { game_ = &game; }
 
     // The picked pile's slot, or -1.
@@ -39,6 +40,7 @@ private:
     void pick(int slot);
 
     zanfel::GameFront* game_;
+    OwnMoves& moves_;
     Piles piles_;
     DropTargets* targets_;
     PlaceOutline* ring_;

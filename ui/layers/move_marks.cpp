@@ -11,6 +11,14 @@ namespace {
 // Below this a tick is too short to tell three players' marks apart.
 constexpr int kShortestRotationTickMs = 500;
 constexpr int kTicksPerRotation = 3;
+
+// The owner of a place this screen shows, as the host numbers players: whose deck it is.
+int ownerOf(zanfel::PileImage image, int viewer) {
+    const int local = image.kind == zanfel::ImageKind::Player
+                          ? zanfel::playerOfBase(zanfel::playerBaseOf(image.index))
+                          : zanfel::kHuman;
+    return zanfel::hostPlayer(viewer, local);
+}
 }  // namespace
 
 MoveMarks::MoveMarks(QWidget* table) : QObject(table), goingOut_(new PlaceOutline(table)) {
@@ -24,10 +32,12 @@ MoveMarks::MoveMarks(QWidget* table) : QObject(table), goingOut_(new PlaceOutlin
 }
 
 QColor MoveMarks::ownerColour(zanfel::PileImage image, int viewer) {
-    const int player = image.kind == zanfel::ImageKind::Player
-                           ? zanfel::playerOfBase(zanfel::playerBaseOf(image.index))
-                           : zanfel::kHuman;
-    return QColor(QRgb(zanfel::backColourOf(zanfel::hostPlayer(viewer, player))));
+    return QColor(QRgb(zanfel::backColourOf(ownerOf(image, viewer))));
+}
+
+zanfel::artwork::FrameLine MoveMarks::ownerLine(zanfel::PileImage image, int viewer) {
+    const int deck = zanfel::playerDeckOf(ownerOf(image, viewer));
+    return deck < 0 ? zanfel::artwork::kDeckLine : zanfel::artwork::kPlayerDeckLines[deck];
 }
 
 int MoveMarks::markMs(int tickIntervalMs) {
@@ -38,8 +48,8 @@ void MoveMarks::showMove(zanfel::PileImage fromImage, const QWidget* from, const
                          int tickIntervalMs) {
     const int p = zanfel::playerOfBase(zanfel::playerBaseOf(fromImage.index)) - 1;
     const QColor colour = ownerColour(fromImage, viewer_);
-    from_[p]->surround(from, colour);
-    to_[p]->surround(to, colour);
+    from_[p]->surround(from, colour, ownerLine(fromImage, viewer_));
+    to_[p]->surround(to, colour, ownerLine(fromImage, viewer_));
     timers_[p]->start(markMs(tickIntervalMs));
     last_ = p;
 }
@@ -49,8 +59,8 @@ void MoveMarks::clearMove(int player) {
     to_[player]->hide();
 }
 
-void MoveMarks::showGoingOut(const QWidget* pile, const QColor& colour) {
-    goingOut_->surround(pile, colour);
+void MoveMarks::showGoingOut(zanfel::PileImage emptiedPile, const QWidget* pile) {
+    goingOut_->surround(pile, ownerColour(emptiedPile, viewer_), ownerLine(emptiedPile, viewer_));
 }
 
 void MoveMarks::clearGoingOut() {

@@ -6,13 +6,14 @@
 #include <array>
 
 #include "table.h"
+#include "table_back.h"
 
 class PlaceOutline;
 class QTimer;
 class QWidget;
 
 // What the computer players just did: each one's last card's source and destination framed
-// in its back's colour, until its next move is due. And who went out: the emptied personal
+// in its back's colour and line, until its next move is due. And who went out: the emptied personal
 // pile framed steadily until the announcement has been closed. Nothing here runs between marks.
 class MoveMarks : public QObject {
 public:
@@ -22,6 +23,9 @@ public:
     // player's back colour for theirs; in a network game the colour of the deck of that seat as
     // seen from `viewer`, the host's numbering of this screen's own seat.
     static QColor ownerColour(zanfel::PileImage image, int viewer = zanfel::kHuman);
+    // The line of that player's back: double for the human, solid, dashed and dotted for the
+    // left, middle and right players, so each one's marks are told apart without colour.
+    static zanfel::artwork::FrameLine ownerLine(zanfel::PileImage image, int viewer = zanfel::kHuman);
     void setViewer(int viewer) { viewer_ = viewer; }
     // How long a move stays framed: until its player's next move is due, three ticks on; at
     // the fastest pace, where that would leave every player's marks up at once, one tick.
@@ -30,7 +34,8 @@ public:
     // Frames both places of the move of the computer player who owns `fromImage`, replacing
     // that player's last marks.
     void showMove(zanfel::PileImage fromImage, const QWidget* from, const QWidget* to, int tickIntervalMs);
-    void showGoingOut(const QWidget* pile, const QColor& colour);
+    // Frames the personal pile of the player who went out in its back's colour and line.
+    void showGoingOut(zanfel::PileImage emptiedPile, const QWidget* pile);
     void clearGoingOut();
 
     // The marks of the latest move.

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "table/card_image.h"
+#include "table/table_ink.h"
 
 PlaceOutline::PlaceOutline(QWidget* table) : QWidget(table) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -13,9 +14,10 @@ PlaceOutline::PlaceOutline(QWidget* table) : QWidget(table) {
     hide();
 }
 
-void PlaceOutline::surround(const QWidget* place, const QColor& colour) {
+void PlaceOutline::surround(const QWidget* place, const QColor& colour, zanfel::artwork::FrameLine line) {
     place_ = place;
     colour_ = colour;
+    line_ = line;
     fitPlace();
     raise();
     show();
@@ -38,13 +40,29 @@ bool PlaceOutline::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// Two pixels wide at 100 %, all of it outside the card.
+QColor PlaceOutline::shownColour() const {
+    return lineInkFrom(colour_, palette().color(QPalette::Window));
+}
+
+// Two pixels wide at 100 %, all of it outside the card: dashes three widths long and dots one,
+// each with a gap of one and a half; the double line is two of half the width a half apart.
 void PlaceOutline::paintEvent(QPaintEvent*) {
-    const qreal line = 2 * scale();
+    using zanfel::artwork::FrameLine;
+    const qreal width = 2 * scale();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour_, line));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2), 3 * scale(),
-                            3 * scale());
+    QPen pen(shownColour(), line_ == FrameLine::Double ? width / 2 : width, Qt::SolidLine, Qt::FlatCap);
+    if (line_ == FrameLine::Dashed)
+        pen.setDashPattern({3, 1.5});
+    if (line_ == FrameLine::Dotted)
+        pen.setDashPattern({1, 1.5});
+    painter.setPen(pen);
+    const qreal edge = pen.widthF() / 2;
+    const qreal radius = 3 * scale();
+    painter.drawRoundedRect(QRectF(rect()).adjusted(edge, edge, -edge, -edge), radius, radius);
+    if (line_ == FrameLine::Double) {
+        const qreal inner = edge + width;
+        painter.drawRoundedRect(QRectF(rect()).adjusted(inner, inner, -inner, -inner), radius, radius);
+    }
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "layers/table_layers.h"
 
+#include <QCoreApplication>
+
+#include "canberra_sound_player.h"
 #include "game_front.h"
 #include "layers/card_drag.h"
 #include "layers/card_flight.h"
@@ -13,28 +16,45 @@
 #include "table/card_table.h"
 #include "table/pictures.h"
 
+namespace {
+
+// Only the player of sounds is made here: nothing of its library is loaded before the first sound.
+SoundPlayer& choosePlayer(SoundPlayer* given, std::unique_ptr<SoundPlayer>& own) {
+    if (given)
+        return *given;
+    own = std::make_unique<CanberraSoundPlayer>(locateSoundFolder(QCoreApplication::applicationDirPath()));
+    return *own;
+}
+
+}  // namespace
+
 // The layers are made in the order they lie over the table, the lowest first.
-TableLayers::TableLayers(zanfel::GameFront& game, QWidget* window)
+TableLayers::TableLayers(zanfel::GameFront& game, QWidget* window, SoundPlayer* soundPlayer)
     : QObject(window),
       game_(&game),
+      sounds_(choosePlayer(soundPlayer, ownSoundPlayer_)),
+      moves_(game, sounds_),
       table_(new CardTable(window)),
       captions_(new SeatCaptions(table_)),
       moveMarks_(new MoveMarks(table_)),
       flight_(new CardFlight(table_)),
       targets_(new DropTargets(table_, game)),
-      drag_(new CardDrag(table_, targets_, game, [this](int slot) { dropRefused(slot); })),
+      drag_(new CardDrag(table_, targets_, game, moves_)),
       veil_(new PauseVeil(table_)),
-      keyboard_(new KeyboardPlay(window, table_, game, table_->humanPiles(), targets_)) {
+      keyboard_(new KeyboardPlay(window, table_, game, table_->humanPiles(), targets_, moves_)) {
     table_->showHint(game_->controls().hint);
     captions_->setGame(game);
     connect(table_, &CardTable::deckClicked, this, [this] { game_->deckClicked(); });
     connect(table_, &CardTable::stackDoubleClicked, this,
-            [this](int slot) { game_->playToFoundation(slot); });
+            [this](int slot) { moves_.playToFoundation(slot); });
 }
+
+TableLayers::~TableLayers() = default;
 
 void TableLayers::setGame(zanfel::GameFront& game) {
     settle();
     game_ = &game;
+    moves_.setGame(game);
     targets_->setGame(game);
     drag_->setGame(game);
     keyboard_->setGame(game);
@@ -75,12 +95,17 @@ void TableLayers::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
     shownBefore_[zanfel::flatIndex(image)] = place->card();
     table_->showCard(image, card);
     targets_->refresh();
+    moves_.shown(image, card);
     if (image.kind != zanfel::ImageKind::Foundation &&
         image.index % zanfel::kSlotsPerPlayer == zanfel::kPersonalSlot)
         captions_->refresh();
 }
 
 void TableLayers::showControls(const zanfel::Controls& controls) {
+    // The hint turns to the stock when a hand is dealt and only then, here or at a host's table.
+    if (controls.hint == zanfel::Hint::TurnStock && hint_ != zanfel::Hint::TurnStock)
+        sounds_.handDealt();
+    hint_ = controls.hint;
     table_->showHint(controls.hint, controls.hostDecides);
     captions_->refresh();
     table_->setCounts(controls.counts);
@@ -96,40 +121,61 @@ void TableLayers::showControls(const zanfel::Controls& controls) {
 
 void TableLayers::computerMoved(zanfel::PileImage from, zanfel::PileImage to) {
     const int tickMs = game_->controls().timerIntervalMs;
+    if (to.kind == zanfel::ImageKind::Foundation)
+        sounds_.cardOnFoundation(zanfel::playerOfBase(zanfel::playerBaseOf(from.index)), game_->cardFor(to));
     moveMarks_->showMove(from, table_->image(from), table_->image(to), tickMs);
     if (animateMoves_)
         flyCard(from, to, CardFlight::durationFor(tickMs));
 }
 
-void TableLayers::dropRefused(int /*slot*/) {}
-
+// The host refused a move of the player's that this screen showed at once: the card flies back
+// and the refusal is heard.
 void TableLayers::moveTakenBack(zanfel::PileImage from, zanfel::PileImage to) {
     if (animateMoves_)
         flyCard(to, from, CardFlight::kLongestMs);
-    dropRefused(from.index);
+    ownMoveRefused();
 }
 
 // The target already shows the moved card: it flies from there, over the card it covered.
 void TableLayers::flyCard(zanfel::PileImage from, zanfel::PileImage to, int durationMs) {
     const CardImage* target = table_->image(to);
-    const PlaceArt art =
-        PlaceArt::forPlace(target->size(), table_->zoom() / 100.0, target->devicePixelRatioF());
-    const QPixmap under = target->pictureOf(shownBefore_[zanfel::flatIndex(to)], art);
-    flight_->fly(table_->image(from), target, target->picture(), under, durationMs);
+    flightTo_ = to;
+    flight_->fly(table_->image(from), target, target->picture(), coveredPicture(to), durationMs);
+}
+
+QPixmap TableLayers::coveredPicture(zanfel::PileImage to) const {
+    const CardImage* place = table_->image(to);
+    return place->pictureOf(shownBefore_[zanfel::flatIndex(to)], place->art());
 }
 
 void TableLayers::goingOut(zanfel::PileImage emptiedPile) {
-    moveMarks_->showGoingOut(table_->image(emptiedPile),
-                             MoveMarks::ownerColour(emptiedPile, game_->viewer()));
+    moveMarks_->showGoingOut(emptiedPile, table_->image(emptiedPile));
+    sounds_.wentOut();
 }
 
 void TableLayers::goingOutAnnounced() {
     moveMarks_->clearGoingOut();
 }
 
+void TableLayers::handScored(const zanfel::HandResult& hand) {
+    if (hand.gameOver)
+        sounds_.gameEnded();
+}
+
+void TableLayers::ownMoveRefused() {
+    moves_.refuse();
+}
+
 void TableLayers::settle() {
     flight_->land();
     drag_->cancel();
+}
+
+void TableLayers::setFaces(zanfel::artwork::FaceSet faces) {
+    table_->setFaces(faces);
+    if (flight_->inFlight())
+        flight_->redraw(table_->image(flightTo_)->picture(), coveredPicture(flightTo_));
+    drag_->redraw();
 }
 
 void TableLayers::setAnimateMoves(bool animate) {

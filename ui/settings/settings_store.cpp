@@ -15,6 +15,10 @@ namespace {
 const QString kColourKey = QStringLiteral("Colors/BackgroundColor");
 const QString kZoomKey = QStringLiteral("View/Zoom");
 const QString kAnimateMovesKey = QStringLiteral("Display/AnimateMoves");
+const QString kFourColourKey = QStringLiteral("Display/FourColourSuits");
+const QString kLargeIndicesKey = QStringLiteral("Display/LargeIndices");
+const QString kSoundKey = QStringLiteral("Sound/PlaySounds");
+const QString kRivalsSoundsKey = QStringLiteral("Sound/RivalsSounds");
 const QString kNetworkNameKey = QStringLiteral("Network/Name");
 
 // The file, opened the one way the game opens it.
@@ -35,6 +39,11 @@ QString textOf(const QVariant& value) {
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));
     return value.toString();
+}
+
+// Only the words the game writes count: "yes" or "2" edited in by hand is no choice at all.
+bool isTrue(const QVariant& value) {
+    return value.toString() == QLatin1String("true");
 }
 
 QString notSavedText(bool colour) {
@@ -88,6 +97,31 @@ bool SettingsStore::animateMoves() const {
 void SettingsStore::saveAnimateMoves(bool animate) {
     SettingsFile file;
     file.setValue(kAnimateMovesKey, animate);
+    file.writeOut();
+}
+
+zanfel::artwork::FaceSet SettingsStore::faces() const {
+    const SettingsFile file;
+    return {.fourColour = isTrue(file.value(kFourColourKey)),
+            .largeIndices = isTrue(file.value(kLargeIndicesKey))};
+}
+
+void SettingsStore::saveFaces(zanfel::artwork::FaceSet faces) {
+    SettingsFile file;
+    file.setValue(kFourColourKey, faces.fourColour);
+    file.setValue(kLargeIndicesKey, faces.largeIndices);
+    file.writeOut();
+}
+
+SoundSettings SettingsStore::sounds() const {
+    const SettingsFile file;
+    return {file.value(kSoundKey, true).toBool(), file.value(kRivalsSoundsKey, true).toBool()};
+}
+
+void SettingsStore::saveSounds(const SoundSettings& sounds) {
+    SettingsFile file;
+    file.setValue(kSoundKey, sounds.sound);
+    file.setValue(kRivalsSoundsKey, sounds.rivals);
     file.writeOut();
 }
 

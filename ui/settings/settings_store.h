@@ -4,19 +4,21 @@
 #include <QString>
 #include <cstdint>
 
+#include "face_set.h"
 #include "player_record.h"
+#include "sound_settings.h"
 
 class QWidget;
 
 // Everything the game keeps between runs, in one per-user file, ~/.config/Zanfel/Settings.ini:
-// the table colour, the zoom, whether moves are animated and the player's record, each in a
-// section of its own. Every value is read from the file when it is asked for and written at
+// the table colour, the zoom, whether moves are animated, the card faces and the player's record,
+// each in a section of its own. Every value is read from the file when it is asked for and written at
 // once, changing only its own keys: QSettings writes them into the file as it stands on disk at
 // that moment, under its own lock, so another copy of the game's keys survive.
 //
 // A file we cannot write costs only the saving: play goes on. The player hears of it once a
-// run, at the first colour or record that is lost; a zoom or an animation choice that cannot be
-// kept is simply not remembered.
+// run, at the first colour or record that is lost; a zoom, an animation or a face choice that
+// cannot be kept is simply not remembered.
 class SettingsStore {
 public:
     // Messages about a file that cannot be written come up over `window`.
@@ -37,6 +39,13 @@ public:
     // On unless turned off.
     bool animateMoves() const;
     void saveAnimateMoves(bool animate);
+
+    // Today's faces unless an aid was chosen; a value that is neither true nor false is no choice.
+    zanfel::artwork::FaceSet faces() const;
+    void saveFaces(zanfel::artwork::FaceSet faces);
+    // Both on unless turned off.
+    SoundSettings sounds() const;
+    void saveSounds(const SoundSettings& sounds);
 
     // A figure that is missing, not a number or impossible beside the others reads as 0.
     zanfel::PlayerRecord record() const;

@@ -52,8 +52,17 @@ void CardImage::setZoom(qreal zoom) {
     update();
 }
 
+void CardImage::setFaces(zanfel::artwork::FaceSet faces) {
+    faces_ = faces;
+    update();
+}
+
+PlaceArt CardImage::art() const {
+    return PlaceArt::forPlace(size(), zoom_, devicePixelRatioF(), faces_);
+}
+
 QPixmap CardImage::picture() const {
-    return pictureFor(PlaceArt::forPlace(size(), zoom_, devicePixelRatioF()));
+    return pictureFor(art());
 }
 
 QPixmap CardImage::pictureFor(const PlaceArt& art) const {
@@ -89,7 +98,7 @@ void CardImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect pixels = wholeDevicePixels(painter, rect());
     const qreal ratio = devicePixelRatioF();
-    const QPixmap art = pictureFor({pixels.size(), zoom_ * ratio, ratio});
+    const QPixmap art = pictureFor({pixels.size(), zoom_ * ratio, ratio, faces_});
     paintInDevicePixels(painter);
     painter.drawPixmap(QRectF(pixels), art, QRectF(art.rect()));
     drawnKey_ = art.cacheKey();

@@ -38,7 +38,12 @@ public:
     zanfel::CardNumber card() const { return card_; }
     // The table's zoom, 1 at 100 %: the lines of the pictures are drawn for it.
     void setZoom(qreal zoom);
-    // The picture for the place's size and the ratio it is on now, half device pixels rounding up.
+    // The faces as the player likes them; the place draws its card anew when they change.
+    void setFaces(zanfel::artwork::FaceSet faces);
+    // What the place's picture is drawn for now: its size at the zoom, the ratio of the screen it
+    // is on, half device pixels rounding up, and the faces.
+    PlaceArt art() const;
+    // The picture for art().
     QPixmap picture() const;
     // The cacheKey of the pixmap the last paint drew, 0 before the first.
     qint64 drawnKey() const { return drawnKey_; }
@@ -76,6 +81,7 @@ private:
     Artwork artwork_;
     Artwork back_;
     qreal zoom_ = 1;
+    zanfel::artwork::FaceSet faces_;
     // The picture last asked for, and what for: a paint needs no lookup while nothing changed.
     mutable QPixmap held_;
     mutable PlaceArt heldFor_;

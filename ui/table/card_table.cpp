@@ -140,6 +140,13 @@ void CardTable::setZoom(int percent) {
     setFixedSize(zoomedPx(kTwipsSize.width(), percent), zoomedPx(kTwipsSize.height(), percent));
 }
 
+void CardTable::setFaces(zanfel::artwork::FaceSet faces) {
+    faces_ = faces;
+    for (const auto& [widget, twips] : places_)
+        if (auto* card = qobject_cast<CardImage*>(widget))
+            card->setFaces(faces);
+}
+
 CardImage* CardTable::placeCard(int left, int top, const QString& name) {
     auto* image = new CardImage(this);
     image->setObjectName(name);

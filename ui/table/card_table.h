@@ -8,6 +8,7 @@
 
 #include "card.h"
 #include "controls.h"
+#include "face_set.h"
 #include "table.h"
 
 class CardImage;
@@ -30,6 +31,10 @@ public:
     // Lays the table out at `percent` of its drawn size, fonts included.
     void setZoom(int percent);
     int zoom() const { return zoom_; }
+
+    // Every face on the table in the player's face set, drawn anew at once.
+    void setFaces(zanfel::artwork::FaceSet faces);
+    zanfel::artwork::FaceSet faces() const { return faces_; }
 
     CardImage* image(zanfel::PileImage image) const;
     const HumanPiles& humanPiles() const { return stack_; }
@@ -94,4 +99,5 @@ private:
     // Everything on the table with its place in twips, laid out again at every zoom.
     std::vector<std::pair<QWidget*, QRect>> places_;
     int zoom_ = 100;
+    zanfel::artwork::FaceSet faces_;
 };

@@ -46,30 +46,37 @@ QString placeKey(const QString& name, const PlaceArt& art) {
         .arg(art.ratio);
 }
 
-QPixmap backPicture(const QString& name, QRgb colour, const PlaceArt& art) {
-    return drawnOnce(placeKey(name, art), art.ratio, [&art, colour] {
-        return zanfel::artwork::drawTableBack(QColor(colour), art.pixels, art.scale);
+QPixmap backPicture(const QString& name, QRgb colour, zanfel::artwork::FrameLine line, const PlaceArt& art) {
+    return drawnOnce(placeKey(name, art), art.ratio, [&art, colour, line] {
+        return zanfel::artwork::drawTableBack(QColor(colour), art.pixels, art.scale, line);
     });
 }
 
 }  // namespace
 
-PlaceArt PlaceArt::forPlace(QSize logical, qreal zoom, qreal ratio) {
-    return {devicePixels(logical, ratio), zoom * ratio, ratio};
+PlaceArt PlaceArt::forPlace(QSize logical, qreal zoom, qreal ratio, zanfel::artwork::FaceSet faces) {
+    return {devicePixels(logical, ratio), zoom * ratio, ratio, faces};
 }
 
+// Today's faces keep their plain names; each aid adds a letter, so every face set is drawn apart.
 QPixmap facePicture(zanfel::CardNumber card, const PlaceArt& art) {
-    return drawnOnce(placeKey(QString::number(zanfel::faceResourceId(card)), art), art.ratio, [&art, card] {
-        return zanfel::artwork::drawTableFace(zanfel::artwork::cardFromNumber(card), art.pixels);
+    QString name = QString::number(zanfel::faceResourceId(card));
+    if (art.faces.fourColour)
+        name += QLatin1Char('c');
+    if (art.faces.largeIndices)
+        name += QLatin1Char('l');
+    return drawnOnce(placeKey(name, art), art.ratio, [&art, card] {
+        return zanfel::artwork::drawTableFace(zanfel::artwork::cardFromNumber(card), art.pixels, art.faces);
     });
 }
 
 QPixmap deckPicture(const PlaceArt& art) {
-    return backPicture(QStringLiteral("deck"), zanfel::kDeckBack, art);
+    return backPicture(QStringLiteral("deck"), zanfel::kDeckBack, zanfel::artwork::kDeckLine, art);
 }
 
 QPixmap playerDeckPicture(int index, const PlaceArt& art) {
-    return backPicture(QStringLiteral("player_deck_%1").arg(index), zanfel::kPlayerDeckBacks[index], art);
+    return backPicture(QStringLiteral("player_deck_%1").arg(index), zanfel::kPlayerDeckBacks[index],
+                       zanfel::artwork::kPlayerDeckLines[index], art);
 }
 
 QPixmap seatBackPicture(int player, const PlaceArt& art) {

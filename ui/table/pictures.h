@@ -6,6 +6,7 @@
 
 #include "art_scale.h"
 #include "card.h"
+#include "face_set.h"
 
 class QPainter;
 class QRect;
@@ -21,14 +22,15 @@ struct PlaceArt {
     QSize pixels = zanfel::artwork::kPlaceSize;  // the device pixels it fills
     qreal scale = 1;  // device pixels to a pixel of the table at 100 %: the lines are drawn for it
     qreal ratio = 1;  // the screen's device pixel ratio
+    zanfel::artwork::FaceSet faces;  // how the player likes the faces drawn; the backs ignore it
 
     // A place of `logical` pixels on the table at `zoom` (1 at 100 %) on a screen of `ratio`,
     // half device pixels rounding up.
-    static PlaceArt forPlace(QSize logical, qreal zoom, qreal ratio);
+    static PlaceArt forPlace(QSize logical, qreal zoom, qreal ratio, zanfel::artwork::FaceSet faces = {});
     friend bool operator==(const PlaceArt&, const PlaceArt&) = default;
 };
 
-// The face of a card.
+// The face of a card, in the face set `art` names.
 QPixmap facePicture(zanfel::CardNumber card, const PlaceArt& art);
 // The human's red back on the Deck image.
 QPixmap deckPicture(const PlaceArt& art);

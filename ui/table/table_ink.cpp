@@ -22,13 +22,13 @@ double luminance(const QColor& colour) {
     return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
 
+}  // namespace
+
 double contrast(const QColor& one, const QColor& other) {
     const double a = luminance(one);
     const double b = luminance(other);
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
-
-}  // namespace
 
 bool isDarkTable(const QColor& table) {
     return contrast(table, Qt::white) > contrast(table, Qt::black);
@@ -40,6 +40,21 @@ QColor lineInk(const QColor& table) {
 
 QColor textInk(const QColor& table, const QColor& themeText) {
     return contrast(themeText, table) >= kTextContrast ? themeText : lineInk(table);
+}
+
+// Black or white stands out from any table by more than 4.5 to 1, so the mix always gets there.
+QColor lineInkFrom(const QColor& colour, const QColor& table) {
+    const QColor ink = lineInk(table);
+    constexpr int kSteps = 20;
+    for (int step = 0; step < kSteps; ++step) {
+        const float share = static_cast<float>(step) / kSteps;
+        const QColor mixed = QColor::fromRgbF(colour.redF() + (ink.redF() - colour.redF()) * share,
+                                              colour.greenF() + (ink.greenF() - colour.greenF()) * share,
+                                              colour.blueF() + (ink.blueF() - colour.blueF()) * share);
+        if (contrast(mixed, table) >= kLineContrast)
+            return mixed;
+    }
+    return ink;
 }
 
 QColor ringInk(const QColor& table, const QColor& highlight) {

@@ -5,6 +5,7 @@
 
 class QAction;
 class QMenu;
+class SettingsStore;
 class TableSounds;
 
 // Options > Sound, which M turns off or on at once from anywhere on the table, and Options >
@@ -12,7 +13,7 @@ class TableSounds;
 // and are kept as soon as they change.
 class SoundOption : public QObject {
 public:
-    SoundOption(TableSounds& sounds, QObject* parent);
+    SoundOption(TableSounds& sounds, SettingsStore& store, QObject* parent);
 
     // Adds the two items to `menu`.
     void addItems(QMenu* menu);
@@ -21,6 +22,7 @@ private:
     void follow();
 
     TableSounds& sounds_;
+    SettingsStore& store_;
     QAction* sound_ = nullptr;
     QAction* rivals_ = nullptr;
 };

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sound_option.h"
+#include "settings/sound_option.h"
 
 #include <QAction>
 #include <QMenu>
 
-#include "sound_settings.h"
+#include "settings/settings_store.h"
 #include "table_sounds.h"
 
-SoundOption::SoundOption(TableSounds& sounds, QObject* parent) : QObject(parent), sounds_(sounds) {
-    sounds_.setSettings(savedSoundSettings());
+SoundOption::SoundOption(TableSounds& sounds, SettingsStore& store, QObject* parent)
+    : QObject(parent), sounds_(sounds), store_(store) {
+    sounds_.setSettings(store_.sounds());
 }
 
 void SoundOption::addItems(QMenu* menu) {
@@ -32,5 +33,5 @@ void SoundOption::follow() {
     const SoundSettings settings{sound_->isChecked(), rivals_->isChecked()};
     rivals_->setEnabled(settings.sound);
     sounds_.setSettings(settings);
-    saveSoundSettings(settings);
+    store_.saveSounds(settings);
 }

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table and the windows of a hand, pixel for pixel as drawn in tests/ui/reference/ (DejaVu Sans at
+// 10 points, the offscreen platform). The README says how to draw them anew after a change meant to show.
+
+#include "dialogs/announcement_window.h"
+#include "table/card_table.h"
+#include "window_test_support.h"
+
+using namespace testing_support;
+
+class ReferenceImagesTest : public WindowTest {
+    Q_OBJECT
+
+    QMap<QString, QImage> drawn_;  // by name, each as first seen
+
+    void draw(const QString& name, QWidget* widget) {
+        if (!drawn_.contains(name))
+            drawn_[name] = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+private slots:
+    void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10)); }
+
+    // The table at 150 % before the deal and dealt at 100 % with the counts; the windows of a hand's end,
+    // the record and About. A picture that differs is left in the test's working folder.
+    void theTableAndTheWindowsLookAsDrawn() {
+        auto* table = find<CardTable>("table");
+        table->setZoom(150);
+        draw("table_at_150", table);
+        table->setZoom(100);
+        clickDeck();
+        trigger("mnuCardCount");
+        draw("dealt_table", table);
+        const ModalAnswerer answerer([this](QWidget* modal) {
+            const bool announcement = dynamic_cast<AnnouncementWindow*>(modal);
+            draw(announcement ? "AnnouncementWindow" : modal->metaObject()->className(), modal);
+            modal->close();
+        });
+        humanGoesOut(window_->game());
+        trigger("mnuStatistics");
+        trigger("mnuAbout");
+        QStringList differing;
+        for (const auto& [name, image] : drawn_.asKeyValueRange()) {
+            const QString reference = QStringLiteral(ZANFEL_REFERENCE_DIR "/%1.png").arg(name);
+            if (qEnvironmentVariableIsSet("ZANFEL_DRAW_REFERENCES")) {
+                QVERIFY(image.save(reference));
+            } else if (image != QImage(reference).convertToFormat(QImage::Format_RGB32)) {
+                differing << name;
+                image.save(name + ".png");
+            }
+        }
+        QCOMPARE(differing.join(", "), QString());
+    }
+};
+
+QTEST_MAIN(ReferenceImagesTest)
+#include "reference_images_test.moc"
