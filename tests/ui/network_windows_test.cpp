@@ -6,6 +6,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include "command_line.h"
 #include "frame_reader.h"
 #include "layers/card_flight.h"
 #include "message_codec.h"
@@ -169,6 +170,42 @@ private slots:
                                                 "with this Zanfel 2.0.")
                                      .arg(otherVersion.serverPort()));
         QVERIFY(child<QPushButton>(join, "cmdJoin")->isEnabled());
+    }
+
+    // What a desktop shortcut or a script may ask for, and each mistake said before a window opens.
+    void theCommandLineHostsOrJoinsOrSaysWhatIsWrong_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("read");  // the way, the address, the port, the name; or the error
+        QTest::newRow("alone") << QStringList{} << "Alone :0 ";
+        QTest::newRow("host") << QStringList{"--host"} << "Host :29147 ";
+        QTest::newRow("host on a port")
+            << QStringList{"--host", "--port", "4000", "--name", "Ann"} << "Host :4000 Ann";
+        QTest::newRow("join") << QStringList{"--join", "[::1]:4000", "--name=Bob"} << "Join ::1:4000 Bob";
+        QTest::newRow("join, port left out")
+            << QStringList{"--join", "games.example"} << "Join games.example:29147 ";
+        QTest::newRow("port 0") << QStringList{"--host", "--port", "0"}
+                                << "\"0\" is no port: give a number from 1 to 65535.";
+        QTest::newRow("port alone") << QStringList{"--port", "4000"}
+                                    << "--port goes with --host; a joining player types the port after the "
+                                       "address.";
+        QTest::newRow("both") << QStringList{"--host", "--join", "x"}
+                              << "--host and --join cannot be given together.";
+        QTest::newRow("no address") << QStringList{"--join", "a b"}
+                                    << "\"a b\" is no address: give the host's name or address, and :PORT if "
+                                       "not 29147.";
+        QTest::newRow("stray word") << QStringList{"host"} << "Unknown argument: host";
+        QTest::newRow("name alone") << QStringList{"--name", "Ann"} << "--name goes with --host or --join.";
+    }
+    void theCommandLineHostsOrJoinsOrSaysWhatIsWrong() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, read);
+        const CommandLine line = readCommandLine(QStringList{"zanfel"} + arguments);
+        const QStringList ways{"Alone", "Host", "Join"};
+        const QString shown = QStringLiteral("%1 %2:%3 %4")
+                                  .arg(ways[static_cast<int>(line.network)], line.address)
+                                  .arg(line.port)
+                                  .arg(line.name);
+        QCOMPARE(line.error.isEmpty() ? shown : line.error, read);
     }
 
     // A typed address is read before anything is sent: a bad one says what is wanted.
