@@ -54,6 +54,15 @@ void MoveMarks::showMove(zanfel::PileImage fromImage, const QWidget* from, const
     last_ = p;
 }
 
+void MoveMarks::setViewer(int viewer) {
+    viewer_ = viewer;
+    for (int p = 0; p < kComputerPlayers; ++p) {
+        timers_[p]->stop();
+        clearMove(p);
+    }
+    clearGoingOut();
+}
+
 void MoveMarks::clearMove(int player) {
     from_[player]->hide();
     to_[player]->hide();

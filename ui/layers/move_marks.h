@@ -26,7 +26,8 @@ public:
     // The line of that player's back: double for the human, solid, dashed and dotted for the
     // left, middle and right players, so each one's marks are told apart without colour.
     static zanfel::artwork::FrameLine ownerLine(zanfel::PileImage image, int viewer = zanfel::kHuman);
-    void setViewer(int viewer) { viewer_ = viewer; }
+    // The table now shows the game from the seat `viewer`: the marks of the game shown before go.
+    void setViewer(int viewer);
     // How long a move stays framed: until its player's next move is due, three ticks on; at
     // the fastest pace, where that would leave every player's marks up at once, one tick.
     static int markMs(int tickIntervalMs);
