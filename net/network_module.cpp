@@ -5,6 +5,7 @@
 
 #include <QNetworkInterface>
 #include <QTcpSocket>
+#include <algorithm>
 #include <optional>
 
 #include "game_announcer.h"
@@ -119,9 +120,14 @@ public:
     }
     bool listening() const override { return finder_.listening(); }
     QString errorString() const override { return finder_.errorString(); }
+    // A game on this computer is heard both over the loopback and over the network: it is listed
+    // once, at the address others would type.
     std::vector<AnnouncedGame> games() const override {
         std::vector<AnnouncedGame> games;
-        for (const FoundGame& found : finder_.games()) {
+        const std::vector<FoundGame>& heard = finder_.games();
+        for (const FoundGame& found : heard) {
+            if (heardElsewhereToo(found, heard))
+                continue;
             const Announcement& said = found.announcement;
             games.push_back({found.address.toString(), static_cast<quint16>(said.port), said.hostName,
                              said.freeSeats, said.started, said.program, said.protocol == kProtocolVersion});
@@ -130,6 +136,15 @@ public:
     }
 
 private:
+    static bool heardElsewhereToo(const FoundGame& game, const std::vector<FoundGame>& games) {
+        return game.address.isLoopback() &&
+               std::any_of(games.begin(), games.end(), [&game](const FoundGame& other) {
+                   return !other.address.isLoopback() &&
+                          other.announcement.hostName == game.announcement.hostName &&
+                          other.announcement.port == game.announcement.port;
+               });
+    }
+
     GameFinder finder_;
 };
 

@@ -31,7 +31,9 @@ QString seatsOf(const zanfel::net::AnnouncedGame& game) {
         return JoinWindow::tr("Started");
     if (game.freeSeats == 0)
         return JoinWindow::tr("Full");
-    return JoinWindow::tr("%n free seat(s)", nullptr, game.freeSeats);
+    if (game.freeSeats == 1)
+        return JoinWindow::tr("1 free seat");
+    return JoinWindow::tr("%1 free seats").arg(game.freeSeats);
 }
 
 }  // namespace
