@@ -21,7 +21,7 @@ struct Caption {
 constexpr std::array<Caption, zanfel::kPlayers> kCaptions{{
     {QRect(9240, 5535, 2010, 345), Qt::AlignLeft | Qt::AlignVCenter},  // the screen's own
     {QRect(120, 60, 2055, 1050), Qt::AlignRight | Qt::AlignTop},       // across: left of its deck
-    {QRect(240, 5115, 1980, 1290), Qt::AlignLeft | Qt::AlignTop},      // the left: below its deck
+    {QRect(240, 5565, 1980, 1000), Qt::AlignLeft | Qt::AlignTop},      // the left: below its piles
     {QRect(9135, 60, 2115, 780), Qt::AlignRight | Qt::AlignTop},       // the right: above its piles
 }};
 
