@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Two windows of the game in one process over the loopback interface: one hosts, one joins.
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -132,6 +133,26 @@ private slots:
         QCOMPARE(guestCard("Pile0"), of(1, S));
         QCOMPARE(card("Stack1"), zanfel::kNoCard);
         QVERIFY(host().game().table().pileOf(zanfel::kHuman, 1).empty());
+    }
+
+    // The menu asks the host's name and opens the lobby; a guest who leaves the lobby frees its seat.
+    void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
+        const ModalAnswerer named([](QWidget* modal) {
+            auto* dialog = qobject_cast<QInputDialog*>(modal);
+            dialog->setTextValue("  Ann\t");
+            dialog->accept();
+        });
+        trigger("mnuHostNetworkGame");
+        LobbyWindow* lobby = host().network().lobby();
+        QVERIFY(lobby && lobby->isVisible());
+        QVERIFY(!action("mnuHostNetworkGame")->isEnabled() && action("mnuLeaveNetworkGame")->isEnabled());
+        QCOMPARE(lobby->seatList()->occupant(zanfel::kHuman), QStringLiteral("Ann (you)"));
+        guest_ = std::make_unique<MainWindow>(&guestRandom_);
+        guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
+        QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") > 0; }));
+        QTest::mouseClick(child(guest_->network().joinWindow(), "cmdCancel"), Qt::LeftButton);
+        QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") < 0; }));
+        QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
     }
 
     // The host ends the network game: each guest reads one message naming the host and plays
