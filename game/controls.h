@@ -16,6 +16,10 @@ constexpr int kLevelCount = 5;
 constexpr int kNormalLevel = 3;
 constexpr std::array<int, kLevelCount + 1> kLevelIntervalMs{0, 3000, 2000, 1000, 500, 100};
 
+constexpr bool isLevel(int level) {
+    return level >= 1 && level <= kLevelCount;
+}
+
 // What the window shows besides the cards: menu states, the hint, the counts and the
 // computer players' timer. The window follows this whenever the game says it changed.
 struct Controls {
@@ -39,6 +43,9 @@ struct Controls {
     std::array<bool, kPlayers> askedNoOneCanPlay{};
     // While paused: the player index of whoever paused, for the veil to name.
     int pausedBy = kHuman;
+    // Nothing of the human's can move, and turning the stock has brought up all it can since a
+    // move was last possible: the window may cue it (game/stuck_watch.h).
+    bool stuck = false;
     // On a guest's screen: the host alone deals, starts a new game, pauses, sets the level and
     // answers "play again", so those items are greyed and this says why.
     bool hostDecides = false;

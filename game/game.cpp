@@ -48,7 +48,8 @@ void Game::tick() {
     const PileImage from{ImageKind::Player, base + action.fromSlot};
     show(to);
     show(from);
-    if (clearAsks())
+    const bool asksCleared = clearAsks();
+    if (recheckStuck() || asksCleared)
         showControls();
     view_->markComputerMove(from, to);
     if (action.fromSlot == kPersonalSlot && table_.lstPlayer[base + kPersonalSlot].empty()) {
@@ -73,6 +74,9 @@ void Game::levelCommand(int level) {
     controls_.levelChecked.fill(false);
     controls_.levelChecked[level] = true;
     controls_.timerIntervalMs = kLevelIntervalMs[level];
+    // From the deal to the tally the hand is played at every level chosen meanwhile.
+    if (!controls_.dealEnabled)
+        handLevel_.see(level);
     showControls();
 }
 

@@ -10,6 +10,7 @@
 #include "scoring.h"
 #include "seats.h"
 #include "shuffle.h"
+#include "stuck_watch.h"
 #include "table.h"
 #include "table_view.h"
 
@@ -101,6 +102,7 @@ private:
     void finishPersonMove(int player, int sourceSlot, PileImage to);
     void rotateStockByOne(PileList& stock, PileImage image);
     bool clearAsks();
+    bool recheckStuck();
     bool everyoneElsewhereAsked() const;
     void goOut(int player);
     void finishGoingOut(int player);
@@ -122,6 +124,11 @@ private:
     ScoreSheetFigures sheet_;
     std::int16_t gameOverChoice_ = 0;
     int playerBase_ = kMiddleBase;
+
+    // The easiest levels of this hand and this game so far, which the record counts them at.
+    EasiestLevel handLevel_;
+    EasiestLevel gameLevel_;
+    StuckWatch stuckWatch_;  // the human's
 
     // A person elsewhere played in this hand, in this game: such play is recorded apart.
     bool handWithPeopleElsewhere_ = false;

@@ -13,6 +13,7 @@ void Game::resetTable() {
     controls_.timerEnabled = false;
     controls_.hint = Hint::Deal;
     controls_.askedNoOneCanPlay.fill(false);
+    controls_.stuck = false;
     shuffle_.refillSourceDeck();
     table_.clear();
     for (int j = 0; j < kFoundations; ++j)
@@ -50,6 +51,10 @@ void Game::shuffleAndDeal() {
     controls_.dealEnabled = false;
     controls_.timerEnabled = true;
     controls_.hint = Hint::TurnStock;
+    handLevel_.forget();
+    handLevel_.see(controls_.checkedLevel());
+    stuckWatch_.restart();
+    recheckStuck();
     showControls();
 }
 
@@ -71,6 +76,7 @@ void Game::goOut(int player) {
 
 void Game::finishGoingOut(int player) {
     controls_.hint = Hint::Deal;
+    controls_.stuck = false;  // the hand is over: nothing is left to wait for
     showControls();
     view_->announceGoingOut(player);
     if (ended_)
@@ -87,7 +93,8 @@ void Game::tallyHand() {
     sheet_.handsListed = handNumber_;
     sheet_.totals = totalsOf(scores_, handNumber_);
     gameWithPeopleElsewhere_ = gameWithPeopleElsewhere_ || handWithPeopleElsewhere_;
-    HandResult result = handResult(table_, scores_, handNumber_, controls_.checkedLevel());
+    gameLevel_.see(handLevel_.level());
+    HandResult result = handResult(table_, scores_, handNumber_, handLevel_.level(), gameLevel_.level());
     result.handWithPeopleElsewhere = handWithPeopleElsewhere_;
     result.gameWithPeopleElsewhere = gameWithPeopleElsewhere_;
     view_->recordHand(result);
@@ -134,6 +141,7 @@ void Game::newGame() {
     resetTable();
     handNumber_ = 0;
     gameWithPeopleElsewhere_ = false;
+    gameLevel_.forget();
     sheet_.handsListed = 0;  // the totals stay until the next tally writes them
     scores_.clear();
 }

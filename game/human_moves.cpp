@@ -32,6 +32,11 @@ bool Game::deckClicked(int player) {
     for (int i = 0; i < 3; ++i)
         stock.rotate();
     show(imageOf(player, kStockSlot));
+    if (player == kHuman) {
+        stuckWatch_.stockTurned();
+        if (recheckStuck())
+            showControls();
+    }
     return true;
 }
 
@@ -70,15 +75,9 @@ bool Game::dropOnStack(int player, int sourceSlot, int target) {
 
 // The same tests the drops make, so what the screen offers is exactly what a drop accepts.
 PlacesTaking Game::placesTaking(int player, int sourceSlot) const {
-    PlacesTaking places;
     if (!personMayMove(player) || !isSlot(sourceSlot) || table_.pileOf(player, sourceSlot).empty())
-        return places;
-    const CardNumber card = table_.pileOf(player, sourceSlot).top();
-    for (int j = 0; j < kFoundations; ++j)
-        places.foundation[j] = fitsOnFoundation(table_.pileTop[j], card);
-    for (int k = 0; k < kSlotsPerPlayer; ++k)
-        places.stack[k] = table_.pileTakes(player, k, card);
-    return places;
+        return {};
+    return table_.placesTaking(player, table_.pileOf(player, sourceSlot).top());
 }
 
 bool Game::playToFoundation(int player, int sourceSlot) {
@@ -97,6 +96,7 @@ void Game::finishPersonMove(int player, int sourceSlot, PileImage to) {
     show(from);
     updateCardCounts();
     clearAsks();
+    recheckStuck();
     showControls();
     if (seats_[player].kind == SeatKind::Elsewhere)
         view_->markPersonMove(player, from, to);
@@ -114,7 +114,9 @@ void Game::noOneCanPlayCommand() {
     for (int base : {kMiddleBase, kLeftBase, kRightBase})
         rotateStockByOne(table_.lstPlayer[base + kStockSlot], {ImageKind::Player, base + kStockSlot});
     rotateStockByOne(table_.lstStack[kStockSlot], {ImageKind::Stack, kStockSlot});
-    if (clearAsks())
+    stuckWatch_.restart();
+    const bool asksCleared = clearAsks();
+    if (recheckStuck() || asksCleared)
         showControls();
 }
 
@@ -148,6 +150,15 @@ bool Game::everyoneElsewhereAsked() const {
         anyone = true;
     }
     return anyone;
+}
+
+// Something changed on the table: is the human stuck now? True when that changed.
+bool Game::recheckStuck() {
+    const bool wasStuck = controls_.stuck;
+    stuckWatch_.recheck(anyMovePossible(table_, kHuman), turningCanHelp(table_, kHuman),
+                        table_.lstStack[kStockSlot].count());
+    controls_.stuck = stuckWatch_.stuck();
+    return controls_.stuck != wasStuck;
 }
 
 // A card moved, so whoever asked may have a move now. True when there were asks to clear.

@@ -32,8 +32,9 @@ bool hasValue(const LevelRecord& record, Figure figure) {
     return true;
 }
 
-HandResult handResult(const Table& table, const HandScores& scores, int handNumber, int level) {
-    HandResult hand{.level = level, .scores = scores.row(handNumber)};
+HandResult handResult(const Table& table, const HandScores& scores, int handNumber, int handLevel,
+                      int gameLevel) {
+    HandResult hand{.level = handLevel, .scores = scores.row(handNumber), .gameLevel = gameLevel};
     for (int player = kPlayers - 1; player >= 0; --player)
         if (table.pileOf(player, kPersonalSlot).empty())
             hand.wentOut = player;
@@ -63,12 +64,16 @@ void countGame(LevelRecord& record, const Totals& totals) {
 }
 
 void countResult(PlayerRecord& record, const HandResult& hand) {
-    if (hand.level < 1 || hand.level > kLevelCount)
+    if (!isLevel(hand.level))
         return;
-    LevelRecord& level = record.level(hand.level);
-    countHand(hand.handWithPeopleElsewhere ? record.withPeopleElsewhere : level, hand.scores, hand.wentOut);
-    if (hand.gameOver)
-        countGame(hand.gameWithPeopleElsewhere ? record.withPeopleElsewhere : level, hand.totals);
+    countHand(hand.handWithPeopleElsewhere ? record.withPeopleElsewhere : record.level(hand.level),
+              hand.scores, hand.wentOut);
+    if (!hand.gameOver)
+        return;
+    if (hand.gameWithPeopleElsewhere)
+        countGame(record.withPeopleElsewhere, hand.totals);
+    else if (isLevel(hand.gameLevel))
+        countGame(record.level(hand.gameLevel), hand.totals);
 }
 
 void dropImpossibleFigures(LevelRecord& r) {

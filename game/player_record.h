@@ -12,7 +12,7 @@ constexpr int kNobodyOut = -1;
 
 // What the record needs to know of a hand that was played to the end, as numbers.
 struct HandResult {
-    int level = 0;             // the skill level in force as the hand ended, 1..5
+    int level = 0;             // the easiest skill level in force at any moment of the hand, 1..5
     HandRow scores{};          // the hand's score by player index
     int wentOut = kNobodyOut;  // the player index whose personal pile emptied
     bool gameOver = false;     // a total passed 99 with this hand
@@ -21,6 +21,24 @@ struct HandResult {
     // kept apart from the levels.
     bool handWithPeopleElsewhere = false;
     bool gameWithPeopleElsewhere = false;
+    // The easiest skill level in force at any moment of any hand of the game so far, 1..5.
+    int gameLevel = 0;
+};
+
+// The easiest skill level in force at any moment of some play, a hand or a game, so that a
+// harder level chosen just before the end pads no record: Super Easy, 1, is the easiest.
+class EasiestLevel {
+public:
+    // 0 until a level has been seen.
+    int level() const { return level_; }
+    void see(int level) {
+        if (isLevel(level) && (level_ == 0 || level < level_))
+            level_ = level;
+    }
+    void forget() { level_ = 0; }
+
+private:
+    int level_ = 0;
 };
 
 // How the player has fared at one skill level. The two bests mean something only once a hand
@@ -59,12 +77,14 @@ struct PlayerRecord {
 
 // The hand just scored, as the record sees it. Who went out is the player whose personal pile
 // is empty, the human first should the table hold more than one.
-HandResult handResult(const Table& table, const HandScores& scores, int handNumber, int level);
+HandResult handResult(const Table& table, const HandScores& scores, int handNumber, int handLevel,
+                      int gameLevel);
 
 void countHand(LevelRecord& record, const HandRow& scores, int wentOut);
 void countGame(LevelRecord& record, const Totals& totals);
-// The hand, and the game when it ended with it, at the hand's level, or with the play against
-// people elsewhere when they took part; a hand without a level counts nowhere.
+// The hand at its level, and the game when it ended with it at the game's, or either with the
+// play against people elsewhere when they took part; a hand or a game without a level counts
+// nowhere.
 void countResult(PlayerRecord& record, const HandResult& hand);
 
 // A record read back from outside may hold figures no play could leave: each such figure

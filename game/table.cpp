@@ -35,6 +35,15 @@ bool Table::pileTakes(int player, int slot, CardNumber card) const {
     return pile.empty() || buildsDownOn(card, pile.top());
 }
 
+PlacesTaking Table::placesTaking(int player, CardNumber card) const {
+    PlacesTaking places;
+    for (int j = 0; j < kFoundations; ++j)
+        places.foundation[j] = fitsOnFoundation(pileTop[j], card);
+    for (int k = 0; k < kSlotsPerPlayer; ++k)
+        places.stack[k] = pileTakes(player, k, card);
+    return places;
+}
+
 void Table::clear() {
     pileTop.fill(kNoCard);
     for (auto& list : lstStack)

@@ -117,6 +117,8 @@ struct Table {
     // one that builds down on its top. The stock and the personal pile never take a card.
     bool pileTakes(int player, int slot, CardNumber card) const;
     bool humanPileTakes(int slot, CardNumber card) const { return pileTakes(kHuman, slot, card); }
+    // Every foundation and every pile of `player`'s that would take `card` now.
+    PlacesTaking placesTaking(int player, CardNumber card) const;
     void clear();
 };
 

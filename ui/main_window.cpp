@@ -173,6 +173,11 @@ void MainWindow::createOptionsMenu() {
     animateMoves->setChecked(settings_.animateMoves());
     layers_->setAnimateMoves(animateMoves->isChecked());
     connect(animateMoves, &QAction::toggled, this, &MainWindow::animateMovesCommand);
+    mnuStuckCue_ = addItem(menu, "mnuStuckCue", tr("Stuck &Cue"));
+    mnuStuckCue_->setCheckable(true);
+    mnuStuckCue_->setChecked(settings_.stuckCue());
+    layers_->setStuckCue(mnuStuckCue_->isChecked());
+    connect(mnuStuckCue_, &QAction::toggled, this, &MainWindow::stuckCueCommand);
     auto* faces = new FaceOption(
         settings_, [this](zanfel::artwork::FaceSet set) { layers_->setFaces(set); }, this);
     faces->addItems(menu);
@@ -225,6 +230,13 @@ void MainWindow::showControls() {
         mnuLevel_[n]->setChecked(controls.levelChecked[n]);
     }
     mnuCardCount_->setChecked(controls.cardCountChecked);
+    // When the player is stuck the way out stands out in its menu, as the table's line says.
+    const bool cue = controls.stuck && mnuStuckCue_->isChecked();
+    if (noOneCanPlay_->font().bold() != cue) {
+        QFont font = noOneCanPlay_->font();
+        font.setBold(cue);
+        noOneCanPlay_->setFont(font);
+    }
     layers_->showControls(controls);
     playerTimer_->follow(controls.timerEnabled, controls.pauseChecked, controls.timerIntervalMs);
 }
@@ -292,6 +304,12 @@ QString MainWindow::hostName() {
 void MainWindow::animateMovesCommand(bool animate) {
     layers_->setAnimateMoves(animate);
     settings_.saveAnimateMoves(animate);
+}
+
+void MainWindow::stuckCueCommand(bool shown) {
+    layers_->setStuckCue(shown);
+    settings_.saveStuckCue(shown);
+    showControls();
 }
 
 // Modal, but the computer players go on behind it: the timer is left running.

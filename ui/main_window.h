@@ -90,6 +90,7 @@ private:
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         void (zanfel::GameFront::*command)());
     void animateMovesCommand(bool animate);
+    void stuckCueCommand(bool shown);
     ScoreSheet* scoreSheet();
     void aboutCommand();
     void statisticsCommand();
@@ -116,6 +117,7 @@ private:
     std::array<QAction*, zanfel::kLevelCount + 1> mnuLevel_{};  // 1..5
     QAction* mnuCardCount_ = nullptr;
     QAction* noOneCanPlay_ = nullptr;
+    QAction* mnuStuckCue_ = nullptr;
     QAction* mnuHost_ = nullptr;
     QAction* mnuJoin_ = nullptr;
     QAction* mnuLeave_ = nullptr;

@@ -305,9 +305,10 @@ TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
               (std::vector<PileImage>{{Stack, kPersonalSlot}, {Player, kLeftBase + kPersonalSlot}}));
 }
 
-// The record from reported hands: a game counts at its last hand's level; the ending hand counts before its
-// sheet closes, so no answer to the question loses it. A hand given up by New Game or Exit counts nowhere.
-TEST(Record, HandsAndGamesCountAtTheLevelInForceAsTheyEnd) {
+// The record from reported hands: game 1 counts at its first hand's Super Easy; the ending hand counts before
+// its sheet closes, so no answer to the question loses it. A hand given up by New Game or Exit counts
+// nowhere.
+TEST(Record, HandsAndGamesAreCountedAsTheyEnd) {
     GameFixture f;
     Table& t = f.game.tableForSetUp();
     // Plays cards: personal pile down to `personalLeft`, other five all or none; all scores 52, none -26.
@@ -323,10 +324,10 @@ TEST(Record, HandsAndGamesCountAtTheLevelInForceAsTheyEnd) {
     f.game.levelCommand(1);
     f.game.deckClicked();
     humanGoesOut();  // 52 to -26 at Super Easy
+    f.game.levelCommand(4);
     // Game 1 won alone, then game 2 won on a shared 104.
     for (int hand = 2; hand <= 4; ++hand) {
         f.game.deckClicked();
-        f.game.levelCommand(4);
         play(hand == 2 ? kLeftPlayer : kRightPlayer, 0, true);
         humanGoesOut();  // the hand's 52 shared
     }
@@ -338,20 +339,59 @@ TEST(Record, HandsAndGamesCountAtTheLevelInForceAsTheyEnd) {
         f.game.tick();
     play(kLeftPlayer, 0, true);
     t.lstPlayer[kLeftBase + kPersonalSlot].addEnd(of(1, S));
-    f.view.whileSheetOpen = [&] { EXPECT_EQ(f.view.record.level(4).gamesPlayed, 3); };
+    f.view.whileSheetOpen = [&] { EXPECT_EQ(f.view.record.level(4).gamesPlayed, 2); };
     f.game.tick();  // the left player goes out: game 3 lost, -13 to 101
     f.game.deckClicked();
     f.game.newGameCommand();
     f.game.deckClicked();
     f.view.whileAnnouncing = [&] { f.game.exitCommand(); };
     humanGoesOut();
-    EXPECT_EQ(f.view.record.level(1), (LevelRecord{1, 1, 1, 52, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(f.view.record.level(4), (LevelRecord{5, 4, 3, 52, 3, 2, 104, 0, 2}));
+    EXPECT_EQ(f.view.record.level(1), (LevelRecord{1, 1, 1, 52, 1, 1, 104, 1, 1}));
+    EXPECT_EQ(f.view.record.level(4), (LevelRecord{5, 4, 3, 52, 2, 1, 104, 0, 1}));
     for (int level : {2, 3, 5})
         EXPECT_EQ(f.view.record.level(level), LevelRecord{}) << level;
     LevelRecord first;  // a first hand below 0 is its level's best
     countHand(first, {-26, 52, -26, -26}, kMiddlePlayer);
     EXPECT_EQ(first.bestHandScore, -26);
+}
+
+// Nines on the work piles and the three of spades in the personal pile: only the stock could help. Four stock
+// cards come round in four turns; No one can play brings others up; the left player's ace of diamonds to a
+// foundation gives the buried two a place. Three stock cards, moved on by one, come round in one turn
+// showing only the five (the eight of hearts stays under), an empty stock in none.
+TEST_F(DealtHand, TheHumanIsStuckOnceTheStockHasComeRoundWithNothingAnywhere) {
+    lay({{of(5, S), of(5, C), of(6, S), of(2, D)},
+         {of(9, S)},
+         {of(9, C)},
+         {of(9, H)},
+         {of(9, D)},
+         {of(3, S)}});
+    const bool& stuck = f.game.controls().stuck;
+    const auto stuckAfterTurns = [&](int turns) {
+        std::vector<bool> seen;
+        for (int i = 0; i < turns; ++i) {
+            f.game.deckClicked();
+            seen.push_back(stuck);
+        }
+        return seen;
+    };
+    EXPECT_EQ(stuckAfterTurns(5), (std::vector<bool>{false, false, false, true, true}));
+    f.game.noOneCanPlayCommand();
+    EXPECT_EQ(stuckAfterTurns(4), (std::vector<bool>{false, false, false, true}));
+    ASSERT_NE(pile(0).top(), of(2, D));
+    f.game.tick();
+    EXPECT_FALSE(stuck);
+    using Stock = std::vector<CardNumber>;
+    for (auto [stock, atOnce, afterATurn] : {std::tuple{Stock{of(6, S), of(5, S), of(8, H)}, false, true},
+                                             {Stock{}, true, true},
+                                             {Stock{of(8, H)}, false, false}}) {  // onto a black nine
+        setPile(pile(0), {});
+        for (CardNumber card : stock)
+            pile(0).addEnd(card);
+        f.game.noOneCanPlayCommand();
+        EXPECT_EQ(stuck, atOnce) << stock.size();
+        EXPECT_EQ(stuckAfterTurns(1), std::vector<bool>{afterATurn}) << stock.size();
+    }
 }
 
 }  // namespace

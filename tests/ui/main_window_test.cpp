@@ -82,6 +82,8 @@ class MainWindowTest : public WindowTest {
                 commands.greyed << name;
         return commands;
     }
+    QImage tableImage() { return find("table")->grab().toImage(); }
+    void pauseKey() { QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier); }
     QString placeName(std::optional<zanfel::PileImage> place) {
         return place ? window_->findChild<CardTable*>()->image(*place)->objectName() : QString("none");
     }
@@ -297,10 +299,13 @@ private slots:
         clickDeck();
         trigger("mnuLevel5");
         window_->game().tick();
-        trigger("mnuPause");  // no one else moves meanwhile
-        QTest::qWait(250);    // gone after the tick at Blinding, with room to spare
-        QVERIFY(!marks->moveTo()->isVisible());
+        trigger("mnuPause");  // the marks wait with the players
+        QTest::qWait(250);
+        QVERIFY(marks->moveTo()->isVisible());
         trigger("mnuPause");
+        timer()->stop();    // no one else moves meanwhile
+        QTest::qWait(250);  // gone after the tick at Blinding, with room to spare
+        QVERIFY(!marks->moveTo()->isVisible());
 
         lay(zanfel::kPersonalSlot, {of(1, S)});
         QColor goingOut;
@@ -378,6 +383,79 @@ private slots:
         mouse(QTest::MouseRelease, "Pile7", {60, 40});
         QCOMPARE((QList<int>{card("Pile7"), card("Stack5")}), (QList<int>{of(7, H), of(2, S)}));
         QVERIFY(!targets->isVisible());
+    }
+
+    // At Super Easy no tick comes unasked. A pick and a lifted card go back at Ctrl+Z; the keys pick nothing
+    // and the pointer finds the veil. Resumed, the table is as it was; paused, the same picture whatever lies
+    // under the veil: No one can play's result, or a king on every place.
+    void aPauseVeilsEveryCardAndTheKeysPickNothing() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        clickDeck();
+        trigger("mnuLevel1");
+        window_->game().tick();  // the left player's ace of diamonds, framed
+        QTRY_VERIFY(!layers().flight().inFlight());
+        const QImage before = tableImage();
+        keys("1");
+        mouse(QTest::MousePress, "Stack2");
+        mouse(QTest::MouseMove, "Pile1");
+        QVERIFY(find("heldCard")->isVisible());
+        pauseKey();
+        QVERIFY(!find("heldCard")->isVisible());
+        const QImage paused = tableImage();
+        keys("2 \r6");
+        mouse(QTest::MouseRelease, "Pile1");
+        QCOMPARE(layers().keyboard().picked(), -1);
+        QVERIFY(!layers().keyboard().ring()->isVisible() && !layers().dropTargets().isVisible());
+        QCOMPARE(window_->childAt(find("Stack5")->mapTo(window_.get(), kGrip)), &layers().veil());
+        QCOMPARE((QList<int>{card("Stack2"), card("Pile1"), card("Stack0")}),
+                 (QList<int>{of(1, H), 0, of(5, H)}));
+        pauseKey();
+        QCOMPARE(tableImage(), before);
+        pauseKey();
+        trigger("mnuUnstuck");
+        QCOMPARE(card("Stack0"), of(5, C));
+        for (auto [kind, count] : {std::pair{zanfel::ImageKind::Stack, zanfel::kSlotsPerPlayer},
+                                   {zanfel::ImageKind::Player, zanfel::kComputerLists},
+                                   {zanfel::ImageKind::Foundation, zanfel::kFoundations}})
+            for (int i = 0; i < count; ++i)
+                window_->showImage({kind, i}, of(13, H));
+        QCOMPARE(tableImage(), paused);
+    }
+
+    // Nothing of the human's goes anywhere: four clicks bring the stock round, the line shows beside the hint
+    // and No one can play stands out. The left player's ace of diamonds, on the timer, frees the two; stuck
+    // again, Stuck Cue unchecked hides it all, and the next run remembers.
+    void theStuckCueComesWhenTurningCannotHelpAndGoesAtTheNextMove() {
+        clickDeck();
+        const std::initializer_list<zanfel::CardNumber> piles[] = {{of(5, S), of(5, C), of(6, S), of(6, C)},
+                                                                   {of(9, S)},
+                                                                   {of(9, C)},
+                                                                   {of(9, H)},
+                                                                   {of(9, D)},
+                                                                   {of(2, D)}};
+        for (int slot = 0; slot < zanfel::kSlotsPerPlayer; ++slot)
+            lay(slot, piles[slot]);
+        const auto cue = [this] {
+            return QList<bool>{find("lblStuck")->isVisible(), action("mnuUnstuck")->font().bold()};
+        };
+        for (int turn = 1; turn <= 4; ++turn) {
+            QCOMPARE(cue(), QList<bool>({false, false}));
+            clickDeck();
+        }
+        QCOMPARE(cue(), QList<bool>({true, true}));
+        QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck for 3 more cards"));
+        QTRY_COMPARE_WITH_TIMEOUT(cue(), QList<bool>({false, false}), 3000);
+        QCOMPARE(card("Pile0"), of(1, D));
+        lay(zanfel::kPersonalSlot, {of(3, S)});
+        for (int turn = 1; turn <= 4; ++turn)
+            clickDeck();
+        QCOMPARE(cue(), QList<bool>({true, true}));
+        trigger("mnuStuckCue");
+        QCOMPARE(cue(), QList<bool>({false, false}));
+        startWindow();
+        QVERIFY(!action("mnuStuckCue")->isChecked());
+        trigger("mnuStuckCue");  // back on for the tests after, which share the settings
     }
 };
 

@@ -184,9 +184,11 @@ private slots:
         QCOMPARE(wrong.join(", "), QString());
     }
 
-    // Start-up: colour painted, or error box (no icon, OK alone) and exit. "1,2" splits; garbage is nothing.
+    // Start-up: colour painted, or error box (no icon, OK alone) and exit, the value then gone from the file
+    // and the next start on the table's own colour. "1,2" splits; garbage is nothing.
     void windowTakesTheSavedColour() {
         for (const auto& [saved, expected] : {std::pair<QString, QString>{"255", "#ff0000"},
+                                              {"navy", "13 Type mismatch"},
                                               {"1,2", "13 Type mismatch"},
                                               {"2147483648", "6 Overflow"},
                                               {"16777216", "380 Invalid property value"},
@@ -194,7 +196,8 @@ private slots:
             window_.reset();
             clearQuitRequest();
             savedSettings().setValue(kKey, saved);
-            if (saved == "garbage") {  // a program is no settings file
+            savedSettings().setValue("View/Zoom", "100");  // which stays
+            if (saved == "garbage") {                      // a program is no settings file
                 QVERIFY(QFile::remove(file()));
                 QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), file()));
             }
@@ -206,6 +209,14 @@ private slots:
             QCOMPARE(window_->isVisible(), !refused);
             if (!refused)  // painted between the cards
                 QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440).name(), expected);
+            if (!refused)
+                continue;
+            QCOMPARE(savedSettings().allKeys(), QStringList("View/Zoom"));
+            window_.reset();
+            clearQuitRequest();
+            QCOMPARE(boxesDuring([this] { startWindow(); }), QList<ShownBox>());
+            QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440).name(),
+                     colourOf(QPalette::Button));
         }
     }
 };

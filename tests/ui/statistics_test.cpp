@@ -71,6 +71,28 @@ private slots:
         QCOMPARE(savedSettings().value(kColourKey).toString(), QStringLiteral("-2147483633"));
     }
 
+    // Dealt at Normal and switched to Blinding: Normal's hand. Dealt at Blinding, Super Easy for a moment:
+    // Super Easy's hand, and the game it ends there too, the easiest of its hands. The window says the rule.
+    void aHandAndAGameCountAtTheEasiestLevelTheyWerePlayedAt() {
+        for (const auto& levels :
+             {QStringList{"mnuLevel3", "mnuLevel5"}, {"mnuLevel5", "mnuLevel1", "mnuLevel5"}}) {
+            trigger(levels.first());
+            clickDeck();
+            for (const QString& level : levels)
+                trigger(level);
+            boxesDuring([this] { humanGoesOut(window_->game()); });  // 52 each: the second ends the game
+        }
+        std::vector<std::pair<int, int>> counted;  // hands and games, Super Easy to Blinding
+        for (const zanfel::LevelRecord& level : SettingsStore(nullptr).record().levels)
+            counted.emplace_back(level.handsPlayed, level.gamesPlayed);
+        QCOMPARE(counted, (std::vector<std::pair<int, int>>{{1, 1}, {0, 0}, {1, 0}, {0, 0}, {0, 0}}));
+        SettingsStore store(nullptr);
+        StatisticsWindow sheet(store);
+        QCOMPARE(child<QLabel>(&sheet, "lblLevelRule")->text(),
+                 QStringLiteral("A hand counts at the easiest level it was played at, a game at the easiest "
+                                "of its hands."));
+    }
+
     // A hand that ends while the record is up shows in it at once.
     void aHandEndingUnderTheRecordShowsInIt() {
         boxesDuring([this] { trigger("mnuStatistics"); });
@@ -131,7 +153,7 @@ private slots:
     void playWithPeopleElsewhereCountsInAColumnOfItsOwn() {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.filePath("network"));
         SettingsStore store(nullptr);
-        zanfel::HandResult hand{3, {52, -5, 2, 0}, zanfel::kHuman, false, {52, -5, 2, 0}, true, true};
+        zanfel::HandResult hand{3, {52, -5, 2, 0}, zanfel::kHuman, false, {52, -5, 2, 0}, true, true, 3};
         store.countHand(hand);
         hand.gameOver = true;
         hand.gameWithPeopleElsewhere = false;

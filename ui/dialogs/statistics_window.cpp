@@ -88,6 +88,11 @@ void StatisticsWindow::addButtons(QGridLayout* grid) {
     connect(reset, &QPushButton::clicked, this, &StatisticsWindow::resetCommand);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     grid->addWidget(line(this), grid->rowCount(), 0, 1, kNetworkColumn + 1);
+    // Why a switch to a harder level before the end pads nothing.
+    auto* rule = new QLabel(
+        tr("A hand counts at the easiest level it was played at, a game at the easiest of its hands."), this);
+    rule->setObjectName(QStringLiteral("lblLevelRule"));
+    grid->addWidget(rule, grid->rowCount(), 0, 1, kNetworkColumn + 1);
     grid->addWidget(buttons, grid->rowCount(), 0, 1, kNetworkColumn + 1);
 }
 

@@ -60,7 +60,10 @@ void KeyboardPlay::enterKey() {
     moves_.playToFoundation(from);
 }
 
+// While paused the cards are veiled: no pile is picked, nor are the places for its card shown.
 void KeyboardPlay::pick(int slot) {
+    if (game_->controls().pauseChecked)
+        return;
     picked_ = slot;
     const QPalette& shades = ring_->palette();
     ring_->surround(piles_[slot], ringInk(shades.color(QPalette::Window), shades.color(QPalette::Highlight)));

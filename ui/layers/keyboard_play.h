@@ -20,6 +20,7 @@ class GameFront;
 // human's piles in their order on screen (1 to 4 the work piles, 5 the personal pile, 6 the
 // stock card) and ring it, outlining where its card may go; then Enter plays the picked card to a foundation
 // as a double-click does, 1 to 4 drop it on that work pile as a drag does, and Escape puts the ring away.
+// While play is paused nothing can be picked.
 class KeyboardPlay : public QObject {
 public:
     using Piles = std::array<CardImage*, zanfel::kSlotsPerPlayer>;

@@ -2,6 +2,8 @@
 #include "layers/move_marks.h"
 
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 #include "card_backs.h"
 #include "layers/place_outline.h"
@@ -58,9 +60,24 @@ void MoveMarks::setViewer(int viewer) {
     viewer_ = viewer;
     for (int p = 0; p < kComputerPlayers; ++p) {
         timers_[p]->stop();
+        heldMs_[p] = 0;
         clearMove(p);
     }
     clearGoingOut();
+}
+
+void MoveMarks::hold(bool paused) {
+    if (paused == held_)
+        return;
+    held_ = paused;
+    for (int p = 0; p < kComputerPlayers; ++p) {
+        if (paused && timers_[p]->isActive()) {
+            heldMs_[p] = std::max(1, timers_[p]->remainingTime());
+            timers_[p]->stop();
+        } else if (!paused && heldMs_[p] > 0) {
+            timers_[p]->start(std::exchange(heldMs_[p], 0));
+        }
+    }
 }
 
 void MoveMarks::clearMove(int player) {

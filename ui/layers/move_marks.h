@@ -37,6 +37,8 @@ public:
     void showMove(zanfel::PileImage fromImage, const QWidget* from, const QWidget* to, int tickIntervalMs);
     // Frames the personal pile of the player who went out in its back's colour and line.
     void showGoingOut(zanfel::PileImage emptiedPile, const QWidget* pile);
+    // A pause holds every mark until play goes on, since it holds the next moves too.
+    void hold(bool paused);
     void clearGoingOut();
 
     // The marks of the latest move.
@@ -51,6 +53,8 @@ private:
     std::array<PlaceOutline*, kComputerPlayers> from_{};
     std::array<PlaceOutline*, kComputerPlayers> to_{};
     std::array<QTimer*, kComputerPlayers> timers_{};
+    std::array<int, kComputerPlayers> heldMs_{};  // what a pause kept of each mark's time, or 0
+    bool held_ = false;
     int last_ = 0;
     int viewer_ = zanfel::kHuman;
     PlaceOutline* goingOut_;

@@ -3,9 +3,10 @@
 
 #include <QWidget>
 
-// While play is paused the table lies under a dim veil that says so and how to go on. The
-// cards still show through it, and it lets every click through: the game ignores them anyway,
-// and No one can play still works, its result showing through the veil.
+// While play is paused the whole table lies under an opaque veil that says so and how to go on:
+// a pause gives no time to study the cards. It takes the pointer too, so hovering over a place
+// tells nothing either; the game ignores clicks on the table while paused anyway, and No one
+// can play, from the menu, still works under it. It covers the table at every zoom.
 class PauseVeil : public QWidget {
 public:
     explicit PauseVeil(QWidget* table);
@@ -17,6 +18,7 @@ public:
     void setText(const QString& text);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

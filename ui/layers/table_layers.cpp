@@ -110,13 +110,22 @@ void TableLayers::showControls(const zanfel::Controls& controls) {
     captions_->refresh();
     table_->setCounts(controls.counts);
     table_->setCountsVisible(controls.cardCountChecked);
-    // A pick belongs to the hand it was made in: the table's reset puts the ring away.
-    if (controls.dealEnabled)
+    table_->showStuckCue(controls.stuck && stuckCue_);
+    // A pick belongs to the hand it was made in: the table's reset puts the ring away. A pause
+    // puts it away too, with a card in the air and a flying one: nothing shows where a card
+    // could go while the cards are veiled.
+    if (controls.dealEnabled || controls.pauseChecked)
         keyboard_->clearPick();
     table_->setDragsEnabled(!controls.pauseChecked && linkLost_.isEmpty());
     if (controls.pauseChecked)
-        drag_->cancel();  // a card in the air when play stops goes back
+        settle();
+    moveMarks_->hold(controls.pauseChecked);
     followVeil();
+}
+
+void TableLayers::setStuckCue(bool shown) {
+    stuckCue_ = shown;
+    table_->showStuckCue(game_->controls().stuck && shown);
 }
 
 void TableLayers::computerMoved(zanfel::PileImage from, zanfel::PileImage to) {

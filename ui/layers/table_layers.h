@@ -53,7 +53,8 @@ public:
 
     // One image shows `card` now. A flight to it has nothing left to show and lands.
     void showImage(zanfel::PileImage image, zanfel::CardNumber card);
-    // The hint, the counts, whether cards can be lifted, the veil, and between hands no pick.
+    // The hint, the stuck cue, the counts, whether cards can be lifted, the veil, and between
+    // hands and while paused no pick.
     void showControls(const zanfel::Controls& controls);
     // A computer player's card went from `from` to `to`, both already shown anew.
     void computerMoved(zanfel::PileImage from, zanfel::PileImage to);
@@ -70,6 +71,8 @@ public:
     void settle();
     // Whether the computer players' cards fly; when they stop, a card in the air lands.
     void setAnimateMoves(bool animate);
+    // Whether the table says so when the human is stuck (Controls::stuck).
+    void setStuckCue(bool shown);
     // The faces as the player likes them, at once on every place, on a card flying and on the
     // card in the player's hand.
     void setFaces(zanfel::artwork::FaceSet faces);
@@ -104,6 +107,7 @@ private:
     PauseVeil* veil_;
     KeyboardPlay* keyboard_;
     bool animateMoves_ = true;
+    bool stuckCue_ = true;
     zanfel::PileImage flightTo_{};
     zanfel::Hint hint_ = zanfel::Hint::BeforeStartUp;
     QString linkLost_;

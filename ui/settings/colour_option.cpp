@@ -36,6 +36,8 @@ bool ColourOption::applySaved() {
     const SavedColour saved = parseSavedColour(store_.colourText(), QApplication::palette());
     if (const auto* error = std::get_if<ColourError>(&saved)) {
         showColourError(window_, *error);
+        // Left in the file it would end every start the same way until edited by hand.
+        store_.forgetColour();
         return false;
     }
     if (const auto* colour = std::get_if<TableColour>(&saved))

@@ -18,7 +18,8 @@ class ColourOption : public QObject {
 public:
     ColourOption(CardTable* table, QWidget* window, SettingsStore& store);
 
-    // False when the saved value is unusable; the player has been told.
+    // False when the saved value is unusable; the player has been told, and the value is gone
+    // from the file.
     bool applySaved();
     // Background Color...: Cancel leaves the table and the store as they are.
     void choose();

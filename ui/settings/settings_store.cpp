@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QSettings>
 #include <QStringList>
+#include <vector>
 
 #include "names.h"
 #include "settings/record_figures.h"
@@ -15,6 +16,7 @@ namespace {
 const QString kColourKey = QStringLiteral("Colors/BackgroundColor");
 const QString kZoomKey = QStringLiteral("View/Zoom");
 const QString kAnimateMovesKey = QStringLiteral("Display/AnimateMoves");
+const QString kStuckCueKey = QStringLiteral("Display/StuckCue");
 const QString kFourColourKey = QStringLiteral("Display/FourColourSuits");
 const QString kLargeIndicesKey = QStringLiteral("Display/LargeIndices");
 const QString kSoundKey = QStringLiteral("Sound/PlaySounds");
@@ -90,14 +92,37 @@ void SettingsStore::saveNetworkName(const QString& name) {
     file.writeOut();
 }
 
+void SettingsStore::forgetColour() {
+    SettingsFile file;
+    file.remove(kColourKey);
+    file.writeOut();
+}
+
+// A display choice, on unless turned off.
+bool SettingsStore::flag(const QString& key) {
+    return SettingsFile().value(key, true).toBool();
+}
+
+void SettingsStore::saveFlag(const QString& key, bool on) {
+    SettingsFile file;
+    file.setValue(key, on);
+    file.writeOut();
+}
+
 bool SettingsStore::animateMoves() const {
-    return SettingsFile().value(kAnimateMovesKey, true).toBool();
+    return flag(kAnimateMovesKey);
 }
 
 void SettingsStore::saveAnimateMoves(bool animate) {
-    SettingsFile file;
-    file.setValue(kAnimateMovesKey, animate);
-    file.writeOut();
+    saveFlag(kAnimateMovesKey, animate);
+}
+
+bool SettingsStore::stuckCue() const {
+    return flag(kStuckCueKey);
+}
+
+void SettingsStore::saveStuckCue(bool shown) {
+    saveFlag(kStuckCueKey, shown);
 }
 
 zanfel::artwork::FaceSet SettingsStore::faces() const {
@@ -135,7 +160,7 @@ zanfel::PlayerRecord SettingsStore::record() const {
 }
 
 void SettingsStore::countHand(const zanfel::HandResult& hand) {
-    if (hand.level < 1 || hand.level > zanfel::kLevelCount)
+    if (!zanfel::isLevel(hand.level))
         return;
     // The settings library locks only its own writing: a copy that wrote between our reading and
     // our writing would lose its hand. So reading, counting and writing hold a lock of their
@@ -143,11 +168,17 @@ void SettingsStore::countHand(const zanfel::HandResult& hand) {
     QLockFile lock(SettingsFile().fileName() + QStringLiteral(".record"));
     lock.tryLock(2000);
     SettingsFile file;
+    // The hand counts at its level, and a game it ended at the game's, which may be easier.
+    std::vector<int> levels{hand.level};
+    if (hand.gameOver && zanfel::isLevel(hand.gameLevel) && hand.gameLevel != hand.level)
+        levels.push_back(hand.gameLevel);
     zanfel::PlayerRecord record;
-    record.level(hand.level) = readLevel(file, hand.level);
+    for (int level : levels)
+        record.level(level) = readLevel(file, level);
     record.withPeopleElsewhere = readLevel(file, kNetworkColumn);
     zanfel::countResult(record, hand);
-    writeLevel(file, hand.level, record.level(hand.level));
+    for (int level : levels)
+        writeLevel(file, level, record.level(level));
     // Written only once such play has been counted, so a record of play alone stays as it was.
     if (hand.handWithPeopleElsewhere || hand.gameWithPeopleElsewhere)
         writeLevel(file, kNetworkColumn, record.withPeopleElsewhere);

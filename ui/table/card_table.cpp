@@ -60,6 +60,9 @@ constexpr int kCardHeight = CardImage::kHeight * kTwipsPerPixel;
 constexpr QRect kFoundationFrame(2520, 1320, 6135, 3735);
 
 constexpr QRect kTips(9240, 5880, 1935, 615);
+// The free corner under the left player's back and left of the human's work piles, above the
+// count caption.
+constexpr QRect kStuckCue(120, 5175, 2040, 1260);
 
 // The counts under the human's piles by slot, then the caption to their left.
 constexpr std::array<int, zanfel::kSlotsPerPlayer + 1> kCountLeft{7920, 2400, 3360, 4320, 5280, 6480, 1320};
@@ -247,6 +250,10 @@ void CardTable::createLabels() {
         lblStack_[k]->hide();
     }
     lblStack_[kCountCaption]->setText(tr("Card Count:"));
+    lblStuck_ = placeLabel(QStringLiteral("lblStuck"), kStuckCue, Qt::AlignLeft | Qt::AlignBottom);
+    lblStuck_->setWordWrap(true);
+    lblStuck_->setText(tr("None of your cards can move. Try No one can play."));
+    lblStuck_->hide();
 }
 
 // The labels were drawn for a smaller font than most desktops use. A label whose text needs more
@@ -306,6 +313,10 @@ void CardTable::showHint(zanfel::Hint hint, bool guest) {
 void CardTable::fitHint() {
     const QRect box = zoomedRect(kTips, zoom_);
     fitDownwards(lblTips_, box, lblTips_->heightForWidth(box.width()));
+}
+
+void CardTable::showStuckCue(bool shown) {
+    lblStuck_->setVisible(shown);
 }
 
 void CardTable::setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts) {

@@ -50,6 +50,9 @@ public:
     // Whose each place is, by player index, as screen readers and tooltips say it ("Ann's"); an
     // empty one says the usual "Your" or "Left Guy's".
     void setOwners(const std::array<QString, zanfel::kPlayers>& owners);
+    // The quiet line that tells the player none of their cards can move, however they turn the
+    // stock. It lies in the free corner left of the human's piles and never covers the hint.
+    void showStuckCue(bool shown);
     // A label of the table's own, at `twips`, laid out with the places at every zoom.
     QLabel* addLabel(const QString& name, const QRect& twips, Qt::Alignment alignment);
     // The numbers under the human's piles, by slot, shown or not.
@@ -93,6 +96,7 @@ private:
     std::array<QString, zanfel::kPlayers> owners_;
     FoundationFrame* frame_ = nullptr;
     QLabel* lblTips_ = nullptr;
+    QLabel* lblStuck_ = nullptr;
     std::array<QLabel*, zanfel::kSlotsPerPlayer + 1> lblStack_{};  // the counts, then their caption
     std::array<int, zanfel::kSlotsPerPlayer> counts_{};
     bool countsVisible_ = false;
