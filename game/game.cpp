@@ -103,8 +103,9 @@ void Game::setSeat(int player, const Seat& seat) {
     if (seat.kind == SeatKind::Elsewhere && controls_.pauseEnabled)
         handWithPeopleElsewhere_ = true;
     // Someone who leaves takes their ask along; those still seated may all have asked now.
-    controls_.askedNoOneCanPlay[player] = controls_.askedNoOneCanPlay[player] && isPerson(seat.kind);
-    if (everyPersonAsked())
+    controls_.askedNoOneCanPlay[player] =
+        controls_.askedNoOneCanPlay[player] && seat.kind == SeatKind::Elsewhere;
+    if (everyoneElsewhereAsked())
         noOneCanPlayCommand();
     showControls();
 }

@@ -69,8 +69,9 @@ public:
     bool dropOnStack(int player, int sourceSlot, int target);
     bool playToFoundation(int player, int sourceSlot);
     PlacesTaking placesTaking(int player, int sourceSlot) const;
-    // A person at the table asks for "No one can play": it takes effect once every person
-    // seated has asked since the last card moved. False when no ask can be made now.
+    // A person at another computer asks for "No one can play": it takes effect once every
+    // person elsewhere has asked since the last card moved. The person here needs no one's
+    // ask: noOneCanPlayCommand() acts at once. False when no ask can be made now.
     bool askNoOneCanPlay(int player);
 
     // What the screen shows.
@@ -102,7 +103,7 @@ private:
     void rotateStockByOne(PileList& stock, PileImage image);
     bool clearAsks();
     bool recheckStuck();
-    bool everyPersonAsked() const;
+    bool everyoneElsewhereAsked() const;
     void goOut(int player);
     void finishGoingOut(int player);
     void tallyHand();

@@ -50,6 +50,9 @@ public:
     virtual CardNumber cardBeneath(int slot) const = 0;
     // How many cards a player's pile holds; 0 for a foundation.
     virtual int countOf(PileImage image) const = 0;
+    // The screen's own seat as the host of a network game numbers players: the host's and a
+    // game alone's is the bottom one.
+    virtual int viewer() const { return kHuman; }
 };
 
 }  // namespace zanfel

@@ -129,21 +129,27 @@ void Game::rotateStockByOne(PileList& stock, PileImage image) {
 
 bool Game::askNoOneCanPlay(int player) {
     if (ended_ || !controls_.noOneCanPlayEnabled || handEnding_ || !isPlayer(player) ||
-        !isPerson(seats_[player].kind))
+        seats_[player].kind != SeatKind::Elsewhere)
         return false;
     controls_.askedNoOneCanPlay[player] = true;
-    if (everyPersonAsked())
+    if (everyoneElsewhereAsked())
         noOneCanPlayCommand();
     else
         showControls();
     return true;
 }
 
-bool Game::everyPersonAsked() const {
-    for (int player = 0; player < kPlayers; ++player)
-        if (isPerson(seats_[player].kind) && !controls_.askedNoOneCanPlay[player])
+// With nobody elsewhere left at the table there is no one whose asks could add up.
+bool Game::everyoneElsewhereAsked() const {
+    bool anyone = false;
+    for (int player = 0; player < kPlayers; ++player) {
+        if (seats_[player].kind != SeatKind::Elsewhere)
+            continue;
+        if (!controls_.askedNoOneCanPlay[player])
             return false;
-    return true;
+        anyone = true;
+    }
+    return anyone;
 }
 
 // Something changed on the table: is the human stuck now? True when that changed.

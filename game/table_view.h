@@ -51,6 +51,9 @@ public:
     // A person at another screen moved a card, as markComputerMove; a screen that does not tell
     // the two apart marks it as a computer player's move.
     virtual void markPersonMove(int /*player*/, PileImage from, PileImage to) { markComputerMove(from, to); }
+    // On a guest's screen: the host refused a move the screen showed at once, and its card is
+    // back from `to` on `from`, both already re-shown.
+    virtual void moveTakenBack(PileImage /*from*/, PileImage /*to*/) {}
     // On a guest's screen, once its sheet is up at the end of a game: the host is asking
     // whether to play again, and `outcome` names the winner. Never modal; the host's answer
     // comes as a new game or as the host leaving.

@@ -25,6 +25,14 @@ GuestGame::GuestGame(GuestSession& session, TableView& view, QObject* parent)
     connect(&session_, &GuestSession::lobbyChanged, this, [this] { seatsChanged(session_.lobby()); });
     connect(&session_, &GuestSession::started, this, &GuestGame::restart);
     connect(&session_, &GuestSession::received, this, &GuestGame::take);
+    connect(&session_, &GuestSession::ended, this, &GuestGame::sessionEnded);
+}
+
+// The window goes back to a game of its own; a modal window of this game still closing must
+// not show anything of it on the way.
+void GuestGame::sessionEnded() {
+    sessionOver_ = true;
+    held_.clear();
 }
 
 // The game began, or this guest came back to it: everything it knew is told again. The screen
@@ -68,15 +76,23 @@ void GuestGame::handle(const Message& message) {
         tableChanged(*changes);
     else if (const auto* state = std::get_if<ControlsState>(&message))
         controlsChanged(*state);
-    else if (const auto* answer = std::get_if<MoveAnswer>(&message)) {
-        table_.settle(answer->seq);
-        refresh();
-    } else if (const auto* out = std::get_if<WentOut>(&message))
+    else if (const auto* answer = std::get_if<MoveAnswer>(&message))
+        answered(*answer);
+    else if (const auto* out = std::get_if<WentOut>(&message))
         announce(out->player);
     else if (const auto* scored = std::get_if<HandScored>(&message))
         handScored(*scored);
     else if (const auto* rows = std::get_if<ScoreHistory>(&message))
         history(*rows);
+}
+
+// A refused move's card goes back where it came from, and the screen sees it go.
+void GuestGame::answered(const MoveAnswer& answer) {
+    const std::optional<GuestTable::Places> places = table_.placesOf(answer.seq);
+    table_.settle(answer.seq);
+    refresh();
+    if (!answer.accepted && places && !sessionOver_)
+        view_.moveTakenBack(localImage(seat_, imageAt(places->from)), localImage(seat_, imageAt(places->to)));
 }
 
 void GuestGame::tableChanged(const TableChanges& changes) {
@@ -188,6 +204,8 @@ void GuestGame::modal(void (TableView::*call)()) {
 
 // What waited while a modal window was up, in the order it came; the table as it now stands.
 void GuestGame::drain() {
+    if (sessionOver_)
+        return;
     refresh();
     while (modalDepth_ == 0 && !held_.empty()) {
         const Message message = std::move(held_.front());
@@ -198,7 +216,7 @@ void GuestGame::drain() {
 
 // Every image whose card changed is shown again, and the counts of the guest's own piles.
 void GuestGame::refresh() {
-    if (awaiting_)
+    if (awaiting_ || sessionOver_)
         return;
     shown_ = table_.shown();
     for (ImageKind kind : {ImageKind::Stack, ImageKind::Player, ImageKind::Foundation}) {

@@ -51,12 +51,15 @@ public:
 
     // The guest's seat as the host numbers it; 0 until welcomed.
     int seat() const { return seat_; }
+    int viewer() const override { return seat_; }
     // The host's word on the table, without the guest's own moves still unanswered.
     const GuestTable& table() const { return table_; }
 
 private:
     void restart();
     void take(const Message& message);
+    void answered(const MoveAnswer& answer);
+    void sessionEnded();
     void hold(const Message& message);
     void handle(const Message& message);
     void tableChanged(const TableChanges& changes);
@@ -87,6 +90,7 @@ private:
     std::optional<GameOutcome> gameOver_;
     int seq_ = 0;
     bool ended_ = false;
+    bool sessionOver_ = false;  // the screen hears nothing more from this game
     bool inHand_ = false;
     bool awaiting_ = true;  // the table is still being told anew
     // While the screen is in a modal window the table is kept up to date unseen, and the rest

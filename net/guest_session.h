@@ -8,6 +8,7 @@
 
 #include "connection.h"
 #include "message.h"
+#include "session_end.h"
 
 namespace zanfel::net {
 
@@ -16,16 +17,6 @@ struct GuestTiming {
     int silenceLimitMs = kSilenceLimitMs;
     int rejoinWindowMs = kRejoinWindowMs;
     int rejoinRetryMs = kRejoinRetryMs;
-};
-
-// Why a session ended, for the window to say.
-struct SessionEnd {
-    enum class Why { Left, Refused, HostLeft, Lost, Broken };
-    Why why = Why::Left;
-    Refusal refusal = Refusal::None;  // the host's reason when refused, ours when broken
-    LeavingReason leaving = LeavingReason::Quit;
-    QString hostProgram;  // the host's versions, when it said them
-    int hostProtocol = 0;
 };
 
 // A guest's connection to a host: it greets with the player's name, waits in the lobby, and

@@ -40,8 +40,9 @@ bool GuestTable::predictToFoundation(int seq, int slot, int foundation) {
     if (source.count == 0 || source.top <= kNoCard ||
         !fitsOnFoundation(shown.foundations[foundation], source.top))
         return false;
-    Pending move{seq, takeTop(shown, slot)};
-    move.changes.push_back({kFirstFoundationPlace + foundation, {source.top, 0}});
+    const int to = kFirstFoundationPlace + foundation;
+    Pending move{seq, {pilePlace(seat_, slot), to}, takeTop(shown, slot)};
+    move.changes.push_back({to, {source.top, 0}});
     pending_.push_back(std::move(move));
     return true;
 }
@@ -53,12 +54,19 @@ bool GuestTable::predictToStack(int seq, int slot, int target) {
     if (source.count == 0 || source.top <= kNoCard || !isWorkSlot(target) || target == slot ||
         (onto.count > 0 && !buildsDownOn(source.top, onto.top)))
         return false;
-    Pending move{seq, takeTop(shown, slot)};
-    move.changes.push_back(
-        {pilePlace(seat_, target), {source.top, static_cast<std::int16_t>(onto.count + 1)}});
+    const int to = pilePlace(seat_, target);
+    Pending move{seq, {pilePlace(seat_, slot), to}, takeTop(shown, slot)};
+    move.changes.push_back({to, {source.top, static_cast<std::int16_t>(onto.count + 1)}});
     move.changes.push_back({kFirstBeneathPlace + target, {onto.count > 0 ? onto.top : kNoCard, 0}});
     pending_.push_back(std::move(move));
     return true;
+}
+
+std::optional<GuestTable::Places> GuestTable::placesOf(int seq) const {
+    for (const Pending& move : pending_)
+        if (move.seq == seq)
+            return move.places;
+    return std::nullopt;
 }
 
 void GuestTable::settle(int seq) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "message.h"
@@ -26,6 +27,11 @@ public:
     // they allow it. A card that would come up from a face-down pile shows as kHiddenCard.
     bool predictToFoundation(int seq, int slot, int foundation);
     bool predictToStack(int seq, int slot, int target);
+    // Where an unanswered move took its card from and to, as places; nothing once answered.
+    struct Places {
+        int from, to;
+    };
+    std::optional<Places> placesOf(int seq) const;
     // The host has answered this move, or every move.
     void settle(int seq);
     void settleAll() { pending_.clear(); }
@@ -38,6 +44,7 @@ private:
     };
     struct Pending {
         int seq;
+        Places places;
         std::vector<Placed> changes;
     };
     std::vector<Placed> takeTop(const VisibleTable& shown, int slot) const;

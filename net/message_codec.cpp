@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_codec.h"
 
+#include "announcement.h"
+
 #include <QCborStreamReader>
 #include <QCborStreamWriter>
 #include <type_traits>
@@ -277,6 +279,36 @@ Decoded decodeMessage(QByteArrayView bytes) {
         return refused(fields.refusal, QStringLiteral("kind %1, %2").arg(kind).arg(fields.detail));
     decoded.message = std::move(message);
     return decoded;
+}
+
+QByteArray encodeAnnouncement(const Announcement& announcement) {
+    QByteArray bytes;
+    QCborStreamWriter out(&bytes);
+    FieldCounter counter;
+    Announcement::fields(announcement, counter);
+    out.startArray(counter.count + 1);
+    out.append(static_cast<qint64>(kAnnouncementMark));
+    FieldWriter writer{out};
+    Announcement::fields(announcement, writer);
+    out.endArray();
+    return bytes;
+}
+
+std::optional<Announcement> decodeAnnouncement(QByteArrayView bytes) {
+    if (bytes.isEmpty() || bytes.size() > kMaxAnnouncementBytes)
+        return std::nullopt;
+    QCborStreamReader in(reinterpret_cast<const quint8*>(bytes.data()), bytes.size());
+    if (in.lastError() != QCborError::NoError || !in.isArray() || !in.enterContainer() || !in.hasNext() ||
+        !in.isUnsignedInteger() || in.toUnsignedInteger() != kAnnouncementMark)
+        return std::nullopt;
+    in.next();
+    FieldReader fields(in);
+    Announcement announcement;
+    Announcement::fields(announcement, fields);
+    fields.finish(bytes.size());
+    if (fields.refusal != Refusal::None)
+        return std::nullopt;
+    return announcement;
 }
 
 QString plainText(const QString& text, int maxChars) {

@@ -74,6 +74,17 @@ constexpr int kMessagesPerSecond = 60;
 // input cannot make the log grow without end.
 constexpr int kLogEntries = 500;
 
+// The local network's announcements. A host says it is there once a second, so a guest's list
+// fills within two seconds of opening; a game not heard of for three has gone. An announcement
+// is well under a hundred bytes: anything longer is no announcement of ours. The list keeps at
+// most this many games, so a flood of datagrams, each from another address, cannot grow it.
+constexpr int kAnnounceIntervalMs = 1000;
+constexpr int kAnnouncementLifeMs = 3000;
+constexpr int kMaxAnnouncementBytes = 512;
+constexpr int kMaxAnnouncedGames = 16;
+// Datagrams read at one go; the rest wait for the next turn of the event loop.
+constexpr int kAnnouncementsPerRead = 64;
+
 // Score-sheet rows sent in one message to a guest that joins late; longer games take several.
 constexpr int kSheetRowsPerMessage = 64;
 

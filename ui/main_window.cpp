@@ -19,7 +19,9 @@
 #include "help/help_opener.h"
 #include "layers/table_layers.h"
 #include "names.h"
+#include "network/network_play.h"
 #include "pace_timer.h"
+#include "perspective.h"
 #include "settings/colour_option.h"
 #include "settings/face_option.h"
 #include "settings/sound_option.h"
@@ -64,14 +66,19 @@ MainWindow::MainWindow(zanfel::RandomSource* random, SoundPlayer* soundPlayer, Q
     colour_ = new ColourOption(layers_->table(), this, settings_);
     zoom_ = new ZoomOption(layers_->table(), this, settings_);
     createMenus();
-    playerTimer_ = new PaceTimer(this, [this] { game_.tick(); });
+    playerTimer_ = new PaceTimer(this, [this] { front().tick(); });
     // The window follows the table's size at every zoom and cannot be resized by hand.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The first frame is drawn at the zoom of the last run.
     zoom_->applySaved();
+    network_ = std::make_unique<NetworkPlay>(*this, settings_);
 }
 
-MainWindow::~MainWindow() = default;
+// A network game still open ends before the game it plays on.
+MainWindow::~MainWindow() {
+    front_ = &game_;
+    network_.reset();
+}
 
 void MainWindow::startUp() {
     zoom_->followScreen();
@@ -89,11 +96,11 @@ void MainWindow::createMenus() {
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
-                                void (zanfel::Game::*command)()) {
+                                void (zanfel::GameFront::*command)()) {
     QAction* action = addItem(menu, name, caption);
     connect(action, &QAction::triggered, this, [this, command] {
-        (game_.*command)();
-        if (!game_.ended())
+        (front().*command)();
+        if (!front().ended())
             showControls();
     });
     return action;
@@ -101,25 +108,41 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 
 void MainWindow::createGameMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuGame", tr("&Game"));
-    addCommand(menu, "mnuNewGame", tr("&New Game"), &zanfel::Game::newGameCommand)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuDeal_ = addCommand(menu, "mnuDeal", tr("&Deal"), &zanfel::Game::dealCommand);
+    // The host alone decides some commands: a guest reads why in the item's tooltip.
+    menu->setToolTipsVisible(true);
+    mnuNewGame_ = addCommand(menu, "mnuNewGame", tr("&New Game"), &zanfel::GameFront::newGameCommand);
+    mnuNewGame_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuDeal_ = addCommand(menu, "mnuDeal", tr("&Deal"), &zanfel::GameFront::dealCommand);
     mnuDeal_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuPause_ = addCommand(menu, "mnuPause", tr("&Pause"), &zanfel::Game::pauseCommand);
+    mnuPause_ = addCommand(menu, "mnuPause", tr("&Pause"), &zanfel::GameFront::pauseCommand);
     mnuPause_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuPause_->setCheckable(true);
     addSpace(menu, "space1");
-    addCommand(menu, "mnuScore", tr("&Score"), &zanfel::Game::scoreCommand);
+    addCommand(menu, "mnuScore", tr("&Score"), &zanfel::GameFront::scoreCommand);
     // Its access key is the t: the s stays Score's alone, so Alt+G, S still opens the sheet.
     QAction* statistics = addItem(menu, "mnuStatistics", tr("S&tatistics..."));
     connect(statistics, &QAction::triggered, this, &MainWindow::statisticsCommand);
     addSpace(menu, "space2");
-    addCommand(menu, "mnuExit", tr("&Exit"), &zanfel::Game::exitCommand)
+    createNetworkItems(menu);
+    addCommand(menu, "mnuExit", tr("&Exit"), &zanfel::GameFront::exitCommand)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+}
+
+// Playing with people at other computers; the network itself is loaded at the first of these.
+void MainWindow::createNetworkItems(QMenu* menu) {
+    mnuHost_ = addItem(menu, "mnuHostNetworkGame", tr("&Host Network Game..."));
+    connect(mnuHost_, &QAction::triggered, this, [this] { network_->hostCommand(); });
+    mnuJoin_ = addItem(menu, "mnuJoinNetworkGame", tr("&Join Network Game..."));
+    connect(mnuJoin_, &QAction::triggered, this, [this] { network_->joinCommand(); });
+    mnuLeave_ = addItem(menu, "mnuLeaveNetworkGame", tr("&Leave Network Game"));
+    mnuLeave_->setEnabled(false);
+    connect(mnuLeave_, &QAction::triggered, this, [this] { network_->leaveCommand(); });
+    addSpace(menu, "spaceNetwork");
 }
 
 void MainWindow::createSkillLevelMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuSkillLevel", tr("&Skill Level"));
+    menu->setToolTipsVisible(true);
     // One of five, drawn the way the desktop draws such a choice; the game still sets the mark.
     auto* levels = new QActionGroup(this);
     levels->setObjectName(QStringLiteral("mnuLevel"));
@@ -130,8 +153,8 @@ void MainWindow::createSkillLevelMenu() {
         mnuLevel_[n]->setCheckable(true);
         levels->addAction(mnuLevel_[n]);
         connect(mnuLevel_[n], &QAction::triggered, this, [this, n] {
-            game_.levelCommand(n);
-            if (!game_.ended())
+            front().levelCommand(n);
+            if (!front().ended())
                 showControls();
         });
     }
@@ -141,7 +164,8 @@ void MainWindow::createOptionsMenu() {
     QMenu* menu = addMenu(menuBar(), "mnuOptions", tr("&Options"));
     QAction* backColor = addItem(menu, "mnuBackColor", tr("&Background Color..."));
     connect(backColor, &QAction::triggered, colour_, &ColourOption::choose);
-    mnuCardCount_ = addCommand(menu, "mnuCardCount", tr("&Show Card Count"), &zanfel::Game::cardCountCommand);
+    mnuCardCount_ =
+        addCommand(menu, "mnuCardCount", tr("&Show Card Count"), &zanfel::GameFront::cardCountCommand);
     mnuCardCount_->setCheckable(true);
     // A display preference of the window's own, kept between runs; the game knows nothing of it.
     QAction* animateMoves = addItem(menu, "mnuAnimateMoves", tr("&Animate Moves"));
@@ -163,7 +187,7 @@ void MainWindow::createOptionsMenu() {
     addSpace(menu, "spaceZoom");
     zoom_->addItems(menu);
     addSpace(menu, "space3");
-    addCommand(menu, "mnuReset", tr("&Reset Options"), &zanfel::Game::resetOptionsCommand);
+    addCommand(menu, "mnuReset", tr("&Reset Options"), &zanfel::GameFront::resetOptionsCommand);
 }
 
 void MainWindow::createHelpMenu() {
@@ -177,7 +201,7 @@ void MainWindow::createHelpMenu() {
     connect(about, &QAction::triggered, this, &MainWindow::aboutCommand);
     addSpace(menu, "space4");
     noOneCanPlay_ =
-        addCommand(menu, "mnuUnstuck", tr("&No one can play"), &zanfel::Game::noOneCanPlayCommand);
+        addCommand(menu, "mnuUnstuck", tr("&No one can play"), &zanfel::GameFront::noOneCanPlayCommand);
 }
 
 void MainWindow::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
@@ -185,13 +209,26 @@ void MainWindow::showImage(zanfel::PileImage image, zanfel::CardNumber card) {
 }
 
 void MainWindow::showControls() {
-    const zanfel::Controls& controls = game_.controls();
-    mnuDeal_->setEnabled(controls.dealEnabled);
-    mnuPause_->setEnabled(controls.pauseEnabled);
+    const zanfel::Controls& controls = front().controls();
+    // A guest sees what the host decides, greyed, and why.
+    const bool guest = controls.hostDecides;
+    const QString hostAlone =
+        guest ? tr("Only %1, who hosts this game, decides this").arg(hostName()) : QString();
+    mnuNewGame_->setEnabled(!guest);
+    mnuDeal_->setEnabled(controls.dealEnabled && !guest);
+    mnuPause_->setEnabled(controls.pauseEnabled && !guest);
     mnuPause_->setChecked(controls.pauseChecked);
+    for (QAction* item : {mnuNewGame_, mnuDeal_, mnuPause_})
+        item->setToolTip(hostAlone);
     noOneCanPlay_->setEnabled(controls.noOneCanPlayEnabled);
-    for (int n = 1; n <= zanfel::kLevelCount; ++n)
+    // A guest's own ask shows as the item's mark until a card moves.
+    noOneCanPlay_->setCheckable(guest);
+    noOneCanPlay_->setChecked(guest && controls.askedNoOneCanPlay[zanfel::kHuman]);
+    for (int n = 1; n <= zanfel::kLevelCount; ++n) {
+        mnuLevel_[n]->setEnabled(!guest);
+        mnuLevel_[n]->setToolTip(hostAlone);
         mnuLevel_[n]->setChecked(controls.levelChecked[n]);
+    }
     mnuCardCount_->setChecked(controls.cardCountChecked);
     // When the player is stuck the way out stands out in its menu, as the table's line says.
     const bool cue = controls.stuck && mnuStuckCue_->isChecked();
@@ -208,7 +245,7 @@ void MainWindow::announceGoingOut(int player) {
     if (!announcement_)
         announcement_ = new AnnouncementWindow(this);
     layers_->settle();
-    announcement_->setGoingOut(player);
+    announcement_->setGoingOut(player, networkName(player));
     announcement_->exec();
     layers_->goingOutAnnounced();
 }
@@ -219,6 +256,49 @@ void MainWindow::markComputerMove(zanfel::PileImage from, zanfel::PileImage to) 
 
 void MainWindow::markGoingOut(zanfel::PileImage emptiedPile) {
     layers_->goingOut(emptiedPile);
+}
+
+void MainWindow::moveTakenBack(zanfel::PileImage from, zanfel::PileImage to) {
+    layers_->moveTakenBack(from, to);
+}
+
+void MainWindow::playFront(zanfel::GameFront& front) {
+    front_ = &front;
+    layers_->setGame(front);
+    for (const auto& [kind, count] : {std::pair{zanfel::ImageKind::Stack, zanfel::kSlotsPerPlayer},
+                                      std::pair{zanfel::ImageKind::Player, zanfel::kComputerLists},
+                                      std::pair{zanfel::ImageKind::Foundation, zanfel::kFoundations}})
+        for (int index = 0; index < count; ++index)
+            layers_->showImage({kind, index}, front.cardFor({kind, index}));
+    showControls();
+}
+
+void MainWindow::showNetworkState(bool open, bool playing) {
+    networkGame_ = playing;
+    layers_->setNetworkGame(playing);
+    mnuHost_->setEnabled(!open);
+    mnuJoin_->setEnabled(!open);
+    mnuLeave_->setEnabled(open);
+    showControls();
+}
+
+void MainWindow::showLinkLost(const QString& text) {
+    layers_->showLinkLost(text);
+}
+
+void MainWindow::closeGameWindows() {
+    if (announcement_ && announcement_->isVisible())
+        announcement_->accept();
+    hideScoreSheet();
+}
+
+QString MainWindow::networkName(int player) {
+    return networkGame_ ? seatName(front().seats(), front().viewer(), player) : QString();
+}
+
+QString MainWindow::hostName() {
+    const int viewer = front().viewer();
+    return seatName(front().seats(), viewer, zanfel::localPlayer(viewer, zanfel::kHuman));
 }
 
 void MainWindow::animateMovesCommand(bool animate) {
@@ -257,23 +337,33 @@ void MainWindow::statisticsCommand() {
 ScoreSheet* MainWindow::scoreSheet() {
     if (!scoreSheet_) {
         scoreSheet_ = new ScoreSheet(this);
-        connect(scoreSheet_, &ScoreSheet::activated, this, [this] { game_.scoreSheetActivated(); });
+        connect(scoreSheet_, &ScoreSheet::activated, this, [this] { front().scoreSheetActivated(); });
     }
     return scoreSheet_;
 }
 
 void MainWindow::showScoreSheet() {
-    scoreSheet()->setFigures(game_.scoreSheet(), game_.handScores());
+    std::array<QString, zanfel::kPlayers> names;
+    for (int player = 0; player < zanfel::kPlayers; ++player)
+        names[player] = networkName(player);
+    scoreSheet()->setNames(names);
+    scoreSheet()->setFigures(front().scoreSheet(), front().handScores());
     scoreSheet_->exec();
 }
 
 void MainWindow::hideScoreSheet() {
+    if (hostAnswers_)
+        hostAnswers_->close();
     if (scoreSheet_)
         scoreSheet_->hide();
 }
 
 zanfel::Answer MainWindow::askPlayAgain(const zanfel::GameOutcome& outcome) {
-    return ::askPlayAgain(scoreSheet(), outcome);
+    return ::askPlayAgain(scoreSheet(), outcome, networkName(outcome.leader));
+}
+
+void MainWindow::showGameOver(const zanfel::GameOutcome& outcome) {
+    hostAnswers_ = showHostAnswers(scoreSheet(), outcome, networkName(outcome.leader), hostName());
 }
 
 bool MainWindow::applySavedColour() {
@@ -295,5 +385,5 @@ void MainWindow::endProgram() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    game_.exitCommand();
+    front().exitCommand();
 }

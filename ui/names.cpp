@@ -5,6 +5,7 @@
 #include <array>
 
 #include "controls.h"
+#include "perspective.h"
 #include "table.h"
 
 namespace {
@@ -40,6 +41,19 @@ QString playerName(int player) {
 
 QString ownerName(int player) {
     return player == zanfel::kHuman ? tr("Your") : tr("%1's").arg(playerName(player));
+}
+
+QString seatName(const zanfel::Seats& seats, int viewer, int local) {
+    const zanfel::Seat& seat = seats[local];
+    if (zanfel::isPerson(seat.kind) && !seat.name.empty())
+        return QString::fromStdString(seat.name);
+    return playerName(zanfel::hostPlayer(viewer, local));
+}
+
+QString seatOwnerName(const zanfel::Seats& seats, int viewer, int local) {
+    if (local == zanfel::kHuman)
+        return ownerName(zanfel::kHuman);
+    return tr("%1's").arg(seatName(seats, viewer, local));
 }
 
 QString levelCaption(int level) {

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "seats.h"
+
 // The names the player reads in more than one window, each said once here: the program's, the
 // players' and the skill levels'. Any window may use them; they know nothing of the windows.
 
@@ -16,6 +18,14 @@ QString programTitle();
 QString playerName(int player);
 // Whose a place is: "Your", or "Left Guy's" before "deck", "stock" or "personal pile".
 QString ownerName(int player);
+
+// Who plays the place a screen draws at `local` (a player index of that screen), seen from the
+// seat `viewer` as the host of a network game numbers them: a person's chosen name, else the
+// usual name of the player of that seat ("Left Guy" is the host's left player on every screen;
+// a game alone's bottom seat is "You").
+QString seatName(const zanfel::Seats& seats, int viewer, int local);
+// Whose a place at `local` is: "Your" for the screen's own seat, else "Ann's", "Left Guy's".
+QString seatOwnerName(const zanfel::Seats& seats, int viewer, int local);
 
 // A skill level 1..5 as its menu item shows it, with its access key: "&Super Easy".
 QString levelCaption(int level);

@@ -100,28 +100,31 @@ TEST_F(SeatedHand, ATickOnAPersonsSeatPassesAndTheRotationRunsOn) {
     EXPECT_FALSE(untouched(before, t(), kRightPlayer));
 }
 
-TEST_F(SeatedHand, NoOneCanPlayTakesEffectOnceEveryPersonSeatedHasAsked) {
+TEST_F(SeatedHand, NoOneCanPlayTakesEffectOnceEveryPersonElsewhereHasAsked) {
     f.game.setSeat(kMiddlePlayer, kGuest);
     f.game.setSeat(kRightPlayer, kGuest);
     const auto asks = [&] { return f.game.controls().askedNoOneCanPlay; };
     const CardNumber leftStock = pile(kLeftPlayer, kStockSlot).top();
     EXPECT_FALSE(f.game.askNoOneCanPlay(kLeftPlayer));  // a computer player asks for nothing
+    EXPECT_FALSE(f.game.askNoOneCanPlay(kHuman));       // the host chooses the command instead
     EXPECT_TRUE(f.game.askNoOneCanPlay(kMiddlePlayer));
-    EXPECT_TRUE(f.game.askNoOneCanPlay(kHuman));
-    EXPECT_EQ(asks(), (std::array{true, true, false, false}));
+    EXPECT_EQ(asks(), (std::array{false, true, false, false}));
     setPile(pile(kRightPlayer, kPersonalSlot), {of(1, D), of(2, D)});
     f.game.playToFoundation(kRightPlayer, kPersonalSlot);  // a card moved: everyone asks afresh
     EXPECT_EQ(asks(), (std::array{false, false, false, false}));
     f.game.deckClicked(kRightPlayer);  // turning the stock moves no card anywhere
-    f.game.askNoOneCanPlay(kHuman);
     f.game.askNoOneCanPlay(kRightPlayer);
     f.game.deckClicked(kHuman);
     EXPECT_EQ(pile(kLeftPlayer, kStockSlot).top(), leftStock);
     f.game.setSeat(kMiddlePlayer, Seat{});  // the one who had not asked leaves: the rest have
     EXPECT_EQ(pile(kLeftPlayer, kStockSlot).item(kDeckSize - kPersonalPileSize - 5), leftStock);
     EXPECT_EQ(asks(), (std::array{false, false, false, false}));
-    f.game.noOneCanPlayCommand();  // the host's own choice needs no one's ask
+    f.game.askNoOneCanPlay(kRightPlayer);  // the one person elsewhere left asks: done at once
     EXPECT_EQ(pile(kLeftPlayer, kStockSlot).item(kDeckSize - kPersonalPileSize - 6), leftStock);
+    f.game.setSeat(kRightPlayer, Seat{});  // nobody elsewhere is left, and nobody's ask counts
+    EXPECT_EQ(pile(kLeftPlayer, kStockSlot).item(kDeckSize - kPersonalPileSize - 6), leftStock);
+    f.game.noOneCanPlayCommand();  // the host's own choice needs no one's ask
+    EXPECT_EQ(pile(kLeftPlayer, kStockSlot).item(kDeckSize - kPersonalPileSize - 7), leftStock);
 }
 
 // Whoever goes out is announced by seat; the hand, and so the game, are kept apart from the levels.

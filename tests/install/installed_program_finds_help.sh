@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# An install into a temporary prefix holds exactly the program, its help file, its sounds, the
-# desktop entry, the metainfo file, the two icons, the manual page, the copyright and the changelog, and the
-# installed program, with no help file beside it, opens its help on F1 from the installed data folder.
+# An install into a temporary prefix holds exactly the program, its network module, its help file,
+# its sounds, the desktop entry, the metainfo file, the two icons, the manual page, the copyright and
+# the changelog, and the installed program, with no help file beside it, opens its help on F1 from
+# the installed data folder.
 #   installed_program_finds_help.sh BUILD_DIR [BINDIR]    (BINDIR: bin, or games for the package)
 set -euo pipefail
 build=$1
@@ -12,8 +13,10 @@ source "$(dirname "$0")/../x_session.sh"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "install failed: $(cat "$work/install.log")"
 id=io.github.zanfel.Zanfel
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 expected=$(LC_ALL=C sort <<EOF
 $bindir/zanfel
+${libdir:-lib}/zanfel/zanfel-network.so
 share/applications/$id.desktop
 share/doc/zanfel/changelog.gz
 share/doc/zanfel/copyright

@@ -147,6 +147,28 @@ private slots:
         }
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
     }
+
+    // A hand with people at other computers counts in the Network column only, whatever the level;
+    // a game begun alone and ended with them counts its hand apart but the game at its level.
+    void playWithPeopleElsewhereCountsInAColumnOfItsOwn() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.filePath("network"));
+        SettingsStore store(nullptr);
+        zanfel::HandResult hand{3, {52, -5, 2, 0}, zanfel::kHuman, false, {52, -5, 2, 0}, true, true, 3};
+        store.countHand(hand);
+        hand.gameOver = true;
+        hand.gameWithPeopleElsewhere = false;
+        hand.totals = {104, -10, 4, 0};
+        store.countHand(hand);
+        StatisticsWindow sheet(store);
+        sheet.refresh();
+        QStringList network;
+        for (int figure = 0; figure < 9; ++figure)
+            network << child<QLabel>(&sheet, QStringLiteral("lblRecord6_%1").arg(figure))->text();
+        QCOMPARE(network, QStringList({"2", "2", "2", "52", "0", "0", "-", "0", "0"}));
+        QCOMPARE(column(&sheet), QStringList({"0", "0", "0", "-", "1", "1", "104", "1", "1", "0"}));
+        QCOMPARE(child<QLabel>(&sheet, "lblLevel6")->text(), QStringLiteral("Network"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    }
 };
 
 QTEST_MAIN(StatisticsTest)

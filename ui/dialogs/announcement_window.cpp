@@ -20,10 +20,20 @@ QIcon blankIcon() {
     return QIcon(blank);
 }
 
-QString wentOutText(int player) {
+QString wentOutText(int player, const QString& name) {
     if (player == zanfel::kHuman)
         return AnnouncementWindow::tr("You went out!");
-    return AnnouncementWindow::tr("%1 went out.").arg(playerName(player));
+    return AnnouncementWindow::tr("%1 went out.").arg(name.isEmpty() ? playerName(player) : name);
+}
+
+// A game alone keeps its two calls; with people elsewhere everyone is named, so each screen
+// says who won the hand.
+QString captionOf(int player, const QString& name) {
+    if (player == zanfel::kHuman)
+        return AnnouncementWindow::tr("You won this hand !!");
+    if (name.isEmpty())
+        return AnnouncementWindow::tr("Someone else called...");
+    return AnnouncementWindow::tr("%1 won this hand !!").arg(name);
 }
 
 // The picture's side: the window was drawn as exactly the picture.
@@ -50,11 +60,11 @@ AnnouncementWindow::AnnouncementWindow(QWidget* parent) : QDialog(parent) {
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void AnnouncementWindow::setGoingOut(int player) {
+void AnnouncementWindow::setGoingOut(int player, const QString& name) {
     const bool human = player == zanfel::kHuman;
-    const QString caption = human ? tr("You won this hand !!") : tr("Someone else called...");
+    const QString caption = captionOf(player, name);
     setWindowTitle(caption);
-    wentOut_->setText(wentOutText(player));
+    wentOut_->setText(wentOutText(player, name));
     // The picture carries the call, which a screen reader cannot see.
     setAccessibleName(caption + QLatin1Char(' ') + wentOut_->text());
     setAccessibleDescription(wentOut_->text());

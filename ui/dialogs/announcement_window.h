@@ -18,7 +18,8 @@ public:
     explicit AnnouncementWindow(QWidget* parent = nullptr);
 
     // The caption and the picture for `player`, a player index: the human's, or a computer player's.
-    void setGoingOut(int player);
+    // In a network game `name` names whoever went out, a person or a computer player.
+    void setGoingOut(int player, const QString& name = {});
     // The picture as drawn for the ratio the window is on now.
     QPixmap picture() const;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/play_again.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -36,9 +37,11 @@ QString tr(const char* text) {
 }
 
 // The question's own words for the winner, which do not name the players as the table does.
-QString firstLine(const zanfel::GameOutcome& outcome) {
+QString firstLine(const zanfel::GameOutcome& outcome, const QString& winner) {
     if (outcome.tie)
         return tr("We have a tie !!");
+    if (!winner.isEmpty() && outcome.leader != zanfel::kHuman)
+        return tr("%1 won !!").arg(winner);
     switch (outcome.leader) {
         case zanfel::kHuman:
             return tr("You Won !!");
@@ -53,10 +56,27 @@ QString firstLine(const zanfel::GameOutcome& outcome) {
 
 }  // namespace
 
-zanfel::Answer askPlayAgain(QWidget* parent, const zanfel::GameOutcome& outcome) {
-    const QString text = firstLine(outcome) + QLatin1Char('\n') + tr("Do you want to play again?");
+zanfel::Answer askPlayAgain(QWidget* parent, const zanfel::GameOutcome& outcome, const QString& winner) {
+    const QString text = firstLine(outcome, winner) + QLatin1Char('\n') + tr("Do you want to play again?");
     PlayAgainBox box(QMessageBox::NoIcon, programName(), text, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? zanfel::Answer::Ok : zanfel::Answer::Cancel;
+}
+
+QWidget* showHostAnswers(QWidget* parent, const zanfel::GameOutcome& outcome, const QString& winner,
+                         const QString& host) {
+    const QString text = firstLine(outcome, winner) + QLatin1Char('\n') + tr("Do you want to play again?");
+    auto* box = new PlayAgainBox(QMessageBox::NoIcon, programName(), text,
+                                 QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box->setObjectName(QStringLiteral("boxHostAnswers"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->setInformativeText(tr("%1 hosts this game and answers for everyone.").arg(host));
+    for (QAbstractButton* button : box->buttons()) {
+        button->setEnabled(false);
+        button->setToolTip(tr("Only %1, who hosts this game, decides whether to play again").arg(host));
+    }
+    box->show();
+    return box;
 }

@@ -167,12 +167,23 @@ void ScoreSheet::setFigures(const zanfel::ScoreSheetFigures& figures, const zanf
         lblScore_[player]->setText(lines);
         lblTotal_[player]->setText(total);
         // Read out with its heading, one hand after another.
-        const QString heading = headingOf(player);
+        const QString heading = names_[player].isEmpty() ? headingOf(player) : names_[player];
         lblScore_[player]->setAccessibleName(heading + QStringLiteral(": ") +
                                              QString(lines).replace('\n', ", "));
         lblTotal_[player]->setAccessibleName(tr("%1 total: %2").arg(heading, total));
     }
     fitScoreColumns();
+}
+
+void ScoreSheet::setNames(const std::array<QString, zanfel::kPlayers>& names) {
+    if (names == names_)
+        return;
+    names_ = names;
+    for (int column = 0; column < zanfel::kPlayers; ++column) {
+        const int player = kPlayerInColumn[column];
+        heading_[column]->setText(names[player].isEmpty() ? headingOf(player) : names[player]);
+    }
+    layOut();
 }
 
 // The end-of-game check runs once per showing, from inside the sheet's own modal loop; a

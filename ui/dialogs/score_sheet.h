@@ -25,6 +25,9 @@ public:
 
     // Lists each player's scores of the listed hands, one hand per line, and the totals below.
     void setFigures(const zanfel::ScoreSheetFigures& figures, const zanfel::HandScores& scores);
+    // Heads the columns with these names by player index, as a network game names its players;
+    // an empty one keeps the usual heading.
+    void setNames(const std::array<QString, zanfel::kPlayers>& names);
 
     // The score column area, for anyone who needs to know whether it scrolls.
     QScrollArea* scoreArea() const { return scoreArea_; }
@@ -45,6 +48,7 @@ private:
     void announceActivation();
 
     std::array<QLabel*, zanfel::kPlayers> heading_{};  // by screen column
+    std::array<QString, zanfel::kPlayers> names_;      // by player index
     std::array<QLabel*, zanfel::kPlayers> lblScore_{};
     std::array<QLabel*, zanfel::kPlayers> lblTotal_{};
     QScrollArea* scoreArea_ = nullptr;

@@ -23,6 +23,10 @@ int rowOf(std::size_t figure) {
     return kFirstFigureRow + static_cast<int>(figure) + (figure >= kFirstGameFigure ? 1 : 0);
 }
 
+QString columnName(int column) {
+    return column == kNetworkColumn ? StatisticsWindow::tr("Network") : levelName(column);
+}
+
 QFrame* line(QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setFrameShape(QFrame::HLine);
@@ -44,31 +48,31 @@ StatisticsWindow::StatisticsWindow(SettingsStore& store, QWidget* parent) : QDia
     addButtons(grid);
 }
 
-// The levels' columns are all as wide as the widest heading, so the figures line up evenly.
+// The columns are all as wide as the widest heading, so the figures line up evenly.
 void StatisticsWindow::addHeadings(QGridLayout* grid) {
     int width = 0;
-    for (int level = 1; level <= zanfel::kLevelCount; ++level) {
-        auto* heading = new QLabel(levelName(level), this);
-        heading->setObjectName(QStringLiteral("lblLevel%1").arg(level));
+    for (int column = 1; column <= kNetworkColumn; ++column) {
+        auto* heading = new QLabel(columnName(column), this);
+        heading->setObjectName(QStringLiteral("lblLevel%1").arg(column));
         heading->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-        grid->addWidget(heading, 0, level);
+        grid->addWidget(heading, 0, column);
         width = std::max(width, heading->sizeHint().width());
     }
-    for (int level = 1; level <= zanfel::kLevelCount; ++level)
-        grid->setColumnMinimumWidth(level, width);
-    grid->addWidget(line(this), 1, 0, 1, zanfel::kLevelCount + 1);
-    grid->addWidget(line(this), rowOf(kFirstGameFigure) - 1, 0, 1, zanfel::kLevelCount + 1);
+    for (int column = 1; column <= kNetworkColumn; ++column)
+        grid->setColumnMinimumWidth(column, width);
+    grid->addWidget(line(this), 1, 0, 1, kNetworkColumn + 1);
+    grid->addWidget(line(this), rowOf(kFirstGameFigure) - 1, 0, 1, kNetworkColumn + 1);
 }
 
 void StatisticsWindow::addFigureRows(QGridLayout* grid) {
     for (std::size_t figure = 0; figure < kRecordFigures.size(); ++figure) {
         grid->addWidget(new QLabel(headingOf(kRecordFigures[figure]), this), rowOf(figure), 0);
-        for (int level = 1; level <= zanfel::kLevelCount; ++level) {
+        for (int column = 1; column <= kNetworkColumn; ++column) {
             auto* value = new QLabel(this);
-            value->setObjectName(QStringLiteral("lblRecord%1_%2").arg(level).arg(figure));
+            value->setObjectName(QStringLiteral("lblRecord%1_%2").arg(column).arg(figure));
             value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grid->addWidget(value, rowOf(figure), level);
-            values_[level - 1][figure] = value;
+            grid->addWidget(value, rowOf(figure), column);
+            values_[column - 1][figure] = value;
         }
     }
 }
@@ -83,28 +87,29 @@ void StatisticsWindow::addButtons(QGridLayout* grid) {
     ok->setDefault(true);
     connect(reset, &QPushButton::clicked, this, &StatisticsWindow::resetCommand);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    grid->addWidget(line(this), grid->rowCount(), 0, 1, zanfel::kLevelCount + 1);
+    grid->addWidget(line(this), grid->rowCount(), 0, 1, kNetworkColumn + 1);
     // Why a switch to a harder level before the end pads nothing.
     auto* rule = new QLabel(
         tr("A hand counts at the easiest level it was played at, a game at the easiest of its hands."), this);
     rule->setObjectName(QStringLiteral("lblLevelRule"));
-    grid->addWidget(rule, grid->rowCount(), 0, 1, zanfel::kLevelCount + 1);
-    grid->addWidget(buttons, grid->rowCount(), 0, 1, zanfel::kLevelCount + 1);
+    grid->addWidget(rule, grid->rowCount(), 0, 1, kNetworkColumn + 1);
+    grid->addWidget(buttons, grid->rowCount(), 0, 1, kNetworkColumn + 1);
 }
 
 void StatisticsWindow::refresh() {
     const zanfel::PlayerRecord record = store_.record();
-    for (int level = 1; level <= zanfel::kLevelCount; ++level) {
-        const zanfel::LevelRecord& figures = record.level(level);
+    for (int column = 1; column <= kNetworkColumn; ++column) {
+        const zanfel::LevelRecord& figures =
+            column == kNetworkColumn ? record.withPeopleElsewhere : record.level(column);
         for (std::size_t figure = 0; figure < kRecordFigures.size(); ++figure) {
             const zanfel::Figure member = kRecordFigures[figure].member;
             // A best of nothing played is no 0.
             const QString text =
                 zanfel::hasValue(figures, member) ? QString::number(figures.*member) : QStringLiteral("-");
-            QLabel* value = values_[level - 1][figure];
+            QLabel* value = values_[column - 1][figure];
             value->setText(text);
             value->setAccessibleName(
-                tr("%1, %2: %3").arg(levelName(level), headingOf(kRecordFigures[figure]), text));
+                tr("%1, %2: %3").arg(columnName(column), headingOf(kRecordFigures[figure]), text));
         }
     }
 }

@@ -11,7 +11,8 @@ class QGridLayout;
 class QLabel;
 class QShowEvent;
 
-// The player's record (Game > Statistics...): a column per skill level, a row per figure. It
+// The player's record (Game > Statistics...): a column per skill level and one for network
+// games, a row per figure. It
 // reads the settings file at every showing, so hands that ended since, in this copy of the
 // game or another, are in. Reset clears every level once the player has said OK. Modal; its
 // owner makes it once and shows it again.
@@ -34,6 +35,7 @@ private:
     void resetCommand();
 
     SettingsStore& store_;
-    // By level 1..5 as index 0..4, then by figure in the order of kRecordFigures.
-    std::array<std::array<QLabel*, kRecordFigures.size()>, zanfel::kLevelCount> values_{};
+    // By column: level 1..5 as index 0..4, the network's last; then by figure in the order of
+    // kRecordFigures.
+    std::array<std::array<QLabel*, kRecordFigures.size()>, kNetworkColumn> values_{};
 };

@@ -3,18 +3,13 @@
 
 #include <QLabel>
 
-#include "game.h"
+#include "game_front.h"
 #include "layers/drop_targets.h"
 #include "layers/own_moves.h"
 #include "table/card_image.h"
 #include "table/card_table.h"
-#include "table/pictures.h"
 
 namespace {
-
-zanfel::CardNumber cardBeneath(const zanfel::PileList& pile) {
-    return pile.count() > 1 ? pile.item(1) : zanfel::kNoCard;
-}
 
 zanfel::PileImage humanPile(int slot) {
     return {zanfel::ImageKind::Stack, slot};
@@ -22,8 +17,13 @@ zanfel::PileImage humanPile(int slot) {
 
 }  // namespace
 
-CardDrag::CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game, OwnMoves& moves)
-    : QObject(table), table_(table), targets_(targets), game_(game), moves_(moves), held_(new QLabel(table)) {
+CardDrag::CardDrag(CardTable* table, DropTargets* targets, zanfel::GameFront& game, OwnMoves& moves)
+    : QObject(table),
+      table_(table),
+      targets_(targets),
+      game_(&game),
+      moves_(moves),
+      held_(new QLabel(table)) {
     held_->setObjectName(QStringLiteral("heldCard"));
     held_->setAttribute(Qt::WA_TransparentForMouseEvents);
     held_->setScaledContents(true);
@@ -40,7 +40,7 @@ void CardDrag::lift(int slot, QPoint hotSpot) {
     hotSpot_ = hotSpot;
     held_->setPixmap(pile->picture());
     held_->setGeometry(pile->geometry());
-    pile->showCard(cardBeneath(game_.table().lstStack[slot]));
+    pile->showCard(game_->cardBeneath(slot));
     targets_->offer(slot);
     held_->raise();
     held_->show();
@@ -75,14 +75,14 @@ void CardDrag::cancel() {
     held_->hide();
     held_->setPixmap(QPixmap());
     targets_->withdraw();
-    table_->showCard(humanPile(slot), game_.table().cardFor(humanPile(slot)));
+    table_->showCard(humanPile(slot), game_->cardFor(humanPile(slot)));
 }
 
 void CardDrag::redraw() {
     if (slot_ < 0)
         return;
     const CardImage* pile = table_->image(humanPile(slot_));
-    held_->setPixmap(facePicture(game_.table().cardFor(humanPile(slot_)), pile->art()));
+    held_->setPixmap(pile->pictureOf(game_->cardFor(humanPile(slot_)), pile->art()));
 }
 
 QRect CardDrag::heldRect(QPoint pointer) const {

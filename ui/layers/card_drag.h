@@ -10,17 +10,19 @@ class OwnMoves;
 class QLabel;
 
 namespace zanfel {
-class Game;
+class GameFront;
 }
 
 // A card of the human's in the air, as on a real table: it is drawn under the pointer, its
 // pile shows what lies beneath it (the card comes back if no place takes it), the places that
 // take it are outlined with the one it would land on lit, and a card let go so that it covers
 // most of a taking place lands there even when the pointer itself is just outside it. Let go over
-// a place that does not take it, it is refused; over anything else it simply goes back.
+// a place that does not take it, it is refused; over anything else it simply goes back. The game
+// it asks may be played here or on another computer, which may still send the card back later.
 class CardDrag : public QObject {
 public:
-    CardDrag(CardTable* table, DropTargets* targets, zanfel::Game& game, OwnMoves& moves);
+    CardDrag(CardTable* table, DropTargets* targets, zanfel::GameFront& game, OwnMoves& moves);
+    void setGame(zanfel::GameFront& game) { game_ = &game; }
 
     // Puts the card back without a move, as when a window comes up over the table.
     void cancel();
@@ -35,7 +37,7 @@ private:
 
     CardTable* table_;
     DropTargets* targets_;
-    zanfel::Game& game_;
+    zanfel::GameFront* game_;
     OwnMoves& moves_;
     QLabel* held_;
     int slot_ = -1;

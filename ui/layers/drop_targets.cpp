@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "game.h"
+#include "game_front.h"
 #include "table/card_image.h"
 #include "table/card_table.h"
 
@@ -26,8 +26,8 @@ int area(const QRect& rect) {
 
 }  // namespace
 
-DropTargets::DropTargets(CardTable* table, const zanfel::Game& game)
-    : QWidget(table), table_(table), game_(game) {
+DropTargets::DropTargets(CardTable* table, const zanfel::GameFront& game)
+    : QWidget(table), table_(table), game_(&game) {
     setObjectName(QStringLiteral("dropTargets"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
@@ -37,7 +37,7 @@ std::vector<zanfel::PileImage> DropTargets::takingPlaces() const {
     std::vector<zanfel::PileImage> places;
     if (slot_ < 0)
         return places;
-    const zanfel::PlacesTaking taking = game_.placesTaking(slot_);
+    const zanfel::PlacesTaking taking = game_->placesTaking(slot_);
     for (int j = 0; j < zanfel::kFoundations; ++j)
         if (taking.foundation[j])
             places.push_back({zanfel::ImageKind::Foundation, j});

@@ -10,7 +10,7 @@
 class CardTable;
 
 namespace zanfel {
-class Game;
+class GameFront;
 }
 
 // Where the human's card can go: while a card is lifted, or a pile is picked from the
@@ -19,7 +19,9 @@ class Game;
 // Drawn over the table, letting every click and drop through.
 class DropTargets : public QWidget {
 public:
-    DropTargets(CardTable* table, const zanfel::Game& game);
+    DropTargets(CardTable* table, const zanfel::GameFront& game);
+    // The game whose answer counts from now on.
+    void setGame(const zanfel::GameFront& game) { game_ = &game; }
 
     // Outlines the places that take the top card of the human's `slot`.
     void offer(int slot);
@@ -49,7 +51,7 @@ private:
     QRect placeRect(zanfel::PileImage place) const;
 
     CardTable* table_;
-    const zanfel::Game& game_;
+    const zanfel::GameFront* game_;
     int slot_ = -1;
     std::vector<zanfel::PileImage> outlined_;
     std::optional<zanfel::PileImage> lit_;

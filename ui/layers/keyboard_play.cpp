@@ -5,7 +5,7 @@
 #include <QShortcut>
 #include <QWidget>
 
-#include "game.h"
+#include "game_front.h"
 #include "layers/drop_targets.h"
 #include "layers/own_moves.h"
 #include "layers/place_outline.h"
@@ -24,15 +24,15 @@ void onKey(QWidget* window, QKeySequence key, std::function<void()> action) {
 
 }  // namespace
 
-KeyboardPlay::KeyboardPlay(QWidget* window, QWidget* table, zanfel::Game& game, const Piles& piles,
+KeyboardPlay::KeyboardPlay(QWidget* window, QWidget* table, zanfel::GameFront& game, const Piles& piles,
                            DropTargets* targets, OwnMoves& moves)
     : QObject(window),
-      game_(game),
+      game_(&game),
       moves_(moves),
       piles_(piles),
       targets_(targets),
       ring_(new PlaceOutline(table)) {
-    onKey(window, QKeySequence(Qt::Key_Space), [this] { game_.deckClicked(); });
+    onKey(window, QKeySequence(Qt::Key_Space), [this] { game_->deckClicked(); });
     for (int number = 1; number <= 6; ++number)
         onKey(window, QKeySequence(Qt::Key_0 + number), [this, number] { numberKey(number); });
     onKey(window, QKeySequence(Qt::Key_Return), [this] { enterKey(); });
@@ -62,7 +62,7 @@ void KeyboardPlay::enterKey() {
 
 // While paused the cards are veiled: no pile is picked, nor are the places for its card shown.
 void KeyboardPlay::pick(int slot) {
-    if (game_.controls().pauseChecked)
+    if (game_->controls().pauseChecked)
         return;
     picked_ = slot;
     const QPalette& shades = ring_->palette();

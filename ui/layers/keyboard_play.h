@@ -13,7 +13,7 @@ class PlaceOutline;
 class QWidget;
 
 namespace zanfel {
-class Game;
+class GameFront;
 }
 
 // Playing without the mouse. Space clicks the red deck. The keys 1 to 6 pick one of the
@@ -25,8 +25,9 @@ class KeyboardPlay : public QObject {
 public:
     using Piles = std::array<CardImage*, zanfel::kSlotsPerPlayer>;
 
-    KeyboardPlay(QWidget* window, QWidget* table, zanfel::Game& game, const Piles& piles,
+    KeyboardPlay(QWidget* window, QWidget* table, zanfel::GameFront& game, const Piles& piles,
                  DropTargets* targets, OwnMoves& moves);
+    void setGame(zanfel::GameFront& game) { game_ = &game; }
 
     // The picked pile's slot, or -1.
     int picked() const { return picked_; }
@@ -39,7 +40,7 @@ private:
     void enterKey();
     void pick(int slot);
 
-    zanfel::Game& game_;
+    zanfel::GameFront* game_;
     OwnMoves& moves_;
     Piles piles_;
     DropTargets* targets_;

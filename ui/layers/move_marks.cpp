@@ -7,15 +7,19 @@
 
 #include "card_backs.h"
 #include "layers/place_outline.h"
+#include "perspective.h"
 
 namespace {
 // Below this a tick is too short to tell three players' marks apart.
 constexpr int kShortestRotationTickMs = 500;
 constexpr int kTicksPerRotation = 3;
 
-int ownerOf(zanfel::PileImage image) {
-    return image.kind == zanfel::ImageKind::Player ? zanfel::playerOfBase(zanfel::playerBaseOf(image.index))
-                                                   : zanfel::kHuman;
+// The owner of a place this screen shows, as the host numbers players: whose deck it is.
+int ownerOf(zanfel::PileImage image, int viewer) {
+    const int local = image.kind == zanfel::ImageKind::Player
+                          ? zanfel::playerOfBase(zanfel::playerBaseOf(image.index))
+                          : zanfel::kHuman;
+    return zanfel::hostPlayer(viewer, local);
 }
 }  // namespace
 
@@ -29,12 +33,12 @@ MoveMarks::MoveMarks(QWidget* table) : QObject(table), goingOut_(new PlaceOutlin
     }
 }
 
-QColor MoveMarks::ownerColour(zanfel::PileImage image) {
-    return QColor(QRgb(zanfel::backColourOf(ownerOf(image))));
+QColor MoveMarks::ownerColour(zanfel::PileImage image, int viewer) {
+    return QColor(QRgb(zanfel::backColourOf(ownerOf(image, viewer))));
 }
 
-zanfel::artwork::FrameLine MoveMarks::ownerLine(zanfel::PileImage image) {
-    const int deck = zanfel::playerDeckOf(ownerOf(image));
+zanfel::artwork::FrameLine MoveMarks::ownerLine(zanfel::PileImage image, int viewer) {
+    const int deck = zanfel::playerDeckOf(ownerOf(image, viewer));
     return deck < 0 ? zanfel::artwork::kDeckLine : zanfel::artwork::kPlayerDeckLines[deck];
 }
 
@@ -45,11 +49,21 @@ int MoveMarks::markMs(int tickIntervalMs) {
 void MoveMarks::showMove(zanfel::PileImage fromImage, const QWidget* from, const QWidget* to,
                          int tickIntervalMs) {
     const int p = zanfel::playerOfBase(zanfel::playerBaseOf(fromImage.index)) - 1;
-    const QColor colour = ownerColour(fromImage);
-    from_[p]->surround(from, colour, ownerLine(fromImage));
-    to_[p]->surround(to, colour, ownerLine(fromImage));
+    const QColor colour = ownerColour(fromImage, viewer_);
+    from_[p]->surround(from, colour, ownerLine(fromImage, viewer_));
+    to_[p]->surround(to, colour, ownerLine(fromImage, viewer_));
     timers_[p]->start(markMs(tickIntervalMs));
     last_ = p;
+}
+
+void MoveMarks::setViewer(int viewer) {
+    viewer_ = viewer;
+    for (int p = 0; p < kComputerPlayers; ++p) {
+        timers_[p]->stop();
+        heldMs_[p] = 0;
+        clearMove(p);
+    }
+    clearGoingOut();
 }
 
 void MoveMarks::hold(bool paused) {
@@ -72,7 +86,7 @@ void MoveMarks::clearMove(int player) {
 }
 
 void MoveMarks::showGoingOut(zanfel::PileImage emptiedPile, const QWidget* pile) {
-    goingOut_->surround(pile, ownerColour(emptiedPile), ownerLine(emptiedPile));
+    goingOut_->surround(pile, ownerColour(emptiedPile, viewer_), ownerLine(emptiedPile, viewer_));
 }
 
 void MoveMarks::clearGoingOut() {

@@ -20,11 +20,14 @@ public:
     explicit MoveMarks(QWidget* table);
 
     // The colour of the player who owns `image`: red for the human's piles, each computer
-    // player's back colour for theirs.
-    static QColor ownerColour(zanfel::PileImage image);
+    // player's back colour for theirs; in a network game the colour of the deck of that seat as
+    // seen from `viewer`, the host's numbering of this screen's own seat.
+    static QColor ownerColour(zanfel::PileImage image, int viewer = zanfel::kHuman);
     // The line of that player's back: double for the human, solid, dashed and dotted for the
     // left, middle and right players, so each one's marks are told apart without colour.
-    static zanfel::artwork::FrameLine ownerLine(zanfel::PileImage image);
+    static zanfel::artwork::FrameLine ownerLine(zanfel::PileImage image, int viewer = zanfel::kHuman);
+    // The table now shows the game from the seat `viewer`: the marks of the game shown before go.
+    void setViewer(int viewer);
     // How long a move stays framed: until its player's next move is due, three ticks on; at
     // the fastest pace, where that would leave every player's marks up at once, one tick.
     static int markMs(int tickIntervalMs);
@@ -53,5 +56,6 @@ private:
     std::array<int, kComputerPlayers> heldMs_{};  // what a pause kept of each mark's time, or 0
     bool held_ = false;
     int last_ = 0;
+    int viewer_ = zanfel::kHuman;
     PlaceOutline* goingOut_;
 };

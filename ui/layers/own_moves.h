@@ -19,6 +19,7 @@ class GameFront;
 class OwnMoves {
 public:
     OwnMoves(zanfel::GameFront& game, TableSounds& sounds);
+    void setGame(zanfel::GameFront& game) { game_ = &game; }
 
     // The top card of the player's pile `slot` let go on `place`, a foundation or a work pile.
     // Back on its own pile it is no move at all.
@@ -33,7 +34,7 @@ public:
 private:
     void make(int slot, bool toFoundation, const std::function<bool()>& move);
 
-    zanfel::GameFront& game_;
+    zanfel::GameFront* game_;
     TableSounds& sounds_;
     // A move to a foundation is being made: the next foundation shown is its card landing.
     bool landing_ = false;

@@ -20,14 +20,23 @@ QColor veilOver(const QColor& table) {
 
 PauseVeil::PauseVeil(QWidget* table) : QWidget(table) {
     setObjectName(QStringLiteral("pauseVeil"));
-    setAccessibleName(text());
+    setText({});
     // A zoom lays the table out anew and resizes it: the veil covers it again.
     table->installEventFilter(this);
     hide();
 }
 
 QString PauseVeil::text() const {
-    return tr("Paused: Ctrl+Z to go on");
+    return text_;
+}
+
+void PauseVeil::setText(const QString& text) {
+    const QString said = text.isEmpty() ? tr("Paused: Ctrl+Z to go on") : text;
+    if (said == text_)
+        return;
+    text_ = said;
+    setAccessibleName(text_);
+    update();
 }
 
 // Hidden, not invisible: a window not on screen shows nothing, yet its veil may be up.

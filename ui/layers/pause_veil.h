@@ -14,8 +14,13 @@ public:
     // Covers the whole table while `paused`, over every card and mark.
     void follow(bool paused);
     QString text() const;
+    // What the veil says: by default, how to go on.
+    void setText(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
 };

@@ -9,7 +9,8 @@
 namespace {
 
 QString key(int level, const RecordFigure& figure) {
-    return QStringLiteral("%1/%2/%3").arg(kRecordSection, levelKey(level), QLatin1String(figure.key));
+    const QString group = level == kNetworkColumn ? QStringLiteral("Network") : levelKey(level);
+    return QStringLiteral("%1/%2/%3").arg(kRecordSection, group, QLatin1String(figure.key));
 }
 
 // The ini reader splits a text at its commas into a list, which is no number either.

@@ -35,11 +35,16 @@ inline constexpr std::array<RecordFigure, 9> kRecordFigures{{
 }};
 
 // The record's section of the settings file: a group per skill level, a key per figure, each
-// the decimal text of a number ("Statistics/Normal/HandsPlayed").
+// the decimal text of a number ("Statistics/Normal/HandsPlayed"); the play with people at other
+// computers in a group of its own ("Statistics/Network/HandsPlayed").
 inline const QString kRecordSection = QStringLiteral("Statistics");
 
 QString headingOf(const RecordFigure& figure);
 
-// One level's figures as `file` holds them; one that cannot be used reads as 0.
+// The column of the record kept apart from the levels 1..5: play with people at other computers.
+constexpr int kNetworkColumn = zanfel::kLevelCount + 1;
+
+// One level's figures (or kNetworkColumn's) as `file` holds them; one that cannot be used reads
+// as 0.
 zanfel::LevelRecord readLevel(const QSettings& file, int level);
 void writeLevel(QSettings& file, int level, const zanfel::LevelRecord& record);

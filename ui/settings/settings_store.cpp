@@ -21,6 +21,7 @@ const QString kFourColourKey = QStringLiteral("Display/FourColourSuits");
 const QString kLargeIndicesKey = QStringLiteral("Display/LargeIndices");
 const QString kSoundKey = QStringLiteral("Sound/PlaySounds");
 const QString kRivalsSoundsKey = QStringLiteral("Sound/RivalsSounds");
+const QString kNetworkNameKey = QStringLiteral("Network/Name");
 
 // The file, opened the one way the game opens it.
 class SettingsFile : public QSettings {
@@ -78,6 +79,16 @@ QString SettingsStore::zoomText() const {
 void SettingsStore::saveZoom(int percent) {
     SettingsFile file;
     file.setValue(kZoomKey, QString::number(percent));
+    file.writeOut();
+}
+
+QString SettingsStore::networkName() const {
+    return textOf(SettingsFile().value(kNetworkNameKey));
+}
+
+void SettingsStore::saveNetworkName(const QString& name) {
+    SettingsFile file;
+    file.setValue(kNetworkNameKey, name);
     file.writeOut();
 }
 
@@ -144,6 +155,7 @@ zanfel::PlayerRecord SettingsStore::record() const {
     zanfel::PlayerRecord record;
     for (int level = 1; level <= zanfel::kLevelCount; ++level)
         record.level(level) = readLevel(file, level);
+    record.withPeopleElsewhere = readLevel(file, kNetworkColumn);
     return record;
 }
 
@@ -163,9 +175,13 @@ void SettingsStore::countHand(const zanfel::HandResult& hand) {
     zanfel::PlayerRecord record;
     for (int level : levels)
         record.level(level) = readLevel(file, level);
+    record.withPeopleElsewhere = readLevel(file, kNetworkColumn);
     zanfel::countResult(record, hand);
     for (int level : levels)
         writeLevel(file, level, record.level(level));
+    // Written only once such play has been counted, so a record of play alone stays as it was.
+    if (hand.handWithPeopleElsewhere || hand.gameWithPeopleElsewhere)
+        writeLevel(file, kNetworkColumn, record.withPeopleElsewhere);
     afterWrite(file.writeOut(), Kept::Record);
 }
 

@@ -36,6 +36,10 @@ public:
     QString zoomText() const;
     void saveZoom(int percent);
 
+    // The name the player last gave to play with others, empty when none.
+    QString networkName() const;
+    void saveNetworkName(const QString& name);
+
     // On unless turned off.
     bool animateMoves() const;
     void saveAnimateMoves(bool animate);

@@ -16,8 +16,10 @@ CardImage::CardImage(QWidget* parent) : QWidget(parent) {
 
 void CardImage::showCard(zanfel::CardNumber card) {
     card_ = card;
-    if (card == zanfel::kNoCard)
+    if (card == zanfel::kNoCard || (card == zanfel::kHiddenCard && !back_))
         artwork_ = [this](const PlaceArt& art) { return emptyPlace(art); };
+    else if (card == zanfel::kHiddenCard)
+        artwork_ = back_;
     else
         artwork_ = [card](const PlaceArt& art) { return facePicture(card, art); };
     held_ = QPixmap();
@@ -29,6 +31,20 @@ void CardImage::setArtwork(Artwork artwork) {
     artwork_ = std::move(artwork);
     held_ = QPixmap();
     update();
+}
+
+void CardImage::setBackArtwork(Artwork back) {
+    back_ = std::move(back);
+    if (card_ == zanfel::kHiddenCard)
+        showCard(card_);
+}
+
+QPixmap CardImage::pictureOf(zanfel::CardNumber card, const PlaceArt& art) const {
+    if (card == zanfel::kNoCard || (card == zanfel::kHiddenCard && !back_))
+        return emptyPlacePicture(art);
+    if (card == zanfel::kHiddenCard)
+        return back_(art);
+    return facePicture(card, art);
 }
 
 void CardImage::setZoom(qreal zoom) {

@@ -30,6 +30,10 @@ public:
     using Artwork = std::function<QPixmap(const PlaceArt& art)>;
     // Shows a picture that is no card of the game, such as a back.
     void setArtwork(Artwork artwork);
+    // What the place shows for a card this screen may not know (kHiddenCard): its owner's back.
+    void setBackArtwork(Artwork back);
+    // The picture of `card` as this place would show it: the empty place, the back, or its face.
+    QPixmap pictureOf(zanfel::CardNumber card, const PlaceArt& art) const;
 
     zanfel::CardNumber card() const { return card_; }
     // The table's zoom, 1 at 100 %: the lines of the pictures are drawn for it.
@@ -75,6 +79,7 @@ private:
     QPixmap emptyPlace(const PlaceArt& art) const;
 
     Artwork artwork_;
+    Artwork back_;
     qreal zoom_ = 1;
     zanfel::artwork::FaceSet faces_;
     // The picture last asked for, and what for: a paint needs no lookup while nothing changed.

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "names.h"
+#include "perspective.h"
 #include "table/card_image.h"
 #include "table/foundation_frame.h"
 #include "table/pictures.h"
@@ -71,15 +72,26 @@ constexpr int kCaptionWidth = 855;
 constexpr int kCountHeight = 255;
 constexpr int kCountCaption = zanfel::kSlotsPerPlayer;
 
+// The player index a pile image belongs to.
+int ownerOf(zanfel::PileImage image) {
+    if (image.kind == zanfel::ImageKind::Stack)
+        return zanfel::kHuman;
+    return zanfel::playerOfBase(zanfel::playerBaseOf(image.index));
+}
+
 QString indexedName(const char* name, int index) {
     return QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index);
 }
 
-QString deckName(int player) {
-    return CardTable::tr("%1 deck").arg(ownerName(player));
+QString deckName(const QString& owner) {
+    return CardTable::tr("%1 deck").arg(owner);
 }
 
-QString hintText(zanfel::Hint hint) {
+QString hintText(zanfel::Hint hint, bool guest) {
+    if (guest && hint == zanfel::Hint::TurnStock)
+        return CardTable::tr("Click the back of your deck for 3 more cards");
+    if (guest)
+        return CardTable::tr("The host deals the next hand");
     switch (hint) {
         case zanfel::Hint::BeforeStartUp:
             return CardTable::tr("Click the back of the red card to deal");
@@ -185,15 +197,46 @@ void CardTable::createFoundations() {
 }
 
 void CardTable::createDecks() {
-    for (int d = 0; d < 3; ++d) {
-        CardImage* back = placeCard(kPlayerDeck[d].left, kPlayerDeck[d].top, indexedName("PlayerDeck", d));
-        back->setArtwork([d](const PlaceArt& art) { return playerDeckPicture(d, art); });
-        back->setAccessibleName(deckName(kPlayerOfDeck[d]));
+    for (int d = 0; d < 3; ++d)
+        deck_[kPlayerOfDeck[d]] =
+            placeCard(kPlayerDeck[d].left, kPlayerDeck[d].top, indexedName("PlayerDeck", d));
+    deck_[zanfel::kHuman] = placeCard(kDeck.left, kDeck.top, QStringLiteral("Deck"));
+    connect(deck_[zanfel::kHuman], &CardImage::clicked, this, &CardTable::deckClicked);
+    showBacks();
+}
+
+// Each deck and each card face down shows the back of the player whose deck it is.
+void CardTable::showBacks() {
+    for (int local = 0; local < zanfel::kPlayers; ++local) {
+        const int player = zanfel::hostPlayer(viewer_, local);
+        const auto back = [player](const PlaceArt& art) { return seatBackPicture(player, art); };
+        deck_[local]->setArtwork(back);
+        deck_[local]->setAccessibleName(
+            deckName(owners_[local].isEmpty() ? ownerName(local) : owners_[local]));
+        for (int slot = 0; slot < zanfel::kSlotsPerPlayer; ++slot)
+            image(zanfel::imageOf(local, slot))->setBackArtwork(back);
     }
-    CardImage* deck = placeCard(kDeck.left, kDeck.top, QStringLiteral("Deck"));
-    deck->setAccessibleName(deckName(zanfel::kHuman));
-    deck->setArtwork(deckPicture);
-    connect(deck, &CardImage::clicked, this, &CardTable::deckClicked);
+}
+
+void CardTable::setViewer(int viewer) {
+    viewer_ = viewer;
+    showBacks();
+}
+
+void CardTable::setOwners(const std::array<QString, zanfel::kPlayers>& owners) {
+    if (owners == owners_)
+        return;
+    owners_ = owners;
+    showBacks();
+    for (int local = 0; local < zanfel::kPlayers; ++local)
+        for (int slot = 0; slot < zanfel::kSlotsPerPlayer; ++slot)
+            describe(zanfel::imageOf(local, slot));
+}
+
+QLabel* CardTable::addLabel(const QString& name, const QRect& twips, Qt::Alignment alignment) {
+    QLabel* label = placeLabel(name, twips, alignment);
+    label->setGeometry(zoomedRect(twips, zoom_));
+    return label;
 }
 
 void CardTable::createLabels() {
@@ -255,12 +298,13 @@ void CardTable::describe(zanfel::PileImage image) {
     CardImage* place = this->image(image);
     const bool counted = image.kind == zanfel::ImageKind::Stack && countsVisible_;
     const QString count = counted ? QString::number(counts_[image.index]) : QString();
-    place->setAccessibleName(placeText(image, place->card()));
-    place->setToolTip(placeTip(image, place->card(), count));
+    const QString& owner = image.kind == zanfel::ImageKind::Foundation ? QString() : owners_[ownerOf(image)];
+    place->setAccessibleName(placeText(image, place->card(), owner));
+    place->setToolTip(placeTip(image, place->card(), count, owner));
 }
 
-void CardTable::showHint(zanfel::Hint hint) {
-    lblTips_->setText(hintText(hint));
+void CardTable::showHint(zanfel::Hint hint, bool guest) {
+    lblTips_->setText(hintText(hint, guest));
     fitHint();
 }
 
@@ -280,7 +324,8 @@ void CardTable::setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts
     for (int k = 0; k < zanfel::kSlotsPerPlayer; ++k) {
         const zanfel::PileImage pile{zanfel::ImageKind::Stack, k};
         lblStack_[k]->setText(QString::number(counts[k]));
-        lblStack_[k]->setAccessibleName(tr("Cards in %1: %2").arg(placeName(pile)).arg(counts[k]));
+        lblStack_[k]->setAccessibleName(
+            tr("Cards in %1: %2").arg(placeName(pile, owners_[zanfel::kHuman])).arg(counts[k]));
         describe(pile);
     }
 }

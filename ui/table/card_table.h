@@ -41,10 +41,20 @@ public:
 
     // Shows `card` (0: the empty place) at `image`, and says so to screen readers and tooltips.
     void showCard(zanfel::PileImage image, zanfel::CardNumber card);
-    void showHint(zanfel::Hint hint);
+    // The hint under the deck; a guest of a network game neither deals nor owns the red deck.
+    void showHint(zanfel::Hint hint, bool guest = false);
+    // Seen from the seat `viewer` as the host of a network game numbers them: each deck, and each
+    // card this screen may not know, shows the back of its owner's deck. 0 is the host's and a
+    // game alone's view.
+    void setViewer(int viewer);
+    // Whose each place is, by player index, as screen readers and tooltips say it ("Ann's"); an
+    // empty one says the usual "Your" or "Left Guy's".
+    void setOwners(const std::array<QString, zanfel::kPlayers>& owners);
     // The quiet line that tells the player none of their cards can move, however they turn the
     // stock. It lies in the free corner left of the human's piles and never covers the hint.
     void showStuckCue(bool shown);
+    // A label of the table's own, at `twips`, laid out with the places at every zoom.
+    QLabel* addLabel(const QString& name, const QRect& twips, Qt::Alignment alignment);
     // The numbers under the human's piles, by slot, shown or not.
     void setCounts(const std::array<int, zanfel::kSlotsPerPlayer>& counts);
     void setCountsVisible(bool visible);
@@ -69,6 +79,7 @@ private:
     void createComputerPiles();
     void createFoundations();
     void createDecks();
+    void showBacks();
     void createLabels();
     void describe(zanfel::PileImage image);
     CardImage* placeCard(int left, int top, const QString& name);
@@ -80,6 +91,9 @@ private:
     HumanPiles stack_{};
     std::array<CardImage*, zanfel::kComputerLists> player_{};
     std::array<CardImage*, zanfel::kFoundations> pile_{};
+    std::array<CardImage*, zanfel::kPlayers> deck_{};  // by player index: Deck, then PlayerDeck0..2's players
+    int viewer_ = zanfel::kHuman;
+    std::array<QString, zanfel::kPlayers> owners_;
     FoundationFrame* frame_ = nullptr;
     QLabel* lblTips_ = nullptr;
     QLabel* lblStuck_ = nullptr;

@@ -10,6 +10,7 @@
 #include "art_scale.h"
 #include "burst_picture.h"
 #include "card_backs.h"
+#include "table.h"
 #include "table_back.h"
 #include "table_face.h"
 
@@ -76,6 +77,19 @@ QPixmap deckPicture(const PlaceArt& art) {
 QPixmap playerDeckPicture(int index, const PlaceArt& art) {
     return backPicture(QStringLiteral("player_deck_%1").arg(index), zanfel::kPlayerDeckBacks[index],
                        zanfel::artwork::kPlayerDeckLines[index], art);
+}
+
+QPixmap seatBackPicture(int player, const PlaceArt& art) {
+    switch (player) {
+        case zanfel::kLeftPlayer:
+            return playerDeckPicture(0, art);
+        case zanfel::kMiddlePlayer:
+            return playerDeckPicture(1, art);
+        case zanfel::kRightPlayer:
+            return playerDeckPicture(2, art);
+        default:
+            return deckPicture(art);
+    }
 }
 
 QPixmap emptyPlacePicture(const PlaceArt& art) {

@@ -36,6 +36,9 @@ QPixmap facePicture(zanfel::CardNumber card, const PlaceArt& art);
 QPixmap deckPicture(const PlaceArt& art);
 // A computer player's back, PlayerDeck(0..2): 0 the left player, 1 the middle, 2 the right.
 QPixmap playerDeckPicture(int index, const PlaceArt& art);
+// The back of a player's deck by player index as the host numbers them: the host's is red
+// wherever it lies on the table.
+QPixmap seatBackPicture(int player, const PlaceArt& art);
 // The empty place: a crossed outline the size of a card, transparent around its lines.
 QPixmap emptyPlacePicture(const PlaceArt& art);
 // The announcement's two pictures, 200 x 200: Youout when the human goes out, Theyout when a

@@ -39,24 +39,28 @@ QString cardName(zanfel::CardNumber card) {
                                                     "ten",  "jack", "queen", "king"};
     // In the order of zanfel::Suit.
     static const std::array<const char*, 4> kSuits{"diamonds", "spades", "hearts", "clubs"};
+    if (card == zanfel::kHiddenCard)
+        return tr("a card face down");
     if (card < 1 || card > zanfel::kDeckSize)
         return tr("empty");
     return tr("%1 of %2")
         .arg(tr(kRanks[zanfel::rankOf(card)]), tr(kSuits[static_cast<int>(zanfel::suitOf(card))]));
 }
 
-QString placeName(zanfel::PileImage image) {
+QString placeName(zanfel::PileImage image, const QString& owner) {
     if (image.kind == zanfel::ImageKind::Foundation)
         return tr("Foundation %1").arg(image.index + 1);
-    return ownerOf(image) + QLatin1Char(' ') + slotName(image.index % zanfel::kSlotsPerPlayer);
+    return (owner.isEmpty() ? ownerOf(image) : owner) + QLatin1Char(' ') +
+           slotName(image.index % zanfel::kSlotsPerPlayer);
 }
 
-QString placeText(zanfel::PileImage image, zanfel::CardNumber card) {
-    return placeName(image) + QStringLiteral(": ") + cardName(card);
+QString placeText(zanfel::PileImage image, zanfel::CardNumber card, const QString& owner) {
+    return placeName(image, owner) + QStringLiteral(": ") + cardName(card);
 }
 
-QString placeTip(zanfel::PileImage image, zanfel::CardNumber card, const QString& count) {
-    QString tip = placeText(image, card);
+QString placeTip(zanfel::PileImage image, zanfel::CardNumber card, const QString& count,
+                 const QString& owner) {
+    QString tip = placeText(image, card, owner);
     if (!count.isEmpty())
         tip += tr(", %1 cards").arg(count);
     if (isPersonalPile(image))

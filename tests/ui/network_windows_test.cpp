@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Two windows of the game in one process over the loopback interface: one hosts, one joins.
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTreeWidget>
+
+#include "command_line.h"
+#include "frame_reader.h"
+#include "layers/card_flight.h"
+#include "message_codec.h"
+#include "network/join_window.h"
+#include "network/lobby_window.h"
+#include "network/network_loader.h"
+#include "network/network_play.h"
+#include "network/seat_list.h"
+#include "network_module.h"
+#include "perspective.h"
+#include "window_test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+bool eventually(const std::function<bool()>& done) {
+    return QTest::qWaitFor(done, 5000);
+}
+
+// The seat `name` sits in as `list` shows it, or -1.
+int seatOf(const SeatList& list, const QString& name) {
+    for (int seat = 0; seat < zanfel::kPlayers; ++seat)
+        if (list.occupant(seat).startsWith(name))
+            return seat;
+    return -1;
+}
+
+}  // namespace
+
+class NetworkWindowsTest : public WindowTest {
+    Q_OBJECT
+
+    FirstPlaceRandom guestRandom_;
+    std::unique_ptr<MainWindow> guest_;
+
+    MainWindow& host() { return *window_; }
+    zanfel::CardNumber guestCard(const char* place) { return child<CardImage>(guest_.get(), place)->card(); }
+    const TableLayers& guestLayers() { return *guest_->findChild<TableLayers*>(); }
+    QString caption(MainWindow& window, int player) {
+        return child<QLabel>(&window, QStringLiteral("lblSeat%1").arg(player))->text();
+    }
+
+    // Ann hosts and Bob joins; Bob is seated in the lobby, where Ann moves him before Start.
+    int seatBobAndStart() {
+        host().network().host(0, QStringLiteral("Ann"));
+        LobbyWindow* lobby = host().network().lobby();
+        guest_ = std::make_unique<MainWindow>(&guestRandom_);
+        guest_->show();
+        guest_->startUp();
+        guest_->network().join(QStringLiteral("127.0.0.1"), host().network().port(), QStringLiteral("Bob"));
+        const SeatList& seats = *lobby->seatList();
+        if (!eventually([&] { return seatOf(seats, "Bob") > 0; }))
+            return -1;
+        JoinWindow* join = guest_->network().joinWindow();
+        if (!eventually([&] { return join->status().contains("Ann's table"); }))
+            return -1;
+        const int first = seatOf(seats, "Bob");
+        const int moved = first == zanfel::kRightPlayer ? zanfel::kLeftPlayer : zanfel::kRightPlayer;
+        child<QAction>(lobby, QStringLiteral("mnuMove%1To%2").arg(first).arg(moved))->trigger();
+        const SeatList& guestSeats = *join->findChild<SeatList*>();
+        if (!eventually([&] { return guestSeats.occupant(moved) == "Bob (you)"; }))
+            return -1;
+        // Start is the lobby's default button.
+        QTest::keyClick(lobby, Qt::Key_Return);
+        if (!eventually([&] { return &guest_->front() != &guest_->game(); }))
+            return -1;
+        return moved;
+    }
+
+private slots:
+    void initTestCase() { useNetworkModule(zanfelNetworkModule()); }
+    void cleanup() { guest_.reset(); }
+
+    // The guest sees what the host alone decides greyed, with why; every seat is named on both
+    // screens; the guest's stock turned shows on the host's table in that seat.
+    void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
+        const int bob = seatBobAndStart();
+        QVERIFY(bob > 0);
+        for (const char* item : {"mnuNewGame", "mnuDeal", "mnuPause", "mnuLevel3"}) {
+            QAction* greyed = child<QAction>(guest_.get(), item);
+            QVERIFY2(!greyed->isEnabled(), item);
+            QCOMPARE(greyed->toolTip(), QStringLiteral("Only Ann, who hosts this game, decides this"));
+        }
+        QVERIFY(action("mnuNewGame")->isEnabled());
+        QVERIFY(!action("mnuNewGame")->toolTip().contains("Ann"));
+        QCOMPARE(caption(host(), zanfel::kHuman), QStringLiteral("<b>Ann</b>"));
+        QCOMPARE(caption(host(), bob), QStringLiteral("<b>Bob</b>"));
+        QCOMPARE(caption(*guest_, zanfel::kHuman), QStringLiteral("<b>Bob</b>"));
+        QCOMPARE(caption(*guest_, zanfel::localPlayer(bob, zanfel::kHuman)), QStringLiteral("<b>Ann</b>"));
+
+        host().front().dealCommand();
+        const zanfel::PileImage guestStock = zanfel::imageOf(zanfel::kHuman, zanfel::kStockSlot);
+        const zanfel::PileImage seenByHost = zanfel::imageOf(bob, zanfel::kStockSlot);
+        QVERIFY(eventually([&] { return guest_->front().controls().hint == zanfel::Hint::TurnStock; }));
+        QTest::mouseClick(child(guest_.get(), "Deck"), Qt::LeftButton);
+        QVERIFY(eventually([&] { return host().front().cardFor(seenByHost) != zanfel::kNoCard; }));
+        QCOMPARE(guest_->front().cardFor(guestStock), host().front().cardFor(seenByHost));
+        QCOMPARE(child<CardImage>(guest_.get(), "Stack0")->card(), host().front().cardFor(seenByHost));
+    }
+
+    // Both drop an ace of spades on foundation 1; the host's reaches the rules first, so the
+    // guest's, shown there at once, flies back to its pile and nothing is lost.
+    void aGuestsCardBeatenToAFoundationFliesBack() {
+        QVERIFY(seatBobAndStart() > 0);
+        host().front().dealCommand();
+        QVERIFY(eventually([&] { return card("Stack1") == of(1, S) && guestCard("Stack1") == of(1, S); }));
+        const auto mouse = [this](QTest::MouseAction act, const char* place, QPoint at) {
+            QTest::mouseEvent(act, guest_->windowHandle(), Qt::LeftButton, {},
+                              child(guest_.get(), place)->mapTo(guest_.get(), at));
+        };
+        mouse(QTest::MousePress, "Stack1", {20, 20});
+        mouse(QTest::MouseMove, "Pile0", {20, 32});
+        mouse(QTest::MouseMove, "Pile0", {20, 20});
+        mouse(QTest::MouseRelease, "Pile0", {20, 20});
+        QCOMPARE(guestCard("Pile0"), of(1, S));
+        QCOMPARE(guestCard("Stack1"), zanfel::kNoCard);
+        host().front().dropOnFoundation(1, 0);
+        QVERIFY(eventually([&] { return guestCard("Stack1") == of(1, S); }));
+        QVERIFY(guestLayers().flight().inFlight());
+        QCOMPARE(guestLayers().flight().target(), child(guest_.get(), "Stack1"));
+        QCOMPARE(guestCard("Pile0"), of(1, S));
+        QCOMPARE(card("Stack1"), zanfel::kNoCard);
+        QVERIFY(host().game().table().pileOf(zanfel::kHuman, 1).empty());
+    }
+
+    // The menu asks the host's name and opens the lobby; a guest who leaves the lobby frees its seat.
+    void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
+        const ModalAnswerer named([](QWidget* modal) {
+            auto* dialog = qobject_cast<QInputDialog*>(modal);
+            dialog->setTextValue("  Ann\t");
+            dialog->accept();
+        });
+        trigger("mnuHostNetworkGame");
+        LobbyWindow* lobby = host().network().lobby();
+        QVERIFY(lobby && lobby->isVisible());
+        QVERIFY(!action("mnuHostNetworkGame")->isEnabled() && action("mnuLeaveNetworkGame")->isEnabled());
+        QCOMPARE(lobby->seatList()->occupant(zanfel::kHuman), QStringLiteral("Ann (you)"));
+        guest_ = std::make_unique<MainWindow>(&guestRandom_);
+        guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
+        QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") > 0; }));
+        QTest::mouseClick(child(guest_->network().joinWindow(), "cmdCancel"), Qt::LeftButton);
+        QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") < 0; }));
+        QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
+    }
+
+    // The host ends the network game: each guest reads one message naming the host and plays
+    // alone again, with every item of its own.
+    void theHostLeavingSendsTheGuestBackToAGameOfItsOwn() {
+        QVERIFY(seatBobAndStart() > 0);
+        QList<ShownBox> boxes;
+        const ModalAnswerer okEverything([&boxes](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            boxes << shown(box);
+            box->button(QMessageBox::Ok)->click();
+        });
+        host().network().leaveCommand();
+        QVERIFY(eventually([&] { return boxes.size() == 2; }));
+        QCOMPARE(boxes[0].text.left(33), QStringLiteral("End the network game for everyone"));
+        QCOMPARE(boxes[1].text,
+                 QStringLiteral("Ann ended the network game.\n\nYou are back at a game of your own."));
+        QVERIFY(child<QAction>(guest_.get(), "mnuDeal")->isEnabled());
+        QVERIFY(!child<QLabel>(guest_.get(), "lblSeat0")->isVisible());
+        QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
+    }
+
+    // A host of another version answers the greeting with its refusal: the join window names both
+    // versions and lets the player choose again.
+    void aHostOfAnotherVersionIsNamedAtJoining() {
+        QTcpServer otherVersion;
+        QVERIFY(otherVersion.listen(QHostAddress::LocalHost));
+        connect(&otherVersion, &QTcpServer::newConnection, [&otherVersion] {
+            QTcpSocket* socket = otherVersion.nextPendingConnection();
+            const zanfel::net::Refused refused{zanfel::net::Refusal::IncompatibleVersion, "3.1", 7};
+            socket->write(zanfel::net::framed(zanfel::net::encodeMessage(refused)));
+        });
+        host().network().join(QStringLiteral("127.0.0.1"), otherVersion.serverPort(), QStringLiteral("Bob"));
+        JoinWindow* join = host().network().joinWindow();
+        QVERIFY(eventually([&] { return join->status().contains("cannot play"); }));
+        QCOMPARE(join->status(), QStringLiteral("The game at 127.0.0.1:%1 runs Zanfel 3.1, which cannot play "
+                                                "with this Zanfel 2.0.")
+                                     .arg(otherVersion.serverPort()));
+        QVERIFY(child<QPushButton>(join, "cmdJoin")->isEnabled());
+    }
+
+    // What a desktop shortcut or a script may ask for, and each mistake said before a window opens.
+    void theCommandLineHostsOrJoinsOrSaysWhatIsWrong_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("read");  // the way, the address, the port, the name; or the error
+        QTest::newRow("alone") << QStringList{} << "Alone :0 ";
+        QTest::newRow("host") << QStringList{"--host"} << "Host :29147 ";
+        QTest::newRow("host on a port")
+            << QStringList{"--host", "--port", "4000", "--name", "Ann"} << "Host :4000 Ann";
+        QTest::newRow("join") << QStringList{"--join", "[::1]:4000", "--name=Bob"} << "Join ::1:4000 Bob";
+        QTest::newRow("join, port left out")
+            << QStringList{"--join", "games.example"} << "Join games.example:29147 ";
+        QTest::newRow("port 0") << QStringList{"--host", "--port", "0"}
+                                << "\"0\" is no port: give a number from 1 to 65535.";
+        QTest::newRow("port alone") << QStringList{"--port", "4000"}
+                                    << "--port goes with --host; a joining player types the port after the "
+                                       "address.";
+        QTest::newRow("both") << QStringList{"--host", "--join", "x"}
+                              << "--host and --join cannot be given together.";
+        QTest::newRow("no address") << QStringList{"--join", "a b"}
+                                    << "\"a b\" is no address: give the host's name or address, and :PORT if "
+                                       "not 29147.";
+        QTest::newRow("stray word") << QStringList{"host"} << "Unknown argument: host";
+        QTest::newRow("name alone") << QStringList{"--name", "Ann"} << "--name goes with --host or --join.";
+    }
+    void theCommandLineHostsOrJoinsOrSaysWhatIsWrong() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, read);
+        const CommandLine line = readCommandLine(QStringList{"zanfel"} + arguments);
+        const QStringList ways{"Alone", "Host", "Join"};
+        const QString shown = QStringLiteral("%1 %2:%3 %4")
+                                  .arg(ways[static_cast<int>(line.network)], line.address)
+                                  .arg(line.port)
+                                  .arg(line.name);
+        QCOMPARE(line.error.isEmpty() ? shown : line.error, read);
+    }
+
+    // Only a game that can seat the player is offered; the others say why, and choosing the open
+    // one fills in its address.
+    void theListOffersOnlyGamesThatCanSeatThePlayer() {
+        JoinWindow join(QStringLiteral("Bob"));
+        using zanfel::net::AnnouncedGame;
+        join.showGames({AnnouncedGame{"10.0.0.2", 29147, "Ann", 2, false, "2.0", true},
+                        AnnouncedGame{"10.0.0.3", 4000, "Cy", 2, true, "2.0", true},
+                        AnnouncedGame{"10.0.0.4", 29147, "Di", 0, false, "2.0", true},
+                        AnnouncedGame{"fd00::5", 29147, "Ed", 3, false, "3.1", false}});
+        auto* list = child<QTreeWidget>(&join, "lstGames");
+        QStringList shown;
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = list->topLevelItem(row);
+            shown << QStringList{item->text(0), item->text(1), item->text(2), item->isDisabled() ? "-" : "+"}
+                         .join('|');
+        }
+        QCOMPARE(shown, QStringList({"Ann|2 free seats|10.0.0.2:29147|+", "Cy|Started|10.0.0.3:4000|-",
+                                     "Di|Full|10.0.0.4:29147|-",
+                                     "Ed|Zanfel 3.1: cannot play with this version|[fd00::5]:29147|-"}));
+        list->setCurrentItem(list->topLevelItem(0));
+        QCOMPARE(child<QLineEdit>(&join, "txtAddress")->text(), QStringLiteral("10.0.0.2:29147"));
+    }
+
+    // A typed address is read before anything is sent: a bad one says what is wanted.
+    void theJoinWindowSaysWhatIsWrongWithATypedAddress() {
+        host().network().joinCommand();
+        JoinWindow* join = host().network().joinWindow();
+        child<QLineEdit>(join, "txtAddress")->setText("example.org:99999");
+        QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
+        QCOMPARE(join->status(),
+                 QStringLiteral("\"example.org:99999\" is no address. Type the host's name or "
+                                "address, with a colon and the port after it if the port is "
+                                "not 29147."));
+        child<QLineEdit>(join, "txtAddress")->clear();
+        QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
+        QCOMPARE(join->status(),
+                 QStringLiteral("Choose a game from the list, or type the address of its host."));
+    }
+};
+
+QTEST_MAIN(NetworkWindowsTest)
+#include "network_windows_test.moc"
