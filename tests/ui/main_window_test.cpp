@@ -233,9 +233,9 @@ private slots:
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // Left's 2S flies onto the ace, framed green and solid at both ends, as right moves (dotted); frames
-    // last a tick; the human's emptied personal pile stays framed red and double until the announcement
-    // closes.
+    // Left's 2S flies onto the ace, framed green and solid at both ends, as right moves (dotted); flights
+    // and frames last less than a tick; the human's emptied personal pile stays framed red and double until
+    // the announcement closes.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         window_->game().tableForSetUp().pileTop[0] = of(1, S);
@@ -253,6 +253,9 @@ private slots:
         QCOMPARE(marks->moveTo()->line(), zanfel::artwork::kPlayerDeckLines[0]);  // as the left player's back
         const CardFlight* flight = &layers().flight();
         QCOMPARE(flight->cardRect(), from);
+        QCOMPARE(flight->cardRectAt(0.5).topLeft(), (from.topLeft() + to.topLeft()) / 2);
+        QCOMPARE((QList<int>{CardFlight::durationFor(100), CardFlight::durationFor(3000)}),
+                 (QList<int>{50, 300}));  // half a tick, 300 ms at most: landed before the next
         const QImage flying = find("table")->grab(from.adjusted(3, 3, -3, -3)).toImage();
         QCOMPARE(find("table")->grab(to).toImage(), ace);  // until the card lands on it
         QTRY_VERIFY(flight->cardRect() != from);
