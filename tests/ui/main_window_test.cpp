@@ -370,6 +370,8 @@ private slots:
         QVERIFY(!find("heldCard")->isVisible());
         keys("2 \r6");
         mouse(QTest::MouseRelease, "Pile1");
+        mouse(QTest::MousePress, "Stack1");  // nor is a card lifted while paused
+        mouse(QTest::MouseMove, "Pile0");
         QCOMPARE(layers().keyboard().picked(), -1);
         QVERIFY(!layers().keyboard().ring()->isVisible() && !layers().dropTargets().isVisible());
         QCOMPARE(window_->childAt(find("Stack5")->mapTo(window_.get(), kGrip)), &layers().veil());
