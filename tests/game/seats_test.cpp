@@ -127,6 +127,16 @@ TEST_F(SeatedHand, NoOneCanPlayTakesEffectOnceEveryPersonElsewhereHasAsked) {
     EXPECT_EQ(pile(kLeftPlayer, kStockSlot).item(kDeckSize - kPersonalPileSize - 7), leftStock);
 }
 
+// A hand given up with New Game: the asks made in it count for nothing in the next.
+TEST_F(SeatedHand, AsksForNoOneCanPlayGoWithTheHand) {
+    f.game.setSeat(kMiddlePlayer, kGuest);
+    f.game.setSeat(kRightPlayer, kGuest);
+    f.game.askNoOneCanPlay(kMiddlePlayer);
+    f.game.newGameCommand();
+    f.game.deckClicked();
+    EXPECT_EQ(f.game.controls().askedNoOneCanPlay, (std::array{false, false, false, false}));
+}
+
 // Whoever goes out is announced by seat; the hand, and so the game, are kept apart from the levels.
 TEST_F(SeatedHand, GoingOutFromAnySeatEndsTheHandAndPlayWithPeopleElsewhereIsRecordedApart) {
     f.game.setSeat(kLeftPlayer, kGuest);

@@ -41,10 +41,14 @@ private slots:
         QTest::keyClicks(window_.get(), "34");
         doubleClick("Stack0");
         trigger("mnuPause");
+        window_->game().tableForSetUp().pileTop[5] = of(12, H);
+        window_->showImage({zanfel::ImageKind::Foundation, 5}, of(12, H));
+        lay(3, {of(13, H), of(7, C)});
+        drag(3, "Pile5");  // the king closes it, heard as such, not as the seven it uncovers
         QCOMPARE(card("Pile3"), of(1, S));
         std::erase(sounds_.played, Sound::RivalCard);  // the rivals' cards land whenever the timer says
         QCOMPARE(sounds_.played, (Heard{Sound::Deal, Sound::OwnCard, Sound::Refused, Sound::Refused,
-                                        Sound::OwnCard, Sound::Refused}));
+                                        Sound::OwnCard, Sound::Refused, Sound::FoundationClosed}));
     }
 
     // Left's ace of diamonds lands on the first tick, heard as a rival's card. How far apart the rivals'
