@@ -98,22 +98,6 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     EXPECT_EQ(late.next(), Message(Refused{Refusal::UnknownToken, "2.0", kProtocolVersion}));
 }
 
-TEST_F(NetTable, TheHostQuittingEndsTheGameForEveryGuestWithOneReason) {
-    join(QStringLiteral("Ann"));
-    join(QStringLiteral("Bo"));
-    startAndDeal();
-    std::vector<SessionEnd> ends;
-    for (auto& guest : guests)
-        QObject::connect(guest->session.get(), &GuestSession::ended,
-                         [&](const SessionEnd& end) { ends.push_back(end); });
-    game.exitCommand();
-    ASSERT_TRUE(eventually([&] { return ends.size() == 2; }));
-    for (const SessionEnd& end : ends)
-        EXPECT_EQ(std::tuple(end.why, end.leaving),
-                  std::tuple(SessionEnd::Why::HostLeft, LeavingReason::Quit));
-    EXPECT_EQ(window.programEnds, 1);
-}
-
 TEST_F(NetTable, TheHostSeatsGuestsByTheirCleanedNamesAndMovesAndRemovesThemInTheLobby) {
     join(QString::fromUtf8("\u202eAn\tn"));
     join(QStringLiteral("Bo"));
