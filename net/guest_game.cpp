@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "guest_game.h"
 
-#include "perspective.h"
+#include "seat_view.h"
 #include "table_changes.h"
 
 namespace zanfel::net {

@@ -21,7 +21,7 @@
 #include "names.h"
 #include "network/network_play.h"
 #include "pace_timer.h"
-#include "perspective.h"
+#include "seat_view.h"
 #include "settings/colour_option.h"
 #include "settings/face_option.h"
 #include "settings/sound_option.h"

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "controls.h"
-#include "perspective.h"
+#include "seat_view.h"
 #include "table.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "host.h"
 #include "host_window.h"
 #include "message_codec.h"
-#include "perspective.h"
+#include "seat_view.h"
 #include "visible_table.h"
 
 namespace zanfel::net::testing {

@@ -18,7 +18,7 @@
 #include "network/network_play.h"
 #include "network/seat_list.h"
 #include "network_module.h"
-#include "perspective.h"
+#include "seat_view.h"
 #include "window_test_support.h"
 
 using namespace testing_support;

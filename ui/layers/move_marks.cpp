@@ -7,7 +7,7 @@
 
 #include "card_backs.h"
 #include "layers/place_outline.h"
-#include "perspective.h"
+#include "seat_view.h"
 
 namespace {
 // Below this a tick is too short to tell three players' marks apart.

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "names.h"
-#include "perspective.h"
+#include "seat_view.h"
 #include "table/card_image.h"
 #include "table/foundation_frame.h"
 #include "table/pictures.h"

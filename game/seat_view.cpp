@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "perspective.h"
+#include "seat_view.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_table_view.h"
-#include "perspective.h"
+#include "seat_view.h"
 #include "visible_table.h"
 
 namespace zanfel {
