@@ -21,8 +21,8 @@ class ReferenceImagesTest : public WindowTest {
 private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10)); }
 
-    // The table at 150 % before the deal and dealt at 100 % with the counts; the windows of a hand's end,
-    // the record and About. A picture that differs is left in the test's working folder.
+    // The table at 150 % before the deal, dealt at 100 % with the counts and paused; the windows of a hand's
+    // end, the record and About. A picture that differs is left in the test's working folder.
     void theTableAndTheWindowsLookAsDrawn() {
         auto* table = find<CardTable>("table");
         table->setZoom(150);
@@ -31,6 +31,9 @@ private slots:
         clickDeck();
         trigger("mnuCardCount");
         draw("dealt_table", table);
+        trigger("mnuPause");
+        draw("paused_table", table);  // the veil's words as well as its cover
+        trigger("mnuPause");
         const ModalAnswerer answerer([this](QWidget* modal) {
             const bool announcement = dynamic_cast<AnnouncementWindow*>(modal);
             draw(announcement ? "AnnouncementWindow" : modal->metaObject()->className(), modal);
