@@ -16,7 +16,7 @@ id=io.github.zanfel.Zanfel
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 expected=$(LC_ALL=C sort <<EOF
 $bindir/zanfel
-${libdir:-lib}/zanfel/zanfel-network.so
+${libdir:-lib}/games/zanfel/zanfel-network.so
 share/applications/$id.desktop
 share/doc/zanfel/changelog.gz
 share/doc/zanfel/copyright
