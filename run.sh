@@ -107,7 +107,7 @@ case "${1:-}" in
         fuzz_net
         build build-sanitize -DZANFEL_WERROR=ON -DZANFEL_SANITIZE=ON -DZANFEL_BUILD_TESTS=ON \
               -DCMAKE_BUILD_TYPE=Debug
-        ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
+        ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
             UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
         ;;
     *)
