@@ -15,10 +15,7 @@ program=$1
 artefacts=$2
 mkdir -p "$artefacts"
 source "$(dirname "$0")/../x_session.sh"
-shot() { import -window root "$artefacts/$1.png" 2>/dev/null || true; }
-fail() { echo "FAIL: $*" >&2; shot failed; exit 1; }
-passed=0
-pass() { passed=$((passed + 1)); echo "ok: $*"; }
+source "$(dirname "$0")/e2e_steps.sh"
 
 start_xvfb
 
