@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
 #include "command_line.h"
+#include "language.h"
 #include "main_window.h"
 #include "names.h"
 #include "network/network_play.h"
@@ -40,6 +42,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(programName());
     // One icon for every window of the game: the table, the score sheet, the about window.
     QApplication::setWindowIcon(QIcon(iconPicture()));
+    // Before any word is put together, the command line's included.
+    const QString language = chooseLanguage(QLocale::system().uiLanguages());
+    installLanguage(app, language);
 
     const CommandLine line = readCommandLine(arguments);
     if (!line.error.isEmpty()) {
@@ -51,7 +56,7 @@ int main(int argc, char* argv[]) {
     window.show();
     // The table goes up before the rest of the start-up runs.
     QApplication::processEvents();
-    window.startUp();
+    window.startUp(language);
     // An unusable saved colour ends the program before the event loop has started.
     if (window.ended())
         return 0;

@@ -80,9 +80,9 @@ MainWindow::~MainWindow() {
     network_.reset();
 }
 
-void MainWindow::startUp() {
+void MainWindow::startUp(const QString& language) {
     zoom_->followScreen();
-    helpFile_ = locateHelpFile();
+    helpFiles_ = locateHelpFiles(language);
     game_.startUp();
 }
 
@@ -195,7 +195,7 @@ void MainWindow::createHelpMenu() {
     // F1 shows beside the item. Over the table the item's shortcut takes the key before the help
     // opener's filter could see it; in every other window the filter opens the help: once either way.
     QAction* helpTopics = addItem(menu, "mnuHelpTopics", tr("Help Topics"), QKeySequence(Qt::Key_F1));
-    auto* help = new HelpOpener(this, [this] { return helpFile_; });
+    auto* help = new HelpOpener(this, [this] { return helpFiles_; });
     connect(helpTopics, &QAction::triggered, help, &HelpOpener::openHelp);
     QAction* about = addItem(menu, "mnuAbout", tr("&About"));
     connect(about, &QAction::triggered, this, &MainWindow::aboutCommand);

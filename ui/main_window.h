@@ -39,9 +39,10 @@ public:
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Everything after the window has shown itself: the help file, then the game's start-up.
+    // Everything after the window has shown itself: the help files, in `language` first ("de";
+    // empty for English alone), then the game's start-up.
     // The program may end during it (an unusable saved colour); check ended() afterwards.
-    void startUp();
+    void startUp(const QString& language = {});
     bool ended() const { return game_.ended(); }
 
     // The game played here, alone or as the host of a network game.
@@ -102,7 +103,7 @@ private:
     std::unique_ptr<zanfel::RandomSource> ownRandom_;
     zanfel::Game game_;
     zanfel::GameFront* front_ = &game_;
-    QString helpFile_;
+    QStringList helpFiles_;
     SettingsStore settings_{this};
 
     TableLayers* layers_ = nullptr;

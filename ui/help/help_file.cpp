@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTextDocumentFragment>
 #include <QtEndian>
 
 namespace {
@@ -34,13 +35,12 @@ int listObject(chmFile*, chmUnitInfo* unit, void* context) {
     return CHM_ENUMERATOR_CONTINUE;
 }
 
-// The values in a sitemap are HTML attribute text.
-QString unescape(QString text) {
-    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return text;
+// The values in a sitemap are HTML attribute text: a translated title may spell its letters as
+// entities ("&auml;", "&#233;", "&laquo;") as well as write them in UTF-8.
+QString unescape(const QString& text) {
+    if (!text.contains(QLatin1Char('&')))
+        return text;
+    return QTextDocumentFragment::fromHtml(text).toPlainText();
 }
 
 // One entry of a sitemap: an OBJECT of type text/sitemap with a Name and a Local param.

@@ -7,14 +7,13 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <memory>
+#include <optional>
 
 #include "help/help_file.h"
 #include "help/help_window.h"
 #include "names.h"
 
 namespace {
-
-const QString kHelpFileName = QStringLiteral("ZanfelHelp.chm");
 
 void showHelpError(QWidget* parent, const QString& path, const QString& why) {
     QMessageBox box(
@@ -27,24 +26,30 @@ void showHelpError(QWidget* parent, const QString& path, const QString& why) {
 
 }  // namespace
 
-QString locateHelpFile() {
-    return locateHelpFile(QCoreApplication::applicationDirPath());
-}
-
 // The data folder is found from the program's own folder, so an installation moved or made under
 // any prefix (a package, a home folder, a test's temporary folder) still finds its help.
-QString locateHelpFile(const QString& programDir) {
+QString locateHelpFile(const QString& programDir, const QString& language) {
+    const QString name = language.isEmpty() ? QStringLiteral("ZanfelHelp.chm")
+                                            : QStringLiteral("ZanfelHelp_%1.chm").arg(language);
     const QDir dir(programDir);
-    const QString beside = dir.filePath(kHelpFileName);
-    const QString installed = QDir::cleanPath(
-        dir.filePath(QStringLiteral(ZANFEL_DATA_DIR_FROM_PROGRAM) + QLatin1Char('/') + kHelpFileName));
+    const QString beside = dir.filePath(name);
+    const QString installed =
+        QDir::cleanPath(dir.filePath(QStringLiteral(ZANFEL_DATA_DIR_FROM_PROGRAM) + QLatin1Char('/') + name));
     if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
         return installed;
     return beside;
 }
 
-HelpOpener::HelpOpener(QWidget* mainWindow, std::function<QString()> helpFile)
-    : QObject(mainWindow), mainWindow_(mainWindow), helpFile_(std::move(helpFile)) {
+QStringList locateHelpFiles(const QString& language) {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    QStringList files{locateHelpFile(programDir)};
+    if (!language.isEmpty())
+        files.prepend(locateHelpFile(programDir, language));
+    return files;
+}
+
+HelpOpener::HelpOpener(QWidget* mainWindow, std::function<QStringList()> helpFiles)
+    : QObject(mainWindow), mainWindow_(mainWindow), helpFiles_(std::move(helpFiles)) {
     qApp->installEventFilter(this);
 }
 
@@ -76,16 +81,22 @@ void HelpOpener::openHelp() {
     window_->activateWindow();
 }
 
+// A help in the player's language that is missing or damaged gives way to the English one.
 bool HelpOpener::createWindow() {
-    const QString path = helpFile_();
-    auto file = std::make_unique<HelpFile>();
-    if (!file->open(path)) {
-        QWidget* modal = QApplication::activeModalWidget();
-        showHelpError(modal ? modal : mainWindow_, path, file->error());
-        return false;
+    std::optional<std::pair<QString, QString>> problem;  // the file to tell of, and why
+    for (const QString& path : helpFiles_()) {
+        auto file = std::make_unique<HelpFile>();
+        if (file->open(path)) {
+            window_ = new HelpWindow(std::move(file), mainWindow_);
+            return true;
+        }
+        if (!problem || !QFileInfo::exists(problem->first))
+            problem = {path, file->error()};
     }
-    window_ = new HelpWindow(std::move(file), mainWindow_);
-    return true;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (problem)
+        showHelpError(modal ? modal : mainWindow_, problem->first, problem->second);
+    return false;
 }
 
 // A modal window (the score sheet, a question) blocks every window shown before it, so the help
