@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
 
 #include "names.h"
 #include "table.h"
@@ -56,6 +59,12 @@ AnnouncementWindow::AnnouncementWindow(QWidget* parent) : QDialog(parent) {
     auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("cmdOK"));
     okButton->setGeometry(twipsRect(2350, 2475, 495, 375));
+    // The button was drawn for "OK": a longer word widens it to the left, over the picture.
+    QStyleOptionButton option;
+    option.initFrom(okButton);
+    const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, okButton).width();
+    const int needed = okButton->fontMetrics().size(Qt::TextShowMnemonic, okButton->text()).width();
+    okButton->setGeometry(okButton->geometry().adjusted(-std::max(0, needed - room), 0, 0, 0));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -72,6 +72,20 @@ constexpr int kCaptionWidth = 855;
 constexpr int kCountHeight = 255;
 constexpr int kCountCaption = zanfel::kSlotsPerPlayer;
 
+// The smallest font a label's words shrink to, in points.
+constexpr qreal kLeastPoints = 7;
+
+// A translation longer than the words a label was drawn for takes a smaller font, down to a
+// readable least, rather than run over the cards round it; English fits and keeps the table's font.
+void shrinkToFit(QLabel* label, int width, int room) {
+    label->setFont(QFont());
+    QFont font = label->font();
+    while (label->heightForWidth(width) > room && font.pointSizeF() - 0.5 >= kLeastPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+    }
+}
+
 // The player index a pile image belongs to.
 int ownerOf(zanfel::PileImage image) {
     if (image.kind == zanfel::ImageKind::Stack)
@@ -136,6 +150,7 @@ void CardTable::setZoom(int percent) {
     setFont(font);
     fitCounts();
     fitHint();
+    shrinkToFit(lblStuck_, lblStuck_->width(), lblStuck_->height());
     setFixedSize(zoomedPx(kTwipsSize.width(), percent), zoomedPx(kTwipsSize.height(), percent));
 }
 
@@ -304,9 +319,10 @@ void CardTable::showHint(zanfel::Hint hint, bool guest) {
 }
 
 // The longest hint takes three lines, which in our font can need a few pixels more than its box
-// was drawn with.
+// was drawn with; the cards above it leave it no more than the rest of the table's height.
 void CardTable::fitHint() {
     const QRect box = zoomedRect(kTips, zoom_);
+    shrinkToFit(lblTips_, box.width(), zoomedPx(kTwipsSize.height(), zoom_) - box.top());
     fitDownwards(lblTips_, box, lblTips_->heightForWidth(box.width()));
 }
 
