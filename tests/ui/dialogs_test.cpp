@@ -14,7 +14,9 @@
 #include "dialogs/beside_window.h"
 #include "dialogs/play_again.h"
 #include "dialogs/score_sheet.h"
-#include "window_test_support.h"
+#include "network/join_window.h"
+#include "network/lobby_window.h"
+#include "shipped_translations.h"
 
 using namespace testing_support;
 
@@ -27,14 +29,21 @@ static void fill(ScoreSheet& sheet, int hands) {
     sheet.setFigures({hands, zanfel::totalsOf(scores, hands)}, scores);
 }
 
-// Texts cut short ("Label1 cut") or over another text, a card or a line ("Label1 over Line1").
+// Texts cut short ("Label1 cut"), over another text, a card or a line ("Label1 over Line1"), or left in
+// English by a translation looked up under the wrong name ("Label1 in English").
 static QStringList textFaults(const QWidget* window) {
     QList<std::pair<QString, QRect>> texts, others;
     QStringList faults;
+    if (readsAsEnglish(window->windowTitle()))
+        faults << window->windowTitle() + " in English";
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<const QLabel*>(widget);
         const auto* button = qobject_cast<const QPushButton*>(widget);
         const auto* frame = qobject_cast<const QFrame*>(widget);
+        const QString words = label ? label->text() : button ? button->text() : QString();
+        if (widget->isVisibleTo(window) &&
+            readsAsEnglish(words + '\n' + widget->toolTip() + '\n' + widget->accessibleName()))
+            faults << widget->objectName() + " in English";
         QRect place(widget->mapTo(window, QPoint(0, 0)), widget->size());
         if (widget->isVisibleTo(window) && !label && !button &&
             (qobject_cast<const CardImage*>(widget) || (frame && frame->frameShape() == QFrame::HLine)))
@@ -135,7 +144,8 @@ private slots:
         QCOMPARE(places, (QList<QPoint>{{608, 150}, {592, 150}, {574, 458}, {574, 222}, {950, 50}}));
     }
 
-    // At 9 and 12 points all text shows, nothing overlaps (About's Line2 under both); About is made once.
+    // At 9 and 12 points all text shows in the run's language, nothing overlaps (About's Line2 under both);
+    // About is made once.
     void windowsFitTheFontAndAboutHides() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
         QStringList faults, abouts;
@@ -164,17 +174,24 @@ private slots:
             clickDeck();
             trigger("mnuCardCount");
             faults << textFaults(window_.get());
+            trigger("mnuStatistics");
             trigger("mnuAbout");
             trigger("mnuAbout");
             QCOMPARE(window_->findChildren<AboutWindow*>().size(), 1);
             QVERIFY(!window_->findChild<AboutWindow*>()->isVisible());
             ScoreSheet sheet;
             fill(sheet, 3);
-            faults << textFaults(&sheet) << textFaults(std::make_unique<AnnouncementWindow>().get());
+            LobbyWindow lobby;
+            lobby.showAddresses({"192.168.100.200", "fd00::1"}, 23456);
+            lobby.show();
+            JoinWindow join("Ann");
+            join.show();
+            faults << textFaults(&sheet) << textFaults(std::make_unique<AnnouncementWindow>().get())
+                   << textFaults(&lobby) << textFaults(&join);
             askPlayAgain(nullptr, {true, false, zanfel::kRightPlayer});
             faults.replaceInStrings(QRegularExpression("^(?!\\d)"), QString::number(points) + " pt: ");
         }
-        QCOMPARE(abouts, QStringList(4, "About Zanfel over a running hand"));
+        QCOMPARE(abouts, QStringList(4, AboutWindow::tr("About %1").arg("Zanfel") + " over a running hand"));
         QCOMPARE(faults.join(", "), QString());
     }
 };

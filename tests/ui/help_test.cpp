@@ -26,16 +26,27 @@ class HelpTest : public WindowTest {
     QTemporaryDir scratch_;
 
 private slots:
-    // A page changed without tools/help/rebuild.sh fails here; so does a contents entry to nowhere.
+    // Each language's help: a page changed without tools/help/rebuild.sh fails here; so does a contents
+    // entry to nowhere, or one whose title does not read as written (bytes not UTF-8, an entity left).
     void committedFileHoldsTheSourcePagesAsTheyAre() {
-        HelpFile help;
-        QVERIFY2(help.open(kCommitted), qPrintable(help.error()));
-        const QStringList onDisk = QDir(kSources).entryList({"*.html"}, QDir::Files, QDir::Name);
-        QCOMPARE(help.pages(), onDisk);
-        for (const QString& page : onDisk + QStringList{"zanfel.css"})
-            QVERIFY2(help.read(page) == bytesOf(kSources + '/' + page), qPrintable(page));
-        for (const HelpFile::Entry& entry : help.contents())
-            QVERIFY2(onDisk.contains(entry.page), qPrintable(entry.page));
+        const QStringList languages = QStringList{""} + QString(ZANFEL_LANGUAGES).split(' ');
+        for (const QString& language : languages) {
+            const QString sources = language.isEmpty() ? kSources : kSources + '/' + language;
+            HelpFile help;
+            QVERIFY2(help.open(locateHelpFile(sources, language)),
+                     qPrintable(language + ": " + help.error()));
+            const QStringList onDisk = QDir(sources).entryList({"*.html"}, QDir::Files, QDir::Name);
+            QCOMPARE(help.pages(), onDisk);
+            // A language without a style sheet of its own is compiled with the English one.
+            const QString css = QFile::exists(sources + "/zanfel.css") ? sources : kSources;
+            for (const QString& page : onDisk + QStringList{"zanfel.css"})
+                QVERIFY2(help.read(page) == bytesOf((page.endsWith(".css") ? css : sources) + '/' + page),
+                         qPrintable(page));
+            for (const HelpFile::Entry& entry : help.contents())
+                QVERIFY2(onDisk.contains(entry.page) &&
+                             !entry.title.contains(QRegularExpression("\\x{FFFD}|&#?\\w+;")),
+                         qPrintable(entry.page + ": " + entry.title));
+        }
     }
 
     // Each refusal's reason at the reader's edges: 64 MiB is read, a byte more not; LZX windows of 32 KB
@@ -87,7 +98,7 @@ private slots:
     void windowFollowsContentsAndLinks() {
         QWidget table;
         table.show();
-        HelpOpener opener(&table, [] { return kCommitted; });
+        HelpOpener opener(&table, [] { return QStringList{kCommitted}; });
         QDialog sheet(&table);
         QWidget* onTop = nullptr;  // the first window on top after F1
         int presses = 0;           // the sheet may miss the first ones while it comes up
@@ -119,6 +130,17 @@ private slots:
         QCOMPARE(shown(), QStringLiteral("overview.html under Welcome to Zanfel"));
     }
 
+    // A help in the player's language that is damaged (or missing, the first row above) gives way to English.
+    void theLanguagesHelpFallsBackToEnglish() {
+        QWidget table;
+        QFile german(scratch_.filePath("ZanfelHelp_de.chm"));
+        QVERIFY(german.open(QIODevice::WriteOnly) && german.write(QByteArray(5000, '\x5a')) == 5000);
+        german.close();
+        HelpOpener opener(&table, [&german] { return QStringList{german.fileName(), kCommitted}; });
+        QCOMPARE(boxesDuring([&] { opener.openHelp(); }), QList<ShownBox>());
+        QCOMPARE(opener.window()->shownPage(), QStringLiteral("overview.html"));
+    }
+
     // No help file anywhere: Help Topics and F1 each tell which file and why; no help window opens.
     void helpWithoutTheFileGivesTheMessage() {
         QList<ShownBox> told;
@@ -131,7 +153,7 @@ private slots:
         window_->activateWindow();  // F1 is the item's shortcut there, and opens the help once
         QTRY_VERIFY(window_->isActiveWindow());
         QTest::keyClick(window_.get(), Qt::Key_F1);
-        const QString path = QDir::toNativeSeparators(locateHelpFile());
+        const QString path = QDir::toNativeSeparators(locateHelpFiles({}).first());
         const ShownBox missing{"Zanfel", QString("The help file \"%1\" could not be opened.").arg(path),
                                QMessageBox::Warning, QMessageBox::Ok, "The file is missing."};
         QCOMPARE(told, QList<ShownBox>(2, missing));

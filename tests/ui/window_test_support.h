@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+#include "language.h"
 #include "layers/table_layers.h"
 #include "main_window.h"
 #include "recording_sound_player.h"
@@ -88,6 +89,11 @@ inline void clearQuitRequest() {
     QApplication::exec();
 }
 
+// The language of the windows in this run, as ctest gives it: "de", "fr"; empty for English.
+inline QString testLanguage() {
+    return qEnvironmentVariable("ZANFEL_TEST_LANGUAGE");
+}
+
 const QPoint kGrip(28, 36);  // where the mouse takes a card, near its top left corner
 
 // A started window for each test, with the per-user settings in a folder of their own.
@@ -103,9 +109,11 @@ private slots:
 
 protected:
     // Qt's own settings too, which would land in the real home if the game let them be written.
+    // The windows speak the language the run asks for.
     WindowTest() {
         for (const auto format : {QSettings::IniFormat, QSettings::NativeFormat})
             QSettings::setPath(format, QSettings::UserScope, settingsFolder_.path());
+        installLanguage(*qApp, testLanguage());
     }
 
     QTemporaryDir settingsFolder_;
