@@ -7,6 +7,7 @@
 #include <QSplitter>
 #include <QTextDocument>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "help/help_browser.h"
 #include "names.h"
@@ -14,6 +15,8 @@
 namespace {
 
 constexpr int kPageRole = Qt::UserRole;
+constexpr int kContentsWidth = 180;
+constexpr int kPageWidth = 560;
 
 }  // namespace
 
@@ -26,18 +29,23 @@ HelpWindow::HelpWindow(std::unique_ptr<HelpFile> file, QWidget* parent) : QWidge
     contents_->setRootIsDecorated(false);
     browser_ = new HelpBrowser(std::move(file), nullptr);
     browser_->setObjectName(QStringLiteral("helpPage"));
+    fillContents();
 
+    // The contents take the width of their longest title, as far as a third of the window's
+    // first width: translated titles run longer than the English ones it was laid out for.
+    const int titles =
+        static_cast<QAbstractItemView*>(contents_)->sizeHintForColumn(0) + 2 * contents_->frameWidth() + 8;
+    const int side = std::clamp(titles, kContentsWidth, kContentsWidth * 2);
     auto* splitter = new QSplitter;
     splitter->addWidget(contents_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({180, 560});
+    splitter->setSizes({side, kPageWidth});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(splitter);
-    resize(760, 540);
+    resize(760 + side - kContentsWidth, 540);
 
-    fillContents();
     connect(contents_, &QTreeWidget::currentItemChanged, this, &HelpWindow::followContents);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::selectEntryOf);
 }
