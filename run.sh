@@ -13,7 +13,9 @@ cd "$(dirname "$0")"
 
 # What building and running the game needs.
 game_packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libchm-dev fonts-dejavu-core
-               libcanberra-dev)  # the sounds: its header to build, the library it brings to play them
+               libcanberra-dev   # the sounds: its header to build, the library it brings to play them
+               qt6-tools-dev qt6-l10n-tools  # the translations: Qt's CMake support, lupdate and lrelease
+               qt6-translations-l10n)        # Qt's own words (dialogs, buttons) in the player's language
 # What only the tests and the benchmarks need.
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick desktop-file-utils appstream
                clang libclang-rt-14-dev  # clang's libFuzzer for the fuzz target

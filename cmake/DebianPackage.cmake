@@ -46,6 +46,11 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CPACK_DEBIAN_PACKAGE_DEPENDS}, qt6-qpa-plugi
 # recommendation. Its PulseAudio backend, which the desktops that run a sound server already carry,
 # hands the sounds to the server as event sounds; without it they go through ALSA.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra0")
+# The game's own words are built into the program in every language it speaks; Qt's words in its
+# dialogs (the colour dialog, the buttons of the message boxes) come from Qt's translations, loaded
+# from Qt's folder when the language is not English. Without them those few words stay English and
+# everything else works, hence a recommendation, not a dependency.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${CPACK_DEBIAN_PACKAGE_RECOMMENDS}, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libcanberra-pulse")
 
 include(CPack)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# An install into a temporary prefix holds exactly the program, its network module, its help file,
+# An install into a temporary prefix holds exactly the program, its network module, its help files,
 # its sounds, the desktop entry, the metainfo file, the two icons, the manual page, the copyright and
 # the changelog, and the installed program, with no help file beside it, opens its help on F1 from
 # the installed data folder.
@@ -25,6 +25,9 @@ share/icons/hicolor/64x64/apps/$id.png
 share/man/man6/zanfel.6.gz
 share/metainfo/$id.metainfo.xml
 share/zanfel/ZanfelHelp.chm
+$(cd "$(dirname "$0")/../../resources/help" && for help in */ZanfelHelp_*.chm; do
+    [ -e "$help" ] && echo "share/zanfel/${help#*/}"
+done)
 $(for sound in deal own_card rival_card refused foundation_closed going_out game_over; do
     echo "share/zanfel/sounds/$sound.wav"
 done)
