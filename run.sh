@@ -20,6 +20,7 @@ game_packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libchm-dev fonts-deja
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick desktop-file-utils appstream
                clang libclang-rt-14-dev  # clang's libFuzzer for the fuzz target
                clang-format-14           # the layout check of every C++ file
+               gettext                   # msgfmt, which checks the translations' placeholders and keys
                dpkg-dev file lintian)    # cpack's Debian package and its check
 jobs=$(nproc 2>/dev/null || echo 2)
 

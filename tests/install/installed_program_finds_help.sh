@@ -14,7 +14,7 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "install failed: $(cat "$work/install.log")"
 id=io.github.zanfel.Zanfel
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
-expected=$(LC_ALL=C sort <<EOF
+expected=$(grep -v '^$' <<EOF | LC_ALL=C sort
 $bindir/zanfel
 ${libdir:-lib}/games/zanfel/zanfel-network.so
 share/applications/$id.desktop
@@ -26,7 +26,7 @@ share/man/man6/zanfel.6.gz
 share/metainfo/$id.metainfo.xml
 share/zanfel/ZanfelHelp.chm
 $(cd "$(dirname "$0")/../../resources/help" && for help in */ZanfelHelp_*.chm; do
-    [ -e "$help" ] && echo "share/zanfel/${help#*/}"
+    if [ -e "$help" ]; then echo "share/zanfel/${help#*/}"; fi
 done)
 $(for sound in deal own_card rival_card refused foundation_closed going_out game_over; do
     echo "share/zanfel/sounds/$sound.wav"

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QXmlStreamReader>
 
 #include "dialogs/about_window.h"
 #include "dialogs/announcement_window.h"
@@ -16,7 +17,7 @@
 #include "dialogs/score_sheet.h"
 #include "network/join_window.h"
 #include "network/lobby_window.h"
-#include "shipped_translations.h"
+#include "window_test_support.h"
 
 using namespace testing_support;
 
@@ -29,20 +30,55 @@ static void fill(ScoreSheet& sheet, int hands) {
     sheet.setFigures({hands, zanfel::totalsOf(scores, hands)}, scores);
 }
 
-// Texts cut short ("Label1 cut"), over another text, a card or a line ("Label1 over Line1"), or left in
-// English by a translation looked up under the wrong name ("Label1 in English").
+// The English texts the run's language translates otherwise, without their access keys.
+static QStringList translatedSources() {
+    QStringList sources;
+    QFile file(QStringLiteral(ZANFEL_TRANSLATIONS_DIR "/zanfel_%1.ts").arg(kTestLanguage));
+    if (kTestLanguage.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return sources;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"source")
+            source = xml.readElementText();
+        else if (xml.name() == u"translation" &&
+                 xml.readElementText(QXmlStreamReader::IncludeChildElements) != source)
+            sources << source.remove('&');
+    }
+    return sources;
+}
+
+// A line of `text` that is still such a text was looked up under the wrong name.
+static bool readsAsEnglish(const QString& text) {
+    static const QStringList english = translatedSources();
+    const QStringList lines = QString(text).remove('&').split('\n');
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const QString& line) { return english.contains(line); });
+}
+
+// Texts cut short ("Label1 cut"), over another text, a card or a line ("Label1 over Line1"), left in
+// English by a translation looked up under the wrong name ("Label1 in English"), or a menu's access key
+// given twice ("mnuGame: &Score").
 static QStringList textFaults(const QWidget* window) {
     QList<std::pair<QString, QRect>> texts, others;
     QStringList faults;
-    if (readsAsEnglish(window->windowTitle()))
-        faults << window->windowTitle() + " in English";
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        QString keys;  // of the menu bar's or a menu's items
+        for (const QAction* action : widget->actions()) {
+            const QString key = QRegularExpression("&([^&])").match(action->text()).captured(1).toLower();
+            if ((!key.isEmpty() && keys.contains(key)) || readsAsEnglish(action->text()))
+                faults << widget->objectName() + ": " + action->text();
+            keys += key;
+        }
         const auto* label = qobject_cast<const QLabel*>(widget);
         const auto* button = qobject_cast<const QPushButton*>(widget);
         const auto* frame = qobject_cast<const QFrame*>(widget);
         const QString words = label ? label->text() : button ? button->text() : QString();
         if (widget->isVisibleTo(window) &&
-            readsAsEnglish(words + '\n' + widget->toolTip() + '\n' + widget->accessibleName()))
+            readsAsEnglish(words + '\n' + widget->toolTip() + '\n' + widget->accessibleName() + '\n' +
+                           window->windowTitle()))
             faults << widget->objectName() + " in English";
         QRect place(widget->mapTo(window, QPoint(0, 0)), widget->size());
         if (widget->isVisibleTo(window) && !label && !button &&
@@ -144,8 +180,8 @@ private slots:
         QCOMPARE(places, (QList<QPoint>{{608, 150}, {592, 150}, {574, 458}, {574, 222}, {950, 50}}));
     }
 
-    // At 9 and 12 points all text shows in the run's language, nothing overlaps (About's Line2 under both);
-    // About is made once.
+    // At 9 and 12 points all text shows in the run's language, nothing overlaps (About's Line2 under both),
+    // each menu item has a key of its own; About is made once.
     void windowsFitTheFontAndAboutHides() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
         QStringList faults, abouts;

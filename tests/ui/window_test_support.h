@@ -90,9 +90,7 @@ inline void clearQuitRequest() {
 }
 
 // The language of the windows in this run, as ctest gives it: "de", "fr"; empty for English.
-inline QString testLanguage() {
-    return qEnvironmentVariable("ZANFEL_TEST_LANGUAGE");
-}
+inline const QString kTestLanguage = qEnvironmentVariable("ZANFEL_TEST_LANGUAGE");
 
 const QPoint kGrip(28, 36);  // where the mouse takes a card, near its top left corner
 
@@ -109,11 +107,10 @@ private slots:
 
 protected:
     // Qt's own settings too, which would land in the real home if the game let them be written.
-    // The windows speak the language the run asks for.
     WindowTest() {
         for (const auto format : {QSettings::IniFormat, QSettings::NativeFormat})
             QSettings::setPath(format, QSettings::UserScope, settingsFolder_.path());
-        installLanguage(*qApp, testLanguage());
+        installLanguage(*qApp, kTestLanguage);
     }
 
     QTemporaryDir settingsFolder_;
