@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Released December 2026</source>
-        <translation>Erschienen im Dezember 2026</translation>
+        <translation>Stand: Dezember 2026</translation>
     </message>
     <message>
         <source>OK</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Choose a game from the list, or type the address of its host.</source>
-        <translation>Wähl ein Spiel aus der Liste oder gib die Adresse seines Gastgebers ein.</translation>
+        <translation>Wähle ein Spiel aus der Liste oder gib die Adresse seines Gastgebers ein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no address. Type the host&apos;s name or address, with a colon and the port after it if the port is not %2.</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>Your game is open. Others find it under Game &gt; Join Network Game... on your local network, or join it by typing one of these addresses:</source>
-        <translation>Dein Spiel ist offen. Andere finden es in deinem lokalen Netzwerk unter Spiel &gt; Netzwerkspiel beitreten... oder treten mit einer dieser Adressen bei:</translation>
+        <translation>Dein Spiel ist offen. Andere finden es in deinem lokalen Netzwerk unter Spiel &gt; Netzwerkspiel beitreten... oder geben eine dieser Adressen ein:</translation>
     </message>
     <message>
         <source>To play over the internet, your router must pass TCP port %1 on to this computer.</source>
