@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Cards in %1: %2</source>
-        <translation>%1: %2 Karten</translation>
+        <translation>%1, Karten: %2</translation>
     </message>
 </context>
 <context>
