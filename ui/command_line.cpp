@@ -9,22 +9,24 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
+// The command line's own words; every message here goes to the terminal.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 }  // namespace
 
 CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    const QCommandLineOption host(QStringLiteral("host"), tr("Open a network game's lobby at once."));
+    const QCommandLineOption host(QStringLiteral("host"), Words::tr("Open a network game's lobby at once."));
     const QCommandLineOption join(QStringLiteral("join"),
-                                  tr("Join the network game hosted at ADDRESS[:PORT]."),
+                                  Words::tr("Join the network game hosted at ADDRESS[:PORT]."),
                                   QStringLiteral("ADDRESS[:PORT]"));
     const QCommandLineOption port(
         QStringLiteral("port"),
-        tr("The port others join on (%1 unless given).").arg(zanfel::net::kDefaultPort), QStringLiteral("N"));
-    const QCommandLineOption name(QStringLiteral("name"), tr("Your name, as the others will see it."),
+        Words::tr("The port others join on (%1 unless given).").arg(zanfel::net::kDefaultPort),
+        QStringLiteral("N"));
+    const QCommandLineOption name(QStringLiteral("name"), Words::tr("Your name, as the others will see it."),
                                   QStringLiteral("NAME"));
     parser.addOptions({host, join, port, name});
     CommandLine line;
@@ -34,19 +36,19 @@ CommandLine readCommandLine(const QStringList& arguments) {
         return line;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        line.error = tr("Unknown argument: %1").arg(parser.positionalArguments().first());
+        line.error = Words::tr("Unknown argument: %1").arg(parser.positionalArguments().first());
         return line;
     }
     if (parser.isSet(host) && parser.isSet(join)) {
-        line.error = tr("--host and --join cannot be given together.");
+        line.error = Words::tr("--host and --join cannot be given together.");
         return line;
     }
     if (parser.isSet(port) && !parser.isSet(host)) {
-        line.error = tr("--port goes with --host; a joining player types the port after the address.");
+        line.error = Words::tr("--port goes with --host; a joining player types the port after the address.");
         return line;
     }
     if ((parser.isSet(name)) && !parser.isSet(host) && !parser.isSet(join)) {
-        line.error = tr("--name goes with --host or --join.");
+        line.error = Words::tr("--name goes with --host or --join.");
         return line;
     }
     line.name = parser.value(name);
@@ -54,7 +56,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
         const std::optional<quint16> number =
             parser.isSet(port) ? readPort(parser.value(port)) : zanfel::net::kDefaultPort;
         if (!number) {
-            line.error = tr("\"%1\" is no port: give a number from 1 to 65535.").arg(parser.value(port));
+            line.error =
+                Words::tr("\"%1\" is no port: give a number from 1 to 65535.").arg(parser.value(port));
             return line;
         }
         line.network = CommandLine::Network::Host;
@@ -63,9 +66,10 @@ CommandLine readCommandLine(const QStringList& arguments) {
         const std::optional<HostAddress> address =
             readHostAddress(parser.value(join), zanfel::net::kDefaultPort);
         if (!address) {
-            line.error = tr("\"%1\" is no address: give the host's name or address, and :PORT if not %2.")
-                             .arg(parser.value(join))
-                             .arg(zanfel::net::kDefaultPort);
+            line.error =
+                Words::tr("\"%1\" is no address: give the host's name or address, and :PORT if not %2.")
+                    .arg(parser.value(join))
+                    .arg(zanfel::net::kDefaultPort);
             return line;
         }
         line.network = CommandLine::Network::Join;

@@ -10,9 +10,9 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Names", text);
-}
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Names)
+};
 
 // By player index: the human, then the middle, left and right computer players.
 constexpr std::array<const char*, zanfel::kPlayers> kPlayerNames{
@@ -32,15 +32,11 @@ QString programName() {
 
 // The version is the build's own, from the project's.
 QString programTitle() {
-    return tr("%1 v%2").arg(programName(), QStringLiteral(ZANFEL_VERSION));
+    return Words::tr("%1 v%2").arg(programName(), QStringLiteral(ZANFEL_VERSION));
 }
 
 QString playerName(int player) {
-    return tr(kPlayerNames[player]);
-}
-
-QString ownerName(int player) {
-    return player == zanfel::kHuman ? tr("Your") : tr("%1's").arg(playerName(player));
+    return Words::tr(kPlayerNames[player]);
 }
 
 QString seatName(const zanfel::Seats& seats, int viewer, int local) {
@@ -50,14 +46,8 @@ QString seatName(const zanfel::Seats& seats, int viewer, int local) {
     return playerName(zanfel::hostPlayer(viewer, local));
 }
 
-QString seatOwnerName(const zanfel::Seats& seats, int viewer, int local) {
-    if (local == zanfel::kHuman)
-        return ownerName(zanfel::kHuman);
-    return tr("%1's").arg(seatName(seats, viewer, local));
-}
-
 QString levelCaption(int level) {
-    return tr(kLevelCaptions[level - 1]);
+    return Words::tr(kLevelCaptions[level - 1]);
 }
 
 QString levelName(int level) {

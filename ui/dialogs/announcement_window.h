@@ -14,6 +14,7 @@ class QWidget;
 // and the picture tell the human's going out from a computer player's, and the line under the
 // picture names the player. Its owner creates it once and says who went out before every showing.
 class AnnouncementWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit AnnouncementWindow(QWidget* parent = nullptr);
 

@@ -32,32 +32,33 @@ protected:
     }
 };
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PlayAgain", text);
-}
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(PlayAgain)
+};
 
 // The question's own words for the winner, which do not name the players as the table does.
 QString firstLine(const zanfel::GameOutcome& outcome, const QString& winner) {
     if (outcome.tie)
-        return tr("We have a tie !!");
+        return Words::tr("We have a tie !!");
     if (!winner.isEmpty() && outcome.leader != zanfel::kHuman)
-        return tr("%1 won !!").arg(winner);
+        return Words::tr("%1 won !!").arg(winner);
     switch (outcome.leader) {
         case zanfel::kHuman:
-            return tr("You Won !!");
+            return Words::tr("You Won !!");
         case zanfel::kMiddlePlayer:
-            return tr("The middle player won !!");
+            return Words::tr("The middle player won !!");
         case zanfel::kLeftPlayer:
-            return tr("The left player won !!");
+            return Words::tr("The left player won !!");
         default:
-            return tr("The player on the right won !!");
+            return Words::tr("The player on the right won !!");
     }
 }
 
 }  // namespace
 
 zanfel::Answer askPlayAgain(QWidget* parent, const zanfel::GameOutcome& outcome, const QString& winner) {
-    const QString text = firstLine(outcome, winner) + QLatin1Char('\n') + tr("Do you want to play again?");
+    const QString text =
+        firstLine(outcome, winner) + QLatin1Char('\n') + Words::tr("Do you want to play again?");
     PlayAgainBox box(QMessageBox::NoIcon, programName(), text, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
@@ -66,16 +67,18 @@ zanfel::Answer askPlayAgain(QWidget* parent, const zanfel::GameOutcome& outcome,
 
 QWidget* showHostAnswers(QWidget* parent, const zanfel::GameOutcome& outcome, const QString& winner,
                          const QString& host) {
-    const QString text = firstLine(outcome, winner) + QLatin1Char('\n') + tr("Do you want to play again?");
+    const QString text =
+        firstLine(outcome, winner) + QLatin1Char('\n') + Words::tr("Do you want to play again?");
     auto* box = new PlayAgainBox(QMessageBox::NoIcon, programName(), text,
                                  QMessageBox::Ok | QMessageBox::Cancel, parent);
     box->setObjectName(QStringLiteral("boxHostAnswers"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
-    box->setInformativeText(tr("%1 hosts this game and answers for everyone.").arg(host));
+    box->setInformativeText(Words::tr("%1 hosts this game and answers for everyone.").arg(host));
     for (QAbstractButton* button : box->buttons()) {
         button->setEnabled(false);
-        button->setToolTip(tr("Only %1, who hosts this game, decides whether to play again").arg(host));
+        button->setToolTip(
+            Words::tr("Only %1, who hosts this game, decides whether to play again").arg(host));
     }
     box->show();
     return box;

@@ -168,8 +168,8 @@ void ScoreSheet::setFigures(const zanfel::ScoreSheetFigures& figures, const zanf
         lblTotal_[player]->setText(total);
         // Read out with its heading, one hand after another.
         const QString heading = names_[player].isEmpty() ? headingOf(player) : names_[player];
-        lblScore_[player]->setAccessibleName(heading + QStringLiteral(": ") +
-                                             QString(lines).replace('\n', ", "));
+        //: A column of the sheet read out: "Left Guy: 12, -4, 20".
+        lblScore_[player]->setAccessibleName(tr("%1: %2").arg(heading, QString(lines).replace('\n', ", ")));
         lblTotal_[player]->setAccessibleName(tr("%1 total: %2").arg(heading, total));
     }
     fitScoreColumns();

@@ -19,7 +19,7 @@ const QString kHelpFileName = QStringLiteral("ZanfelHelp.chm");
 void showHelpError(QWidget* parent, const QString& path, const QString& why) {
     QMessageBox box(
         QMessageBox::Warning, programName(),
-        QObject::tr("The help file \"%1\" could not be opened.").arg(QDir::toNativeSeparators(path)),
+        HelpOpener::tr("The help file \"%1\" could not be opened.").arg(QDir::toNativeSeparators(path)),
         QMessageBox::Ok, parent);
     box.setInformativeText(why);
     box.exec();

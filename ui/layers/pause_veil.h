@@ -8,6 +8,7 @@
 // tells nothing either; the game ignores clicks on the table while paused anyway, and No one
 // can play, from the menu, still works under it. It covers the table at every zoom.
 class PauseVeil : public QWidget {
+    Q_OBJECT
 public:
     explicit PauseVeil(QWidget* table);
 

@@ -21,6 +21,7 @@ class GameFront;
 // whether that player has asked for "No one can play", and for a while who left or came back.
 // The same names go to the table's places for screen readers. A game alone shows none of it.
 class SeatCaptions : public QObject {
+    Q_OBJECT
 public:
     explicit SeatCaptions(CardTable* table);
 

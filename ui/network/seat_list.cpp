@@ -17,13 +17,13 @@ constexpr std::array<int, zanfel::kPlayers> kClockwise{zanfel::kHuman, zanfel::k
 QString placeOf(int seat) {
     switch (seat) {
         case zanfel::kLeftPlayer:
-            return SeatList::tr("Left");
+            return SeatList::tr("Left:");
         case zanfel::kMiddlePlayer:
-            return SeatList::tr("Across");
+            return SeatList::tr("Across:");
         case zanfel::kRightPlayer:
-            return SeatList::tr("Right");
+            return SeatList::tr("Right:");
         default:
-            return SeatList::tr("Host");
+            return SeatList::tr("Host:");
     }
 }
 
@@ -50,7 +50,7 @@ SeatList::SeatList(bool hosting, QWidget* parent) : QWidget(parent) {
 
 void SeatList::addRow(int row, int seat, bool hosting) {
     auto* grid = static_cast<QGridLayout*>(layout());
-    auto* place = new QLabel(placeOf(seat) + QLatin1Char(':'), this);
+    auto* place = new QLabel(placeOf(seat), this);
     occupants_[seat] = new QLabel(this);
     occupants_[seat]->setObjectName(QStringLiteral("lblOccupant%1").arg(seat));
     occupants_[seat]->setTextFormat(Qt::PlainText);

@@ -14,6 +14,7 @@ class SettingsStore;
 // A choice is shown at once, whatever the game is doing, and kept between runs; the faces come
 // back from the last run when the window is made, before its first frame.
 class FaceOption : public QObject {
+    Q_OBJECT
 public:
     using Apply = std::function<void(zanfel::artwork::FaceSet)>;
     // `apply` puts a face set on the table.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/saved_colour.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStringList>
@@ -99,9 +100,9 @@ std::int32_t valueOfRgb(const QColor& colour) {
 }
 
 QString colourErrorMessage(const ColourError& error) {
-    return QStringLiteral("Error encountered in GetColors routine - %1 %2")
-        .arg(error.number)
-        .arg(error.description);
+    return QCoreApplication::translate("SavedColour", "Error encountered in GetColors routine - %1 %2")
+        .arg(QString::number(error.number),
+             QCoreApplication::translate("SavedColour", error.description.toLatin1().constData()));
 }
 
 void showColourError(QWidget* parent, const ColourError& error) {

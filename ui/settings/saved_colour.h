@@ -20,9 +20,11 @@ struct ColourError {
     friend bool operator==(const ColourError&, const ColourError&) = default;
 };
 
-inline const ColourError kTypeMismatch{13, QStringLiteral("Type mismatch")};
-inline const ColourError kOverflow{6, QStringLiteral("Overflow")};
-inline const ColourError kInvalidPropertyValue{380, QStringLiteral("Invalid property value")};
+// The words are English here and put in the player's language when the message is shown.
+inline const ColourError kTypeMismatch{13, QStringLiteral(QT_TRANSLATE_NOOP("SavedColour", "Type mismatch"))};
+inline const ColourError kOverflow{6, QStringLiteral(QT_TRANSLATE_NOOP("SavedColour", "Overflow"))};
+inline const ColourError kInvalidPropertyValue{
+    380, QStringLiteral(QT_TRANSLATE_NOOP("SavedColour", "Invalid property value"))};
 
 // The table remembers its colour as the value it was given, so a system colour stays one.
 struct TableColour {

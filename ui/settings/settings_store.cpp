@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_store.h"
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QObject>
 #include <QSettings>
 #include <QStringList>
 #include <vector>
@@ -50,12 +50,13 @@ bool isTrue(const QVariant& value) {
 
 QString notSavedText(bool colour) {
     if (colour)
-        return QObject::tr(
+        return QCoreApplication::translate(
+            "SettingsStore",
             "The table colour could not be saved. It stays on the table for now, but "
             "the game will not remember it next time.");
-    return QObject::tr(
-        "Your record could not be saved. Play goes on, but the game will not "
-        "remember this run's hands next time.");
+    return QCoreApplication::translate("SettingsStore",
+                                       "Your record could not be saved. Play goes on, but the game will not "
+                                       "remember this run's hands next time.");
 }
 
 }  // namespace

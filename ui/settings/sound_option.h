@@ -12,6 +12,7 @@ class TableSounds;
 // Rivals' Sounds, which keeps only the player's own sounds. Both start as the last run left them
 // and are kept as soon as they change.
 class SoundOption : public QObject {
+    Q_OBJECT
 public:
     SoundOption(TableSounds& sounds, SettingsStore& store, QObject* parent);
 

@@ -14,6 +14,7 @@ class SettingsStore;
 // grows past the screen, so the largest step that fits is the limit and the items grey out
 // at the ends. The zoom is kept between runs.
 class ZoomOption : public QObject {
+    Q_OBJECT
 public:
     ZoomOption(CardTable* table, QMainWindow* window, SettingsStore& store);
 

@@ -83,10 +83,6 @@ QString indexedName(const char* name, int index) {
     return QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index);
 }
 
-QString deckName(const QString& owner) {
-    return CardTable::tr("%1 deck").arg(owner);
-}
-
 QString hintText(zanfel::Hint hint, bool guest) {
     if (guest && hint == zanfel::Hint::TurnStock)
         return CardTable::tr("Click the back of your deck for 3 more cards");
@@ -211,8 +207,7 @@ void CardTable::showBacks() {
         const int player = zanfel::hostPlayer(viewer_, local);
         const auto back = [player](const PlaceArt& art) { return seatBackPicture(player, art); };
         deck_[local]->setArtwork(back);
-        deck_[local]->setAccessibleName(
-            deckName(owners_[local].isEmpty() ? ownerName(local) : owners_[local]));
+        deck_[local]->setAccessibleName(deckName(local, owners_[local]));
         for (int slot = 0; slot < zanfel::kSlotsPerPlayer; ++slot)
             image(zanfel::imageOf(local, slot))->setBackArtwork(back);
     }
@@ -297,7 +292,7 @@ void CardTable::showCard(zanfel::PileImage image, zanfel::CardNumber card) {
 void CardTable::describe(zanfel::PileImage image) {
     CardImage* place = this->image(image);
     const bool counted = image.kind == zanfel::ImageKind::Stack && countsVisible_;
-    const QString count = counted ? QString::number(counts_[image.index]) : QString();
+    const std::optional<int> count = counted ? std::optional(counts_[image.index]) : std::nullopt;
     const QString& owner = image.kind == zanfel::ImageKind::Foundation ? QString() : owners_[ownerOf(image)];
     place->setAccessibleName(placeText(image, place->card(), owner));
     place->setToolTip(placeTip(image, place->card(), count, owner));

@@ -47,8 +47,8 @@ public:
     // card this screen may not know, shows the back of its owner's deck. 0 is the host's and a
     // game alone's view.
     void setViewer(int viewer);
-    // Whose each place is, by player index, as screen readers and tooltips say it ("Ann's"); an
-    // empty one says the usual "Your" or "Left Guy's".
+    // Who plays each seat's places, by player index, as screen readers and tooltips name them
+    // ("Ann"); an empty one names the seat's usual player ("Left Guy"). The screen's own are "Your".
     void setOwners(const std::array<QString, zanfel::kPlayers>& owners);
     // The quiet line that tells the player none of their cards can move, however they turn the
     // stock. It lies in the free corner left of the human's piles and never covers the hint.
