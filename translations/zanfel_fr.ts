@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Someone else called...</source>
-        <translation>Un autre a crié victoire...</translation>
+        <translation>Un autre a crié...</translation>
     </message>
     <message>
         <source>%1 won this hand !!</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>a host elsewhere: its address, and :port if not %1</source>
-        <translation>un hôte ailleurs&#xa0;: son adresse, et :port si ce n&apos;est pas %1</translation>
+        <translation>adresse d&apos;un hôte distant, et :port si autre que %1</translation>
     </message>
     <message>
         <source>Host &amp;address:</source>
