@@ -300,7 +300,7 @@
     </message>
     <message>
         <source>To play over the internet, your router must pass TCP port %1 on to this computer.</source>
-        <translation>Pour jouer par Internet, votre routeur doit transmettre le port TCP %1 à cet ordinateur.</translation>
+        <translation>Pour jouer par Internet, votre routeur doit rediriger le port TCP %1 vers cet ordinateur.</translation>
     </message>
 </context>
 <context>
