@@ -25,8 +25,8 @@ share/icons/hicolor/64x64/apps/$id.png
 share/man/man6/zanfel.6.gz
 share/metainfo/$id.metainfo.xml
 share/zanfel/ZanfelHelp.chm
-$(cd "$(dirname "$0")/../../resources/help" && for help in */ZanfelHelp_*.chm; do
-    if [ -e "$help" ]; then echo "share/zanfel/${help#*/}"; fi
+$(cd "$(dirname "$0")/../../resources/help" && for help in ZanfelHelp_*.chm; do
+    if [ -e "$help" ]; then echo "share/zanfel/$help"; fi
 done)
 $(for sound in deal own_card rival_card refused foundation_closed going_out game_over; do
     echo "share/zanfel/sounds/$sound.wav"

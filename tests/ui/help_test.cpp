@@ -33,7 +33,7 @@ private slots:
         for (const QString& language : languages) {
             const QString sources = language.isEmpty() ? kSources : kSources + '/' + language;
             HelpFile help;
-            QVERIFY2(help.open(locateHelpFile(sources, language)),
+            QVERIFY2(help.open(locateHelpFile(kSources, language)),
                      qPrintable(language + ": " + help.error()));
             const QStringList onDisk = QDir(sources).entryList({"*.html"}, QDir::Files, QDir::Name);
             QCOMPARE(help.pages(), onDisk);

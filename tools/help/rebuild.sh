@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Rebuilds the compiled help from the pages, contents and index of each language:
-#   resources/help/ZanfelHelp.chm        English, from resources/help/
-#   resources/help/XX/ZanfelHelp_XX.chm  language XX (de, fr...), from resources/help/XX/
-# Each folder has its own .hhp (its Compiled file=, Language= and Title= lines are the language's),
-# .hhc, .hhk and pages; one without a .css of its own is compiled with the English one.
+# Rebuilds the compiled help from the pages, contents and index of each language, beside the English:
+#   resources/help/ZanfelHelp.chm     English, from resources/help/
+#   resources/help/ZanfelHelp_XX.chm  language XX (de, fr...), from resources/help/XX/
+# Each folder has its own .hhp (its Language= and Title= lines are the language's), .hhc, .hhk and
+# pages; one without a .css of its own is compiled with the English one. The file's name is set here,
+# whatever the .hhp's Compiled file= says.
 # Needs chmcmd (Debian package fp-utils-3.2.2); the normal build uses the committed files instead.
 #   tools/help/rebuild.sh            every language
 #   tools/help/rebuild.sh en de      only those
@@ -13,7 +14,7 @@ set -euo pipefail
 help_root=$(cd "$(dirname "$0")/../../resources/help" && pwd)
 command -v chmcmd >/dev/null || { echo "rebuild.sh: chmcmd is missing (apt-get install fp-utils-3.2.2)" >&2; exit 1; }
 
-# A language's folder and the file it compiles to.
+# A language's folder, and the file it compiles to in resources/help/.
 folder_of() { if [ "$1" = en ]; then echo "$help_root"; else echo "$help_root/$1"; fi; }
 chm_of() { if [ "$1" = en ]; then echo ZanfelHelp.chm; else echo "ZanfelHelp_$1.chm"; fi; }
 
@@ -33,8 +34,6 @@ check_sources() {
     for page in "$dir"/*.html "$dir"/*.hhc "$dir"/*.hhk; do
         iconv -f UTF-8 -t UTF-8 "$page" >/dev/null 2>&1 || { echo "$language/$(basename "$page"): not UTF-8" >&2; bad=1; }
     done
-    grep -q "^Compiled file=$(chm_of "$language")\s*$" "$dir"/*.hhp ||
-        { echo "$language: the .hhp must say Compiled file=$(chm_of "$language")" >&2; bad=1; }
     if [ "$language" != en ] && grep -q '^Language=0x409' "$dir"/*.hhp; then
         echo "$language: the .hhp still says Language=0x409 (English)" >&2
         bad=1
@@ -51,6 +50,7 @@ rebuild() {
     # Compile in a scratch copy, so a failed run never leaves a half-written file behind.
     work=$(mktemp -d)
     cp "$dir"/*.html "$dir"/*.hhp "$dir"/*.hhc "$dir"/*.hhk "$work"/
+    sed -i "s/^Compiled file=.*/Compiled file=$chm/" "$work"/*.hhp
     if compgen -G "$dir/*.css" >/dev/null; then cp "$dir"/*.css "$work"/; else cp "$help_root"/*.css "$work"/; fi
     # chmcmd reports most of its errors with exit status 0, so its output decides.
     output=$(cd "$work" && chmcmd --verbosity 5 "$(basename "$(ls "$dir"/*.hhp | head -n 1)")" 2>&1) || status=$?
@@ -61,9 +61,9 @@ rebuild() {
         rm -rf "$work"
         return 1
     fi
-    mv "$work/$chm" "$dir/$chm"
+    mv "$work/$chm" "$help_root/$chm"
     rm -rf "$work"
-    echo "Wrote $dir/$chm"
+    echo "Wrote $help_root/$chm"
 }
 
 languages=("$@")
