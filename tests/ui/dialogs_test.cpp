@@ -30,42 +30,33 @@ static void fill(ScoreSheet& sheet, int hands) {
     sheet.setFigures({hands, zanfel::totalsOf(scores, hands)}, scores);
 }
 
-// The English texts the run's language translates otherwise, without their access keys.
-static QStringList translatedSources() {
-    QStringList sources;
-    QFile file(QStringLiteral(ZANFEL_TRANSLATIONS_DIR "/zanfel_%1.ts").arg(kTestLanguage));
-    if (kTestLanguage.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return sources;
-    QXmlStreamReader xml(&file);
-    QString source;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"source")
-            source = xml.readElementText();
-        else if (xml.name() == u"translation" &&
-                 xml.readElementText(QXmlStreamReader::IncludeChildElements) != source)
-            sources << source.remove('&');
-    }
-    return sources;
-}
-
-// A line of `text` that is still such a text was looked up under the wrong name.
+// English the run's language translates otherwise was looked up under the wrong name.
 static bool readsAsEnglish(const QString& text) {
-    static const QStringList english = translatedSources();
+    static const QStringList english = [] {
+        QStringList sources;  // without their access keys
+        QFile file(ZANFEL_TRANSLATIONS_DIR "/zanfel_" + kTestLanguage + ".ts");
+        QXmlStreamReader xml(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        for (QString source; xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd();) {
+            if (xml.isStartElement() && xml.name() == u"source")
+                source = xml.readElementText();
+            else if (xml.isStartElement() && xml.name() == u"translation" &&
+                     xml.readElementText(QXmlStreamReader::IncludeChildElements) != source)
+                sources << source.remove('&');
+        }
+        return sources;
+    }();
     const QStringList lines = QString(text).remove('&').split('\n');
     return std::any_of(lines.begin(), lines.end(),
                        [](const QString& line) { return english.contains(line); });
 }
 
 // Texts cut short ("Label1 cut"), over another text, a card or a line ("Label1 over Line1"), left in
-// English by a translation looked up under the wrong name ("Label1 in English"), or a menu's access key
-// given twice ("mnuGame: &Score").
+// English ("Label1 in English"), or a menu's access key given twice ("mnuGame: &Score").
 static QStringList textFaults(const QWidget* window) {
     QList<std::pair<QString, QRect>> texts, others;
     QStringList faults;
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
-        QString keys;  // of the menu bar's or a menu's items
+        QString keys;
         for (const QAction* action : widget->actions()) {
             const QString key = QRegularExpression("&([^&])").match(action->text()).captured(1).toLower();
             if ((!key.isEmpty() && keys.contains(key)) || readsAsEnglish(action->text()))
@@ -218,7 +209,7 @@ private slots:
             ScoreSheet sheet;
             fill(sheet, 3);
             LobbyWindow lobby;
-            lobby.showAddresses({"192.168.100.200", "fd00::1"}, 23456);
+            lobby.showAddresses({"fd00::1"}, 23456);
             lobby.show();
             JoinWindow join("Ann");
             join.show();

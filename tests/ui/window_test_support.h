@@ -89,7 +89,7 @@ inline void clearQuitRequest() {
     QApplication::exec();
 }
 
-// The language of the windows in this run, as ctest gives it: "de", "fr"; empty for English.
+// The run's language, from ctest: "de", "fr"; empty for English.
 inline const QString kTestLanguage = qEnvironmentVariable("ZANFEL_TEST_LANGUAGE");
 
 const QPoint kGrip(28, 36);  // where the mouse takes a card, near its top left corner
