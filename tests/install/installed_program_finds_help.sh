@@ -3,7 +3,7 @@
 # An install into a temporary prefix holds exactly the program, its network module, its help files,
 # its sounds, the desktop entry, the metainfo file, the two icons, the manual page, the copyright and
 # the changelog, and the installed program, with no help file beside it, opens its help on F1 from
-# the installed data folder.
+# the installed data folder, in English, French and German.
 #   installed_program_finds_help.sh BUILD_DIR [BINDIR]    (BINDIR: bin, or games for the package)
 set -euo pipefail
 build=$1
@@ -39,9 +39,17 @@ $installed
 instead of
 $expected"
 
+# F1 in the language the environment asks for: the first of the desktop's languages the game knows
+# wins (Italian is none, and LANGUAGE comes before LC_ALL), with or without its locale generated.
+opens_help() {  # opens_help LANGUAGE LC_ALL HELP_WINDOW_TITLE
+    [ -z "${game:-}" ] || { kill "$game"; wait "$game" 2>/dev/null || true; }
+    LANGUAGE=$1 LC_ALL=$2 start_game "$prefix/$bindir/zanfel"
+    poll 20 find_window 'Zanfel v2.0' || fail "the installed program shows no window"
+    xdotool windowfocus --sync "$wid" key F1
+    poll 20 find_window "$3" || fail "F1 opened no \"$3\" (a message about the file instead?)"
+}
 start_xvfb
-start_game "$prefix/$bindir/zanfel"
-poll 20 find_window 'Zanfel v2.0' || fail "the installed program shows no window"
-xdotool windowfocus --sync "$wid" key F1
-poll 20 find_window 'Zanfel Help' || fail "F1 opened no help window (a message about the file instead?)"
-echo "1 passed, 0 failed"
+opens_help "" C.UTF-8 'Zanfel Help'
+opens_help it:fr:de de_DE.UTF-8 'Aide de Zanfel'
+opens_help "" de_DE.UTF-8 'Zanfel-Hilfe'
+echo "3 passed, 0 failed"
