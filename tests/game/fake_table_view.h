@@ -19,6 +19,7 @@ public:
     std::vector<PileImage> shownImages;
     std::vector<PileImage> goingOutMarks;  // the emptied personal piles framed
     std::vector<int> announcements;        // who went out
+    std::vector<int> recordedOut;          // who went out, as each hand reached the record
     std::vector<ScoreSheetFigures> sheetsShown;
     std::vector<GameOutcome> questions;         // each answered OK
     std::vector<bool> countMarkAtColourResets;  // the card-count mark as each reset came
@@ -36,7 +37,10 @@ public:
         announcements.push_back(player);
         whileAnnouncing();
     }
-    void recordHand(const HandResult& hand) override { countResult(record, hand); }
+    void recordHand(const HandResult& hand) override {
+        countResult(record, hand);
+        recordedOut.push_back(hand.wentOut);
+    }
     void showScoreSheet() override {
         sheetsShown.push_back(game->scoreSheet());
         game->scoreSheetActivated();

@@ -2,6 +2,7 @@
 // The rules that need no game, a computer player's choice of move among them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "computer_player.h"
@@ -21,16 +22,21 @@ TEST(Shuffle, ADrawLandsOnAPlaceFromOneToFiftyTwo) {
     EXPECT_EQ(drawPlace(0.99999994f), 52);  // the largest float below one
 }
 
-// A reseed that replaced the state with the clock would give one value over and over here.
-TEST(ClockRandomSource, AFrozenClockStillGivesSpreadValuesInRange) {
-    ClockRandomSource random([] { return std::uint64_t{42}; });
-    std::set<float> seen;
-    for (int i = 0; i < 10000; ++i)
-        seen.insert(random.reseedAndDraw());
+// A reseed that replaced the state with the clock would repeat one value; at this frozen clock the mix
+// gives one twice running at draw 571. The real clock moves the draws: sources drawn from before and after
+// those draws differ, as two starts of the game deal differently.
+TEST(ClockRandomSource, DrawsSpreadOverTheRangeNeverTwiceRunningAndFollowTheClock) {
+    const float before = ClockRandomSource().reseedAndDraw();
+    ClockRandomSource random([] { return std::uint64_t{9789}; });
+    std::vector<float> drawn(10000);
+    std::ranges::generate(drawn, [&] { return random.reseedAndDraw(); });
+    EXPECT_EQ(std::ranges::adjacent_find(drawn) - drawn.begin(), std::ssize(drawn));  // a value twice running
+    const std::set<float> seen(drawn.begin(), drawn.end());
     EXPECT_GT(seen.size(), 9900u);
     EXPECT_GE(*seen.begin(), 0.0f);
     EXPECT_LT(*seen.rbegin(), 1.0f);
     EXPECT_GT(*seen.rbegin() - *seen.begin(), 0.98f);  // spread over the whole range
+    EXPECT_NE(ClockRandomSource().reseedAndDraw(), before);
 }
 
 // Totals by player index: human, middle, left, right. A tie names the first of the highest.

@@ -127,26 +127,27 @@ TEST_F(SeatedHand, NoOneCanPlayTakesEffectOnceEveryPersonElsewhereHasAsked) {
     EXPECT_EQ(pile(kLeftPlayer, kStockSlot).item(kDeckSize - kPersonalPileSize - 7), leftStock);
 }
 
-// A hand given up with New Game: the asks made in it count for nothing in the next.
+// A hand given up with New Game: the asks made in it count for nothing in the next, nor any before the deal.
 TEST_F(SeatedHand, AsksForNoOneCanPlayGoWithTheHand) {
     f.game.setSeat(kMiddlePlayer, kGuest);
     f.game.setSeat(kRightPlayer, kGuest);
     f.game.askNoOneCanPlay(kMiddlePlayer);
     f.game.newGameCommand();
-    f.game.deckClicked();
+    EXPECT_FALSE(f.game.askNoOneCanPlay(kRightPlayer));
     EXPECT_EQ(f.game.controls().askedNoOneCanPlay, (std::array{false, false, false, false}));
 }
 
-// Whoever goes out is announced by seat; the hand, and so the game, are kept apart from the levels.
+// Whoever goes out is announced and recorded by seat; the hand, and so the game, kept apart from the levels.
 TEST_F(SeatedHand, GoingOutFromAnySeatEndsTheHandAndPlayWithPeopleElsewhereIsRecordedApart) {
-    f.game.setSeat(kLeftPlayer, kGuest);
-    setPile(pile(kLeftPlayer, kPersonalSlot), {of(1, C)});
-    setPile(pile(kLeftPlayer, 1), {});
-    f.game.dropOnStack(kLeftPlayer, kPersonalSlot, 1);
-    f.game.setSeat(kLeftPlayer, Seat{});
+    f.game.setSeat(kRightPlayer, kGuest);
+    setPile(pile(kRightPlayer, kPersonalSlot), {of(1, C)});
+    setPile(pile(kRightPlayer, 1), {});
+    f.game.dropOnStack(kRightPlayer, kPersonalSlot, 1);
+    f.game.setSeat(kRightPlayer, Seat{});
     f.game.deckClicked();
     testing::humanGoesOut(f.game);  // the guest has left: this hand is alone, the game is not
-    EXPECT_EQ(f.view.announcements, (std::vector{kLeftPlayer, kHuman}));
+    EXPECT_EQ(f.view.announcements, (std::vector{kRightPlayer, kHuman}));
+    EXPECT_EQ(f.view.recordedOut, f.view.announcements);
     EXPECT_EQ(f.view.record.withPeopleElsewhere.handsPlayed, 1);
     EXPECT_EQ(f.view.record.level(kNormalLevel).handsPlayed, 1);
     for (int hand = 2; hand <= 4; ++hand) {  // 52 a hand from -26: past 99 with the fourth

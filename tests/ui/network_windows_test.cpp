@@ -83,8 +83,8 @@ private slots:
     void initTestCase() { useNetworkModule(zanfelNetworkModule()); }
     void cleanup() { guest_.reset(); }
 
-    // The guest sees what the host alone decides greyed, with why; every seat is named on both
-    // screens; the guest's stock turned shows on the host's table in that seat.
+    // The guest sees what the host alone decides greyed, with why; every seat is named on both screens, with
+    // its pile's count if shown; the guest's stock turned shows on the host's table in that seat.
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
@@ -100,7 +100,10 @@ private slots:
         QCOMPARE(caption(*guest_, zanfel::kHuman), QStringLiteral("<b>Bob</b>"));
         QCOMPARE(caption(*guest_, zanfel::localPlayer(bob, zanfel::kHuman)), QStringLiteral("<b>Ann</b>"));
 
+        trigger("mnuCardCount");
         host().front().dealCommand();
+        QCOMPARE(caption(host(), zanfel::kMiddlePlayer),
+                 QStringLiteral("<b>Middle Guy</b><br>Personal pile: 13"));
         const zanfel::PileImage guestStock = zanfel::imageOf(zanfel::kHuman, zanfel::kStockSlot);
         const zanfel::PileImage seenByHost = zanfel::imageOf(bob, zanfel::kStockSlot);
         QVERIFY(eventually([&] { return guest_->front().controls().hint == zanfel::Hint::TurnStock; }));
