@@ -135,6 +135,24 @@ private slots:
         QCOMPARE(places, (QList<QPoint>{{608, 150}, {592, 150}, {574, 458}, {574, 222}, {950, 50}}));
     }
 
+    // The menu's windows and a hand's end come up over the middle of the table, whatever its place.
+    void theWindowsComeUpOverTheTable() {
+        window_->move(30, 70);
+        QStringList placed;
+        const ModalAnswerer answerer([&](QWidget* modal) {
+            const QPoint off = modal->frameGeometry().center() - window_->frameGeometry().center();
+            placed << modal->metaObject()->className() +
+                          QString(qMax(qAbs(off.x()), qAbs(off.y())) > 1 ? " off" : "");
+            modal->close();
+        });
+        clickDeck();
+        humanGoesOut(window_->game());
+        for (const char* item : {"mnuAbout", "mnuStatistics", "mnuScore"})
+            trigger(item);
+        QCOMPARE(placed, (QStringList{"AnnouncementWindow", "ScoreSheet", "AboutWindow", "StatisticsWindow",
+                                      "ScoreSheet"}));
+    }
+
     // At 9 and 12 points all text shows, nothing overlaps (About's Line2 under both); About is made once.
     void windowsFitTheFontAndAboutHides() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
