@@ -21,8 +21,9 @@ class ReferenceImagesTest : public WindowTest {
 private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10)); }
 
-    // The table at 150 % before the deal, dealt at 100 % with the counts and paused; the windows of a hand's
-    // end, the record and About. A picture that differs is left in the test's working folder.
+    // The table at 150 % before the deal, dealt at 100 % with the counts, its seats named, a card lifted, and
+    // paused; the windows of a hand's end, the record and About. A picture that differs is left in the test's
+    // working folder.
     void theTableAndTheWindowsLookAsDrawn() {
         auto* table = find<CardTable>("table");
         table->setZoom(150);
@@ -31,6 +32,14 @@ private slots:
         clickDeck();
         trigger("mnuCardCount");
         draw("dealt_table", table);
+        auto* layers = window_->findChild<TableLayers*>();
+        layers->setNetworkGame(true);
+        draw("named_seats", table);  // as a network game names them
+        layers->setNetworkGame(false);
+        mouse(QTest::MousePress, "Stack1");
+        mouse(QTest::MouseMove, "Pile0", kGrip + QPoint(0, 12));
+        draw("lifted_card", table);  // over every empty foundation, the one under it lit
+        mouse(QTest::MouseRelease, "Stack1");
         trigger("mnuPause");
         draw("paused_table", table);  // the veil's words as well as its cover
         trigger("mnuPause");
