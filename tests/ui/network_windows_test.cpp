@@ -135,14 +135,19 @@ private slots:
         QVERIFY(host().game().table().pileOf(zanfel::kHuman, 1).empty());
     }
 
-    // The menu asks the host's name and opens the lobby; a guest who leaves the lobby frees its seat.
+    // The menu asks the host's name, again while it has no letter, and opens the lobby; a guest who leaves
+    // the lobby frees its seat.
     void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
-        const ModalAnswerer named([](QWidget* modal) {
+        QStringList asked;
+        const ModalAnswerer named([&asked](QWidget* modal) {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
-            dialog->setTextValue("  Ann\t");
+            asked << dialog->labelText();
+            dialog->setTextValue(asked.size() == 1 ? " \t" : "  Ann\t");
             dialog->accept();
         });
         trigger("mnuHostNetworkGame");
+        QCOMPARE(asked, (QStringList{"Your &name, as the others will see it:",
+                                     "A name needs at least one letter or figure. Your &name:"}));
         LobbyWindow* lobby = host().network().lobby();
         QVERIFY(lobby && lobby->isVisible());
         QVERIFY(!action("mnuHostNetworkGame")->isEnabled() && action("mnuLeaveNetworkGame")->isEnabled());
