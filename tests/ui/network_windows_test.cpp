@@ -11,6 +11,8 @@
 #include "command_line.h"
 #include "frame_reader.h"
 #include "layers/card_flight.h"
+#include "layers/move_marks.h"
+#include "layers/place_outline.h"
 #include "message_codec.h"
 #include "network/join_window.h"
 #include "network/lobby_window.h"
@@ -133,6 +135,30 @@ private slots:
         QCOMPARE(guestCard("Pile0"), of(1, S));
         QCOMPARE(card("Stack1"), zanfel::kNoCard);
         QVERIFY(host().game().table().pileOf(zanfel::kHuman, 1).empty());
+    }
+
+    // A computer player's move is framed in the colour of its deck on every screen, and its personal pile's
+    // count follows the move in its caption.
+    void aComputerPlayersMoveIsFramedAndCountedAlikeOnEveryScreen() {
+        const int bob = seatBobAndStart();
+        QVERIFY(bob > 0);
+        child<QAction>(guest_.get(), "mnuCardCount")->trigger();
+        trigger("mnuCardCount");
+        host().front().dealCommand();
+        timer()->stop();  // the computer players move when the test says
+        zanfel::PileList& personal =
+            host().game().tableForSetUp().lstPlayer[zanfel::kMiddleBase + zanfel::kPersonalSlot];
+        personal.removeFirst();
+        personal.addFront(of(1, S));  // up at the middle player's turn, leaving 12
+        for (int turn = 0; turn < 3; ++turn)
+            host().game().tick();
+        QCOMPARE(caption(host(), zanfel::kMiddlePlayer),
+                 QStringLiteral("<b>Middle Guy</b><br>Personal pile: 12"));
+        QVERIFY(eventually([&] {
+            return caption(*guest_, zanfel::localPlayer(bob, zanfel::kMiddlePlayer))
+                .endsWith("Personal pile: 12");
+        }));
+        QCOMPARE(guestLayers().moveMarks().moveTo()->colour(), layers().moveMarks().moveTo()->colour());
     }
 
     // The menu asks the host's name, again while it has no letter, and opens the lobby; a guest who leaves
