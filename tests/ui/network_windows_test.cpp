@@ -9,9 +9,11 @@
 #include <QTreeWidget>
 
 #include "command_line.h"
+#include "faulty_link.h"
 #include "frame_reader.h"
 #include "layers/card_flight.h"
 #include "layers/move_marks.h"
+#include "layers/pause_veil.h"
 #include "layers/place_outline.h"
 #include "message_codec.h"
 #include "network/join_window.h"
@@ -46,6 +48,7 @@ class NetworkWindowsTest : public WindowTest {
 
     FirstPlaceRandom guestRandom_;
     std::unique_ptr<MainWindow> guest_;
+    std::unique_ptr<zanfel::net::testing::FaultyLink> link_;  // between them, if asked for
 
     MainWindow& host() { return *window_; }
     zanfel::CardNumber guestCard(const char* place) { return child<CardImage>(guest_.get(), place)->card(); }
@@ -55,13 +58,18 @@ class NetworkWindowsTest : public WindowTest {
     }
 
     // Ann hosts and Bob joins; Bob is seated in the lobby, where Ann moves him before Start.
-    int seatBobAndStart() {
+    int seatBobAndStart(bool throughALink = false) {
         host().network().host(0, QStringLiteral("Ann"));
         LobbyWindow* lobby = host().network().lobby();
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
         guest_->show();
         guest_->startUp();
-        guest_->network().join(QStringLiteral("127.0.0.1"), host().network().port(), QStringLiteral("Bob"));
+        quint16 port = host().network().port();
+        if (throughALink) {
+            link_ = std::make_unique<zanfel::net::testing::FaultyLink>(port);
+            port = link_->port();
+        }
+        guest_->network().join(QStringLiteral("127.0.0.1"), port, QStringLiteral("Bob"));
         const SeatList& seats = *lobby->seatList();
         if (!eventually([&] { return seatOf(seats, "Bob") > 0; }))
             return -1;
@@ -83,7 +91,10 @@ class NetworkWindowsTest : public WindowTest {
 
 private slots:
     void initTestCase() { useNetworkModule(zanfelNetworkModule()); }
-    void cleanup() { guest_.reset(); }
+    void cleanup() {
+        guest_.reset();
+        link_.reset();
+    }
 
     // The guest sees what the host alone decides greyed, with why; every seat is named on both
     // screens; the guest's stock turned shows on the host's table in that seat.
@@ -159,6 +170,15 @@ private slots:
                 .endsWith("Personal pile: 12");
         }));
         QCOMPARE(guestLayers().moveMarks().moveTo()->colour(), layers().moveMarks().moveTo()->colour());
+    }
+
+    // A guest whose link to the host is cut may stop waiting for it: its own game comes back unveiled.
+    void aGuestCutOffLeavesForAGameOfItsOwn() {
+        QVERIFY(seatBobAndStart(true) > 0);
+        link_->cut();
+        QVERIFY(eventually([&] { return guestLayers().veil().isVisible(); }));
+        child<QAction>(guest_.get(), "mnuLeaveNetworkGame")->trigger();
+        QVERIFY(!guestLayers().veil().isVisible());
     }
 
     // The menu asks the host's name, again while it has no letter, and opens the lobby; a guest who leaves
