@@ -388,6 +388,7 @@ private slots:
             clickDeck();
         QCOMPARE(cue(), QList<bool>({true, true}));
         QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck for 3 more cards"));
+        QCOMPARE(text("lblStuck"), QStringLiteral("None of your cards can move. Try No one can play."));
         QTRY_COMPARE_WITH_TIMEOUT(cue(), QList<bool>({false, false}), 3000);
         QCOMPARE(card("Pile0"), of(1, D));
         lay(zanfel::kPersonalSlot, {of(3, S)});

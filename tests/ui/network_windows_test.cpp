@@ -112,6 +112,10 @@ private slots:
         QCOMPARE(caption(host(), bob), QStringLiteral("<b>Bob</b>"));
         QCOMPARE(caption(*guest_, zanfel::kHuman), QStringLiteral("<b>Bob</b>"));
         QCOMPARE(caption(*guest_, zanfel::localPlayer(bob, zanfel::kHuman)), QStringLiteral("<b>Ann</b>"));
+        const QString bobsPile =
+            QStringLiteral("Player%1").arg(zanfel::baseOfPlayer(bob) + zanfel::kPersonalSlot);
+        QCOMPARE(child(&host(), bobsPile)->toolTip().section(':', 0, 0),
+                 QStringLiteral("Bob's personal pile"));
 
         host().front().dealCommand();
         const zanfel::PileImage guestStock = zanfel::imageOf(zanfel::kHuman, zanfel::kStockSlot);
