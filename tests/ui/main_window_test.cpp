@@ -235,6 +235,8 @@ private slots:
         QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts, 35 cards"));
         window_->game().playToFoundation(2);
         QCOMPARE(spoken("Pile0"), QStringLiteral("Foundation 1: ace of hearts"));
+        window_->showImage({zanfel::ImageKind::Foundation, 1}, of(13, D));  // the deck's last card
+        QCOMPARE(spoken("Pile1"), QStringLiteral("Foundation 2: king of diamonds"));
         QCOMPARE(find("Stack2")->toolTip(), QStringLiteral("Your work pile 2: empty, 0 cards"));
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }

@@ -120,9 +120,10 @@ private slots:
         QCOMPARE(find<CardTable>("table")->colour(), QColor(Qt::darkBlue));
     }
 
-    // Light table: black lines, theme text. Dark: frame, empty lines, focus ring turn white, hint where lost.
+    // Light table: black lines, theme text. Dark, blue too: frame, empty lines, focus ring turn white, hint
+    // where lost. A grey just dark enough takes white lines.
     void inkFollowsTheTableColour() {
-        for (const QColor table : {QColor(0xf0, 0xf0, 0xf0), QColor(0x00, 0x55, 0x00)}) {
+        for (const QColor table : {QColor(0xf0, 0xf0, 0xf0), QColor(0x00, 0x55, 0x00), QColor(Qt::blue)}) {
             chooseColour(table);
             window_->activateWindow();  // for the key
             QTRY_VERIFY(window_->isActiveWindow());
@@ -137,6 +138,8 @@ private slots:
             QCOMPARE(layers().keyboard().ring()->colour().name(),
                      ink == Qt::black ? colourOf(QPalette::Highlight) : ink.name());
         }
+        chooseColour(QColor(0x73, 0x73, 0x73));
+        QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(168, 150), QColor(Qt::white));
     }
 
     // Each seat's frames stand out three to one from any table, in the seat's own colour wherever that does;
