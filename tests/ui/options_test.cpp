@@ -121,7 +121,7 @@ private slots:
     }
 
     // Light table: black lines, theme text. Dark, blue too: frame, empty lines, focus ring turn white, hint
-    // where lost. A grey just dark enough takes white lines.
+    // where lost. Greys either side of the middle take the ink that stands out more.
     void inkFollowsTheTableColour() {
         for (const QColor table : {QColor(0xf0, 0xf0, 0xf0), QColor(0x00, 0x55, 0x00), QColor(Qt::blue)}) {
             chooseColour(table);
@@ -129,8 +129,11 @@ private slots:
             QTRY_VERIFY(window_->isActiveWindow());
             const QColor ink = table.lightness() > 128 ? Qt::black : Qt::white;
             const QImage shown = window_->centralWidget()->grab().toImage();
-            QCOMPARE(shown.pixelColor(168, 150), ink);                              // Shape1's left side
-            QCOMPARE(shown.pixelColor(find("Pile0")->pos() + QPoint(2, 0)), ink);   // its outline
+            QCOMPARE(shown.pixelColor(168, 150), ink);  // Shape1's left side
+            const QRect pile = find("Pile0")->geometry();
+            for (const QPoint side : {pile.topLeft() + QPoint(2, 0), pile.topLeft() + QPoint(0, 2),
+                                      pile.bottomRight() - QPoint(2, 0), pile.bottomRight() - QPoint(0, 2)})
+                QCOMPARE(shown.pixelColor(side), ink);  // its outline, all four sides
             QCOMPARE(shown.pixelColor(find("Pile0")->geometry().center()), table);  // and no more
             QCOMPARE(find("lblTips")->palette().color(QPalette::Active, QPalette::WindowText).name(),
                      ink == Qt::black ? colourOf(QPalette::WindowText) : QStringLiteral("#ffffff"));
@@ -138,8 +141,10 @@ private slots:
             QCOMPARE(layers().keyboard().ring()->colour().name(),
                      ink == Qt::black ? colourOf(QPalette::Highlight) : ink.name());
         }
-        chooseColour(QColor(0x73, 0x73, 0x73));
-        QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(168, 150), QColor(Qt::white));
+        for (const auto& [grey, ink] : {std::pair{0x73, Qt::white}, {0x7c, Qt::black}}) {
+            chooseColour(QColor(grey, grey, grey));
+            QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(168, 150), QColor(ink));
+        }
     }
 
     // Each seat's frames stand out three to one from any table, in the seat's own colour wherever that does;
