@@ -241,9 +241,9 @@ private slots:
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // Left's 2S flies onto the ace, framed green and solid at both ends, as right moves (dotted); flights
-    // and frames last less than a tick; the human's emptied personal pile stays framed red and double until
-    // the announcement closes.
+    // Left's 2S flies onto the ace, framed at both ends, as right moves; flights and frames last less than a
+    // tick; the frame of the human's emptied personal pile goes once the announcement closes. How the frames
+    // look, the reference pictures show.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         window_->game().tableForSetUp().pileTop[0] = of(1, S);
@@ -254,11 +254,6 @@ private slots:
         const MoveMarks* marks = &layers().moveMarks();
         QCOMPARE(marks->moveFrom()->place(), find("Player11"));
         QCOMPARE(marks->moveTo()->place(), find("Pile0"));
-        const QImage frame =
-            find("table")->grab(marks->moveTo()->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
-        const auto* pixels = reinterpret_cast<const QRgb*>(frame.constBits());
-        QVERIFY(std::count(pixels, pixels + frame.width() * frame.height(), qRgb(0x00, 0x80, 0x00)) > 0);
-        QCOMPARE(marks->moveTo()->line(), zanfel::artwork::kPlayerDeckLines[0]);  // as the left player's back
         const CardFlight* flight = &layers().flight();
         QCOMPARE(flight->cardRect(), from);
         QCOMPARE(flight->cardRectAt(0.5).topLeft(), (from.topLeft() + to.topLeft()) / 2);
@@ -276,7 +271,6 @@ private slots:
         for (QWidget* widget : window_->findChildren<QWidget*>())
             framed += dynamic_cast<PlaceOutline*>(widget) && widget->isVisible();
         QCOMPARE(framed, 4);
-        QCOMPARE(marks->moveFrom()->line(), zanfel::artwork::kPlayerDeckLines[2]);
         QVERIFY(flight->inFlight());  // the right player's card
         trigger("mnuNewGame");
         QVERIFY(!flight->inFlight());
@@ -292,18 +286,8 @@ private slots:
         QVERIFY(!marks->moveTo()->isVisible());
 
         lay(zanfel::kPersonalSlot, {of(1, S)});
-        QColor goingOut;
-        zanfel::artwork::FrameLine goingOutLine{};
-        const ModalAnswerer answerer([&](QWidget* modal) {
-            if (dynamic_cast<AnnouncementWindow*>(modal) && marks->goingOut()->isVisible()) {
-                goingOut = marks->goingOut()->colour();
-                goingOutLine = marks->goingOut()->line();
-            }
-            qobject_cast<QDialog*>(modal)->accept();
-        });
+        HandEndAnswers answers;
         window_->game().playToFoundation(zanfel::kPersonalSlot);
-        QCOMPARE(goingOut, QColor(0xC0, 0x00, 0x00));
-        QCOMPARE(goingOutLine, zanfel::artwork::kDeckLine);
         QVERIFY(!marks->goingOut()->isVisible());
         trigger("mnuAnimateMoves");  // off, which the next run remembers: no card flies
         startWindow();

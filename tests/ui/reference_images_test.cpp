@@ -21,9 +21,9 @@ class ReferenceImagesTest : public WindowTest {
 private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10)); }
 
-    // The table at 150 % before the deal, dealt at 100 % with the counts, its seats named, a card lifted, and
-    // paused; the windows of a hand's end, the record and About. A picture that differs is left in the test's
-    // working folder.
+    // The table at 150 % before the deal, dealt at 100 % with the counts, its seats named, a card lifted,
+    // paused, gone out, and with two computer players' moves marked; the windows of a hand's end, the record
+    // and About. A picture that differs is left in the test's working folder.
     void theTableAndTheWindowsLookAsDrawn() {
         auto* table = find<CardTable>("table");
         table->setZoom(150);
@@ -46,11 +46,18 @@ private slots:
         const ModalAnswerer answerer([this](QWidget* modal) {
             const bool announcement = dynamic_cast<AnnouncementWindow*>(modal);
             draw(announcement ? "AnnouncementWindow" : modal->metaObject()->className(), modal);
+            if (announcement)
+                draw("gone_out", find("table"));  // the emptied pile framed
             modal->close();
         });
         humanGoesOut(window_->game());
         trigger("mnuStatistics");
         trigger("mnuAbout");
+        startWindow();
+        clickDeck();
+        window_->game().tick();  // the left player's ace goes up
+        window_->game().tick();  // and the right player's, framed at both ends and leaving its pile
+        draw("marked_moves", find("table"));
         QStringList differing;
         for (const auto& [name, image] : drawn_.asKeyValueRange()) {
             const QString reference = QStringLiteral(ZANFEL_REFERENCE_DIR "/%1.png").arg(name);
