@@ -21,9 +21,9 @@ class ReferenceImagesTest : public WindowTest {
 private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10)); }
 
-    // The table at 150 % before the deal, dealt at 100 % with the counts, its seats named, a card lifted,
-    // paused, gone out, and with two computer players' moves marked; the windows of a hand's end, the record
-    // and About. A picture that differs is left in the test's working folder.
+    // The table at 150 % before the deal, dealt at 100 % with the counts, a card lifted, paused, gone out,
+    // and with its seats named as in a network game and three computer players' moves marked; the windows of
+    // a hand's end, the record and About. A picture that differs is left in the test's working folder.
     void theTableAndTheWindowsLookAsDrawn() {
         auto* table = find<CardTable>("table");
         table->setZoom(150);
@@ -32,10 +32,6 @@ private slots:
         clickDeck();
         trigger("mnuCardCount");
         draw("dealt_table", table);
-        auto* layers = window_->findChild<TableLayers*>();
-        layers->setNetworkGame(true);
-        draw("named_seats", table);  // as a network game names them
-        layers->setNetworkGame(false);
         mouse(QTest::MousePress, "Stack1");
         mouse(QTest::MouseMove, "Pile0", kGrip + QPoint(0, 12));
         draw("lifted_card", table);  // over every empty foundation, the one under it lit
@@ -55,8 +51,15 @@ private slots:
         trigger("mnuAbout");
         startWindow();
         clickDeck();
-        window_->game().tick();  // the left player's ace goes up
-        window_->game().tick();  // and the right player's, framed at both ends and leaving its pile
+        trigger("mnuCardCount");
+        window_->findChild<TableLayers*>()->setNetworkGame(true);  // every seat named, and counted
+        zanfel::PileList& personal =
+            window_->game().tableForSetUp().lstPlayer[zanfel::kMiddleBase + zanfel::kPersonalSlot];
+        personal.removeFirst();
+        personal.addFront(of(1, S));  // up at the middle player's turn, leaving 12
+        for (int turn = 0; turn < 3;
+             ++turn)  // left, right, middle: each move framed, the last one in the air
+            window_->game().tick();
         draw("marked_moves", find("table"));
         QStringList differing;
         for (const auto& [name, image] : drawn_.asKeyValueRange()) {
