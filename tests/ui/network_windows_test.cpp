@@ -48,7 +48,7 @@ class NetworkWindowsTest : public WindowTest {
 
     FirstPlaceRandom guestRandom_;
     std::unique_ptr<MainWindow> guest_;
-    std::unique_ptr<zanfel::net::testing::FaultyLink> link_;  // between them, if asked for
+    std::unique_ptr<zanfel::net::testing::FaultyLink> link_;  // between them, to be pulled out
 
     MainWindow& host() { return *window_; }
     zanfel::CardNumber guestCard(const char* place) { return child<CardImage>(guest_.get(), place)->card(); }
@@ -57,19 +57,15 @@ class NetworkWindowsTest : public WindowTest {
         return child<QLabel>(&window, QStringLiteral("lblSeat%1").arg(player))->text();
     }
 
-    // Ann hosts and Bob joins; Bob is seated in the lobby, where Ann moves him before Start.
-    int seatBobAndStart(bool throughALink = false) {
+    // Ann hosts and Bob joins through a link; Bob is seated in the lobby, where Ann moves him before Start.
+    int seatBobAndStart() {
         host().network().host(0, QStringLiteral("Ann"));
         LobbyWindow* lobby = host().network().lobby();
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
         guest_->show();
         guest_->startUp();
-        quint16 port = host().network().port();
-        if (throughALink) {
-            link_ = std::make_unique<zanfel::net::testing::FaultyLink>(port);
-            port = link_->port();
-        }
-        guest_->network().join(QStringLiteral("127.0.0.1"), port, QStringLiteral("Bob"));
+        link_ = std::make_unique<zanfel::net::testing::FaultyLink>(host().network().port());
+        guest_->network().join(QStringLiteral("127.0.0.1"), link_->port(), QStringLiteral("Bob"));
         const SeatList& seats = *lobby->seatList();
         if (!eventually([&] { return seatOf(seats, "Bob") > 0; }))
             return -1;
@@ -91,10 +87,7 @@ class NetworkWindowsTest : public WindowTest {
 
 private slots:
     void initTestCase() { useNetworkModule(zanfelNetworkModule()); }
-    void cleanup() {
-        guest_.reset();
-        link_.reset();
-    }
+    void cleanup() { guest_.reset(); }
 
     // The guest sees what the host alone decides greyed, with why; every seat is named on both
     // screens; the guest's stock turned shows on the host's table in that seat.
@@ -165,7 +158,7 @@ private slots:
 
     // A guest whose link to the host is cut may stop waiting for it: its own game comes back unveiled.
     void aGuestCutOffLeavesForAGameOfItsOwn() {
-        QVERIFY(seatBobAndStart(true) > 0);
+        QVERIFY(seatBobAndStart() > 0);
         link_->cut();
         QVERIFY(eventually([&] { return guestLayers().veil().isVisible(); }));
         child<QAction>(guest_.get(), "mnuLeaveNetworkGame")->trigger();
