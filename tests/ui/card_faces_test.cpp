@@ -2,6 +2,7 @@
 // Options > Card Faces: every face of every set at two zooms; a choice shown at once everywhere and kept.
 
 #include <QLabel>
+#include <QPixmapCache>
 #include <algorithm>
 #include <ranges>
 
@@ -171,6 +172,23 @@ private slots:
                 }
             }
         }
+    }
+
+    // However little room Qt's shared picture cache has, a place draws its picture once, not at every paint.
+    void aPlaceDrawsItsPictureOnce() {
+        clickDeck();
+        const auto drawn = [this] {
+            QList<qint64> pictures;
+            for (CardImage* place : window_->findChildren<CardImage*>()) {
+                place->grab();
+                pictures << place->drawnKey();
+            }
+            return pictures;
+        };
+        QPixmapCache::setCacheLimit(100);  // KB: a few cards
+        const QList<qint64> first = drawn(), second = drawn();
+        QPixmapCache::setCacheLimit(10240);
+        QCOMPARE(second, first);
     }
 
     // Mid-hand, paused, a card flying and one in the hand: each aid reaches all of them at once. The choice
