@@ -241,9 +241,9 @@ private slots:
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // Left's 2S flies onto the ace, framed at both ends, as right moves; flights and frames last less than a
-    // tick; the frame of the human's emptied personal pile goes once the announcement closes. How the frames
-    // look, the reference pictures show.
+    // Left's 2S flies onto the ace, as right moves; flights and frames last less than a tick; the frame of
+    // the human's emptied personal pile goes once the announcement closes. Where the frames stand and how
+    // they look, and where a flight starts, the reference pictures show.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         window_->game().tableForSetUp().pileTop[0] = of(1, S);
@@ -252,10 +252,7 @@ private slots:
         const QImage ace = find("table")->grab(to).toImage();
         window_->game().tick();
         const MoveMarks* marks = &layers().moveMarks();
-        QCOMPARE(marks->moveFrom()->place(), find("Player11"));
-        QCOMPARE(marks->moveTo()->place(), find("Pile0"));
         const CardFlight* flight = &layers().flight();
-        QCOMPARE(flight->cardRect(), from);
         QCOMPARE(flight->cardRectAt(0.5).topLeft(), (from.topLeft() + to.topLeft()) / 2);
         QCOMPARE((QList<int>{CardFlight::durationFor(100), CardFlight::durationFor(3000)}),
                  (QList<int>{50, 300}));  // half a tick, 300 ms at most: landed before the next
@@ -267,10 +264,6 @@ private slots:
         QTRY_VERIFY(!flight->inFlight());
         QCOMPARE(find("table")->grab(to.adjusted(3, 3, -3, -3)).toImage(), flying);  // its corners aside
         window_->game().tick();
-        int framed = 0;
-        for (QWidget* widget : window_->findChildren<QWidget*>())
-            framed += dynamic_cast<PlaceOutline*>(widget) && widget->isVisible();
-        QCOMPARE(framed, 4);
         QVERIFY(flight->inFlight());  // the right player's card
         trigger("mnuNewGame");
         QVERIFY(!flight->inFlight());
