@@ -53,10 +53,7 @@ private slots:
         clickDeck();
         trigger("mnuCardCount");
         window_->findChild<TableLayers*>()->setNetworkGame(true);  // every seat named, and counted
-        zanfel::PileList& personal =
-            window_->game().tableForSetUp().lstPlayer[zanfel::kMiddleBase + zanfel::kPersonalSlot];
-        personal.removeFirst();
-        personal.addFront(of(1, S));  // up at the middle player's turn, leaving 12
+        lay(zanfel::kPersonalSlot, {of(1, S), of(2, S)}, zanfel::kMiddleBase);  // the ace up at its turn
         for (int turn = 0; turn < 3;
              ++turn)  // left, right, middle: each move framed, the last one in the air
             window_->game().tick();
