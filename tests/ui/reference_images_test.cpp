@@ -3,6 +3,7 @@
 // 10 points, the offscreen platform). The README says how to draw them anew after a change meant to show.
 
 #include "dialogs/announcement_window.h"
+#include "network/join_window.h"
 #include "table/card_table.h"
 #include "window_test_support.h"
 
@@ -58,6 +59,13 @@ private slots:
              ++turn)  // left, right, middle: each move framed, the last one in the air
             window_->game().tick();
         draw("marked_moves", find("table"));
+        JoinWindow join(QStringLiteral("Bob"));  // only a game that can seat the player is offered
+        join.showGames({{"10.0.0.2", 29147, "Ann", 2, false, "2.0", true},
+                        {"10.0.0.3", 4000, "Cy", 2, true, "2.0", true},
+                        {"10.0.0.4", 29147, "Di", 0, false, "2.0", true},
+                        {"fd00::5", 29147, "Ed", 3, false, "3.1", false}});
+        join.show();
+        draw("JoinWindow", &join);
         QStringList differing;
         for (const auto& [name, image] : drawn_.asKeyValueRange()) {
             const QString reference = QStringLiteral(ZANFEL_REFERENCE_DIR "/%1.png").arg(name);
