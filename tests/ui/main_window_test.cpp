@@ -241,9 +241,8 @@ private slots:
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // Left's 2S flies onto the ace, as right moves; flights and frames last less than a tick; the frame of
-    // the human's emptied personal pile goes once the announcement closes. Where the frames stand and how
-    // they look, and where a flight starts, the reference pictures show.
+    // Left's 2S flies onto the ace, as right moves; flights and frames last less than a tick; the human's
+    // going-out frame goes as the announcement closes. The reference pictures show how all look.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         window_->game().tableForSetUp().pileTop[0] = of(1, S);

@@ -89,8 +89,9 @@ private slots:
     void initTestCase() { useNetworkModule(zanfelNetworkModule()); }
     void cleanup() { guest_.reset(); }
 
-    // The guest sees what the host alone decides greyed, with why; every seat is named on both
-    // screens; the guest's stock turned shows on the host's table in that seat.
+    // The guest sees what the host alone decides greyed, with why; every seat is named on both screens; the
+    // guest's stock turned shows on the host's table in that seat; a move is framed in its deck's colour on
+    // both.
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
@@ -111,6 +112,7 @@ private slots:
                  QStringLiteral("Bob's personal pile"));
 
         host().front().dealCommand();
+        timer()->stop();  // the computer players move when the test says
         const zanfel::PileImage guestStock = zanfel::imageOf(zanfel::kHuman, zanfel::kStockSlot);
         const zanfel::PileImage seenByHost = zanfel::imageOf(bob, zanfel::kStockSlot);
         QVERIFY(eventually([&] { return guest_->front().controls().hint == zanfel::Hint::TurnStock; }));
@@ -118,6 +120,10 @@ private slots:
         QVERIFY(eventually([&] { return host().front().cardFor(seenByHost) != zanfel::kNoCard; }));
         QCOMPARE(guest_->front().cardFor(guestStock), host().front().cardFor(seenByHost));
         QCOMPARE(child<CardImage>(guest_.get(), "Stack0")->card(), host().front().cardFor(seenByHost));
+        for (int turn = 0; turn < 3; ++turn)  // the ace of the one beside Bob, then the middle player's
+            host().game().tick();
+        QVERIFY(eventually([&] { return guestCard("Pile1") != zanfel::kNoCard; }));
+        QCOMPARE(guestLayers().moveMarks().moveTo()->colour(), layers().moveMarks().moveTo()->colour());
     }
 
     // Both drop an ace of spades on foundation 1; the host's reaches the rules first, so the
@@ -145,17 +151,6 @@ private slots:
         QVERIFY(host().game().table().pileOf(zanfel::kHuman, 1).empty());
     }
 
-    // A computer player's move is framed in the colour of its deck on every screen.
-    void aComputerPlayersMoveIsFramedAlikeOnEveryScreen() {
-        QVERIFY(seatBobAndStart() > 0);
-        host().front().dealCommand();
-        timer()->stop();                      // the computer players move when the test says
-        for (int turn = 0; turn < 3; ++turn)  // the ace of the one beside Bob, then the middle player's
-            host().game().tick();
-        QVERIFY(eventually([&] { return guestCard("Pile1") != zanfel::kNoCard; }));
-        QCOMPARE(guestLayers().moveMarks().moveTo()->colour(), layers().moveMarks().moveTo()->colour());
-    }
-
     // A guest whose link to the host is cut may stop waiting for it: its own game comes back unveiled.
     void aGuestCutOffLeavesForAGameOfItsOwn() {
         QVERIFY(seatBobAndStart() > 0);
@@ -165,8 +160,8 @@ private slots:
         QVERIFY(!guestLayers().veil().isVisible());
     }
 
-    // The menu asks the host's name, again while it has no letter, and opens the lobby; a guest who leaves
-    // the lobby frees its seat.
+    // The menu asks the host's name (again, with no letter) and opens the lobby; a guest leaving it frees its
+    // seat.
     void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
         int asked = 0;
         const ModalAnswerer named([&asked](QWidget* modal) {
@@ -262,8 +257,7 @@ private slots:
         QCOMPARE(line.error.isEmpty() ? shown : line.error, read);
     }
 
-    // Choosing a game from the list fills in its address; what the list says of each game, the join window's
-    // reference picture shows.
+    // Choosing a game from the list fills in its address (what the list says, its reference picture shows).
     void choosingAGameFillsInItsAddress() {
         JoinWindow join(QStringLiteral("Bob"));
         join.showGames({zanfel::net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});

@@ -72,8 +72,7 @@ private slots:
     }
 
     // Dealt at Normal and switched to Blinding: Normal's hand. Dealt at Blinding, Super Easy for a moment:
-    // Super Easy's hand, and the game it ends there too, the easiest of its hands. (The record's picture
-    // holds the rule's words.)
+    // Super Easy's hand, and the game it ends there too, the easiest of its hands.
     void aHandAndAGameCountAtTheEasiestLevelTheyWerePlayedAt() {
         for (const auto& levels :
              {QStringList{"mnuLevel3", "mnuLevel5"}, {"mnuLevel5", "mnuLevel1", "mnuLevel5"}}) {
