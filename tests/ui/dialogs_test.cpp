@@ -167,7 +167,6 @@ private slots:
         for (int points : {9, 12}) {
             QApplication::setFont(QFont(QApplication::font().family(), points));
             startWindow();
-            window_->move(30, 70);
             clickDeck();
             trigger("mnuCardCount");
             faults << textFaults(window_.get());
@@ -180,8 +179,7 @@ private slots:
             ScoreSheet sheet;
             fill(sheet, 3);
             LobbyWindow lobby;
-            lobby.showSeats(
-                {zanfel::Seat{zanfel::SeatKind::Here, "Ann"}, {}, {zanfel::SeatKind::Elsewhere, "Bob"}, {}});
+            lobby.showSeats(zanfel::aloneSeats());
             lobby.showAddresses({"192.168.1.20", "fd00::5"}, 29147);
             lobby.show();
             faults << textFaults(&sheet) << textFaults(&lobby);

@@ -108,8 +108,7 @@ private slots:
         QCOMPARE(caption(*guest_, zanfel::localPlayer(bob, zanfel::kHuman)), QStringLiteral("<b>Ann</b>"));
         const QString bobsPile =
             QStringLiteral("Player%1").arg(zanfel::baseOfPlayer(bob) + zanfel::kPersonalSlot);
-        QCOMPARE(child(&host(), bobsPile)->toolTip().section(':', 0, 0),
-                 QStringLiteral("Bob's personal pile"));
+        QVERIFY(child(&host(), bobsPile)->toolTip().startsWith("Bob's personal pile"));
 
         host().front().dealCommand();
         timer()->stop();  // the computer players move when the test says

@@ -64,7 +64,6 @@ private slots:
                         {"10.0.0.3", 4000, "Cy", 2, true, "2.0", true},
                         {"10.0.0.4", 29147, "Di", 0, false, "2.0", true},
                         {"fd00::5", 29147, "Ed", 3, false, "3.1", false}});
-        join.show();
         draw("JoinWindow", &join);
         QStringList differing;
         for (const auto& [name, image] : drawn_.asKeyValueRange()) {
