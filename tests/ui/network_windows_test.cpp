@@ -162,8 +162,7 @@ private slots:
     // The menu asks the host's name (again, with no letter) and opens the lobby; a guest leaving it frees its
     // seat.
     void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
-        int asked = 0;
-        const ModalAnswerer named([&asked](QWidget* modal) {
+        const ModalAnswerer named([asked = 0](QWidget* modal) mutable {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
             dialog->setTextValue(++asked == 1 ? " \t" : "  Ann\t");
             dialog->accept();

@@ -132,8 +132,8 @@ private slots:
             const QRect pile = find("Pile0")->geometry();
             for (const QPoint side : {pile.topLeft() + QPoint(2, 0), pile.topLeft() + QPoint(0, 2),
                                       pile.bottomRight() - QPoint(2, 0), pile.bottomRight() - QPoint(0, 2)})
-                QCOMPARE(shown.pixelColor(side), ink);  // its outline, all four sides
-            QCOMPARE(shown.pixelColor(find("Pile0")->geometry().center()), table);  // and no more
+                QCOMPARE(shown.pixelColor(side), ink);         // its outline, all four sides
+            QCOMPARE(shown.pixelColor(pile.center()), table);  // and no more
             QCOMPARE(find("lblTips")->palette().color(QPalette::Active, QPalette::WindowText).name(),
                      ink == Qt::black ? colourOf(QPalette::WindowText) : QStringLiteral("#ffffff"));
             QTest::keyClick(window_.get(), Qt::Key_6);
