@@ -10,7 +10,6 @@
 #include <QStyleOptionButton>
 
 #include "dialogs/about_window.h"
-#include "dialogs/announcement_window.h"
 #include "dialogs/beside_window.h"
 #include "dialogs/play_again.h"
 #include "dialogs/score_sheet.h"
