@@ -2,6 +2,7 @@
 // Options > Card Faces: every face of every set at two zooms; a choice shown at once everywhere and kept.
 
 #include <QLabel>
+#include <QPixmapCache>
 #include <algorithm>
 #include <ranges>
 
@@ -171,6 +172,18 @@ private slots:
                 }
             }
         }
+    }
+
+    // Even with no room in Qt's shared picture cache, a place draws its picture once, not at every paint.
+    void aPlaceDrawsItsPictureOnce() {
+        clickDeck();
+        QPixmapCache::setCacheLimit(0);
+        auto* place = find<CardImage>("Stack5");
+        place->grab();
+        const qint64 first = place->drawnKey();
+        place->grab();
+        QPixmapCache::setCacheLimit(10240);
+        QCOMPARE(place->drawnKey(), first);
     }
 
     // Mid-hand, paused, a card flying and one in the hand: each aid reaches all of them at once. The choice

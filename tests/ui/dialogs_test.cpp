@@ -11,7 +11,6 @@
 #include <QXmlStreamReader>
 
 #include "dialogs/about_window.h"
-#include "dialogs/announcement_window.h"
 #include "dialogs/beside_window.h"
 #include "dialogs/play_again.h"
 #include "dialogs/score_sheet.h"
@@ -172,12 +171,17 @@ private slots:
     }
 
     // At 9 and 12 points all text shows in the run's language, nothing overlaps (About's Line2 under both),
-    // each menu item has a key of its own; About is made once.
-    void windowsFitTheFontAndAboutHides() {
+    // each menu item has a key of its own; the table's windows come up over its middle, wherever it stands.
+    // About is made once.
+    void windowsFitTheFontAndStandOverTheTable() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
         QStringList faults, abouts;
         const ModalAnswerer answerer([&](QWidget* modal) {
             faults << textFaults(modal);
+            const QPoint off = modal->frameGeometry().center() - window_->frameGeometry().center();
+            const bool fits = modal->width() < modal->screen()->availableGeometry().width();
+            if (modal->parentWidget() == window_.get() && fits && qMax(qAbs(off.x()), qAbs(off.y())) > 1)
+                faults << modal->metaObject()->className() + QString(" off the middle");
             auto* about = qobject_cast<AboutWindow*>(modal);
             if (!about) {
                 modal->close();
@@ -206,15 +210,17 @@ private slots:
             trigger("mnuAbout");
             QCOMPARE(window_->findChildren<AboutWindow*>().size(), 1);
             QVERIFY(!window_->findChild<AboutWindow*>()->isVisible());
+            humanGoesOut(window_->game());  // the announcement and the sheet
+            trigger("mnuStatistics");
             ScoreSheet sheet;
             fill(sheet, 3);
             LobbyWindow lobby;
-            lobby.showAddresses({"fd00::1"}, 23456);
+            lobby.showSeats(zanfel::aloneSeats());
+            lobby.showAddresses({"192.168.1.20", "fd00::5"}, 29147);
             lobby.show();
             JoinWindow join("Ann");
             join.show();
-            faults << textFaults(&sheet) << textFaults(std::make_unique<AnnouncementWindow>().get())
-                   << textFaults(&lobby) << textFaults(&join);
+            faults << textFaults(&sheet) << textFaults(&lobby) << textFaults(&join);
             askPlayAgain(nullptr, {true, false, zanfel::kRightPlayer});
             faults.replaceInStrings(QRegularExpression("^(?!\\d)"), QString::number(points) + " pt: ");
         }

@@ -199,6 +199,9 @@ private slots:
         QCOMPARE(card("Stack2"), of(2, S));
         keys("1\r61");  // the stock's six of spades to the emptied pile
         QCOMPARE(card("Stack1"), of(6, S));
+        lay(zanfel::kStockSlot, {of(2, H), of(9, C)});
+        keys("6\r");  // the stock's card goes up by Enter too
+        QCOMPARE(card("Pile0"), of(2, H));
         keys("16");  // the personal pile and the stock pick, never drop
         QCOMPARE(layers().keyboard().picked(), zanfel::kStockSlot);
         keys(
@@ -232,13 +235,14 @@ private slots:
         QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts, 35 cards"));
         window_->game().playToFoundation(2);
         QCOMPARE(spoken("Pile0"), QStringLiteral("Foundation 1: ace of hearts"));
+        window_->showImage({zanfel::ImageKind::Foundation, 1}, of(13, D));  // the deck's last card
+        QCOMPARE(spoken("Pile1"), QStringLiteral("Foundation 2: king of diamonds"));
         QCOMPARE(find("Stack2")->toolTip(), QStringLiteral("Your work pile 2: empty, 0 cards"));
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // Left's 2S flies onto the ace, framed green and solid at both ends, as right moves (dotted); flights
-    // and frames last less than a tick; the human's emptied personal pile stays framed red and double until
-    // the announcement closes.
+    // Left's 2S flies onto the ace, as right moves; flights and frames last less than a tick; the human's
+    // going-out frame goes as the announcement closes. The reference pictures show how all look.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         window_->game().tableForSetUp().pileTop[0] = of(1, S);
@@ -247,15 +251,7 @@ private slots:
         const QImage ace = find("table")->grab(to).toImage();
         window_->game().tick();
         const MoveMarks* marks = &layers().moveMarks();
-        QCOMPARE(marks->moveFrom()->place(), find("Player11"));
-        QCOMPARE(marks->moveTo()->place(), find("Pile0"));
-        const QImage frame =
-            find("table")->grab(marks->moveTo()->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
-        const auto* pixels = reinterpret_cast<const QRgb*>(frame.constBits());
-        QVERIFY(std::count(pixels, pixels + frame.width() * frame.height(), qRgb(0x00, 0x80, 0x00)) > 0);
-        QCOMPARE(marks->moveTo()->line(), zanfel::artwork::kPlayerDeckLines[0]);  // as the left player's back
         const CardFlight* flight = &layers().flight();
-        QCOMPARE(flight->cardRect(), from);
         QCOMPARE(flight->cardRectAt(0.5).topLeft(), (from.topLeft() + to.topLeft()) / 2);
         QCOMPARE((QList<int>{CardFlight::durationFor(100), CardFlight::durationFor(3000)}),
                  (QList<int>{50, 300}));  // half a tick, 300 ms at most: landed before the next
@@ -267,11 +263,6 @@ private slots:
         QTRY_VERIFY(!flight->inFlight());
         QCOMPARE(find("table")->grab(to.adjusted(3, 3, -3, -3)).toImage(), flying);  // its corners aside
         window_->game().tick();
-        int framed = 0;
-        for (QWidget* widget : window_->findChildren<QWidget*>())
-            framed += dynamic_cast<PlaceOutline*>(widget) && widget->isVisible();
-        QCOMPARE(framed, 4);
-        QCOMPARE(marks->moveFrom()->line(), zanfel::artwork::kPlayerDeckLines[2]);
         QVERIFY(flight->inFlight());  // the right player's card
         trigger("mnuNewGame");
         QVERIFY(!flight->inFlight());
@@ -287,18 +278,8 @@ private slots:
         QVERIFY(!marks->moveTo()->isVisible());
 
         lay(zanfel::kPersonalSlot, {of(1, S)});
-        QColor goingOut;
-        zanfel::artwork::FrameLine goingOutLine{};
-        const ModalAnswerer answerer([&](QWidget* modal) {
-            if (dynamic_cast<AnnouncementWindow*>(modal) && marks->goingOut()->isVisible()) {
-                goingOut = marks->goingOut()->colour();
-                goingOutLine = marks->goingOut()->line();
-            }
-            qobject_cast<QDialog*>(modal)->accept();
-        });
+        HandEndAnswers answers;
         window_->game().playToFoundation(zanfel::kPersonalSlot);
-        QCOMPARE(goingOut, QColor(0xC0, 0x00, 0x00));
-        QCOMPARE(goingOutLine, zanfel::artwork::kDeckLine);
         QVERIFY(!marks->goingOut()->isVisible());
         trigger("mnuAnimateMoves");  // off, which the next run remembers: no card flies
         startWindow();
@@ -337,23 +318,6 @@ private slots:
             lit << placeName(targets->lit());
         }
         QCOMPARE(lit, (QStringList{"Pile3", "none", "Pile7"}));
-        // Not by colour alone: Pile3 gets two pixels of dashes, lit Pile7 four solid (the card held below).
-        mouse(QTest::MouseMove, "Pile7", {56, 72});
-        const QImage shown = find("table")->grab().toImage();
-        const QColor table = find<CardTable>("table")->colour();
-        const auto overTopEdge = [&](const char* place) {
-            const QRect edge = find(place)->geometry();
-            QStringList rows;
-            for (int y = edge.top() - 1; shown.pixelColor(edge.center().x(), y) != table; --y) {
-                QSet<QRgb> along;
-                for (int x = edge.left() + 6; x < edge.right() - 6; ++x)
-                    along << shown.pixel(x, y);
-                rows << (along.size() == 1 ? QColor(*along.begin()).name() : "dashes");
-            }
-            return rows;
-        };
-        QCOMPARE(overTopEdge("Pile3"), (QStringList{"dashes", "dashes"}));
-        QCOMPARE(overTopEdge("Pile7"), (QStringList{"#000000", "#ffcd28", "#ffcd28", "#000000"}));
         mouse(QTest::MouseRelease, "Pile7", {60, 40});
         QCOMPARE((QList<int>{card("Pile7"), card("Stack5")}), (QList<int>{of(7, H), of(2, S)}));
         QVERIFY(!targets->isVisible());
@@ -402,6 +366,7 @@ private slots:
             clickDeck();
         QCOMPARE(cue(), QList<bool>({true, true}));
         QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck for 3 more cards"));
+        QCOMPARE(text("lblStuck"), QStringLiteral("None of your cards can move. Try No one can play."));
         QTRY_COMPARE_WITH_TIMEOUT(cue(), QList<bool>({false, false}), 3000);
         QCOMPARE(card("Pile0"), of(1, D));
         lay(zanfel::kPersonalSlot, {of(3, S)});

@@ -90,11 +90,12 @@ private slots:
 
     // Counts come with their mark, unsaved, hidden next start. Reset: button face, saved as system colour.
     void resetAndCardCountAtTheWindow() {
-        trigger("mnuCardCount");
-        QCOMPARE(countsShown(), 7);
+        trigger("mnuCardCount");  // shown as the reference pictures hold
         QVERIFY(!QFile::exists(file()));
-        window_.reset();
-        startWindow();
+        window_ = std::make_unique<MainWindow>(&random_, &sounds_);
+        window_->show();  // the table goes up before the start-up runs
+        QCOMPARE(countsShown(), 0);
+        window_->startUp();
         QCOMPARE(countsShown(), 0);
         chooseColour(Qt::darkGreen);
         trigger("mnuCardCount");
@@ -118,22 +119,30 @@ private slots:
         QCOMPARE(find<CardTable>("table")->colour(), QColor(Qt::darkBlue));
     }
 
-    // Light table: black lines, theme text. Dark: frame, empty lines, focus ring turn white, hint where lost.
+    // Light table: black lines, theme text. Dark, blue too: frame, empty lines, focus ring turn white, hint
+    // where lost. Greys either side of the middle take the ink that stands out more.
     void inkFollowsTheTableColour() {
-        for (const QColor table : {QColor(0xf0, 0xf0, 0xf0), QColor(0x00, 0x55, 0x00)}) {
+        for (const QColor table : {QColor(0xf0, 0xf0, 0xf0), QColor(0x00, 0x55, 0x00), QColor(Qt::blue)}) {
             chooseColour(table);
             window_->activateWindow();  // for the key
             QTRY_VERIFY(window_->isActiveWindow());
             const QColor ink = table.lightness() > 128 ? Qt::black : Qt::white;
             const QImage shown = window_->centralWidget()->grab().toImage();
-            QCOMPARE(shown.pixelColor(168, 150), ink);                              // Shape1's left side
-            QCOMPARE(shown.pixelColor(find("Pile0")->pos() + QPoint(2, 0)), ink);   // its outline
-            QCOMPARE(shown.pixelColor(find("Pile0")->geometry().center()), table);  // and no more
+            QCOMPARE(shown.pixelColor(168, 150), ink);  // Shape1's left side
+            const QRect pile = find("Pile0")->geometry();
+            for (const QPoint side : {pile.topLeft() + QPoint(2, 0), pile.topLeft() + QPoint(0, 2),
+                                      pile.bottomRight() - QPoint(2, 0), pile.bottomRight() - QPoint(0, 2)})
+                QCOMPARE(shown.pixelColor(side), ink);         // its outline, all four sides
+            QCOMPARE(shown.pixelColor(pile.center()), table);  // and no more
             QCOMPARE(find("lblTips")->palette().color(QPalette::Active, QPalette::WindowText).name(),
                      ink == Qt::black ? colourOf(QPalette::WindowText) : QStringLiteral("#ffffff"));
             QTest::keyClick(window_.get(), Qt::Key_6);
             QCOMPARE(layers().keyboard().ring()->colour().name(),
                      ink == Qt::black ? colourOf(QPalette::Highlight) : ink.name());
+        }
+        for (const auto& [grey, ink] : {std::pair{0x73, Qt::white}, {0x7c, Qt::black}}) {
+            chooseColour(QColor(grey, grey, grey));
+            QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(168, 150), QColor(ink));
         }
     }
 

@@ -3,6 +3,7 @@
 // 10 points, the offscreen platform). The README says how to draw them anew after a change meant to show.
 
 #include "dialogs/announcement_window.h"
+#include "network/join_window.h"
 #include "table/card_table.h"
 #include "window_test_support.h"
 
@@ -21,8 +22,9 @@ class ReferenceImagesTest : public WindowTest {
 private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10)); }
 
-    // The table at 150 % before the deal, dealt at 100 % with the counts and paused; the windows of a hand's
-    // end, the record and About. A picture that differs is left in the test's working folder.
+    // The table at 150 % before the deal, dealt at 100 % with the counts, a card lifted, paused, gone out,
+    // and with its seats named as in a network game and three computer players' moves marked; the windows of
+    // a hand's end, the record and About. A picture that differs is left in the test's working folder.
     void theTableAndTheWindowsLookAsDrawn() {
         auto* table = find<CardTable>("table");
         table->setZoom(150);
@@ -31,17 +33,37 @@ private slots:
         clickDeck();
         trigger("mnuCardCount");
         draw("dealt_table", table);
+        mouse(QTest::MousePress, "Stack1");
+        mouse(QTest::MouseMove, "Pile0", kGrip + QPoint(0, 12));
+        draw("lifted_card", table);  // over every empty foundation, the one under it lit
+        mouse(QTest::MouseRelease, "Stack1");
         trigger("mnuPause");
         draw("paused_table", table);  // the veil's words as well as its cover
         trigger("mnuPause");
         const ModalAnswerer answerer([this](QWidget* modal) {
             const bool announcement = dynamic_cast<AnnouncementWindow*>(modal);
             draw(announcement ? "AnnouncementWindow" : modal->metaObject()->className(), modal);
+            if (announcement)
+                draw("gone_out", find("table"));  // the emptied pile framed
             modal->close();
         });
         humanGoesOut(window_->game());
         trigger("mnuStatistics");
         trigger("mnuAbout");
+        startWindow();
+        clickDeck();
+        trigger("mnuCardCount");
+        window_->findChild<TableLayers*>()->setNetworkGame(true);  // every seat named, and counted
+        lay(zanfel::kPersonalSlot, {of(1, S), of(2, S)}, zanfel::kMiddleBase);  // the ace up at its turn
+        for (int turn = 0; turn < 3; ++turn)
+            window_->game().tick();
+        draw("marked_moves", find("table"));     // left, right, middle framed, the last card in the air
+        JoinWindow join(QStringLiteral("Bob"));  // only a game that can seat the player is offered
+        join.showGames({{"10.0.0.2", 29147, "Ann", 2, false, "2.0", true},
+                        {"10.0.0.3", 4000, "Cy", 2, true, "2.0", true},
+                        {"10.0.0.4", 29147, "Di", 0, false, "2.0", true},
+                        {"fd00::5", 29147, "Ed", 3, false, "3.1", false}});
+        draw("JoinWindow", &join);
         QStringList differing;
         for (const auto& [name, image] : drawn_.asKeyValueRange()) {
             const QString reference = QStringLiteral(ZANFEL_REFERENCE_DIR "/%1.png").arg(name);

@@ -36,7 +36,7 @@ private slots:
             drag(2, nowhere);
         doubleClick("Stack0");
         doubleClick("Stack1");
-        QTest::keyClicks(window_.get(), "2\r34");  // 1H up by Enter; 1C refused on 1D
+        QTest::keyClicks(window_.get(), "\r2\r34");  // Enter with nothing picked; 1H up by Enter; 1C refused
         trigger("mnuPause");
         QTest::keyClicks(window_.get(), "34");
         doubleClick("Stack0");

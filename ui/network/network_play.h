@@ -25,7 +25,6 @@ public:
     ~NetworkPlay() override;
 
     State state() const { return state_; }
-    bool hosting() const { return hosting_ != nullptr; }
     // The port the hosted game is open on, once it is.
     quint16 port() const { return hosting_ ? hosting_->port() : 0; }
 
