@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A host and its guests in one process over the loopback interface: whole hands, contested
-// foundations, a guest lost and back, the host leaving, and greetings to refuse.
+// foundations, a guest lost and back, the lobby; and the games announced on the local network.
 #include <QFile>
 
 #include "faulty_link.h"
+#include "game_announcer.h"
+#include "game_finder.h"
 #include "net_test_support.h"
 
 namespace zanfel::net::testing {
 
 namespace {
 
+using zanfel::testing::D;
 using zanfel::testing::S;
 
 // ZANFEL_NET_CORPUS=DIR keeps what went each way as seeds for the network fuzzer: its first
@@ -75,6 +78,28 @@ TEST_F(NetTable, TwoGuestsDroppingOnOneFoundationAtOnceOneWinsAndTheOtherCardGoe
     EXPECT_TRUE(allCardsThere());
 }
 
+// Ann's two moves are on their way when the host plays its ace of spades and the computer
+// players move: her ace of diamonds lands, her ace of spades, beaten to foundation 0, flies
+// back, and the computer moves, told at once, show moving on her screen as on the host's.
+TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
+    Guest& ann = join(QStringLiteral("Ann"));
+    startAndDeal();
+    ASSERT_TRUE(ann.game->dropOnFoundation(4, 15));
+    ASSERT_TRUE(ann.game->dropOnFoundation(1, 0));
+    ASSERT_TRUE(game.dropOnFoundation(1, 0));
+    for (int tick = 0; tick < kPlayers; ++tick)
+        game.tick();
+    ASSERT_TRUE(eventually([this] { return agreed(); }));
+    EXPECT_EQ(game.table().pileTop[15], of(1, D));
+    const PileImage first{ImageKind::Foundation, 0};
+    EXPECT_EQ(ann.screen.takenBack, (Moves{{{ImageKind::Stack, 1}, first}}));
+    ASSERT_GE(window.marked.size(), 2u);
+    Moves seen;
+    for (const auto& [from, to] : window.marked)
+        seen.emplace_back(localImage(ann.game->seat(), from), localImage(ann.game->seat(), to));
+    EXPECT_EQ(ann.screen.marked, seen);
+}
+
 // The host ticks while the guest is away: its seat's computer player moves its cards meanwhile.
 TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken) {
     FaultyLink link(host.port());
@@ -109,6 +134,34 @@ TEST_F(NetTable, TheHostSeatsGuestsByTheirCleanedNamesAndMovesAndRemovesThemInTh
     EXPECT_TRUE(host.removeGuest(2));
     EXPECT_TRUE(eventually([this] { return guests[1]->session->state() == GuestSession::State::Ended; }));
     EXPECT_EQ(host.log().count(Refusal::Removed), 1);
+}
+
+// A game is listed once while its host keeps announcing it, and forgotten soon after it falls
+// silent; a flood of games from one address lists no more than the limit.
+TEST(GameFinding, AGameIsListedWhileAnnouncedAndForgottenOnceSilent) {
+    GameFinder finder(0, 600);
+    int changes = 0;
+    QObject::connect(&finder, &GameFinder::gamesChanged, [&changes] { ++changes; });
+    auto announcer =
+        std::make_unique<GameAnnouncer>(finder.port(), QList{QHostAddress(QHostAddress::LocalHost)});
+    const Announcement said{QStringLiteral("2.0"), kProtocolVersion, QStringLiteral("Ann"), 3, false, 4000};
+    for (int i = 0; i < 24; ++i) {  // its life and two sweeps more, heard every 50 ms
+        announcer->announce(said);
+        QTest::qWait(50);
+    }
+    ASSERT_EQ(finder.games().size(), 1u);
+    EXPECT_EQ(finder.games()[0].announcement, said);
+    EXPECT_EQ(finder.games()[0].address, QHostAddress(QHostAddress::LocalHost));
+    EXPECT_EQ(changes, 1);
+    announcer.reset();
+    EXPECT_TRUE(eventually([&finder] { return finder.games().empty(); }));
+
+    announcer = std::make_unique<GameAnnouncer>(finder.port(), QList{QHostAddress(QHostAddress::LocalHost)});
+    for (int port = 1; port <= kMaxAnnouncedGames + 4; ++port)
+        announcer->announce({QStringLiteral("2.0"), kProtocolVersion, QStringLiteral("Mal"), 3, false, port});
+    EXPECT_TRUE(eventually([&finder] { return finder.games().size() >= kMaxAnnouncedGames; }));
+    QTest::qWait(50);
+    EXPECT_EQ(finder.games().size(), std::size_t{kMaxAnnouncedGames});
 }
 
 }  // namespace
