@@ -119,6 +119,11 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
         EXPECT_EQ(decoded.refusal, row.refusal) << row.what << ": " << decoded.detail.toStdString();
         EXPECT_FALSE(decoded.message) << row.what;
     }
+    std::set<QString> said;  // the host's log gives each reason words of its own
+    for (int reason = 0; reason <= kLastRefusal; ++reason)
+        said.insert(QString::fromLatin1(describe(static_cast<Refusal>(reason))));
+    EXPECT_EQ(said.size(), std::size_t{kLastRefusal + 1});
+    EXPECT_FALSE(said.contains(QString()));
 }
 
 TEST(Messages, NamesArePlainTextOfLimitedLength) {

@@ -37,6 +37,18 @@ int seatOf(const SeatList& list, const QString& name) {
     return -1;
 }
 
+// The join window's list: name|seats|address|+ for a game that may be chosen, - for one that may not.
+QStringList gamesListed(const JoinWindow& join) {
+    auto* list = child<QTreeWidget>(&join, "lstGames");
+    QStringList shown;
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = list->topLevelItem(row);
+        shown << QStringList{item->text(0), item->text(1), item->text(2), item->isDisabled() ? "-" : "+"}
+                     .join('|');
+    }
+    return shown;
+}
+
 }  // namespace
 
 class NetworkWindowsTest : public WindowTest {
@@ -135,7 +147,8 @@ private slots:
         QVERIFY(host().game().table().pileOf(zanfel::kHuman, 1).empty());
     }
 
-    // The menu asks the host's name and opens the lobby; a guest who leaves the lobby frees its seat.
+    // The menu asks the host's name and opens the lobby, which offers the addresses others could
+    // reach; a guest finds the game listed, and leaving the lobby frees its seat.
     void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
         const ModalAnswerer named([](QWidget* modal) {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
@@ -150,6 +163,16 @@ private slots:
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
         guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
         QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") > 0; }));
+        const QString offered = child<QLabel>(lobby, "lblAddresses")->text();
+        QVERIFY2(!offered.contains("127.0.0.1") && !offered.contains("[::1]") && !offered.contains("[fe80"),
+                 qPrintable(offered));
+        const auto ours = [this] {
+            return gamesListed(*guest_->network().joinWindow())
+                .filter(QStringLiteral(":%1|").arg(host().network().port()));
+        };
+        eventually([&] { return ours().size() == 1 && ours()[0].startsWith("Ann|2 free seats|"); });
+        QVERIFY2(ours().size() == 1 && ours()[0].startsWith("Ann|2 free seats|") && ours()[0].endsWith('+'),
+                 qPrintable(gamesListed(*guest_->network().joinWindow()).join(' ')));
         QTest::mouseClick(child(guest_->network().joinWindow(), "cmdCancel"), Qt::LeftButton);
         QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") < 0; }));
         QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
@@ -239,16 +262,11 @@ private slots:
                         AnnouncedGame{"10.0.0.3", 4000, "Cy", 2, true, "2.0", true},
                         AnnouncedGame{"10.0.0.4", 29147, "Di", 0, false, "2.0", true},
                         AnnouncedGame{"fd00::5", 29147, "Ed", 3, false, "3.1", false}});
+        QCOMPARE(gamesListed(join),
+                 QStringList({"Ann|2 free seats|10.0.0.2:29147|+", "Cy|Started|10.0.0.3:4000|-",
+                              "Di|Full|10.0.0.4:29147|-",
+                              "Ed|Zanfel 3.1: cannot play with this version|[fd00::5]:29147|-"}));
         auto* list = child<QTreeWidget>(&join, "lstGames");
-        QStringList shown;
-        for (int row = 0; row < list->topLevelItemCount(); ++row) {
-            const QTreeWidgetItem* item = list->topLevelItem(row);
-            shown << QStringList{item->text(0), item->text(1), item->text(2), item->isDisabled() ? "-" : "+"}
-                         .join('|');
-        }
-        QCOMPARE(shown, QStringList({"Ann|2 free seats|10.0.0.2:29147|+", "Cy|Started|10.0.0.3:4000|-",
-                                     "Di|Full|10.0.0.4:29147|-",
-                                     "Ed|Zanfel 3.1: cannot play with this version|[fd00::5]:29147|-"}));
         list->setCurrentItem(list->topLevelItem(0));
         QCOMPARE(child<QLineEdit>(&join, "txtAddress")->text(), QStringLiteral("10.0.0.2:29147"));
     }
