@@ -55,6 +55,24 @@ TEST_F(BadLinkTable, AMoveCutOnItsWayIsNeverMadeAndOneWhoseAnswerIsCutIsMadeOnce
     EXPECT_TRUE(allCardsThere());
 }
 
+// Coming back over a link that has yet to answer, a guest waits on its one connection: until
+// the host answers or the silence limit, it opens no other.
+TEST_F(BadLinkTable, AGuestComingBackTriesOneConnectionAtATime) {
+    auto link = std::make_unique<FaultyLink>(host.port());
+    const quint16 port = link->port();
+    join(QStringLiteral("Ann"), port);
+    startAndDeal();
+    link.reset();  // and on its port, a peer that never answers
+    QTcpServer mute;
+    ASSERT_TRUE(mute.listen(QHostAddress::LocalHost, port));
+    ASSERT_TRUE(eventually([&mute] { return mute.hasPendingConnections(); }));
+    QTest::qWait(1300);  // the guest looks at its link twice meanwhile
+    int tries = 0;
+    while (mute.nextPendingConnection())
+        ++tries;
+    EXPECT_EQ(tries, 1);
+}
+
 // Three guests each on a link holding data back up to half a second, at random; one link after
 // another drops or is cut in the middle of a message while everybody plays. Whenever the links
 // are all up again every screen agrees with the host, all 208 cards are there, and the hand
