@@ -166,13 +166,11 @@ private slots:
         const QString offered = child<QLabel>(lobby, "lblAddresses")->text();
         QVERIFY2(!offered.contains("127.0.0.1") && !offered.contains("[::1]") && !offered.contains("[fe80"),
                  qPrintable(offered));
-        const auto ours = [this] {
+        const auto ours = [this] {  // the one row of this game, open to join
             return gamesListed(*guest_->network().joinWindow())
-                .filter(QStringLiteral(":%1|").arg(host().network().port()));
+                .filter(QStringLiteral(":%1|+").arg(host().network().port()));
         };
-        eventually([&] { return ours().size() == 1 && ours()[0].startsWith("Ann|2 free seats|"); });
-        QVERIFY2(ours().size() == 1 && ours()[0].startsWith("Ann|2 free seats|") && ours()[0].endsWith('+'),
-                 qPrintable(gamesListed(*guest_->network().joinWindow()).join(' ')));
+        QVERIFY(eventually([&] { return ours().size() == 1 && ours()[0].startsWith("Ann|2 free seats|"); }));
         QTest::mouseClick(child(guest_->network().joinWindow(), "cmdCancel"), Qt::LeftButton);
         QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") < 0; }));
         QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
