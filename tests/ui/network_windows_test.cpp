@@ -164,8 +164,7 @@ private slots:
         guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
         QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") > 0; }));
         const QString offered = child<QLabel>(lobby, "lblAddresses")->text();
-        QVERIFY2(!offered.contains("127.0.0.1") && !offered.contains("[::1]") && !offered.contains("[fe80"),
-                 qPrintable(offered));
+        QVERIFY(!offered.contains("127.0.0.1") && !offered.contains("[::1]") && !offered.contains("[fe80"));
         const auto ours = [this] {  // the one row of this game, open to join
             return gamesListed(*guest_->network().joinWindow())
                 .filter(QStringLiteral(":%1|+").arg(host().network().port()));
