@@ -6,11 +6,12 @@
 namespace zanfel::net {
 
 // Several copies of the game on one computer may look at once: each shares the port.
-GameFinder::GameFinder(quint16 port, QObject* parent) : QObject(parent) {
+GameFinder::GameFinder(quint16 port, int lifeMs, QObject* parent) : QObject(parent), lifeMs_(lifeMs) {
     clock_.start();
     socket_.bind(QHostAddress::AnyIPv4, port, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint);
     connect(&socket_, &QUdpSocket::readyRead, this, &GameFinder::read);
-    sweep_.setInterval(kAnnounceIntervalMs);
+    // A silent game goes between one and four thirds of its life after it was last heard.
+    sweep_.setInterval(lifeMs_ / 3);
     connect(&sweep_, &QTimer::timeout, this, &GameFinder::forgetSilent);
     sweep_.start();
 }
@@ -56,8 +57,8 @@ bool GameFinder::take(const QHostAddress& from, const Announcement& announcement
 
 void GameFinder::forgetSilent() {
     const qint64 now = clock_.elapsed();
-    const auto gone = std::erase_if(
-        games_, [now](const FoundGame& game) { return now - game.heardAtMs > kAnnouncementLifeMs; });
+    const auto gone =
+        std::erase_if(games_, [this, now](const FoundGame& game) { return now - game.heardAtMs > lifeMs_; });
     if (gone > 0)
         emit gamesChanged();
 }

@@ -26,11 +26,14 @@ struct FoundGame {
 class GameFinder : public QObject {
     Q_OBJECT
 public:
-    explicit GameFinder(quint16 port = kDefaultPort, QObject* parent = nullptr);
+    // A game not heard of for `lifeMs` has gone; the tests shorten it.
+    explicit GameFinder(quint16 port = kDefaultPort, int lifeMs = kAnnouncementLifeMs,
+                        QObject* parent = nullptr);
 
     // False when the port could not be listened on; errorString() says why.
     bool listening() const { return socket_.state() == QAbstractSocket::BoundState; }
     QString errorString() const { return socket_.errorString(); }
+    quint16 port() const { return socket_.localPort(); }
     // The games heard of lately, in the order first heard.
     const std::vector<FoundGame>& games() const { return games_; }
 
@@ -42,6 +45,7 @@ private:
     bool take(const QHostAddress& from, const Announcement& announcement);
     void forgetSilent();
 
+    int lifeMs_;
     QUdpSocket socket_;
     QTimer sweep_;
     QElapsedTimer clock_;

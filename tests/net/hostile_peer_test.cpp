@@ -96,7 +96,8 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     comeBack(hello(QStringLiteral("Mal")));
     token = std::get<Welcome>(*welcome).token;
     startAndDeal();
-    // Bytes no program of ours sends, from the seated guest or on a new connection.
+    // Bytes no program of ours sends, from the seated guest or on a new connection (the decoder's
+    // every reason is in message_test.cpp).
     const struct {
         const char* what;
         bool seated;
@@ -105,11 +106,6 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     } rows[] = {
         {"a frame larger than any message", true, QByteArray::fromHex("ffff") + QByteArray(100, 'x'),
          Refusal::TooLarge},
-        {"a message cut short", true, framed(encodeMessage(DropOnFoundation{1, 1, 0}).chopped(1)),
-         Refusal::Truncated},
-        {"not CBOR", true, framed("\x1c\x1c"), Refusal::NotCbor},
-        {"an unknown kind", true, frameOf(QCborArray{kKinds + 1, 1}), Refusal::UnknownKind},
-        {"a pile as text", true, frameOf(QCborArray{kindOf<DoubleClick>(), 1, "1"}), Refusal::WrongType},
         // Moves never name a seat: slot 6 would be the next seat's first pile in the host's numbering.
         {"another seat's pile", true, frameOf(QCborArray{kindOf<DropOnFoundation>(), 1, 6, 0}),
          Refusal::OutOfRange},
@@ -128,10 +124,6 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
         {"a token from a seat given up", false, frameOf(hello(QStringLiteral("Mal"), givenUp)),
          Refusal::UnknownToken},
         {"a move before greeting", false, frameOf(DeckClick{1}), Refusal::WrongPhase},
-        {"a name longer than any typed", false,
-         frameOf(QCborArray{1, "2.0", 1, QString(200, 'm'), QCborValue()}), Refusal::BadName},
-        {"a token of the wrong length", false, frameOf(QCborArray{1, "2.0", 1, "Mal", QByteArray(8, 't')}),
-         Refusal::BadToken},
         {"half a greeting", false, frameOf(hello(QStringLiteral("Mal"))).first(9), Refusal::GreetingTimeout},
     };
     for (const auto& row : rows) {
@@ -144,15 +136,17 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
         });
     }
 
-    // Moves refused while the guest stays: the rules', and those beyond any person's pace.
-    seated().send(DropOnStack{5, kFirstWorkSlot, kStockSlot});
-    EXPECT_EQ(answer(), (MoveAnswer{5, false, Refusal::Rules})) << "onto its own stock";
+    // Moves refused while the guest stays: beyond any person's pace, then at a person's pace, the rules'.
+    seated();
     int limited = 0;
     for (int seq = 0; seq < kMoveBurst + 20; ++seq)
         mal->send(DropOnStack{seq, kFirstWorkSlot, kStockSlot});
     for (int seq = 0; seq < kMoveBurst + 20; ++seq)
         limited += answer().value_or(MoveAnswer{}).reason == Refusal::RateLimited;
     EXPECT_GE(limited, 10);
+    QTest::qWait(200);
+    mal->send(DropOnStack{5, kFirstWorkSlot, kStockSlot});
+    EXPECT_EQ(answer(), (MoveAnswer{5, false, Refusal::Rules})) << "onto its own stock";
     EXPECT_EQ(host.seats()[3].kind, SeatKind::Elsewhere);
     expectBounded("moves too fast");
     mal->socket.abort();

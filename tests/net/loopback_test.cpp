@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A host and its guests in one process over the loopback interface: whole hands, contested
-// foundations, a guest lost and back, the host leaving, and greetings to refuse.
+// foundations, a guest lost and back, the lobby; and the games announced on the local network.
 #include <QFile>
 
 #include "faulty_link.h"
+#include "game_announcer.h"
+#include "game_finder.h"
 #include "net_test_support.h"
 
 namespace zanfel::net::testing {
 
 namespace {
-
-using zanfel::testing::S;
 
 // ZANFEL_NET_CORPUS=DIR keeps what went each way as seeds for the network fuzzer: its first
 // byte gives the guests' streams to the host in a hand, the host's to the one in the lobby.
@@ -56,23 +56,23 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
     keepForFuzzer(links);
 }
 
-// Both guests' aces of spades lie on work pile 1 and both play them to foundation 0 at once: the
-// first to reach the host lands, the other goes back, and no card is lost or made twice.
-TEST_F(NetTable, TwoGuestsDroppingOnOneFoundationAtOnceOneWinsAndTheOtherCardGoesBack) {
+// Ann's aces of diamonds and spades are on their way as the host plays its ace of spades and the
+// computer players move: hers flies back from foundation 0, and their moves show on her screen.
+TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     Guest& ann = join(QStringLiteral("Ann"));
-    Guest& bo = join(QStringLiteral("Bo"));
     startAndDeal();
-    ann.game->dropOnFoundation(1, 0);
-    bo.game->dropOnFoundation(1, 0);
-    EXPECT_EQ(ann.screen.shown[flatIndex({ImageKind::Foundation, 0})],
-              of(1, S));  // each sees its own at once
-    EXPECT_EQ(bo.screen.shown[flatIndex({ImageKind::Stack, 1})], kNoCard);
+    ASSERT_TRUE(ann.game->dropOnFoundation(4, 15));
+    ASSERT_TRUE(ann.game->dropOnFoundation(1, 0));
+    ASSERT_TRUE(game.dropOnFoundation(1, 0));
+    for (int tick = 0; tick < kPlayers; ++tick)
+        game.tick();
     ASSERT_TRUE(eventually([this] { return agreed(); }));
-    EXPECT_EQ(game.table().pileTop[0], of(1, S));
-    const int landed =
-        game.table().pileOf(ann.game->seat(), 1).empty() + game.table().pileOf(bo.game->seat(), 1).empty();
-    EXPECT_EQ(landed, 1);
-    EXPECT_TRUE(allCardsThere());
+    EXPECT_EQ(ann.screen.takenBack, (Moves{{{ImageKind::Stack, 1}, {ImageKind::Foundation, 0}}}));
+    ASSERT_GE(window.marked.size(), 2u);
+    Moves seen;
+    for (const auto& [from, to] : window.marked)
+        seen.emplace_back(localImage(ann.game->seat(), from), localImage(ann.game->seat(), to));
+    EXPECT_EQ(ann.screen.marked, seen);
 }
 
 // The host ticks while the guest is away: its seat's computer player moves its cards meanwhile.
@@ -98,17 +98,40 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     EXPECT_EQ(late.next(), Message(Refused{Refusal::UnknownToken, "2.0", kProtocolVersion}));
 }
 
-TEST_F(NetTable, TheHostSeatsGuestsByTheirCleanedNamesAndMovesAndRemovesThemInTheLobby) {
-    join(QString::fromUtf8("\u202eAn\tn"));
+TEST_F(NetTable, TheHostMovesAndRemovesGuestsInTheLobby) {
+    join(QStringLiteral("Ann"));
     join(QStringLiteral("Bo"));
     join(QStringLiteral("Cy"));
-    EXPECT_EQ(host.seats()[1].name, "Ann");  // plain text, as every screen shows it
     EXPECT_TRUE(host.moveGuest(1, 3));
     EXPECT_TRUE(
         eventually([this] { return guests[0]->session->seat() == 3 && guests[2]->session->seat() == 1; }));
     EXPECT_TRUE(host.removeGuest(2));
     EXPECT_TRUE(eventually([this] { return guests[1]->session->state() == GuestSession::State::Ended; }));
     EXPECT_EQ(host.log().count(Refusal::Removed), 1);
+}
+
+// A game is listed once while its host keeps announcing it; a flood of games from one address
+// lists no more than the limit; all are forgotten soon after they fall silent.
+TEST(GameFinding, AGameIsListedWhileAnnouncedAndForgottenOnceSilent) {
+    GameFinder finder(0, 600);
+    int changes = 0;
+    QObject::connect(&finder, &GameFinder::gamesChanged, [&changes] { ++changes; });
+    {
+        GameAnnouncer announcer(finder.port(), {QHostAddress(QHostAddress::LocalHost)});
+        const Announcement said{"2.0", kProtocolVersion, "Ann", 3, false, 4000};
+        for (int i = 0; i < 24; ++i) {  // its life and two sweeps more, heard every 50 ms
+            announcer.announce(said);
+            QTest::qWait(50);
+        }
+        ASSERT_EQ(finder.games().size(), 1u);
+        EXPECT_EQ(changes, 1);
+        for (int port = 1; port <= kMaxAnnouncedGames + 4; ++port)
+            announcer.announce({"2.0", kProtocolVersion, "Mal", 3, false, port});
+        EXPECT_TRUE(eventually([&finder] { return finder.games().size() >= kMaxAnnouncedGames; }));
+        QTest::qWait(50);
+        EXPECT_EQ(finder.games().size(), std::size_t{kMaxAnnouncedGames});
+    }
+    EXPECT_TRUE(eventually([&finder] { return finder.games().empty(); }));
 }
 
 }  // namespace

@@ -84,6 +84,16 @@ bool NetTable::agreed() const {
             if (guest->screen.shown[i] != game.table().cardFor(hostImage(seat, local)))
                 return false;
         }
+        // Its own piles' counts; beneath a card it lifts, a work pile's next card, any other's face down.
+        for (int slot = 0; slot < kSlotsPerPlayer; ++slot) {
+            const PileList& pile = game.table().pileOf(seat, slot);
+            const CardNumber beneath = pile.count() < 2   ? kNoCard
+                                       : isWorkSlot(slot) ? pile.item(1)
+                                                          : kHiddenCard;
+            if (guest->game->controls().counts[slot] != pile.count() ||
+                guest->game->cardBeneath(slot) != beneath)
+                return false;
+        }
     }
     return true;
 }

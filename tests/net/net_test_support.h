@@ -25,14 +25,18 @@ inline bool eventually(const std::function<bool()>& done) {
     return QTest::qWaitFor(done, 5000);
 }
 
-// A guest's window: what each image shows, and what the modal windows said.
+// A guest's window: what each image shows, the moves it shows moving, and what the modal
+// windows said.
 struct GuestScreen final : TableView {
     GameFront* game = nullptr;
     std::array<CardNumber, kImageCount> shown{};
+    Moves marked, takenBack;
     std::vector<int> announced;  // by the screen's own player indices
     std::vector<HandResult> recorded;
     std::vector<GameOutcome> gameOvers;
     void showImage(PileImage image, CardNumber card) override { shown[flatIndex(image)] = card; }
+    void markComputerMove(PileImage from, PileImage to) override { marked.emplace_back(from, to); }
+    void moveTakenBack(PileImage from, PileImage to) override { takenBack.emplace_back(from, to); }
     void showControls() override {}
     void announceGoingOut(int player) override { announced.push_back(player); }
     void recordHand(const HandResult& hand) override { recorded.push_back(hand); }

@@ -41,6 +41,18 @@ int seatOf(const SeatList& list, const QString& name) {
     return -1;
 }
 
+// The join window's list: name|seats|address|+ for a game that may be chosen, - for one that may not.
+QStringList gamesListed(const JoinWindow& join) {
+    auto* list = child<QTreeWidget>(&join, "lstGames");
+    QStringList shown;
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = list->topLevelItem(row);
+        shown << QStringList{item->text(0), item->text(1), item->text(2), item->isDisabled() ? "-" : "+"}
+                     .join('|');
+    }
+    return shown;
+}
+
 }  // namespace
 
 class NetworkWindowsTest : public WindowTest {
@@ -162,8 +174,8 @@ private slots:
         QVERIFY(!guestLayers().veil().isVisible());
     }
 
-    // The menu asks the host's name (again, with no letter) and opens the lobby; a guest leaving it frees its
-    // seat.
+    // The menu asks the host's name (again, with no letter) and opens the lobby, which offers the addresses
+    // others could reach; a guest finds the game listed, and leaving the lobby frees its seat.
     void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
         const ModalAnswerer named([asked = 0](QWidget* modal) mutable {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
@@ -178,6 +190,13 @@ private slots:
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
         guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
         QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") > 0; }));
+        const QString offered = child<QLabel>(lobby, "lblAddresses")->text();
+        QVERIFY(!offered.contains("127.0.0.1") && !offered.contains("[::1]") && !offered.contains("[fe80"));
+        const auto ours = [this] {  // the one row of this game, open to join
+            return gamesListed(*guest_->network().joinWindow())
+                .filter(QStringLiteral(":%1|+").arg(host().network().port()));
+        };
+        QVERIFY(eventually([&] { return ours().size() == 1 && ours()[0].startsWith("Ann|2 free seats|"); }));
         QTest::mouseClick(child(guest_->network().joinWindow(), "cmdCancel"), Qt::LeftButton);
         QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") < 0; }));
         QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
