@@ -194,7 +194,10 @@ def sync_copy(work, files):
         if target.is_file() and target.read_bytes() == source.read_bytes():
             continue
         target.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(source, target)
+        # A fresh time, not the working tree's: a file checked out before the scratch build last
+        # compiled it would otherwise look older than its object, and ninja would keep the stale one.
+        shutil.copyfile(source, target)
+        shutil.copymode(source, target)
         copied += 1
     manifest.write_text("\n".join(files) + "\n")
     return copied
