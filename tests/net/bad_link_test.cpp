@@ -41,10 +41,9 @@ TEST_F(BadLinkTable, AGuestComingBackTriesOneConnectionAtATime) {
     EXPECT_EQ(tries, 1);
 }
 
-// Three guests each on a link holding data back up to half a second, at random; one link after
-// another drops or is cut in the middle of a message while everybody plays. Whenever the links
-// are all up again every screen agrees with the host, all 208 cards are there, and the hand
-// ends for everyone as the host scored it.
+// Three guests each on a link holding data back up to half a second, at random; one link after another drops
+// or is cut in the middle of a message while everybody plays. Whenever the links are all up again every
+// screen agrees with the host, all 208 cards are there, and the hand ends for everyone as the host scored it.
 TEST_F(BadLinkTable, GuestsOnSlowLinksThatDropAndCutLoseNothingAndAgreeOnceBack) {
     std::vector<std::unique_ptr<FaultyLink>> links;
     for (const char* name : {"Ann", "Bo", "Cy"}) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The table's zoom on a 1920 x 1080 screen, where 200 % is the largest step that fits, and one 920
-// pixels high: the steps, the items greying at the ends, every place in proportion, and the zoom kept
-// between runs.
+// The table's zoom on a 1920 x 1080 screen, where 200 % is the largest step that fits, and one 920 pixels
+// high: the steps, the items greying at the ends, every place in proportion, and the zoom kept between runs.
 
 #include <QLabel>
 #include <QMenuBar>
