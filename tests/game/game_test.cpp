@@ -236,7 +236,6 @@ TEST_F(DealtHand, NoOneCanPlayShiftsEveryStockByOneCard) {
 }
 
 // Four, two or three cards; an empty stock has nothing to turn or show.
-
 TEST_F(DealtHand, TheStockTurnsByThreeShowingOnlyTheNewFaceUpCard) {
     const CardNumber k2C = of(2, C), k3S = of(3, S), k3C = of(3, C), k4S = of(4, S);
     const std::pair<std::vector<CardNumber>, CardNumber> turns[] = {

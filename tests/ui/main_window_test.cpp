@@ -347,7 +347,6 @@ private slots:
 
     // Four clicks bring the stock round: the line shows beside the hint, No one can play stands out. Left's
     // AD, on the timer, frees the two; stuck again, Stuck Cue unchecked hides it all; the next run remembers.
-
     void theStuckCueComesWhenTurningCannotHelpAndGoesAtTheNextMove() {
         clickDeck();
         const std::initializer_list<zanfel::CardNumber> piles[] = {{of(5, S), of(5, C), of(6, S), of(6, C)},

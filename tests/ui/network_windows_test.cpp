@@ -284,7 +284,6 @@ private slots:
     }
 
     // Read before anything is sent.
-
     void theJoinWindowSaysWhatIsWrongWithATypedAddress() {
         host().network().joinCommand();
         JoinWindow* join = host().network().joinWindow();
