@@ -52,14 +52,12 @@ void pumpUntil(const std::function<bool()>& done, const char* what) {
     }
 }
 
-// Rates lifted so that a stream plays as deep into a hand as it goes, as fast as it arrives;
-// and nothing times out during a run.
+// Rates lifted so that a stream plays as deep into a hand as it goes; nothing times out during a run.
 constexpr int kHour = 3600 * 1000;
 
 enum class Stage { Lobby, InHand, Paused, BetweenHands };
 
-// A host in one stage, with the seat of a guest that joined before the start and went: the
-// fuzzed stream's greeting takes it back with the token.
+// With the seat of a guest that joined before the start and went: the stream's greeting takes it back.
 class StagedHost {
 public:
     explicit StagedHost(Stage stage) : stage_(stage) {
@@ -105,7 +103,6 @@ public:
     }
 
 private:
-    // A greeting first in the stream takes the seat kept for it.
     QByteArray withToken(const QByteArray& stream) const {
         FrameReader reader;
         reader.append(QByteArrayView(stream).first(std::min<qsizetype>(stream.size(), kReadBufferBytes)));
@@ -134,7 +131,7 @@ private:
             fail("the host holds more than its limits");
     }
 
-    // The stream may have played the hand out: the next is dealt, and paused if it should be.
+    // The stream may have played the hand out.
     void restore() {
         const bool wantHand = stage_ == Stage::InHand || stage_ == Stage::Paused;
         if (wantHand && !game_.controls().pauseEnabled && game_.controls().dealEnabled)
