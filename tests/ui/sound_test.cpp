@@ -23,8 +23,8 @@ class SoundTest : public WindowTest {
     void doubleClick(const QString& place) { mouse(QTest::MouseDClick, place, find(place)->rect().center()); }
 
 private slots:
-    // Aces on the work piles, 2S personal, 5H in the stock. Let go over the rivals' piles, the deck or
-    // its own pile, a card just goes back; a pile with no card, and anything while paused, is silent.
+    // Aces on the work piles, 2S personal, 5H in stock. Let go on rivals' piles, the deck or its own pile,
+    // a card goes back; a pile with no card, and anything while paused, is silent.
     void eachMoveOfYoursIsHeardOnceAsItLands() {
         focus();
         clickDeck();

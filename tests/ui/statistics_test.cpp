@@ -142,8 +142,7 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
     }
 
-    // Whatever the level; a game begun alone and ended with them counts its hand apart but the game at its
-    // level.
+    // Whatever the level; a game begun alone, ended with them: its hand apart, the game at its level.
     void playWithPeopleElsewhereCountsInAColumnOfItsOwn() {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.filePath("network"));
         SettingsStore store(nullptr);

@@ -43,8 +43,7 @@ private slots:
                  QList<int>({150, 125, 125, 250, 300, 100}));
     }
 
-    // With a pile picked, Ctrl++ twice: 150 %, the window round the table (its places are in the reference
-    // pictures) and the ring round the pile at its scale.
+    // Ctrl++ twice with a pile picked: 150 %, window and ring scaled (the places: reference pictures).
     void stepsGreyAtTheEndsAndScaleEveryPlace() {
         clickDeck();
         QTest::keyClick(window_.get(), Qt::Key_1);
