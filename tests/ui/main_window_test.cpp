@@ -90,8 +90,7 @@ class MainWindowTest : public WindowTest {
     }
 
 private slots:
-    // Right clicks, presses let go off the deck: nothing. Paused: veiled, No one can play works, New Game
-    // unpauses.
+    // Right clicks, off-deck releases do nothing. Paused: veiled, No one can play works, New Game unpauses.
     void deckPauseAndLevelReachTheGameAndTheItemsFollow() {
         clickDeck(Qt::RightButton);
         QTest::mousePress(find("Deck"), Qt::LeftButton);
