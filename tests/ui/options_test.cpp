@@ -103,7 +103,8 @@ private slots:
         QCOMPARE(savedSettings().value(kKey).toString(), QStringLiteral("-2147483633"));
         QCOMPARE(find<CardTable>("table")->colour().name(), colourOf(QPalette::Button));
         QCOMPARE(countsShown(), 0);
-        // A file where the folder should be: the colour stays, also at New Game; one notice a run, OK alone.
+        // A file where the folder should be: the colour stays, also at New Game; one notice a run, OK alone,
+        // and none more for a hand's record lost after it.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, "/dev/null/store");
         QList<ShownBox> boxes = chooseColour(Qt::darkRed);
         boxes += chooseColour(Qt::darkBlue);
