@@ -158,7 +158,7 @@ TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
     EXPECT_EQ(pile(3).top(), of(8, H));
 }
 
-// A card still in the air then, and the deck, change nothing.
+// Once it is out, a card still in the air and the deck change nothing.
 TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
     f.view.whileAnnouncing = [&] {
         f.game.dropOnFoundation(0, 1);

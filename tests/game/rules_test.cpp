@@ -23,7 +23,8 @@ TEST(Shuffle, ADrawLandsOnAPlaceFromOneToFiftyTwo) {
 }
 
 // A reseed that replaced the state with the clock would repeat one value; at this frozen clock the mix
-// gives one twice running at draw 571. Sources before and after the clock moves differ.
+// gives one twice running at draw 571. The real clock moves the draws: sources drawn from before and after
+// them differ, as two starts of the game deal differently.
 TEST(ClockRandomSource, DrawsSpreadOverTheRangeNeverTwiceRunningAndFollowTheClock) {
     const float before = ClockRandomSource().reseedAndDraw();
     ClockRandomSource random([] { return std::uint64_t{9789}; });

@@ -88,7 +88,6 @@ private slots:
         QCOMPARE(counted, (std::vector<std::pair<int, int>>{{1, 1}, {0, 0}, {1, 0}, {0, 0}, {0, 0}}));
     }
 
-    // At once.
     void aHandEndingUnderTheRecordShowsInIt() {
         boxesDuring([this] { trigger("mnuStatistics"); });
         auto* record = window_->findChild<StatisticsWindow*>();
