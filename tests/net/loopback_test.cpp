@@ -54,8 +54,7 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
     keepForFuzzer(links);
 }
 
-// Ann's AD and AS are on their way as the host plays its AS and the computers move: hers flies back from
-// foundation 0.
+// Ann's AD and AS are sent as the host plays its AS and computers move: hers flies back from foundation 0.
 TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     Guest& ann = join(QStringLiteral("Ann"));
     startAndDeal();

@@ -173,8 +173,7 @@ private slots:
         QVERIFY(!guestLayers().veil().isVisible());
     }
 
-    // The host's name is asked again when it has no letter; the lobby offers the addresses others could
-    // reach.
+    // The host's name is asked again if it has no letter; the lobby offers addresses others could reach.
     void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
         const ModalAnswerer named([asked = 0](QWidget* modal) mutable {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
