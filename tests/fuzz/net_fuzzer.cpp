@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer reads its input as a byte stream from a peer. The first byte chooses how the stream
-// is cut as it arrives (its low six bits) and which host hears it (its top two bits): one in
-// its lobby, one in a hand, one paused, one between hands. The stream goes through the frame
-// reader and every frame through the decoder, where a message that decodes must encode and
-// decode to itself; then the chosen host reads it from a socket as a guest's connection, a
-// greeting in it taking the seat kept for it. The host must close every such connection, keep
-// all 208 cards and stay within its limits; anything else, or a sanitizer's report, aborts.
+// libFuzzer reads its input as a byte stream from a peer. The first byte chooses how the stream is cut as it
+// arrives (its low six bits) and which host hears it (its top two bits): one in its lobby, one in a hand, one
+// paused, one between hands. The stream goes through the frame reader and every frame through the decoder,
+// where a message that decodes must encode and decode to itself; then the chosen host reads it from a socket
+// as a guest's connection, a greeting in it taking the seat kept for it. The host must close every such
+// connection, keep all 208 cards and stay within its limits; anything else, or a sanitizer's report, aborts.
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTcpSocket>
@@ -53,14 +52,12 @@ void pumpUntil(const std::function<bool()>& done, const char* what) {
     }
 }
 
-// Rates lifted so that a stream plays as deep into a hand as it goes, as fast as it arrives;
-// and nothing times out during a run.
+// Rates lifted so that a stream plays as deep into a hand as it goes; nothing times out during a run.
 constexpr int kHour = 3600 * 1000;
 
 enum class Stage { Lobby, InHand, Paused, BetweenHands };
 
-// A host in one stage, with the seat of a guest that joined before the start and went: the
-// fuzzed stream's greeting takes it back with the token.
+// With the seat of a guest that joined before the start and went: the stream's greeting takes it back.
 class StagedHost {
 public:
     explicit StagedHost(Stage stage) : stage_(stage) {
@@ -106,7 +103,6 @@ public:
     }
 
 private:
-    // A greeting first in the stream takes the seat kept for it.
     QByteArray withToken(const QByteArray& stream) const {
         FrameReader reader;
         reader.append(QByteArrayView(stream).first(std::min<qsizetype>(stream.size(), kReadBufferBytes)));
@@ -135,7 +131,7 @@ private:
             fail("the host holds more than its limits");
     }
 
-    // The stream may have played the hand out: the next is dealt, and paused if it should be.
+    // The stream may have played the hand out.
     void restore() {
         const bool wantHand = stage_ == Stage::InHand || stage_ == Stage::Paused;
         if (wantHand && !game_.controls().pauseEnabled && game_.controls().dealEnabled)

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer reads its input as a game played move by move (see RandomPlay); the first two bytes
-// choose the decks. A broken invariant aborts with its description.
+// libFuzzer's input is a game played move by move (see RandomPlay); a broken invariant aborts with its words.
 #include <cstdio>
 #include <cstdlib>
 

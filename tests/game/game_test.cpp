@@ -29,7 +29,7 @@ TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
 }
 
 // Start-up: Normal, counts hidden. A level moves its one mark and sets the pace, mid-hand and paused too.
-// Reset Options restores the colour while the count mark stands, then clears it; level and hand stay.
+// Reset Options restores the colour while the count mark stands, then clears it.
 TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     GameFixture f;
     const Controls& c = f.game.controls();
@@ -91,7 +91,7 @@ TEST(ComputerTurns, TheRotationCarriesOverHands) {
     EXPECT_EQ(f.game.playerBase(), kRightBase);
 }
 
-// A dealt hand whose human piles each test lays out for itself, empty to begin with.
+// The human's piles start empty: each test lays out its own.
 class DealtHand : public ::testing::Test {
 protected:
     DealtHand() {
@@ -102,7 +102,7 @@ protected:
     }
     Table& t() { return f.game.tableForSetUp(); }
     PileList& pile(int slot) { return t().lstStack[slot]; }
-    // Lays out the human's piles by slot from the stock, each top card first.
+    // By slot from the stock, top card first.
     void lay(std::initializer_list<std::initializer_list<CardNumber>> piles) {
         int slot = 0;
         for (auto cards : piles)
@@ -112,7 +112,7 @@ protected:
 };
 
 // Foundation: an ace when empty, then the next of its suit (random play refuses every other step). Work
-// pile: down in alternating colours, any card (a king too) when empty. A top of 0 is an empty pile.
+// pile: down in alternating colours, any card when empty. A top of 0 is an empty pile.
 TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
     constexpr bool F = true, W = false;  // onto a foundation, onto a work pile
     const std::tuple<bool, CardNumber, CardNumber, bool> cases[] = {
@@ -158,7 +158,7 @@ TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
     EXPECT_EQ(pile(3).top(), of(8, H));
 }
 
-// The personal pile's last card ends the hand; a card still in the air then, and the deck, change nothing.
+// Once it is out, a card still in the air and the deck change nothing.
 TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
     f.view.whileAnnouncing = [&] {
         f.game.dropOnFoundation(0, 1);
@@ -219,7 +219,7 @@ TEST_F(DealtHand, ADoubleClickPlaysToTheLowestFoundationThatTakesTheCard) {
     EXPECT_EQ(t().pileTop[kFoundations - 1], of(1, H));
 }
 
-// No one can play turns each stock: computers in base order, the human last; empties skipped; paused too.
+// Computers in base order, the human last; empties skipped; paused too.
 TEST_F(DealtHand, NoOneCanPlayShiftsEveryStockByOneCard) {
     setPile(t().lstPlayer[kMiddleBase], {of(2, C)});
     setPile(t().lstPlayer[kLeftBase], {});
@@ -235,7 +235,7 @@ TEST_F(DealtHand, NoOneCanPlayShiftsEveryStockByOneCard) {
     EXPECT_EQ(pile(0).top(), of(4, S));
 }
 
-// Four, two or three cards turned by three; an empty stock has nothing to turn or show.
+// Four, two or three cards; an empty stock has nothing to turn or show.
 TEST_F(DealtHand, TheStockTurnsByThreeShowingOnlyTheNewFaceUpCard) {
     const CardNumber k2C = of(2, C), k3S = of(3, S), k3C = of(3, C), k4S = of(4, S);
     const std::pair<std::vector<CardNumber>, CardNumber> turns[] = {
@@ -281,8 +281,7 @@ TEST(Scores, TheTwentyFirstHandIsKeptLikeAnyOther) {
     EXPECT_TRUE(f.view.questions.empty());
 }
 
-// Left goes out under Score's sheet: it closes; the hand ends once that showing returns, then its own sheet.
-// Each emptied personal pile was framed.
+// The hand ends once the Score sheet's showing returns, then its own sheet. Emptied personal piles framed.
 TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
     humanGoesOut(f.game);
     f.game.deckClicked();
@@ -301,9 +300,8 @@ TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
               (std::vector<PileImage>{{Stack, kPersonalSlot}, {Player, kLeftBase + kPersonalSlot}}));
 }
 
-// The record from reported hands: game 1 counts at its first hand's Super Easy; the ending hand counts before
-// its sheet closes, so no answer to the question loses it. A hand given up by New Game or Exit counts
-// nowhere.
+// Game 1 counts at its first hand's Super Easy; the ending hand counts before its sheet closes, so no
+// answer to the question loses it. A hand given up by New Game or Exit counts nowhere.
 TEST(Record, HandsAndGamesAreCountedAsTheyEnd) {
     GameFixture f;
     Table& t = f.game.tableForSetUp();
@@ -351,10 +349,9 @@ TEST(Record, HandsAndGamesAreCountedAsTheyEnd) {
     EXPECT_EQ(first.bestHandScore, -26);
 }
 
-// Nines on the work piles and the three of spades in the personal pile: only the stock could help. Four stock
-// cards come round in four turns; No one can play brings others up; the left player's ace of diamonds to a
-// foundation gives the buried two a place. Three stock cards, moved on by one, come round in one turn
-// showing only the five (the eight of hearts stays under), an empty stock in none.
+// Nines on the work piles, 3S personal: only the stock could help. Four stock cards come round in four
+// turns; No one can play brings others up; the left's AD to a foundation gives the buried two a place.
+// Three stock cards, moved on by one, come round in one turn showing only the five (8H stays under).
 TEST_F(DealtHand, TheHumanIsStuckOnceTheStockHasComeRoundWithNothingAnywhere) {
     lay({{of(5, S), of(5, C), of(6, S), of(2, D)},
          {of(9, S)},

@@ -24,7 +24,7 @@ TEST(Shuffle, ADrawLandsOnAPlaceFromOneToFiftyTwo) {
 
 // A reseed that replaced the state with the clock would repeat one value; at this frozen clock the mix
 // gives one twice running at draw 571. The real clock moves the draws: sources drawn from before and after
-// those draws differ, as two starts of the game deal differently.
+// them differ, as two starts of the game deal differently.
 TEST(ClockRandomSource, DrawsSpreadOverTheRangeNeverTwiceRunningAndFollowTheClock) {
     const float before = ClockRandomSource().reseedAndDraw();
     ClockRandomSource random([] { return std::uint64_t{9789}; });
@@ -82,7 +82,7 @@ constexpr auto foundation = [](int from, int j) { return ComputerAction{Kind::To
 constexpr auto workPile = [](int from, int j) { return ComputerAction{Kind::ToWorkPile, from, j}; };
 constexpr ComputerAction kTurn{Kind::TurnStock, kStockSlot, 0};
 
-// The eight of hearts fits a black nine, not a jack; a built pile stays whole.
+// 8H fits a black nine, not a jack.
 TEST(ComputerPlayer, TheFirstWorkPileThatTakesTheCardWinsButABuiltPileIsNeverBrokenUp) {
     const CardNumber k8H = of(8, H), k9S = of(9, S), k9C = of(9, C), k10D = of(10, D);
     EXPECT_EQ(Position({k8H, k10D}, {{kJD}, {}, {k9S}, {k2S}}, {k5S}).play(), workPile(kPersonalSlot, 2));
@@ -93,7 +93,7 @@ TEST(ComputerPlayer, TheFirstWorkPileThatTakesTheCardWinsButABuiltPileIsNeverBro
     EXPECT_EQ(lone.play(), workPile(kPersonalSlot, 4));  // the personal pile refills it
 }
 
-// Personal pile first; the stock card only when nothing else moves, else turn by three or pass.
+// Personal pile first; else turn by three or pass.
 TEST(ComputerPlayer, TheStockIsPlayedOrTurnedOnlyWhenNothingElseMoves) {
     const CardNumber kJS = of(11, S), kJH = of(11, H), kQS = of(12, S), kQH = of(12, H), k10D = of(10, D);
     Position ace({of(1, H), k10D}, {{of(1, S)}, {of(1, C)}, {of(1, D)}, {k2S}}, {k3S});

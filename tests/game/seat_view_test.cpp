@@ -47,8 +47,7 @@ Table tableWithUnders(CardNumber under) {
     return table;
 }
 
-// Changing any card a seat may not see changes nothing of what it is told; its own work piles'
-// cards beneath the top it may see, and every top and count of anyone's.
+// Changing any card a seat may not see changes nothing of what it is told.
 TEST(VisibleTable, ASeatSeesEveryTopAndCountButOnlyItsOwnWorkPilesCardBeneath) {
     for (int viewer = 0; viewer < kPlayers; ++viewer) {
         const VisibleTable seen = visibleTo(tableWithUnders(of(7, testing::D)), viewer);

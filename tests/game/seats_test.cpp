@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// People in any seat: the same rules at every seat, computer players keeping their pace
-// around them, "No one can play" by asking, and play with people elsewhere recorded apart.
+// People in any seat: the same rules, computers keeping their pace, "No one can play" by asking.
 #include <gtest/gtest.h>
 
 #include "fake_table_view.h"
@@ -18,7 +17,7 @@ using testing::setPile;
 
 const Seat kGuest{SeatKind::Elsewhere, "Ann"};
 
-// A dealt hand whose piles each test lays out for itself.
+// Each test lays out the piles itself.
 class SeatedHand : public ::testing::Test {
 protected:
     SeatedHand() { f.game.deckClicked(); }
@@ -81,7 +80,7 @@ bool untouched(const Table& before, const Table& after, int player) {
     return true;
 }
 
-// A tick on a person's seat passes: the rotation goes on, and each computer player keeps its pace.
+// Each computer player keeps its pace.
 TEST_F(SeatedHand, ATickOnAPersonsSeatPassesAndTheRotationRunsOn) {
     f.game.setSeat(kRightPlayer, kGuest);
     const Table before = t();
@@ -127,7 +126,7 @@ TEST_F(SeatedHand, NoOneCanPlayTakesEffectOnceEveryPersonElsewhereHasAsked) {
     EXPECT_EQ(pile(kLeftPlayer, kStockSlot).item(kDeckSize - kPersonalPileSize - 7), leftStock);
 }
 
-// A hand given up with New Game: the asks made in it count for nothing in the next, nor any before the deal.
+// Given up with New Game: its asks count for nothing in the next, nor any before the deal.
 TEST_F(SeatedHand, AsksForNoOneCanPlayGoWithTheHand) {
     f.game.setSeat(kMiddlePlayer, kGuest);
     f.game.setSeat(kRightPlayer, kGuest);
@@ -137,7 +136,7 @@ TEST_F(SeatedHand, AsksForNoOneCanPlayGoWithTheHand) {
     EXPECT_EQ(f.game.controls().askedNoOneCanPlay, (std::array{false, false, false, false}));
 }
 
-// Whoever goes out is announced and recorded by seat; the hand, and so the game, kept apart from the levels.
+// Announced and recorded by seat; the hand, and so the game, kept apart from the levels.
 TEST_F(SeatedHand, GoingOutFromAnySeatEndsTheHandAndPlayWithPeopleElsewhereIsRecordedApart) {
     f.game.setSeat(kRightPlayer, kGuest);
     setPile(pile(kRightPlayer, kPersonalSlot), {of(1, C)});

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Guests on links that hold data back up to half a second, drop, and cut in the middle of a
-// message: no card is lost or made twice, a move is made once or not at all, and every table
-// agrees with the host's once the link is back; a guest coming back tries one connection at a time.
+// Guests on links that hold data back, drop, and cut mid-message: no card is lost or made twice, a move is
+// made once or not at all.
 #include "faulty_link.h"
 #include "net_test_support.h"
 
@@ -11,8 +10,8 @@ namespace {
 
 using Toward = FaultyLink::Toward;
 
-// Silence counts as a loss only well past the slowest link's delay, and a seat is kept for
-// as long as a test runs. Pings are rare: a cut link is known by its end, not by silence.
+// Silence is a loss only well past the slowest link's delay; seats are kept as long as a test runs. Pings
+// are rare: a cut link is known by its end, not by silence.
 class BadLinkTable : public NetTable {
 protected:
     BadLinkTable()
@@ -23,8 +22,7 @@ protected:
     }
 };
 
-// Coming back over a link that has yet to answer, a guest waits on its one connection: until
-// the host answers or the silence limit, it opens no other.
+// Over a link that has yet to answer: until the host answers or the silence limit, it opens no other.
 TEST_F(BadLinkTable, AGuestComingBackTriesOneConnectionAtATime) {
     auto link = std::make_unique<FaultyLink>(host.port());
     const quint16 port = link->port();
@@ -41,10 +39,9 @@ TEST_F(BadLinkTable, AGuestComingBackTriesOneConnectionAtATime) {
     EXPECT_EQ(tries, 1);
 }
 
-// Three guests each on a link holding data back up to half a second, at random; one link after
-// another drops or is cut in the middle of a message while everybody plays. Whenever the links
-// are all up again every screen agrees with the host, all 208 cards are there, and the hand
-// ends for everyone as the host scored it.
+// Three guests each on a link holding data back up to half a second, at random; one link after another drops
+// or is cut in the middle of a message while everybody plays. Whenever the links are all up again every
+// screen agrees with the host, all 208 cards are there, and the hand ends for everyone as the host scored it.
 TEST_F(BadLinkTable, GuestsOnSlowLinksThatDropAndCutLoseNothingAndAgreeOnceBack) {
     std::vector<std::unique_ptr<FaultyLink>> links;
     for (const char* name : {"Ann", "Bo", "Cy"}) {

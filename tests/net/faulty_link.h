@@ -11,10 +11,8 @@
 
 namespace zanfel::net::testing {
 
-// A cable between guests and the host, as bad as real ones get: it holds each piece of data back
-// a random while (never letting one overtake another, as TCP promises), can be pulled out, or
-// pulled out halfway through a piece so the far end gets only part of a message. Every
-// connection a guest makes through it, also when it comes back, goes the same way.
+// A cable as bad as real ones get: it holds data back a random while (in order, as TCP promises), can be
+// pulled out, or pulled out halfway through a message. A guest coming back goes through it too.
 class FaultyLink : public QObject {
 public:
     FaultyLink(quint16 hostPort, int maxDelayMs = 0, quint32 seed = 1);
@@ -23,8 +21,7 @@ public:
     void setMaxDelay(int ms) { maxDelayMs_ = ms; }
     void cut();
     enum class Toward { Either, Host, Guest };
-    // The next piece going that way, of at least `minBytes` (more than a ping), gets half
-    // through; then the cable is out.
+    // The next piece of at least `minBytes` (more than a ping) that way gets half through.
     void cutMidMessage(Toward toward = Toward::Either, int minBytes = 2) {
         cutting_ = toward;
         cutAtLeast_ = minBytes;

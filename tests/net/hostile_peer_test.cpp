@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A hostile peer at a host playing a hand with two honest guests: it tries every kind of bad
-// input it can think of, each refused with its exact reason, while the host holds no more than
-// its limits allow and the honest players finish their hand with every card accounted for.
+// A hostile peer beside two honest guests: every bad input refused with its exact reason, the host within
+// its limits, and the honest hand finished with every card accounted for.
 #include <QCborArray>
 
 #include "net_test_support.h"
@@ -20,8 +19,7 @@ QByteArray frameOf(const QCborArray& array) {
 
 class HostilePeer : public NetTable {
 protected:
-    // Its seat is kept after each connection the host closes for as long as the test runs, and
-    // an honest guest keeps trying to come back as long.
+    // Seats are kept, and honest guests keep coming back, for as long as the test runs.
     HostilePeer()
         : NetTable({400, 100, 600, 60000, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond},
                    {600, 60000, 50}) {
@@ -58,8 +56,7 @@ protected:
         EXPECT_TRUE(eventually([&] { return host.log().total(reason) == before + 1; })) << what;
         expectBounded(what);
     }
-    // Whatever the peers did, the host holds no more than its limits, and an honest guest plays
-    // on, everyone agreeing and every card where it should be.
+    // Whatever the peers did: an honest guest plays on, everyone agreeing, every card where it should be.
     void expectBounded(const char* what) {
         const HostLoad load = host.load();
         EXPECT_LE(load.greeting, kMaxPendingGreetings) << what;
@@ -80,7 +77,6 @@ protected:
     std::optional<Message> welcome;
 };
 
-// In the lobby: a move, and a fourth guest at a full table.
 TEST_F(HostilePeer, InTheLobbyAMoveClosesAndAFourthGuestIsTurnedAway) {
     RawPeer fourth(host.port());
     fourth.send(hello(QStringLiteral("Di")));
@@ -96,8 +92,7 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     comeBack(hello(QStringLiteral("Mal")));
     token = std::get<Welcome>(*welcome).token;
     startAndDeal();
-    // Bytes no program of ours sends, from the seated guest or on a new connection (the decoder's
-    // every reason is in message_test.cpp).
+    // Bytes no program of ours sends, seated or on a new connection (each decoder reason: message_test.cpp).
     const struct {
         const char* what;
         bool seated;
@@ -175,8 +170,8 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     }
     expectBounded("a guest that stops reading");
 
-    // A thousand connections opened and left: only a few are ever held. An honest guest whose
-    // link breaks meanwhile is turned away while they crowd the door, and keeps trying.
+    // A thousand connections opened and left: only a few are ever held. An honest guest whose link breaks
+    // meanwhile is turned away while they crowd the door, and keeps trying.
     const int turnedAway = host.log().total(Refusal::TooManyGreetings);
     const int timedOut = host.log().total(Refusal::GreetingTimeout);
     std::vector<std::unique_ptr<QTcpSocket>> crowd;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A host and its guests in one process over the loopback interface: whole hands, contested
-// foundations, a guest lost and back, the lobby; and the games announced on the local network.
+// A host and its guests in one process over loopback; and the games announced on the local network.
 #include <QFile>
 
 #include "faulty_link.h"
@@ -25,8 +24,7 @@ void keepForFuzzer(const std::vector<std::unique_ptr<FaultyLink>>& links) {
     }
 }
 
-// Every seat a person's: the host and three guests race with identical decks, so they keep
-// reaching for the same foundations.
+// Identical decks, so the host and three guests keep reaching for the same foundations.
 TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove) {
     std::vector<std::unique_ptr<FaultyLink>> links;
     for (const char* name : {"Ann", "Bo", "Cy"}) {
@@ -56,8 +54,7 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
     keepForFuzzer(links);
 }
 
-// Ann's aces of diamonds and spades are on their way as the host plays its ace of spades and the
-// computer players move: hers flies back from foundation 0, and their moves show on her screen.
+// Ann's AD and AS are sent as the host plays its AS and computers move: hers flies back from foundation 0.
 TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     Guest& ann = join(QStringLiteral("Ann"));
     startAndDeal();
@@ -110,8 +107,7 @@ TEST_F(NetTable, TheHostMovesAndRemovesGuestsInTheLobby) {
     EXPECT_EQ(host.log().count(Refusal::Removed), 1);
 }
 
-// A game is listed once while its host keeps announcing it; a flood of games from one address
-// lists no more than the limit; all are forgotten soon after they fall silent.
+// Listed once however often announced; a flood of games from one address lists no more than the limit.
 TEST(GameFinding, AGameIsListedWhileAnnouncedAndForgottenOnceSilent) {
     GameFinder finder(0, 600);
     int changes = 0;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The messages as bytes: every kind there and back, bad input refused with its exact reason,
-// what a guest takes when, and the frames a byte stream is cut into.
+// The messages as bytes, and the frames a byte stream is cut into.
 #include <gtest/gtest.h>
 
 #include <QCborArray>

@@ -25,8 +25,7 @@ inline bool eventually(const std::function<bool()>& done) {
     return QTest::qWaitFor(done, 5000);
 }
 
-// A guest's window: what each image shows, the moves it shows moving, and what the modal
-// windows said.
+// A guest's window: what each image shows, the moves it shows moving, and what the modal windows said.
 struct GuestScreen final : TableView {
     GameFront* game = nullptr;
     std::array<CardNumber, kImageCount> shown{};

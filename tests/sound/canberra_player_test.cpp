@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real player, through libcanberra and ALSA: the bytes it plays, and a machine without any
-// sound card. One process a case: ALSA reads its set-up once.
+// The real player, through libcanberra and ALSA. One process a case: ALSA reads its set-up once.
 #include <unistd.h>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,8 +10,7 @@
 
 namespace {
 
-// ALSA's own set-up with another default device, and libcanberra told to use ALSA even where a
-// sound server runs.
+// libcanberra told to use ALSA even where a sound server runs.
 void useAlsaConfiguration(const QTemporaryDir& folder, const QByteArray& defaultDevice) {
     const QString path = folder.filePath(QStringLiteral("asound.conf"));
     QFile file(path);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Which sound the table asks for at each moment of play, the rivals' limit, and the settings that
-// govern both. A recording stand-in takes the audio output's place.
+// Which sound the table asks for at each moment of play, the rivals' limit, and their settings.
 #include <QTest>
 #include <vector>
 

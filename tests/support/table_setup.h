@@ -20,8 +20,7 @@ inline void setPile(PileList& list, std::initializer_list<CardNumber> topFirst) 
         list.addEnd(card);
 }
 
-// The human goes out with the ace of spades from the personal pile, holding the first `held` cards of a
-// deck in the stock.
+// With the ace of spades from the personal pile, holding the first `held` cards of a deck in the stock.
 inline void humanGoesOut(Game& game, int held = 0) {
     Table& table = game.tableForSetUp();
     table.lstStack = {};

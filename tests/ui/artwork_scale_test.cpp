@@ -13,8 +13,8 @@ class ArtworkScaleTest : public testing_support::WindowTest {
     static QImage rgb(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); }
 
 private slots:
-    // A place covers floor(size x ratio) device pixels at 100 % and 175 % and shows the art drawn for
-    // them one to one; the announcement fills its window edge to edge and names who went out.
+    // A place covers floor(size x ratio) device pixels at 100 % and 175 %, shown one to one; the
+    // announcement fills its window edge to edge and names who went out.
     void placesAndTheAnnouncementDrawArtForTheirDevicePixels() {
         clickDeck();
         for (int percent : {100, 175}) {
@@ -48,8 +48,7 @@ private slots:
             QCOMPARE(shown.pixel(at * ratio_), art.pixel(at * ratio_));
     }
 
-    // Each frame line has ink across its middle, as wide as the scale rounded, at whole and fractional table
-    // offsets (odd menu bar height).
+    // Ink across each line's middle, as wide as the scale rounded, at whole and odd-menu-bar offsets.
     void theFrameShowsAllFourLines() {
         const QRectF frame(find("Shape1")->geometry());
         for (int shift : {0, 1}) {

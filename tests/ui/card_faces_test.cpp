@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Options > Card Faces: every face of every set at two zooms; a choice shown at once everywhere and kept.
+// Options > Card Faces.
 
 #include <QLabel>
 #include <QPixmapCache>
@@ -75,8 +75,7 @@ struct DrawnFace {
         return image.rect().adjusted(border, border, -border, -border).contains(at) && !inCorner &&
                qAlpha(pixel) == 255 && (pixel & 0xFFFFFF) != 0xFFFFFF;
     }
-    // At least half inked: what the eye takes for the shape, not the edge smoothed into the white or a
-    // court panel's pale fill.
+    // At least half inked: the shape the eye sees, not a smoothed edge or a court panel's pale fill.
     bool solid(QPoint at) const { return inked(at) && qGray(image.pixel(at)) < 170; }
     // An edge comes in many shades; the ink itself is the colour most of the solid pixels share.
     QRgb commonInk(const QRectF& logical) const {
@@ -124,7 +123,6 @@ struct DrawnFace {
 class CardFacesTest : public WindowTest {
     Q_OBJECT
 
-    // Every place shows its card drawn for it in `faces`.
     void everyFaceIsIn(FaceSet faces) {
         for (CardImage* place : window_->findChildren<CardImage*>()) {
             if (place->card() == zanfel::kNoCard)
@@ -137,9 +135,8 @@ class CardFacesTest : public WindowTest {
     }
 
 private slots:
-    // All 52 cards of each set at 100 % and 200 %: index and pips (ace, court letter and marks) in the suit's
-    // ink; large indices' rank and suit at least twice today's; no ink outside the index's, the pips'
-    // or the middle's boxes, and the index's boxes over none of the others.
+    // At 100 % and 200 %: index and pips (ace, court letter and marks) in the suit's ink; large indices at
+    // least twice today's; no ink outside the index, pip or middle boxes, and no index box over the others.
     void everyFaceShowsItsCardInItsSet() {
         for (qreal zoom : {1.0, 2.0}) {
             for (const FaceSet faces : {kToday, kFourColour, kLarge, kBoth}) {
@@ -186,8 +183,7 @@ private slots:
         QCOMPARE(place->drawnKey(), first);
     }
 
-    // Mid-hand, paused, a card flying and one in the hand: each aid reaches all of them at once. The choice
-    // comes back next run; a hand-edited value is no choice.
+    // Mid-hand, paused, a card flying and one in the hand: all at once. A hand-edited value is no choice.
     void aChoiceReachesEveryFaceAtOnceAndIsKept() {
         clickDeck();
         window_->game().tick();  // the left player's ace of diamonds flies to Pile0

@@ -103,8 +103,7 @@ class DialogsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // Columns human, left, middle, right, read out; 30 hands scroll together, newest first, under fixed
-    // heads.
+    // Human, left, middle, right, read out; 30 hands scroll together, newest first, under fixed heads.
     void sheetColumnsNamesAndScrolling() {
         ScoreSheet sheet;
         fill(sheet, 3);
@@ -135,8 +134,7 @@ private slots:
         QVERIFY(row > scores);
     }
 
-    // Winner or tie over the question, each answered another way: OK, Cancel, the close box and Escape
-    // (Cancel), Enter (OK).
+    // Each answered another way: OK, Cancel, the close box and Escape (Cancel), Enter (OK).
     void playAgainNamesTheWinnerAndTakesTheAnswer() {
         const std::function<void(QMessageBox*)> answers[] = {
             [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); },
@@ -159,8 +157,7 @@ private slots:
         }
     }
 
-    // The question stands beside the sheet on its screen: right of it, else left, below, above; with no room
-    // anywhere, at the screen's right edge.
+    // Right of it, else left, below, above; with no room anywhere, at the screen's right edge.
     void theQuestionStandsBesideTheSheet() {
         const QRect screen(200, 50, 1000, 700);
         QList<QPoint> places;
@@ -171,8 +168,7 @@ private slots:
     }
 
     // At 9 and 12 points all text shows in the run's language, nothing overlaps (About's Line2 under both),
-    // each menu item has a key of its own; the table's windows come up over its middle, wherever it stands.
-    // About is made once.
+    // each menu item has a key of its own; windows come up over the table's middle. About is made once.
     void windowsFitTheFontAndStandOverTheTable() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
         QStringList faults, abouts;

@@ -26,8 +26,8 @@ class HelpTest : public WindowTest {
     QTemporaryDir scratch_;
 
 private slots:
-    // Each language's help: a page changed without tools/help/rebuild.sh fails here; so does a contents
-    // entry to nowhere, or a title not read as written (not UTF-8, an entity left).
+    // A page changed without tools/help/rebuild.sh fails here; so does a contents entry to nowhere, or a
+    // title not read as written (not UTF-8, an entity left).
     void committedFileHoldsTheSourcePagesAsTheyAre() {
         const QStringList languages = QStringList{""} + QString(ZANFEL_LANGUAGES).split(' ');
         for (const QString& language : languages) {
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(shown(), QStringLiteral("overview.html under Welcome to Zanfel"));
     }
 
-    // No help file anywhere: Help Topics and F1 each tell which file and why; no help window opens.
+    // Help Topics and F1 each tell which file and why; no help window opens.
     void helpWithoutTheFileGivesTheMessage() {
         QList<ShownBox> told;
         const ModalAnswerer answerer([&told](QWidget* modal) {
@@ -148,7 +148,7 @@ private slots:
         QVERIFY(!window_->findChild<HelpWindow*>());
     }
 
-    // Beside the program (the build tree) first, then where it is installed.
+    // The build tree, then where it is installed.
     void helpIsLookedForBesideTheProgramFirst() {
         for (const QString& present : QStringList{"beside", "beside installed", "installed", ""}) {
             QTemporaryDir prefix;

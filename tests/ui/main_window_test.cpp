@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: the game shown, input forwarded, leaving, hand ends, names, tooltips, marks and flights.
+// The main window: input, leaving, hand ends, names, tooltips, marks and flights.
 
 #include <QAccessible>
 #include <QLabel>
@@ -60,7 +60,7 @@ class MainWindowTest : public WindowTest {
     QString spoken(const QString& name) {
         return QAccessible::queryAccessibleInterface(find(name))->text(QAccessible::Name);
     }
-    // Every card of the human's reaches the foundations, the last by a double-click: 52 for the human.
+    // The last card by a double-click: 52 for the human.
     void humanWinsAHand() {
         clickDeck();
         for (int slot = 0; slot < zanfel::kSlotsPerPlayer; ++slot)
@@ -90,8 +90,7 @@ class MainWindowTest : public WindowTest {
     }
 
 private slots:
-    // Right clicks and presses let go off the deck do nothing. Paused: veiled, but No one can play works;
-    // New Game unpauses.
+    // Right clicks, off-deck releases do nothing. Paused: veiled, No one can play works, New Game unpauses.
     void deckPauseAndLevelReachTheGameAndTheItemsFollow() {
         clickDeck(Qt::RightButton);
         QTest::mousePress(find("Deck"), Qt::LeftButton);
@@ -134,7 +133,7 @@ private slots:
         QVERIFY(timer()->remainingTime() < 150);
     }
 
-    // The close box, mid-hand, ends the program at once: no hand is scored and nothing opens.
+    // Mid-hand, at once: no hand is scored and nothing opens.
     void closingEndsTheProgram() {
         HandEndAnswers answers;
         clickDeck();
@@ -241,8 +240,8 @@ private slots:
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // Left's 2S flies onto the ace, as right moves; flights and frames last less than a tick; the human's
-    // going-out frame goes as the announcement closes. The reference pictures show how all look.
+    // Left's 2S flies onto the ace as right moves; flights and frames last under a tick; the human's
+    // going-out frame goes as the announcement closes.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         window_->game().tableForSetUp().pileTop[0] = of(1, S);
@@ -323,8 +322,7 @@ private slots:
         QVERIFY(!targets->isVisible());
     }
 
-    // A pick and a lifted card go back at Ctrl+Z; the keys pick nothing and the pointer finds the veil.
-    // That the veil hides every card and the table comes back as it was, the real window's run shows.
+    // A pick and a lifted card go back at Ctrl+Z; the pointer finds the veil. The real window's run shows it.
     void aPauseVeilsEveryCardAndTheKeysPickNothing() {
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -346,9 +344,8 @@ private slots:
                  (QList<int>{of(1, H), 0, of(5, H)}));
     }
 
-    // Nothing of the human's goes anywhere: four clicks bring the stock round, the line shows beside the hint
-    // and No one can play stands out. The left player's ace of diamonds, on the timer, frees the two; stuck
-    // again, Stuck Cue unchecked hides it all, and the next run remembers.
+    // Four clicks bring the stock round: the line shows beside the hint, No one can play stands out. Left's
+    // AD, on the timer, frees the two; stuck again, Stuck Cue unchecked hides it all; the next run remembers.
     void theStuckCueComesWhenTurningCannotHelpAndGoesAtTheNextMove() {
         clickDeck();
         const std::initializer_list<zanfel::CardNumber> piles[] = {{of(5, S), of(5, C), of(6, S), of(6, C)},

@@ -101,9 +101,8 @@ private slots:
     void initTestCase() { useNetworkModule(zanfelNetworkModule()); }
     void cleanup() { guest_.reset(); }
 
-    // The guest sees what the host alone decides greyed, with why; every seat is named on both screens, with
-    // its pile's count if shown; the guest's stock turned shows on the host's table in that seat; a move is
-    // framed in its deck's colour on both.
+    // The guest sees what the host alone decides greyed, with why; seats named on both screens, with counts
+    // if shown; the guest's stock turn shows on the host; a move is framed in its deck's colour on both.
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
@@ -140,8 +139,8 @@ private slots:
         QCOMPARE(guestLayers().moveMarks().moveTo()->colour(), layers().moveMarks().moveTo()->colour());
     }
 
-    // Both drop an ace of spades on foundation 1; the host's reaches the rules first, so the
-    // guest's, shown there at once, flies back to its pile and nothing is lost.
+    // Both drop AS on foundation 1; the host's reaches the rules first, so the guest's, shown there at once,
+    // flies back to its pile.
     void aGuestsCardBeatenToAFoundationFliesBack() {
         QVERIFY(seatBobAndStart() > 0);
         host().front().dealCommand();
@@ -165,7 +164,7 @@ private slots:
         QVERIFY(host().game().table().pileOf(zanfel::kHuman, 1).empty());
     }
 
-    // A guest whose link to the host is cut may stop waiting for it: its own game comes back unveiled.
+    // Its own game comes back unveiled.
     void aGuestCutOffLeavesForAGameOfItsOwn() {
         QVERIFY(seatBobAndStart() > 0);
         link_->cut();
@@ -174,8 +173,7 @@ private slots:
         QVERIFY(!guestLayers().veil().isVisible());
     }
 
-    // The menu asks the host's name (again, with no letter) and opens the lobby, which offers the addresses
-    // others could reach; a guest finds the game listed, and leaving the lobby frees its seat.
+    // The host's name is asked again if it has no letter; the lobby offers addresses others could reach.
     void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
         const ModalAnswerer named([asked = 0](QWidget* modal) mutable {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
@@ -202,8 +200,7 @@ private slots:
         QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
     }
 
-    // The host ends the network game: each guest reads one message naming the host and plays
-    // alone again, with every item of its own.
+    // Each guest reads one message naming the host and plays alone again, with every item of its own.
     void theHostLeavingSendsTheGuestBackToAGameOfItsOwn() {
         QVERIFY(seatBobAndStart() > 0);
         QList<ShownBox> boxes;
@@ -222,8 +219,7 @@ private slots:
         QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
     }
 
-    // A host of another version answers the greeting with its refusal: the join window names both
-    // versions and lets the player choose again.
+    // It refuses the greeting: the join window names both versions and lets the player choose again.
     void aHostOfAnotherVersionIsNamedAtJoining() {
         QTcpServer otherVersion;
         QVERIFY(otherVersion.listen(QHostAddress::LocalHost));
@@ -277,7 +273,7 @@ private slots:
         QCOMPARE(line.error.isEmpty() ? shown : line.error, read);
     }
 
-    // Choosing a game from the list fills in its address (what the list says, its reference picture shows).
+    // What the list says, its reference picture shows.
     void choosingAGameFillsInItsAddress() {
         JoinWindow join(QStringLiteral("Bob"));
         join.showGames({zanfel::net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});
@@ -286,7 +282,7 @@ private slots:
         QCOMPARE(child<QLineEdit>(&join, "txtAddress")->text(), QStringLiteral("[fd00::5]:29147"));
     }
 
-    // A typed address is read before anything is sent: a bad one says what is wanted.
+    // Read before anything is sent.
     void theJoinWindowSaysWhatIsWrongWithATypedAddress() {
         host().network().joinCommand();
         JoinWindow* join = host().network().joinWindow();

@@ -33,7 +33,7 @@ class OptionsTest : public WindowTest {
     Q_OBJECT
 
     QString file() { return settingsFolder_.filePath("Zanfel/Settings.ini"); }
-    // Picks `colour` and adds it to the custom colours, then OK or Cancel; gives the boxes shown.
+    // Picks `colour`, adds it to the custom colours, then OK or Cancel.
     QColor openedOn_;
     QList<ShownBox> chooseColour(const QColor& colour, bool ok = true) {
         return boxesDuring([this] { trigger("mnuBackColor"); },
@@ -103,8 +103,8 @@ private slots:
         QCOMPARE(savedSettings().value(kKey).toString(), QStringLiteral("-2147483633"));
         QCOMPARE(find<CardTable>("table")->colour().name(), colourOf(QPalette::Button));
         QCOMPARE(countsShown(), 0);
-        // A file where the folder should be: the colour stays, through New Game too; one notice a run, OK
-        // alone, and none more for a hand's record lost after it.
+        // A file where the folder should be: the colour stays, also at New Game; one notice a run, OK alone,
+        // and none more for a hand's record lost after it.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, "/dev/null/store");
         QList<ShownBox> boxes = chooseColour(Qt::darkRed);
         boxes += chooseColour(Qt::darkBlue);
@@ -146,8 +146,7 @@ private slots:
         }
     }
 
-    // Each seat's frames stand out three to one from any table, in the seat's own colour wherever that does;
-    // on a dark table the middle player's navy marks come out lighter.
+    // Three to one, in the seat's own colour wherever that does; on a dark table the middle's navy lightens.
     void framesStandOutFromEveryTable() {
         for (const QColor table :
              {QColor(0xef, 0xef, 0xef), QColor(Qt::white), QColor(Qt::black), QColor(0x77, 0x77, 0x77),
@@ -193,8 +192,8 @@ private slots:
         QCOMPARE(wrong.join(", "), QString());
     }
 
-    // Start-up: colour painted, or error box (no icon, OK alone) and exit, the value then gone from the file
-    // and the other settings kept. "1,2" splits; garbage is nothing.
+    // Colour painted, or error box (no icon, OK alone) and exit, the value gone from the file, other settings
+    // kept. "1,2" splits; garbage is nothing.
     void windowTakesTheSavedColour() {
         for (const auto& [saved, expected] : {std::pair<QString, QString>{"255", "#ff0000"},
                                               {"1,2", "13 Type mismatch"},

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The table and the windows of a hand, pixel for pixel as drawn in tests/ui/reference/ (DejaVu Sans at
-// 10 points, the offscreen platform). The README says how to draw them anew after a change meant to show.
+// Pixel for pixel as drawn in tests/ui/reference/ (DejaVu Sans 10 points, offscreen); the README says how
+// to draw them anew after a change meant to show.
 
 #include "dialogs/announcement_window.h"
 #include "network/join_window.h"
@@ -22,9 +22,8 @@ class ReferenceImagesTest : public WindowTest {
 private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10)); }
 
-    // The table at 150 % before the deal, dealt at 100 % with the counts, a card lifted, paused, gone out,
-    // and with its seats named as in a network game and three computer players' moves marked; the windows of
-    // a hand's end, the record and About. A picture that differs is left in the test's working folder.
+    // The table at 150 % before the deal, at 100 % with counts, a card lifted, paused, gone out, seats named,
+    // moves marked; a hand's end, the record, About. A differing picture is left in the working folder.
     void theTableAndTheWindowsLookAsDrawn() {
         auto* table = find<CardTable>("table");
         table->setZoom(150);

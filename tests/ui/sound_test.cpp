@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The table's sounds as the window asks for them, from real input and the real timer: each move
-// heard once as it lands, a rival's card at a tick, the mute key, and the options kept between runs.
+// The table's sounds as the window asks for them, from real input and the real timer.
 
 #include <QSignalSpy>
 
@@ -24,8 +23,8 @@ class SoundTest : public WindowTest {
     void doubleClick(const QString& place) { mouse(QTest::MouseDClick, place, find(place)->rect().center()); }
 
 private slots:
-    // Aces on the work piles, 2S personal, 5H in the stock. Let go over the rivals' piles, the deck or
-    // its own pile, a card just goes back; a pile with no card, and anything while paused, is silent.
+    // Aces on the work piles, 2S personal, 5H in stock. Let go on rivals' piles, the deck or its own pile,
+    // a card goes back; a pile with no card, and anything while paused, is silent.
     void eachMoveOfYoursIsHeardOnceAsItLands() {
         focus();
         clickDeck();
@@ -51,8 +50,7 @@ private slots:
                                         Sound::OwnCard, Sound::Refused, Sound::FoundationClosed}));
     }
 
-    // Left's ace of diamonds lands on the first tick, heard as a rival's card. How far apart the rivals'
-    // cards are heard at Blinding is the table sounds' test.
+    // Left's AD lands on the first tick. The spacing at Blinding is the table sounds' test.
     void aRivalsCardIsHeardAsATickLandsIt() {
         clickDeck();
         QVERIFY(QSignalSpy(timer(), &QTimer::timeout).wait());
@@ -60,8 +58,7 @@ private slots:
         QCOMPARE(sounds_.played, (Heard{Sound::Deal, Sound::RivalCard}));
     }
 
-    // M silences what sounds at once and everything after; the rivals' choice holds on. Both come back
-    // at the next run, and M turns the sound on again.
+    // M silences what sounds at once and everything after; the rivals' choice holds on. M unmutes.
     void theMuteKeyAndTheRivalsOptionAreKeptBetweenRuns() {
         focus();
         QVERIFY(action("mnuSound")->isChecked() && action("mnuRivalsSounds")->isChecked());

@@ -30,8 +30,8 @@ class StatisticsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // Human out twice at Normal. After a restart, Reset Options' colour leaves the record; seen via the menu
-    // with the hand running behind, its Reset (OK) clears every level but not the colour.
+    // Human out twice at Normal. After a restart, Reset Options leaves the record; shown with the hand
+    // running, its Reset (OK) clears every level.
     void aHandShowsInItsLevelsColumnAndResetKeepsTheColour() {
         for (int held : {0, 39}) {  // 52, then 13: two hands that add up, and no game over
             clickDeck();
@@ -71,8 +71,8 @@ private slots:
         QCOMPARE(savedSettings().value(kColourKey).toString(), QStringLiteral("-2147483633"));
     }
 
-    // Dealt at Normal and switched to Blinding: Normal's hand. Dealt at Blinding, Super Easy for a moment:
-    // Super Easy's hand, and the game it ends there too, the easiest of its hands.
+    // Dealt at Normal, switched to Blinding: Normal's. Dealt at Blinding, Super Easy for a moment: Super
+    // Easy's, and the game it ends there too.
     void aHandAndAGameCountAtTheEasiestLevelTheyWerePlayedAt() {
         for (const auto& levels :
              {QStringList{"mnuLevel3", "mnuLevel5"}, {"mnuLevel5", "mnuLevel1", "mnuLevel5"}}) {
@@ -88,7 +88,6 @@ private slots:
         QCOMPARE(counted, (std::vector<std::pair<int, int>>{{1, 1}, {0, 0}, {1, 0}, {0, 0}, {0, 0}}));
     }
 
-    // A hand that ends while the record is up shows in it at once.
     void aHandEndingUnderTheRecordShowsInIt() {
         boxesDuring([this] { trigger("mnuStatistics"); });
         auto* record = window_->findChild<StatisticsWindow*>();
@@ -142,8 +141,7 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
     }
 
-    // A hand with people at other computers counts in the Network column only, whatever the level;
-    // a game begun alone and ended with them counts its hand apart but the game at its level.
+    // Whatever the level; a game begun alone, ended with them: its hand apart, the game at its level.
     void playWithPeopleElsewhereCountsInAColumnOfItsOwn() {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.filePath("network"));
         SettingsStore store(nullptr);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Shared by the window tests: a scripted shuffle, private settings, a recording stand-in for the
-// audio output, a started window, the mouse on the table, modal answers.
+// Shared by the window tests.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -25,7 +24,7 @@
 
 namespace testing_support {
 
-// Cards by name, table set-ups and scripted shuffles, as the game's tests have them.
+// Cards by name and set-ups, as the game's tests have them.
 using namespace zanfel::testing;
 
 template <typename T = QWidget>
@@ -35,7 +34,7 @@ T* child(const QObject* parent, const QString& name) {
     qFatal("no child named %s", qPrintable(name));
 }
 
-// A message box as the player saw it; a comparison that fails prints its title and text.
+// A failing comparison prints its title and text.
 struct ShownBox {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -61,7 +60,7 @@ struct ModalAnswerer : QTimer {
     }
 };
 
-// The message boxes shown during `act`, each closed; other modal windows go to `other`.
+// Each closed; other modal windows go to `other`.
 inline QList<ShownBox> boxesDuring(
     const std::function<void()>& act,
     std::function<void(QWidget*)> other = [](QWidget* modal) { modal->close(); }) {
@@ -78,7 +77,6 @@ inline QList<ShownBox> boxesDuring(
     return boxes;
 }
 
-// The per-user settings file, as the game keeps it.
 inline QSettings savedSettings() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, "Zanfel", "Settings");
 }
@@ -94,7 +92,7 @@ inline const QString kTestLanguage = qEnvironmentVariable("ZANFEL_TEST_LANGUAGE"
 
 const QPoint kGrip(28, 36);  // where the mouse takes a card, near its top left corner
 
-// A started window for each test, with the per-user settings in a folder of their own.
+// The per-user settings in a folder of their own.
 class WindowTest : public QObject {
     Q_OBJECT
 
@@ -136,19 +134,19 @@ protected:
     const TableLayers& layers() { return *window_->findChild<TableLayers*>(); }
     zanfel::CardNumber card(const QString& image) { return find<CardImage>(image)->card(); }
     void clickDeck(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(find("Deck"), button); }
-    // The mouse at a point of a place, sent as the window system sends it: to the window.
+    // Sent as the window system sends it: to the window.
     void mouse(QTest::MouseAction act, const QString& place, QPoint at = kGrip) {
         QTest::mouseEvent(act, window_->windowHandle(), Qt::LeftButton, {},
                           find(place)->mapTo(window_.get(), at));
     }
-    // The top card of the human's pile `slot` lifted, carried over the table and let go on `target`.
+    // The top card of the human's pile `slot`, carried over the table.
     void drag(int slot, const QString& target) {
         mouse(QTest::MousePress, QStringLiteral("Stack%1").arg(slot));
         mouse(QTest::MouseMove, target, kGrip + QPoint(0, 12));
         mouse(QTest::MouseMove, target);
         mouse(QTest::MouseRelease, target);
     }
-    // Lays cards on one of the human's piles, or of the computer player's at `base`, top card first.
+    // The human's pile, or the computer player's at `base`.
     void lay(int slot, std::initializer_list<zanfel::CardNumber> topFirst, int base = -1) {
         zanfel::Table& table = window_->game().tableForSetUp();
         setPile(base < 0 ? table.lstStack[slot] : table.lstPlayer[base + slot], topFirst);

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The table's zoom on a 1920 x 1080 screen, where 200 % is the largest step that fits, and one 920
-// pixels high: the steps, the items greying at the ends, every place in proportion, and the zoom kept
-// between runs.
+// The table's zoom on a 1920 x 1080 screen, where 200 % is the largest step that fits, and one 920 high.
 
 #include <QLabel>
 #include <QMenuBar>
@@ -45,8 +43,7 @@ private slots:
                  QList<int>({150, 125, 125, 250, 300, 100}));
     }
 
-    // With a pile picked, Ctrl++ twice: 150 %, the window around the table (whose places the reference
-    // pictures hold) and the ring round the pile at its scale. The items grey at the ends.
+    // Ctrl++ twice with a pile picked: 150 %, window and ring scaled (the places: reference pictures).
     void stepsGreyAtTheEndsAndScaleEveryPlace() {
         clickDeck();
         QTest::keyClick(window_.get(), Qt::Key_1);
