@@ -278,6 +278,24 @@ class BuildGraph:
     def dirty(self, targets, mutant_file):
         return {o for t in targets for o in self.objects[t] if mutant_file in self.sources.get(o, ())}
 
+    def homes(self, targets):
+        """The folders of tests/ the programs' own sources are in: game, ui, net, sound..."""
+        found = set()
+        for target in targets:
+            for obj in self.objects[target]:
+                parts = re.sub(r"CMakeFiles/[^/]+\.dir/", "", obj).split("/")
+                if len(parts) > 2 and parts[0] == "tests":
+                    found.add(parts[1])
+        return found
+
+
+def homes_near(mutant_file):
+    """The test folders that test a file's own folder: a fault in ui/sound/ is near tests/ui/
+    and tests/sound/; the drawing code is tested through the windows."""
+    parts = mutant_file.split("/")
+    near = {"ui" if folder_of(mutant_file) == "art/" else parts[0]}
+    return near | ({parts[1]} if len(parts) > 2 else set())
+
 
 @dataclass
 class Test:
@@ -351,24 +369,31 @@ class Outcome:
 
 
 def stages(tests, graph, mutant_file):
-    """The tests that run the mutated file, grouped by the programs they need, in the order
-    that reaches a failing test soonest: cheapest first, counting the objects a stage must
-    recompile (a header can rebuild every window before a rules test could run) and the tests'
-    time; what an earlier stage compiled costs nothing again."""
+    """The tests that run the mutated file in at most three stages, in the order that reaches a
+    failing test soonest. First the cheapest program of the tests beside the file's own folder
+    (tests/ui/ for ui/), counting the objects it must recompile (a header can rebuild every
+    window before a rules test could run) and its tests' time; then the rest of those tests
+    together; then every other test together. A later stage builds its programs in one
+    parallel build and runs its tests in parallel, so a survivor costs one build of what it
+    touches, not one build per program."""
     groups = {}
     for t in tests:
         if graph.dirty(t.targets, mutant_file):
             groups.setdefault(t.targets, []).append(t)
-    ordered, built = [], set()
-    while groups:
-        def cost(item):
-            targets, group = item
-            fresh = graph.dirty(targets, mutant_file) - built
-            return sum(graph.seconds.get(o, 5.0) for o in fresh) + sum(t.seconds for t in group)
-        targets, group = min(groups.items(), key=cost)
-        ordered.append((targets, group))
-        built |= graph.dirty(targets, mutant_file)
-        del groups[targets]
+    if not groups:
+        return []
+    near = homes_near(mutant_file)
+    near_groups = {k: g for k, g in groups.items() if graph.homes(k) & near} or groups
+
+    def cost(item):
+        targets, group = item
+        return sum(graph.seconds.get(o, 5.0) for o in graph.dirty(targets, mutant_file)) + \
+            sum(t.seconds for t in group)
+    first = min(near_groups.items(), key=cost)
+    ordered = [first]
+    for chosen in ([k for k in near_groups if k != first[0]], [k for k in groups if k not in near_groups]):
+        if chosen:
+            ordered.append((tuple(sorted({x for k in chosen for x in k})), [t for k in chosen for t in groups[k]]))
     return ordered
 
 
