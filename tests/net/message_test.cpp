@@ -103,6 +103,7 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
                          false, false, 0}),
          Refusal::OutOfRange},
         {"leaving for no reason", cbor(QCborArray{kindOf<HostLeaving>(), -1}), Refusal::OutOfRange},
+        {"a host's protocol below 0", cbor(QCborArray{kindOf<Refused>(), 1, "2.0", -1}), Refusal::OutOfRange},
         {"three scores of four",
          cbor(QCborArray{kindOf<HandScored>(), 1, QCborArray{1, 2, 3}, QCborArray{1, 2, 3, 4}, 0, 3, false,
                          false, 0}),

@@ -200,6 +200,13 @@ private slots:
         QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
     }
 
+    // A name from the command line with no letter is asked for again; cancelled, nothing is opened.
+    void aHostNameAskedAgainAndCancelledOpensNoGame() {
+        const ModalAnswerer cancel([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        host().network().host(0, QStringLiteral(" \t"));
+        QVERIFY(!host().network().lobby() && action("mnuHostNetworkGame")->isEnabled());
+    }
+
     // Each guest reads one message naming the host and plays alone again, with every item of its own.
     void theHostLeavingSendsTheGuestBackToAGameOfItsOwn() {
         QVERIFY(seatBobAndStart() > 0);
