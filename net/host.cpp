@@ -21,8 +21,9 @@ bool sameToken(const QByteArray& given, const QByteArray& kept) {
     if (given.size() != kTokenBytes || kept.size() != kTokenBytes)
         return false;
     unsigned difference = 0;
-    for (int i = 0; i < kTokenBytes; ++i)
-        difference |= static_cast<unsigned char>(given[i] ^ kept[i]);
+    auto keptByte = kept.cbegin();
+    for (const char givenByte : given)
+        difference |= static_cast<unsigned char>(givenByte ^ *keptByte++);
     return difference == 0;
 }
 
