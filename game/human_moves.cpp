@@ -100,6 +100,8 @@ void Game::finishPersonMove(int player, int sourceSlot, PileImage to) {
     showControls();
     if (seats_[player].kind == SeatKind::Elsewhere)
         view_->markPersonMove(player, from, to);
+    else
+        view_->noteOwnMove(from, to);
     if (sourceSlot == kPersonalSlot && source.empty()) {
         view_->markGoingOut(from);
         goOut(player);

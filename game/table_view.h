@@ -51,6 +51,9 @@ public:
     // A person at another screen moved a card, as markComputerMove; a screen that does not tell
     // the two apart marks it as a computer player's move.
     virtual void markPersonMove(int /*player*/, PileImage from, PileImage to) { markComputerMove(from, to); }
+    // The person at this screen moved a card, which this screen showed as it was made; other
+    // screens, where that person is elsewhere, may mark it.
+    virtual void noteOwnMove(PileImage /*from*/, PileImage /*to*/) {}
     // On a guest's screen: the host refused a move the screen showed at once, and its card is
     // back from `to` on `from`, both already re-shown.
     virtual void moveTakenBack(PileImage /*from*/, PileImage /*to*/) {}

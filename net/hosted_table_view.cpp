@@ -41,6 +41,10 @@ void HostedTableView::markComputerMove(PileImage from, PileImage to) {
     host_.noteMove(from, to);
 }
 
+void HostedTableView::noteOwnMove(PileImage from, PileImage to) {
+    host_.noteMove(from, to);
+}
+
 void HostedTableView::markPersonMove(int player, PileImage from, PileImage to) {
     window_.markPersonMove(player, from, to);
     host_.noteMove(from, to);

@@ -27,6 +27,7 @@ public:
     void markComputerMove(PileImage from, PileImage to) override;
     void markGoingOut(PileImage emptiedPile) override { window_.markGoingOut(emptiedPile); }
     void markPersonMove(int player, PileImage from, PileImage to) override;
+    void noteOwnMove(PileImage from, PileImage to) override;
     void showGameOver(const GameOutcome& outcome) override { window_.showGameOver(outcome); }
 
 private:

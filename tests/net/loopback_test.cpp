@@ -66,10 +66,13 @@ TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     ASSERT_TRUE(eventually([this] { return agreed(); }));
     EXPECT_EQ(ann.screen.takenBack, (Moves{{{ImageKind::Stack, 1}, {ImageKind::Foundation, 0}}}));
     ASSERT_GE(window.marked.size(), 2u);
-    Moves seen;
+    const auto seen = [&ann](PileImage from, PileImage to) {
+        return std::pair{localImage(ann.game->seat(), from), localImage(ann.game->seat(), to)};
+    };
+    Moves shown{seen({ImageKind::Stack, 1}, {ImageKind::Foundation, 0})};  // the host's own move first
     for (const auto& [from, to] : window.marked)
-        seen.emplace_back(localImage(ann.game->seat(), from), localImage(ann.game->seat(), to));
-    EXPECT_EQ(ann.screen.marked, seen);
+        shown.push_back(seen(from, to));
+    EXPECT_EQ(ann.screen.marked, shown);
 }
 
 // The host ticks while the guest is away: its seat's computer player moves its cards meanwhile.
