@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // About, the score sheet and play-again, answered in their modal loops; every window at desktop fonts.
 #include <QLabel>
+#include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -8,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QXmlStreamReader>
 
 #include "dialogs/about_window.h"
@@ -49,8 +51,9 @@ static bool readsAsEnglish(const QString& text) {
                        [](const QString& line) { return english.contains(line); });
 }
 
-// Texts cut short ("Label1 cut"), over another text, a card or a line ("Label1 over Line1"), left in
-// English ("Label1 in English"), or a menu's access key given twice ("mnuGame: &Score").
+// Texts or a field's hint cut short ("Label1 cut", "txtAddress hint cut"), over another text, a card or a
+// line ("Label1 over Line1"), left in English ("Label1 in English"), or a menu's access key given twice
+// ("mnuGame: &Score").
 static QStringList textFaults(const QWidget* window) {
     QList<std::pair<QString, QRect>> texts, others;
     QStringList faults;
@@ -74,6 +77,16 @@ static QStringList textFaults(const QWidget* window) {
         if (widget->isVisibleTo(window) && !label && !button &&
             (qobject_cast<const CardImage*>(widget) || (frame && frame->frameShape() == QFrame::HLine)))
             others << std::pair(widget->objectName(), place);
+        const auto* edit = qobject_cast<const QLineEdit*>(widget);
+        if (edit && edit->isVisibleTo(window) && edit->text().isEmpty()) {
+            QStyleOptionFrame box;
+            box.initFrom(edit);
+            box.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &box, edit);
+            const int room =
+                edit->style()->subElementRect(QStyle::SE_LineEditContents, &box, edit).width() - 4;
+            if (edit->fontMetrics().horizontalAdvance(edit->placeholderText()) > room)
+                faults << widget->objectName() + " hint cut";
+        }
         if (!widget->isVisibleTo(window) || (!label && !button))
             continue;
         const QSize text = button ? button->fontMetrics().size(Qt::TextShowMnemonic, button->text())

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -34,6 +36,20 @@ QString seatsOf(const zanfel::net::AnnouncedGame& game) {
     if (game.freeSeats == 1)
         return JoinWindow::tr("1 free seat");
     return JoinWindow::tr("%1 free seats").arg(game.freeSeats);
+}
+
+// The width at which a line edit shows all of `text`: the hint on how to type an address is read
+// whole, in every language.
+int widthShowing(const QLineEdit& edit, const QString& text) {
+    constexpr int kTextMargin = 2;  // the line edit's own, either side of its text
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
+    const QMargins margins = edit.textMargins();
+    const QSize inside(
+        edit.fontMetrics().horizontalAdvance(text) + 2 * kTextMargin + margins.left() + margins.right(),
+        edit.fontMetrics().height());
+    return edit.style()->sizeFromContents(QStyle::CT_LineEdit, &option, inside, &edit).width();
 }
 
 }  // namespace
@@ -89,6 +105,7 @@ void JoinWindow::createChooser() {
     address_->setObjectName(QStringLiteral("txtAddress"));
     address_->setPlaceholderText(
         tr("a host elsewhere: its address, and :port if not %1").arg(zanfel::net::kDefaultPort));
+    address_->setMinimumWidth(widthShowing(*address_, address_->placeholderText()));
     name_ = new QLineEdit(chooser_);
     name_->setObjectName(QStringLiteral("txtName"));
     name_->setMaxLength(zanfel::net::kMaxNameChars);
