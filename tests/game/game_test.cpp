@@ -147,6 +147,7 @@ TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
         f.game.dropOnStack(from, to);
     f.game.dropOnFoundation(3, 0);
     f.game.dropOnFoundation(6, 0);
+    EXPECT_FALSE(f.game.placesTaking(3).stack[3]);  // nor is a place offered for it
     f.game.pauseCommand();
     f.game.dropOnStack(1, 3);
     f.game.dropOnFoundation(4, 0);
@@ -174,34 +175,6 @@ TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
         EXPECT_EQ(f.view.announcements.size(), toFoundation ? 1u : 2u);
         f.game.deckClicked();
     }
-}
-
-// Offered places are exactly where a drop takes the card: red seven -> its suit's sixes, black eights, empty
-// work pile; ace -> empty foundations; king -> empty work pile. Never stock/personal; none from empty/paused.
-TEST_F(DealtHand, ThePlacesOfferedForACardAreThoseThatTakeIt) {
-    t().pileTop = {of(6, H), 0,        of(5, H), of(6, D), of(13, S), 0,        of(6, H), of(2, S),
-                   of(3, S), of(4, S), of(5, S), of(6, S), of(7, S),  of(8, S), of(9, S), of(10, S)};
-    // The stock a red seven, on which the card would build.
-    lay({{of(7, D)}, {of(8, S)}, {of(8, H)}, {}, {of(8, C)}});
-    using Places = std::pair<std::vector<int>, std::vector<int>>;  // foundations, the human's piles
-    const auto offered = [&](std::initializer_list<CardNumber> personal) {
-        setPile(pile(5), personal);
-        const PlacesTaking taking = f.game.placesTaking(kPersonalSlot);
-        Places places;
-        for (int j = 0; j < kFoundations; ++j)
-            if (taking.foundation[j])
-                places.first.push_back(j);
-        for (int k = 0; k < kSlotsPerPlayer; ++k)
-            if (taking.stack[k])
-                places.second.push_back(k);
-        return places;
-    };
-    EXPECT_EQ(offered({of(7, H), of(10, D)}), Places({0, 6}, {1, 3, 4}));
-    EXPECT_EQ(offered({of(1, S), of(10, D)}), Places({1, 5}, {3}));
-    EXPECT_EQ(offered({of(13, S), of(10, D)}), Places({}, {3}));
-    EXPECT_EQ(offered({}), Places());
-    f.game.pauseCommand();
-    EXPECT_EQ(offered({of(7, H), of(10, D)}), Places());
 }
 
 TEST_F(DealtHand, ADoubleClickPlaysToTheLowestFoundationThatTakesTheCard) {
