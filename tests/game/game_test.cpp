@@ -201,21 +201,6 @@ TEST_F(DealtHand, NoOneCanPlayShiftsEveryStockByOneCard) {
     EXPECT_EQ(pile(0).top(), of(4, S));
 }
 
-// Four, two or three cards; an empty stock has nothing to turn or show.
-TEST_F(DealtHand, TheStockTurnsByThreeShowingOnlyTheNewFaceUpCard) {
-    const CardNumber k2C = of(2, C), k3S = of(3, S), k3C = of(3, C), k4S = of(4, S);
-    const std::pair<std::vector<CardNumber>, CardNumber> turns[] = {
-        {{k2C, k3S, k3C, k4S}, k4S}, {{k2C, k3S}, k3S}, {{k2C, k3S, k3C}, k2C}, {{}, 0}};
-    for (const auto& [stock, faceUp] : turns) {
-        t().lstStack[kStockSlot] = {};
-        for (CardNumber card : stock)
-            pile(0).addEnd(card);
-        f.game.deckClicked();
-        EXPECT_EQ(t().cardFor({Stack, 0}), faceUp);
-    }
-    EXPECT_EQ(f.view.shownImages, (std::vector<PileImage>(3, {Stack, 0})));  // none for the empty stock
-}
-
 // The hint goes back before the announcement, which comes before the sheet.
 TEST_F(DealtHand, GoingOutAnnouncesThenScoresAndOkAtTheEndOfAGameStartsANewOne) {
     f.view.whileAnnouncing = [&] {
