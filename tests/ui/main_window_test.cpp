@@ -101,7 +101,6 @@ private slots:
         clickDeck();
         trigger("mnuPause");
         QCOMPARE(handCommands(), (HandCommands{.pause = true, .paused = true, .noOneCanPlay = true}));
-        QVERIFY(layers().veil().isVisible());
         QCOMPARE(spoken("pauseVeil"), QStringLiteral("Paused: Ctrl+Z to go on"));
         trigger("mnuUnstuck");
         QCOMPARE(card("Stack0"), of(6, H));  // 5H after the deal, 6S turned, then one on
@@ -244,7 +243,6 @@ private slots:
         window_->game().tableForSetUp().pileTop[0] = of(1, S);
         window_->showImage({zanfel::ImageKind::Foundation, 0}, of(1, S));
         const QRect from = find("Player11")->geometry(), to = find("Pile0")->geometry();
-        const QImage ace = find("table")->grab(to).toImage();
         window_->game().tick();
         const MoveMarks* marks = &layers().moveMarks();
         const CardFlight* flight = &layers().flight();
@@ -252,7 +250,6 @@ private slots:
         QCOMPARE((QList<int>{CardFlight::durationFor(100), CardFlight::durationFor(3000)}),
                  (QList<int>{50, 300}));  // half a tick, 300 ms at most: landed before the next
         const QImage flying = find("table")->grab(from.adjusted(3, 3, -3, -3)).toImage();
-        QCOMPARE(find("table")->grab(to).toImage(), ace);  // until the card lands on it
         QTRY_VERIFY(flight->cardRect() != from);
         QVERIFY(flight->inFlight());  // between the two: 300 ms at Normal
         QVERIFY(flight->cardRect() != to);
