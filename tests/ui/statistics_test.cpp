@@ -158,7 +158,6 @@ private slots:
             network << child<QLabel>(&sheet, QStringLiteral("lblRecord6_%1").arg(figure))->text();
         QCOMPARE(network, QStringList({"2", "2", "2", "52", "0", "0", "-", "0", "0"}));
         QCOMPARE(column(&sheet), QStringList({"0", "0", "0", "-", "1", "1", "104", "1", "1", "0"}));
-        QCOMPARE(child<QLabel>(&sheet, "lblLevel6")->text(), QStringLiteral("Network"));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
     }
 };
