@@ -42,6 +42,8 @@ TEST_F(SeatedHand, APersonAtAnySeatMovesOnlyThatSeatsPilesByTheHumansRules) {
         setPile(pile(player, 3), {of(2, H)});
         EXPECT_TRUE(f.game.playToFoundation(player, 3)) << player;
         EXPECT_EQ(t().pileTop[4], of(2, H));
+        setPile(pile(player, kStockSlot), {});
+        EXPECT_FALSE(f.game.deckClicked(player)) << player;  // an empty stock has nothing to turn
         // The seat's own screen is elsewhere: the bottom seat's counts never follow it.
         EXPECT_EQ(f.game.controls().counts[kStockSlot], pile(kHuman, kStockSlot).count());
     }
