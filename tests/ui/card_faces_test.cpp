@@ -202,7 +202,6 @@ private slots:
         trigger("mnuFourColour");
         everyFaceIsIn(kLarge);
         QCOMPARE(savedSettings().value("Display/LargeIndices").toString(), QStringLiteral("true"));
-        window_.reset();
         startWindow();
         clickDeck();
         everyFaceIsIn(kLarge);

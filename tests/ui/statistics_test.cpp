@@ -37,7 +37,6 @@ private slots:
             clickDeck();
             boxesDuring([this, held] { humanGoesOut(window_->game(), held); });
         }
-        window_.reset();
         startWindow();
         trigger("mnuReset");
         clickDeck();
