@@ -66,7 +66,7 @@ class MainWindowTest : public WindowTest {
         for (int slot = 0; slot < zanfel::kSlotsPerPlayer; ++slot)
             lay(slot, {});
         lay(zanfel::kPersonalSlot, {of(1, S)});
-        mouse(QTest::MouseDClick, "Stack5", find("Stack5")->rect().center());
+        doubleClick("Stack5");
     }
     // The hand's commands as the menu shows them, the computers' timer, and any item wrongly greyed.
     struct HandCommands {
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(card("Stack1"), of(2, S));
         QCOMPARE(card("Stack5"), of(2, H));
         for (const char* place : {"Stack2", "Deck"})
-            mouse(QTest::MouseDClick, place, find(place)->rect().center());
+            doubleClick(place);
         QCOMPARE(card("Pile0"), of(1, H));
         QCOMPARE(card("Stack0"), of(6, D));  // 5H after the deal, then 6S, then 6D
         lay(5, {of(1, C)});
@@ -182,8 +182,7 @@ private slots:
 
     // Every deck comes out in order: the work piles hold the aces, the personal pile shows 2S.
     void keysDealPickPlayAndDrop() {
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        focus();
         keys("  ");
         QCOMPARE(card("Stack0"), of(6, S));
         keys("2\r");  // the ace of hearts to the lowest empty foundation
@@ -318,8 +317,7 @@ private slots:
 
     // A pick and a lifted card go back at Ctrl+Z; the pointer finds the veil. The real window's run shows it.
     void aPauseVeilsEveryCardAndTheKeysPickNothing() {
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        focus();
         clickDeck();
         keys("1");
         mouse(QTest::MousePress, "Stack2");
