@@ -124,7 +124,8 @@ private slots:
     void inkFollowsTheTableColour() {
         for (const QColor table : {QColor(0xf0, 0xf0, 0xf0), QColor(0x00, 0x55, 0x00), QColor(Qt::blue)}) {
             chooseColour(table);
-            focus();  // for the key
+            window_->activateWindow();  // for the key
+            QTRY_VERIFY(window_->isActiveWindow());
             const QColor ink = table.lightness() > 128 ? Qt::black : Qt::white;
             const QImage shown = window_->centralWidget()->grab().toImage();
             QCOMPARE(shown.pixelColor(168, 150), ink);  // Shape1's left side
