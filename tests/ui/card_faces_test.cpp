@@ -201,7 +201,6 @@ private slots:
         everyFaceIsIn(kBoth);
         trigger("mnuFourColour");
         everyFaceIsIn(kLarge);
-        QCOMPARE(savedSettings().value("Display/LargeIndices").toString(), QStringLiteral("true"));
         startWindow();
         clickDeck();
         everyFaceIsIn(kLarge);
