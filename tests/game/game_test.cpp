@@ -149,6 +149,7 @@ TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
     EXPECT_FALSE(f.game.placesTaking(3).stack[3]);  // nor is a place offered for it
     f.game.pauseCommand();
     f.game.dropOnStack(1, 3);
+    EXPECT_FALSE(f.game.placesTaking(1).stack[3]);  // nor is a place offered while paused
     f.game.dropOnFoundation(4, 0);
     f.game.playToFoundation(4);
     f.game.pauseCommand();
