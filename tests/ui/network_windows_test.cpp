@@ -245,8 +245,6 @@ private slots:
         QTest::addColumn<QString>("read");  // the way, the address, the port, the name; or the error
         QTest::newRow("alone") << QStringList{} << "Alone :0 ";
         QTest::newRow("host") << QStringList{"--host"} << "Host :29147 ";
-        QTest::newRow("host on a port")
-            << QStringList{"--host", "--port", "4000", "--name", "Ann"} << "Host :4000 Ann";
         QTest::newRow("join") << QStringList{"--join", "[::1]:4000", "--name=Bob"} << "Join ::1:4000 Bob";
         QTest::newRow("join, port left out")
             << QStringList{"--join", "games.example"} << "Join games.example:29147 ";
