@@ -59,7 +59,7 @@ void FaultyLink::pass(const std::shared_ptr<Lane>& lane) {
             continue;
         }
         const Toward way = lane->towardHost ? Toward::Host : Toward::Guest;
-        if (cutting_ && (*cutting_ == Toward::Either || *cutting_ == way) && bytes.size() >= cutAtLeast_) {
+        if (cutting_ && *cutting_ == way && bytes.size() >= 2) {
             cutting_.reset();
             lane->to->write(bytes.first(bytes.size() / 2));
             lane->waiting.clear();

@@ -18,14 +18,10 @@ public:
     FaultyLink(quint16 hostPort, int maxDelayMs = 0, quint32 seed = 1);
     ~FaultyLink() override;
     quint16 port() const { return server_.serverPort(); }
-    void setMaxDelay(int ms) { maxDelayMs_ = ms; }
     void cut();
-    enum class Toward { Either, Host, Guest };
-    // The next piece of at least `minBytes` (more than a ping) that way gets half through.
-    void cutMidMessage(Toward toward = Toward::Either, int minBytes = 2) {
-        cutting_ = toward;
-        cutAtLeast_ = minBytes;
-    }
+    enum class Toward { Host, Guest };
+    // The next piece of at least two bytes (more than a ping) that way gets half through.
+    void cutMidMessage(Toward toward) { cutting_ = toward; }
     // Everything that went through it either way, for recording a game.
     const QByteArray& towardHost() const { return passed_[1]; }
     const QByteArray& towardGuest() const { return passed_[0]; }
@@ -52,7 +48,6 @@ private:
     QRandomGenerator random_;
     QElapsedTimer clock_;
     std::optional<Toward> cutting_;
-    int cutAtLeast_ = 2;
     std::array<QByteArray, 2> passed_;
 };
 

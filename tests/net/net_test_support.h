@@ -32,7 +32,6 @@ struct GuestScreen final : TableView {
     Moves marked, takenBack;
     std::vector<int> announced;  // by the screen's own player indices
     std::vector<HandResult> recorded;
-    std::vector<GameOutcome> gameOvers;
     void showImage(PileImage image, CardNumber card) override { shown[flatIndex(image)] = card; }
     void markComputerMove(PileImage from, PileImage to) override { marked.emplace_back(from, to); }
     void moveTakenBack(PileImage from, PileImage to) override { takenBack.emplace_back(from, to); }
@@ -45,7 +44,6 @@ struct GuestScreen final : TableView {
     bool applySavedColour() override { return true; }
     void resetTableColour() override {}
     void endProgram() override {}
-    void showGameOver(const GameOutcome& outcome) override { gameOvers.push_back(outcome); }
 };
 
 struct Guest {

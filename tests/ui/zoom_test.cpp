@@ -84,7 +84,6 @@ private slots:
     // The saved zoom returns; a non-step or too large one silently gives the largest that fits; none: 100 %.
     void theZoomIsKeptBetweenRuns() {
         key(Qt::Key_Plus);
-        window_.reset();
         startWindow();
         QCOMPARE(items(), Items(125, {}));
         for (const auto& [saved, percent] : {std::pair{"300", 200}, {"130", 200}, {"many", 200}, {"", 100}}) {
