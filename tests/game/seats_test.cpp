@@ -124,11 +124,18 @@ TEST_F(SeatedHand, NoOneCanPlayTakesEffectOnceEveryPersonElsewhereHasAsked) {
     EXPECT_EQ(pile(kLeftPlayer, kStockSlot).item(kDeckSize - kPersonalPileSize - 7), leftStock);
 }
 
-// Given up with New Game: its asks count for nothing in the next, nor any before the deal.
+// A computer player with nothing to play passes and moves no card, so the asks stand. Given up with
+// New Game: its asks count for nothing in the next, nor any before the deal.
 TEST_F(SeatedHand, AsksForNoOneCanPlayGoWithTheHand) {
     f.game.setSeat(kMiddlePlayer, kGuest);
     f.game.setSeat(kRightPlayer, kGuest);
     f.game.askNoOneCanPlay(kMiddlePlayer);
+    setPile(pile(kLeftPlayer, kStockSlot), {});  // the left moves next: no stock, a king no pile takes
+    setPile(pile(kLeftPlayer, kPersonalSlot), {of(13, H)});
+    for (int slot = kFirstWorkSlot; slot <= kLastWorkSlot; ++slot)
+        setPile(pile(kLeftPlayer, slot), {of(2, S)});
+    f.game.tick();
+    EXPECT_EQ(f.game.controls().askedNoOneCanPlay, (std::array{false, true, false, false}));
     f.game.newGameCommand();
     EXPECT_FALSE(f.game.askNoOneCanPlay(kRightPlayer));
     EXPECT_EQ(f.game.controls().askedNoOneCanPlay, (std::array{false, false, false, false}));
