@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scoring.h"
 
+#include <algorithm>
+#include <functional>
+
 namespace zanfel {
 
 namespace {
@@ -33,8 +36,7 @@ void HandScores::set(int hand, const HandRow& row) {
 Totals totalsOf(const HandScores& scores, int handNumber) {
     Totals totals{};
     for (int hand = 1; hand <= handNumber; ++hand)
-        for (int player = 0; player < kPlayers; ++player)
-            totals[player] += scores.row(hand)[player];
+        std::ranges::transform(totals, scores.row(hand), totals.begin(), std::plus<>());
     return totals;
 }
 
