@@ -75,7 +75,8 @@ TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     EXPECT_EQ(ann.screen.marked, shown);
 }
 
-// The host ticks while the guest is away: its seat's computer player moves its cards meanwhile.
+// The host ticks while the guest is away: its seat's computer player moves its cards meanwhile, as the
+// other guest sees, and the host plays on at a level chosen meanwhile.
 TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken) {
     FaultyLink link(host.port());
     Guest& ann = join(QStringLiteral("Ann"), link.port());
@@ -84,11 +85,17 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     const int seat = ann.game->seat();
     link.cut();
     ASSERT_TRUE(eventually([&] { return game.seats()[seat].kind == SeatKind::Computer; }));
+    const Seats& boSees = bo.game->seats();
+    const int boSeat = bo.game->seat();
+    EXPECT_TRUE(eventually([&] { return boSees[localPlayer(boSeat, seat)].kind == SeatKind::Computer; }));
+    EXPECT_EQ(boSees[localPlayer(boSeat, kHuman)].kind, SeatKind::Elsewhere);
+    game.levelCommand(1);
     for (int tick = 0; tick < 3; ++tick)  // left, right, then this seat: its ace of diamonds goes up
         game.tick();
     EXPECT_TRUE(game.table().pileOf(seat, 4).empty());
     ASSERT_TRUE(eventually([&] { return game.seats()[seat] == Seat{SeatKind::Elsewhere, "Ann"}; }));
     EXPECT_TRUE(eventually([this] { return agreed(); }));  // back, it sees the table as it now is
+    EXPECT_TRUE(eventually([&] { return ann.game->controls().checkedLevel() == 1; }));
     const QByteArray boToken = bo.session->token();
     bo.session->leave();
     ASSERT_TRUE(eventually([&] { return game.seats()[bo.game->seat()].kind == SeatKind::Computer; }));
