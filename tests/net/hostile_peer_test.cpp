@@ -2,6 +2,7 @@
 // A hostile peer beside two honest guests: every bad input refused with its exact reason, the host within
 // its limits, and the honest hand finished with every card accounted for.
 #include <QCborArray>
+#include <QSignalSpy>
 
 #include "net_test_support.h"
 
@@ -180,6 +181,7 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     const int timedOut = host.log().total(Refusal::GreetingTimeout);
     std::vector<std::unique_ptr<QTcpSocket>> crowd;
     int mostHeld = 0;
+    const QSignalSpy rejoins(guests[0]->session.get(), &GuestSession::rejoining);
     for (int i = 0; i < 1000; ++i) {
         crowd.push_back(std::make_unique<QTcpSocket>());
         crowd.back()->connectToHost(QHostAddress::LocalHost, host.port());
@@ -200,6 +202,7 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
         20000));
     EXPECT_LE(mostHeld, 2 + kMaxPendingGreetings);  // the honest guests', and those greeting
     EXPECT_TRUE(eventually([this] { return host.load().connections == 2; }));  // the honest guests'
+    EXPECT_EQ(rejoins.count(), 1);
     crowd.clear();
     expectBounded("a thousand connections");
 
