@@ -37,7 +37,6 @@ void Connection::send(const Message& message) {
     if (socket_->bytesToWrite() + frame.size() > kMaxOutgoingBytes)
         return close(Refusal::OutgoingQueueFull);
     socket_->write(frame);
-    bytesSent_ += frame.size();
 }
 
 void Connection::close(Refusal reason, const QString& detail) {

@@ -34,7 +34,6 @@ public:
     // Since the peer last sent anything at all.
     qint64 silentForMs() const { return heard_.elapsed(); }
     QString peer() const { return peer_; }
-    qint64 bytesSent() const { return bytesSent_; }
     // What this connection holds in the host's memory: bytes waiting to go, bytes read or
     // readable but not yet made into messages, and messages not yet handled.
     qint64 queuedBytes() const { return socket_->bytesToWrite(); }
@@ -64,7 +63,6 @@ private:
     bool peerGone_ = false;
     QString lostBecause_;
     QElapsedTimer heard_;
-    qint64 bytesSent_ = 0;
 };
 
 }  // namespace zanfel::net

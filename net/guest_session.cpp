@@ -168,10 +168,6 @@ void GuestSession::finish(SessionEnd end) {
     emit ended(end);
 }
 
-qint64 GuestSession::bytesSent() const {
-    return connection_ ? connection_->bytesSent() : 0;
-}
-
 void GuestSession::breakLink() {
     if (auto* socket = connection_ ? connection_->findChild<QTcpSocket*>() : nullptr)
         socket->abort();

@@ -42,8 +42,6 @@ public:
     const LobbySeats& lobby() const { return lobby_; }
     const QByteArray& token() const { return token_; }
     const QString& name() const { return name_; }
-    // What the host's end has been sent, for the traffic a hand costs.
-    qint64 bytesSent() const;
 
     // For tests: the link breaks as a cable pulled out would break it.
     void breakLink();
