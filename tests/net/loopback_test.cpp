@@ -54,11 +54,13 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
     keepForFuzzer(links);
 }
 
-// Ann's AD and AS are sent as the host plays its AS and computers move: hers flies back from foundation 0.
+// Ann's AD, a card onto the pile it left, and AS are sent as the host plays its AS and computers move: her
+// AS flies back from foundation 0.
 TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     Guest& ann = join(QStringLiteral("Ann"));
     startAndDeal();
     ASSERT_TRUE(ann.game->dropOnFoundation(4, 15));
+    ASSERT_TRUE(ann.game->dropOnStack(kPersonalSlot, 4));
     ASSERT_TRUE(ann.game->dropOnFoundation(1, 0));
     ASSERT_TRUE(game.dropOnFoundation(1, 0));
     for (int tick = 0; tick < kPlayers; ++tick)
