@@ -2,6 +2,7 @@
 #include "host.h"
 
 #include <QRandomGenerator>
+#include <algorithm>
 
 #include "program_version.h"
 
@@ -209,10 +210,10 @@ void Host::bringUpToDate(int seat) {
 void Host::tellSeats() {
     const Seats seated = seats();
     LobbySeats lobby{0, started_, {}, {}};
-    for (int player = 0; player < kPlayers; ++player) {
-        lobby.kinds[player] = static_cast<int>(seated[player].kind);
-        lobby.names[player] = QString::fromStdString(seated[player].name);
-    }
+    std::ranges::transform(seated, lobby.kinds.begin(),
+                           [](const Seat& seat) { return static_cast<int>(seat.kind); });
+    std::ranges::transform(seated, lobby.names.begin(),
+                           [](const Seat& seat) { return QString::fromStdString(seat.name); });
     for (int seat = 1; seat < kPlayers; ++seat) {
         if (!seats_[seat].connection)
             continue;
