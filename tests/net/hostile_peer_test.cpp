@@ -201,7 +201,7 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
         },
         20000));
     EXPECT_LE(mostHeld, 2 + kMaxPendingGreetings);  // the honest guests', and those greeting
-    EXPECT_TRUE(eventually([this] { return host.load().connections == 2; }));  // the honest guests'
+    ASSERT_TRUE(eventually([this] { return host.load().connections == 2; }));  // the honest guests'
     EXPECT_EQ(rejoins.count(), 1);
     crowd.clear();
     expectBounded("a thousand connections");
