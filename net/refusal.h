@@ -47,10 +47,4 @@ constexpr int kLastRefusal = static_cast<int>(Refusal::SeatTaken);
 // Says why, in plain words for the host's log; the windows have their own words for players.
 const char* describe(Refusal refusal);
 
-// Refused moves are an honest race (the foundation was taken first) or too many too fast;
-// anything else closes the connection.
-constexpr bool closesConnection(Refusal refusal) {
-    return refusal != Refusal::None && refusal != Refusal::Rules && refusal != Refusal::RateLimited;
-}
-
 }  // namespace zanfel::net
