@@ -7,6 +7,7 @@
 #include <QCborValue>
 #include <set>
 
+#include "announcement.h"
 #include "frame_reader.h"
 #include "message_codec.h"
 #include "message_phase.h"
@@ -110,6 +111,12 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
          Refusal::OutOfRange},
         {"leaving for no reason", cbor(QCborArray{kindOf<HostLeaving>(), -1}), Refusal::OutOfRange},
         {"a host's protocol below 0", cbor(QCborArray{kindOf<Refused>(), 1, "2.0", -1}), Refusal::OutOfRange},
+        {"a guest's protocol below 0", cbor(QCborArray{kindOf<Hello>(), "2.0", -1, "Ann", QCborValue()}),
+         Refusal::OutOfRange},
+        {"seventeen moves, one more than are shown",
+         cbor(QCborArray{kindOf<TableChanges>(), QCborArray{}, QCborArray{},
+                         QCborArray::fromVariantList(QVariantList(2 * 17, 0))}),
+         Refusal::OutOfRange},
         {"three scores of four",
          cbor(QCborArray{kindOf<HandScored>(), 1, QCborArray{1, 2, 3}, QCborArray{1, 2, 3, 4}, 0, 3, false,
                          false, 0}),
@@ -154,6 +161,14 @@ TEST(Messages, AGuestTakesOnlyWhatAnHonestHostSends) {
     EXPECT_EQ(judgeHostMessage(kindOf<Welcome>(), true), close);
     EXPECT_EQ(judgeHostMessage(kindOf<DeckClick>(), true),
               (PhaseVerdict{Verdict::Close, Refusal::WrongDirection}));
+}
+
+// Anyone on the network may send one: its numbers are held to their bounds as a message's are.
+TEST(Announcements, TheLowestProtocolAndPortAreTakenAndNothingBelow) {
+    const Announcement lowest{"2.0", 0, "Ann", 0, false, 1};
+    EXPECT_EQ(decodeAnnouncement(encodeAnnouncement(lowest)), lowest);
+    EXPECT_FALSE(decodeAnnouncement(encodeAnnouncement({"2.0", -1, "Ann", 0, false, 1})));
+    EXPECT_FALSE(decodeAnnouncement(encodeAnnouncement({"2.0", 0, "Ann", 0, false, 0})));
 }
 
 TEST(Frames, AStreamCutAnywhereGivesTheSameFrames) {
