@@ -24,9 +24,6 @@ constexpr int rankOf(CardNumber n) {
 constexpr Suit suitOf(CardNumber n) {
     return static_cast<Suit>(n % 4);
 }
-constexpr bool isRed(CardNumber n) {
-    return n % 2 == 0;
-}
 constexpr bool isRedSuit(Suit suit) {
     return suit == Suit::Hearts || suit == Suit::Diamonds;
 }
