@@ -159,11 +159,15 @@ private slots:
         QCOMPARE(guestLayers().flight().target(), child(guest_.get(), "Stack1"));
     }
 
-    // Its own game comes back unveiled.
+    // The host's table says who left, for as long as he could come back; his own game comes back unveiled.
     void aGuestCutOffLeavesForAGameOfItsOwn() {
-        QVERIFY(seatBobAndStart() > 0);
+        const int bob = seatBobAndStart();
+        QVERIFY(bob > 0);
         link_->cut();
         QVERIFY(eventually([&] { return guestLayers().veil().isVisible(); }));
+        QVERIFY(eventually([&] { return caption(host(), bob).endsWith("<br>Bob left"); }));
+        QTest::qWait(50);
+        QVERIFY(caption(host(), bob).endsWith("<br>Bob left"));
         child<QAction>(guest_.get(), "mnuLeaveNetworkGame")->trigger();
         QVERIFY(!guestLayers().veil().isVisible());
     }
