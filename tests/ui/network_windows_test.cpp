@@ -147,10 +147,13 @@ private slots:
             QTest::mouseEvent(act, guest_->windowHandle(), Qt::LeftButton, {},
                               child(guest_.get(), place)->mapTo(guest_.get(), at));
         };
-        mouse(QTest::MousePress, "Stack1", {20, 20});
-        mouse(QTest::MouseMove, "Pile0", {20, 32});
-        mouse(QTest::MouseMove, "Pile0", {20, 20});
-        mouse(QTest::MouseRelease, "Pile0", {20, 20});
+        for (const char* place : {"Deck", "Pile0"}) {  // let go over the deck, it goes back to its pile
+            QCOMPARE(guestCard("Stack1"), of(1, S));
+            mouse(QTest::MousePress, "Stack1", {20, 20});
+            mouse(QTest::MouseMove, place, {20, 32});
+            mouse(QTest::MouseMove, place, {20, 20});
+            mouse(QTest::MouseRelease, place, {20, 20});
+        }
         QCOMPARE(guestCard("Pile0"), of(1, S));
         QCOMPARE(guestCard("Stack1"), zanfel::kNoCard);
         host().front().dropOnFoundation(1, 0);
