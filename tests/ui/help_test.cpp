@@ -107,7 +107,9 @@ private slots:
         int presses = 0;           // the sheet may miss the first ones while it comes up
         const ModalAnswerer answer([&](QWidget* modal) {
             if (modal == &sheet && !opener.window() && ++presses < 50) {
-                QTest::keyClick(modal, Qt::Key_F1);
+                // Queued: a help that cannot open answers with a message box of its own to close.
+                QMetaObject::invokeMethod(
+                    modal, [modal] { QTest::keyClick(modal, Qt::Key_F1); }, Qt::QueuedConnection);
                 return;
             }
             onTop = onTop ? onTop : modal;
