@@ -7,6 +7,7 @@
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -119,16 +120,18 @@ private slots:
     // Human, left, middle, right, read out; 30 hands scroll together, newest first, under fixed heads.
     void sheetColumnsNamesAndScrolling() {
         ScoreSheet sheet;
+        QSignalSpy activated(&sheet, &ScoreSheet::activated);
+        sheet.setNames({"", "Bob", "", ""});  // a network game's seats: Bob plays in the middle
         fill(sheet, 3);
         sheet.show();
         QMap<std::pair<int, int>, QString> labels;  // by left, then top
         for (const QLabel* label : sheet.findChildren<QLabel*>())
             labels[{label->mapTo(&sheet, QPoint()).x(), label->mapTo(&sheet, QPoint()).y()}] = label->text();
         QCOMPARE(labels.values().join('|'),
-                 QStringLiteral("Your Score|11\n12\n13|36|Left Guy|31\n32\n33|96|Middle "
-                                "Guy|21\n22\n23|66|Right Guy|41\n42\n43|126"));
+                 QStringLiteral("Your Score|11\n12\n13|36|Left Guy|31\n32\n33|96|Bob|21\n22\n23|66|Right "
+                                "Guy|41\n42\n43|126"));
         QCOMPARE(child(&sheet, "lblScore2")->accessibleName(), QStringLiteral("Left Guy: 31, 32, 33"));
-        QCOMPARE(child(&sheet, "lblTotal1")->accessibleName(), QStringLiteral("Middle Guy total: 66"));
+        QCOMPARE(child(&sheet, "lblTotal1")->accessibleName(), QStringLiteral("Bob total: 66"));
         QScrollBar* bar = sheet.scoreArea()->verticalScrollBar();
         child<QPushButton>(&sheet, "cmdOk")->click();
         QVERIFY(!sheet.isVisible());
@@ -145,6 +148,12 @@ private slots:
                              top("lblScore2")}),
                  (QList<int>{heading, total, row, row, row}));
         QVERIFY(row > scores);
+        // Restored from the task bar, the sheet stays where it was read and asks nothing again.
+        sheet.showMinimized();
+        sheet.showNormal();
+        QCoreApplication::processEvents();
+        QCOMPARE(top("lblScore3"), row);
+        QCOMPARE(activated.size(), 1);
     }
 
     // Each answered another way: OK, Cancel, the close box and Escape (Cancel), Enter (OK).

@@ -147,10 +147,13 @@ private slots:
             QTest::mouseEvent(act, guest_->windowHandle(), Qt::LeftButton, {},
                               child(guest_.get(), place)->mapTo(guest_.get(), at));
         };
-        mouse(QTest::MousePress, "Stack1", {20, 20});
-        mouse(QTest::MouseMove, "Pile0", {20, 32});
-        mouse(QTest::MouseMove, "Pile0", {20, 20});
-        mouse(QTest::MouseRelease, "Pile0", {20, 20});
+        for (const char* place : {"Deck", "Pile0"}) {  // let go over the deck, it goes back to its pile
+            QCOMPARE(guestCard("Stack1"), of(1, S));
+            mouse(QTest::MousePress, "Stack1", {20, 20});
+            mouse(QTest::MouseMove, place, {20, 32});
+            mouse(QTest::MouseMove, place, {20, 20});
+            mouse(QTest::MouseRelease, place, {20, 20});
+        }
         QCOMPARE(guestCard("Pile0"), of(1, S));
         QCOMPARE(guestCard("Stack1"), zanfel::kNoCard);
         host().front().dropOnFoundation(1, 0);
@@ -159,11 +162,15 @@ private slots:
         QCOMPARE(guestLayers().flight().target(), child(guest_.get(), "Stack1"));
     }
 
-    // Its own game comes back unveiled.
+    // The host's table says who left, for as long as he could come back; his own game comes back unveiled.
     void aGuestCutOffLeavesForAGameOfItsOwn() {
-        QVERIFY(seatBobAndStart() > 0);
+        const int bob = seatBobAndStart();
+        QVERIFY(bob > 0);
         link_->cut();
         QVERIFY(eventually([&] { return guestLayers().veil().isVisible(); }));
+        QVERIFY(eventually([&] { return caption(host(), bob).endsWith("<br>Bob left"); }));
+        QTest::qWait(50);
+        QVERIFY(caption(host(), bob).endsWith("<br>Bob left"));
         child<QAction>(guest_.get(), "mnuLeaveNetworkGame")->trigger();
         QVERIFY(!guestLayers().veil().isVisible());
     }

@@ -23,10 +23,10 @@ private slots:
         focus();
         clickDeck();
         clickDeck();  // the stock turns to 6S, unheard
-        drag(1, "Pile3");
-        drag(2, "Stack0");
         for (const char* nowhere : {"Stack2", "Player0", "Deck"})
             drag(2, nowhere);
+        drag(1, "Pile3");
+        drag(2, "Stack0");  // another pile of yours: heard refused
         doubleClick("Stack0");
         doubleClick("Stack1");
         QTest::keyClicks(window_.get(), "\r2\r34");  // Enter with nothing picked; 1H up by Enter; 1C refused
