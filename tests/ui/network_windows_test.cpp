@@ -284,7 +284,7 @@ private slots:
 
     // Read before anything is sent.
     void theJoinWindowSaysWhatIsWrongWithATypedAddress() {
-        host().network().joinCommand();
+        trigger("mnuJoinNetworkGame");
         JoinWindow* join = host().network().joinWindow();
         child<QLineEdit>(join, "txtAddress")->setText("example.org:99999");
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
