@@ -168,7 +168,8 @@ private slots:
         QVERIFY(!guestLayers().veil().isVisible());
     }
 
-    // The host's name is asked again if it has no letter; the lobby offers addresses others could reach.
+    // The host's name is asked again if it has no letter; the lobby offers addresses others could reach. A
+    // guest taken off the table reads why where its seats were.
     void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
         const ModalAnswerer named([asked = 0](QWidget* modal) mutable {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
@@ -193,6 +194,14 @@ private slots:
         QTest::mouseClick(child(guest_->network().joinWindow(), "cmdCancel"), Qt::LeftButton);
         QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") < 0; }));
         QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
+        guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
+        QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") > 0; }));
+        JoinWindow* join = guest_->network().joinWindow();
+        QVERIFY(eventually([&] { return join->findChild<SeatList*>()->isVisible(); }));
+        QTest::mouseClick(child(lobby, QStringLiteral("cmdRemove%1").arg(seatOf(*lobby->seatList(), "Bob"))),
+                          Qt::LeftButton);
+        QVERIFY(eventually([&] { return join->status() == "Ann took you off the table."; }));
+        QVERIFY(!join->findChild<SeatList*>()->isVisible());  // the games to choose from again instead
     }
 
     // A name from the command line with no letter is asked for again; cancelled, nothing is opened.
