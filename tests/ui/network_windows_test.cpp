@@ -204,11 +204,21 @@ private slots:
         QVERIFY(!join->findChild<SeatList*>()->isVisible());  // the games to choose from again instead
     }
 
-    // A name from the command line with no letter is asked for again; cancelled, nothing is opened.
+    // A name from the command line with no letter is asked for again; cancelled, nothing is opened, and
+    // answered, the lobby opens under the name given.
     void aHostNameAskedAgainAndCancelledOpensNoGame() {
-        const ModalAnswerer cancel([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        const ModalAnswerer cancelThenAnn([asked = 0](QWidget* modal) mutable {
+            auto* dialog = qobject_cast<QInputDialog*>(modal);
+            if (++asked == 1)
+                return dialog->reject();
+            dialog->setTextValue("Ann");
+            dialog->accept();
+        });
         host().network().host(0, QStringLiteral(" \t"));
         QVERIFY(!host().network().lobby() && action("mnuHostNetworkGame")->isEnabled());
+        host().network().host(0, QStringLiteral(" \t"));
+        QVERIFY(host().network().lobby());
+        QCOMPARE(host().network().lobby()->seatList()->occupant(zanfel::kHuman), QStringLiteral("Ann (you)"));
     }
 
     // Each guest reads one message naming the host and plays alone again, with every item of its own.
