@@ -221,19 +221,24 @@ private slots:
         QCOMPARE(host().network().lobby()->seatList()->occupant(zanfel::kHuman), QStringLiteral("Ann (you)"));
     }
 
-    // Each guest reads one message naming the host and plays alone again, with every item of its own.
+    // Return at the host's question keeps the game; at Ok, each guest reads one message naming the host and
+    // plays alone again, with every item of its own.
     void theHostLeavingSendsTheGuestBackToAGameOfItsOwn() {
         QVERIFY(seatBobAndStart() > 0);
         QList<ShownBox> boxes;
-        const ModalAnswerer okEverything([&boxes](QWidget* modal) {
+        const ModalAnswerer returnThenOk([&boxes](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             boxes << shown(box);
+            if (boxes.size() == 1)
+                return QTest::keyClick(box, Qt::Key_Return);
             box->button(QMessageBox::Ok)->click();
         });
-        host().network().leaveCommand();
-        QVERIFY(eventually([&] { return boxes.size() == 2; }));
-        QCOMPARE(boxes[0].text.left(33), QStringLiteral("End the network game for everyone"));
-        QCOMPARE(boxes[1].text,
+        trigger("mnuLeaveNetworkGame");
+        QVERIFY(action("mnuLeaveNetworkGame")->isEnabled());
+        trigger("mnuLeaveNetworkGame");
+        QVERIFY(eventually([&] { return boxes.size() == 3; }));
+        QCOMPARE(boxes[1].text.left(33), QStringLiteral("End the network game for everyone"));
+        QCOMPARE(boxes[2].text,
                  QStringLiteral("Ann ended the network game.\n\nYou are back at a game of your own."));
         QVERIFY(child<QAction>(guest_.get(), "mnuDeal")->isEnabled());
         QVERIFY(!child<QLabel>(guest_.get(), "lblSeat0")->isVisible());
