@@ -102,7 +102,8 @@ private slots:
     void cleanup() { guest_.reset(); }
 
     // The guest sees what the host alone decides greyed, with why; seats named on both screens, with counts
-    // if shown; the guest's stock turn shows on the host; a move is framed in its deck's colour on both.
+    // if shown; the guest's stock turn shows on the host; a move is framed in its deck's colour on both; the
+    // score sheets head their columns with the seats' names.
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
@@ -135,6 +136,20 @@ private slots:
             host().game().tick();
         QVERIFY(eventually([&] { return guestCard("Pile1") != zanfel::kNoCard; }));
         QCOMPARE(guestLayers().moveMarks().moveTo()->colour(), layers().moveMarks().moveTo()->colour());
+        QStringList sheets;  // the columns of both score sheets as the hand ends, whichever comes up first
+        const ModalAnswerer answer([&sheets](QWidget* modal) {
+            if (modal->inherits("ScoreSheet")) {
+                QStringList columns;
+                for (const char* label : {"Label1", "Label2", "Label3", "Label4"})
+                    columns << child<QLabel>(modal, label)->text();
+                sheets << columns.join(", ");
+            }
+            modal->close();
+        });
+        humanGoesOut(host().game());
+        QVERIFY(eventually([&] { return sheets.size() == 2; }));
+        sheets.sort();
+        QCOMPARE(sheets, (QStringList{"Ann, Left Guy, Middle Guy, Bob", "Bob, Ann, Left Guy, Middle Guy"}));
     }
 
     // Both drop AS on foundation 1; the host's reaches the rules first, so the guest's, shown there at once,
