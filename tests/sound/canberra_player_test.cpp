@@ -42,13 +42,11 @@ private slots:
             const QByteArray samples = wav.readAll().mid(44);
             player.play(sound);
             player.waitUntilIdle();
-            QVERIFY2(QTest::qWaitFor(
-                         [&] {
-                             QFile out(played);
-                             return out.open(QIODevice::ReadOnly) && out.readAll().contains(samples);
-                         },
-                         10000),
-                     name);
+            const auto heard = [&] {
+                QFile out(played);
+                return out.open(QIODevice::ReadOnly) && out.readAll().contains(samples);
+            };
+            QVERIFY2(QTest::qWaitFor(heard, 10000), name);
         }
     }
 
