@@ -143,9 +143,7 @@ private slots:
             modal->close();
         });
         humanGoesOut(host().game());
-        QVERIFY(eventually([&] { return heads.size() == 2; }));
-        heads.sort();
-        QCOMPARE(heads, (QStringList{"Ann", "Bob"}));
+        QVERIFY(eventually([&] { return heads.contains("Ann") && heads.contains("Bob"); }));
     }
 
     // Both drop AS on foundation 1; the host's reaches the rules first, so the guest's, shown there at once,
