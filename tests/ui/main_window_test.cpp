@@ -165,7 +165,8 @@ private slots:
         QVERIFY(window_->ended());
     }
 
-    // Aces on work piles, 2S personal; a double-click on the deck turns it twice.
+    // Aces on work piles, 2S personal; a double-click on the deck turns it twice; the stock's card is carried
+    // too.
     void theMouseMovesCardsUpToGoingOut() {
         clickDeck();
         drag(1, "Pile3");
@@ -176,6 +177,9 @@ private slots:
             doubleClick(place);
         QCOMPARE(card("Pile0"), of(1, H));
         QCOMPARE(card("Stack0"), of(6, D));  // 5H after the deal, then 6S, then 6D
+        lay(zanfel::kStockSlot, {of(2, H), of(6, D)});
+        drag(zanfel::kStockSlot, "Pile0");
+        QCOMPARE(card("Pile0"), of(2, H));
         lay(5, {of(1, C)});
         HandEndAnswers answers;
         drag(5, "Pile5");  // the ace of clubs, the last card
