@@ -47,6 +47,11 @@ xdotool windowmove "$guest_table" 270 300
 sleep 1.5  # seated within a moment on one machine
 shot 1-lobby
 pass "--join waits in the lobby"
+# The desktop tells the game's windows by their class: --name names the player, never the window.
+for table in "$host_table" "$guest_table"; do
+    xdotool search --classname '^zanfel$' | grep -qx "$table" || fail "the player's name became the window's"
+done
+pass "the windows keep the program's class"
 
 keys "$lobby" Return
 poll 10 gone "$host" 'Host Network Game' || fail "Return on the lobby did not start the game"

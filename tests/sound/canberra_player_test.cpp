@@ -27,22 +27,27 @@ class CanberraPlayerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The device writes what it is given into a file: it must be the sound's own samples.
+    // The device writes what it is given into a file: it must be each sound's own samples, the next sound's
+    // as well as the first's.
     void playsTheSoundsOwnSamples() {
         QTemporaryDir folder;
         const QString played = folder.filePath(QStringLiteral("played.raw"));
         useAlsaConfiguration(
             folder, "type file\nslave.pcm nowhere\nformat raw\nfile \"" + QFile::encodeName(played) + '"');
-        QFile wav(QStringLiteral(ZANFEL_SOUND_DIR "/own_card.wav"));
-        QVERIFY(wav.open(QIODevice::ReadOnly));
-        const QByteArray samples = wav.readAll().mid(44);
         CanberraSoundPlayer player(QStringLiteral(ZANFEL_SOUND_DIR));
-        player.play(Sound::OwnCard);
-        player.waitUntilIdle();
-        QVERIFY(QTest::qWaitFor([&] { return QFileInfo(played).size() >= samples.size(); }, 10000));
-        QFile out(played);
-        QVERIFY(out.open(QIODevice::ReadOnly));
-        QCOMPARE(out.readAll().left(samples.size()), samples);
+        for (const auto& [sound, name] :
+             {std::pair{Sound::OwnCard, "own_card"}, {Sound::RivalCard, "rival_card"}}) {
+            QFile wav(QStringLiteral(ZANFEL_SOUND_DIR "/%1.wav").arg(name));
+            QVERIFY(wav.open(QIODevice::ReadOnly));
+            const QByteArray samples = wav.readAll().mid(44);
+            player.play(sound);
+            player.waitUntilIdle();
+            const auto heard = [&] {
+                QFile out(played);
+                return out.open(QIODevice::ReadOnly) && out.readAll().contains(samples);
+            };
+            QVERIFY2(QTest::qWaitFor(heard, 10000), name);
+        }
     }
 
     // No card at all: the sound is given up without a word and nothing waits for it.

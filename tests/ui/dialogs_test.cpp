@@ -19,6 +19,7 @@
 #include "dialogs/score_sheet.h"
 #include "network/join_window.h"
 #include "network/lobby_window.h"
+#include "network/network_play.h"
 #include "window_test_support.h"
 
 using namespace testing_support;
@@ -237,6 +238,9 @@ private slots:
             lobby.showAddresses({"192.168.1.20", "fd00::5"}, 29147);
             lobby.show();
             JoinWindow join("Ann");
+            join.showListProblem(NetworkPlay::tr("Games on the local network cannot be listed (%1). Type the "
+                                                 "address of the host instead.")
+                                     .arg("Address in use"));
             join.show();
             faults << textFaults(&sheet) << textFaults(&lobby) << textFaults(&join);
             askPlayAgain(nullptr, {true, false, zanfel::kRightPlayer});

@@ -95,7 +95,10 @@ private slots:
         clickDeck(Qt::RightButton);
         QTest::mousePress(find("Deck"), Qt::LeftButton);
         QTest::mouseRelease(find("Deck"), Qt::LeftButton, {}, QPoint(-4, 30));
+        QTest::mouseRelease(find("Deck"), Qt::LeftButton);  // nor does a release whose press went elsewhere
         QCOMPARE(handCommands(), HandCommands{.deal = true});
+        const QList<QAction*> items = window_->findChildren<QAction*>();
+        QCOMPARE(std::ranges::count_if(items, &QAction::isSeparator), 7);  // between the menus' groups
         clickDeck();
         QCOMPARE(handCommands(), (HandCommands{.pause = true, .noOneCanPlay = true, .running = true}));
         clickDeck();
@@ -162,7 +165,8 @@ private slots:
         QVERIFY(window_->ended());
     }
 
-    // Aces on work piles, 2S personal; a double-click on the deck turns it twice.
+    // Aces on work piles, 2S personal; a double-click on the deck turns it twice; the stock's card is carried
+    // too.
     void theMouseMovesCardsUpToGoingOut() {
         clickDeck();
         drag(1, "Pile3");
@@ -173,6 +177,9 @@ private slots:
             doubleClick(place);
         QCOMPARE(card("Pile0"), of(1, H));
         QCOMPARE(card("Stack0"), of(6, D));  // 5H after the deal, then 6S, then 6D
+        lay(zanfel::kStockSlot, {of(2, H), of(6, D)});
+        drag(zanfel::kStockSlot, "Pile0");
+        QCOMPARE(card("Pile0"), of(2, H));
         lay(5, {of(1, C)});
         HandEndAnswers answers;
         drag(5, "Pile5");  // the ace of clubs, the last card

@@ -102,7 +102,8 @@ private slots:
     void cleanup() { guest_.reset(); }
 
     // The guest sees what the host alone decides greyed, with why; seats named on both screens, with counts
-    // if shown; the guest's stock turn shows on the host; a move is framed in its deck's colour on both.
+    // if shown; the guest's stock turn shows on the host; a move is framed in its deck's colour on both, and
+    // the score sheets name them.
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
@@ -135,6 +136,14 @@ private slots:
             host().game().tick();
         QVERIFY(eventually([&] { return guestCard("Pile1") != zanfel::kNoCard; }));
         QCOMPARE(guestLayers().moveMarks().moveTo()->colour(), layers().moveMarks().moveTo()->colour());
+        QStringList heads;  // of both score sheets' own columns as the hand ends
+        const ModalAnswerer answer([&heads](QWidget* modal) {
+            if (modal->inherits("ScoreSheet"))
+                heads << child<QLabel>(modal, "Label1")->text();
+            modal->close();
+        });
+        humanGoesOut(host().game());
+        QVERIFY(eventually([&] { return heads.contains("Ann") && heads.contains("Bob"); }));
     }
 
     // Both drop AS on foundation 1; the host's reaches the rules first, so the guest's, shown there at once,
@@ -175,7 +184,8 @@ private slots:
         QVERIFY(!guestLayers().veil().isVisible());
     }
 
-    // The host's name is asked again if it has no letter; the lobby offers addresses others could reach.
+    // The host's name is asked again if it has no letter; the lobby offers addresses others could reach. A
+    // guest taken off the table reads why where its seats were.
     void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
         const ModalAnswerer named([asked = 0](QWidget* modal) mutable {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
@@ -199,29 +209,46 @@ private slots:
         QVERIFY(eventually([&] { return ours().size() == 1 && ours()[0].startsWith("Ann|2 free seats|"); }));
         QTest::mouseClick(child(guest_->network().joinWindow(), "cmdCancel"), Qt::LeftButton);
         QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") < 0; }));
-        QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
+        guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
+        JoinWindow* join = guest_->network().joinWindow();
+        QVERIFY(eventually([&] { return join->findChild<SeatList*>()->isVisible(); }));
+        QTest::mouseClick(child(lobby, QStringLiteral("cmdRemove%1").arg(seatOf(*lobby->seatList(), "Bob"))),
+                          Qt::LeftButton);
+        QVERIFY(eventually([&] { return join->status() == "Ann took you off the table."; }));
+        QVERIFY(!join->findChild<SeatList*>()->isVisible());  // the games to choose from again instead
     }
 
-    // A name from the command line with no letter is asked for again; cancelled, nothing is opened.
+    // A name from the command line with no letter is asked for again; cancelled, nothing is opened, and
+    // answered, the lobby opens under the name given.
     void aHostNameAskedAgainAndCancelledOpensNoGame() {
-        const ModalAnswerer cancel([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        const ModalAnswerer cancelThenAnn([asked = 0](QWidget* modal) mutable {
+            auto* dialog = qobject_cast<QInputDialog*>(modal);
+            dialog->setTextValue("Ann");
+            dialog->done(++asked == 1 ? QDialog::Rejected : QDialog::Accepted);
+        });
         host().network().host(0, QStringLiteral(" \t"));
         QVERIFY(!host().network().lobby() && action("mnuHostNetworkGame")->isEnabled());
+        host().network().host(0, QStringLiteral(" \t"));
+        QVERIFY(host().network().lobby());
+        QCOMPARE(host().network().lobby()->seatList()->occupant(zanfel::kHuman), QStringLiteral("Ann (you)"));
     }
 
-    // Each guest reads one message naming the host and plays alone again, with every item of its own.
+    // Cancel at the host's question keeps the game; at Ok, each guest reads one message naming the host and
+    // plays alone again, with every item of its own.
     void theHostLeavingSendsTheGuestBackToAGameOfItsOwn() {
         QVERIFY(seatBobAndStart() > 0);
         QList<ShownBox> boxes;
-        const ModalAnswerer okEverything([&boxes](QWidget* modal) {
+        const ModalAnswerer cancelThenOk([&boxes](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             boxes << shown(box);
-            box->button(QMessageBox::Ok)->click();
+            box->button(boxes.size() == 1 ? QMessageBox::Cancel : QMessageBox::Ok)->click();
         });
-        host().network().leaveCommand();
-        QVERIFY(eventually([&] { return boxes.size() == 2; }));
-        QCOMPARE(boxes[0].text.left(33), QStringLiteral("End the network game for everyone"));
-        QCOMPARE(boxes[1].text,
+        trigger("mnuLeaveNetworkGame");
+        QVERIFY(action("mnuLeaveNetworkGame")->isEnabled());
+        trigger("mnuLeaveNetworkGame");
+        QVERIFY(eventually([&] { return boxes.size() == 3; }));
+        QCOMPARE(boxes[1].text.left(33), QStringLiteral("End the network game for everyone"));
+        QCOMPARE(boxes[2].text,
                  QStringLiteral("Ann ended the network game.\n\nYou are back at a game of your own."));
         QVERIFY(child<QAction>(guest_.get(), "mnuDeal")->isEnabled());
         QVERIFY(!child<QLabel>(guest_.get(), "lblSeat0")->isVisible());
@@ -291,7 +318,7 @@ private slots:
 
     // Read before anything is sent.
     void theJoinWindowSaysWhatIsWrongWithATypedAddress() {
-        host().network().joinCommand();
+        trigger("mnuJoinNetworkGame");
         JoinWindow* join = host().network().joinWindow();
         child<QLineEdit>(join, "txtAddress")->setText("example.org:99999");
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);

@@ -156,6 +156,7 @@ private slots:
                 const QColor shown = lineInkFrom(seat, QColor(table));
                 QVERIFY2(contrast(shown, QColor(table)) >= 3,
                          qPrintable(seat.name() + " on " + QColor(table).name()));
+                QCOMPARE(shown.hue(), seat.hue());  // lightened or darkened, never turned another colour
                 if (contrast(seat, QColor(table)) >= 3)
                     QCOMPARE(shown, seat);
             }

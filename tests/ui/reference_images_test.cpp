@@ -4,6 +4,7 @@
 
 #include "dialogs/announcement_window.h"
 #include "network/join_window.h"
+#include "network/lobby_window.h"
 #include "table/card_table.h"
 #include "window_test_support.h"
 
@@ -23,7 +24,8 @@ private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10)); }
 
     // The table at 150 % before the deal, at 100 % with counts, a card lifted, paused, gone out, seats named,
-    // moves marked; a hand's end, the record, About. A differing picture is left in the working folder.
+    // moves marked; a hand's end, the record, About, joining and hosting. A differing picture is left in the
+    // working folder.
     void theTableAndTheWindowsLookAsDrawn() {
         auto* table = find<CardTable>("table");
         table->setZoom(150);
@@ -63,6 +65,12 @@ private slots:
                         {"10.0.0.4", 29147, "Di", 0, false, "2.0", true},
                         {"fd00::5", 29147, "Ed", 3, false, "3.1", false}});
         draw("JoinWindow", &join);
+        LobbyWindow lobby;
+        zanfel::Seats seats = zanfel::aloneSeats();
+        seats[zanfel::kHuman].name = "Ann";
+        lobby.showSeats(seats);
+        lobby.showAddresses({"192.168.1.20", "fd00::5"}, 29147);
+        draw("LobbyWindow", &lobby);
         QStringList differing;
         for (const auto& [name, image] : drawn_.asKeyValueRange()) {
             const QString reference = QStringLiteral(ZANFEL_REFERENCE_DIR "/%1.png").arg(name);
