@@ -74,7 +74,6 @@ TEST(Deal, DealsTheHumanFirstThenTheComputerPlayersByBaseIntoTheDealLayout) {
             EXPECT_EQ(slots[k].item(slots[k].count() - 1), entry(last)) << first << "/" << k;
         }
     }
-    EXPECT_EQ(f.game.controls().hint, Hint::TurnStock);
 }
 
 // Left, right, middle, as the seats' test has it; the next hand goes on where the last stopped.
