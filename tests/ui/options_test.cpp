@@ -33,6 +33,7 @@ class OptionsTest : public WindowTest {
     Q_OBJECT
 
     QString file() { return settingsFolder_.filePath("Zanfel/Settings.ini"); }
+    QColor shownAt(QPoint at) { return window_->centralWidget()->grab().toImage().pixelColor(at); }
     // Picks `colour`, adds it to the custom colours, then OK or Cancel.
     QColor openedOn_;
     QList<ShownBox> chooseColour(const QColor& colour, bool ok = true) {
@@ -77,7 +78,7 @@ private slots:
         QVERIFY(chooseColour(QColor(0x12, 0x34, 0x56)).isEmpty());
         QCOMPARE(openedOn_.name(), colourOf(QPalette::Button));  // the dialog starts from the table's colour
         QCOMPARE(savedSettings().value(kKey).toString(), QStringLiteral("5649426"));
-        QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440), QColor(0x12, 0x34, 0x56));
+        QCOMPARE(shownAt({2, 440}), QColor(0x12, 0x34, 0x56));
         QCOMPARE(window_->menuBar()->grab().toImage().pixelColor(2, 2), menuBar);
         QCOMPARE(QColorDialog::customColor(0), QColor(0x12, 0x34, 0x56));
         chooseColour(Qt::red, false);
@@ -142,7 +143,7 @@ private slots:
         }
         for (const auto& [grey, ink] : {std::pair{0x73, Qt::white}, {0x7c, Qt::black}}) {
             chooseColour(QColor(grey, grey, grey));
-            QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(168, 150), QColor(ink));
+            QCOMPARE(shownAt({168, 150}), QColor(ink));
         }
     }
 
@@ -218,7 +219,7 @@ private slots:
             if (refused)  // the start after it, on the table's own colour, is the real window's run
                 QCOMPARE(savedSettings().allKeys(), QStringList("View/Zoom"));
             else  // painted between the cards
-                QCOMPARE(window_->centralWidget()->grab().toImage().pixelColor(2, 440).name(), expected);
+                QCOMPARE(shownAt({2, 440}).name(), expected);
         }
     }
 };
