@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer reads its input as a byte stream from a peer. The first byte chooses how the stream is cut as it
-// arrives (its low six bits) and which host hears it (its top two bits): one in its lobby, one in a hand, one
-// paused, one between hands. The stream goes through the frame reader and every frame through the decoder,
-// where a message that decodes must encode and decode to itself; then the chosen host reads it from a socket
-// as a guest's connection, a greeting in it taking the seat kept for it. The host must close every such
-// connection, keep all 208 cards and stay within its limits; anything else, or a sanitizer's report, aborts.
+// The input is a byte stream from a peer. Its first byte's low six bits say how it is cut as it arrives, its
+// top two which host hears it: in its lobby, in a hand, paused, between hands. A frame that decodes must
+// encode and decode to itself; then the host reads the stream from a socket as a guest's, a greeting in it
+// taking the seat kept for it. The host must close every such connection, keep all 208 cards and stay within
+// its limits; anything else, or a sanitizer's report, aborts.
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTcpSocket>

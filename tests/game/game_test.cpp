@@ -107,8 +107,7 @@ protected:
     GameFixture f;
 };
 
-// Foundation: an ace when empty, then the next of its suit (random play refuses every other step). Work
-// pile: down in alternating colours, any card when empty. A top of 0 is an empty pile.
+// A top of 0 is an empty pile; random play refuses every other foundation step.
 TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
     constexpr bool F = true, W = false;  // onto a foundation, onto a work pile
     const std::tuple<bool, CardNumber, CardNumber, bool> cases[] = {
@@ -135,8 +134,7 @@ TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
     }
 }
 
-// Stock and personal pile take nothing even when the card builds; nothing goes back on its own pile, comes
-// from an empty pile, moves while paused (even if it fits), or lands past the sixth pile.
+// Onto the stock or personal pile even if it builds, its own pile, from an empty one, paused, past pile six.
 TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
     lay({{of(9, S)}, {of(8, H)}, {of(8, H), of(9, S)}, {}, {of(1, S)}, {of(9, C)}});
     for (auto [from, to] : {std::pair{1, 0}, {1, 5}, {2, 2}, {3, 1}, {0, 6}})

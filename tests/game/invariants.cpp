@@ -16,8 +16,8 @@ std::string say(const Parts&... parts) {
     return text.str();
 }
 
-// Cards leave owners only for their suit's foundation, each climbing from the ace by one: what players miss
-// is what foundations cover, ranks summing to cards played. Between hands: empty table, full-deck stock.
+// Foundations cover what players miss, each climbing from the ace by one, so ranks sum to cards played.
+// Between hands: empty table, full-deck stock.
 std::string cardsAndCounts(const Table& table, const Controls& controls, bool handOnTable) {
     std::array<int, kDeckSize + 1> accounted{};  // players holding the card and foundations covering it
     int held = 0;

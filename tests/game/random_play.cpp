@@ -113,7 +113,6 @@ void RandomPlay::goodMove() {
     deal(&Game::deckClicked);
 }
 
-// The deck click and Deal deal between hands.
 void RandomPlay::deal(void (Game::*command)()) {
     (*game_.*command)();
     if (inHand_)

@@ -67,7 +67,6 @@ TEST_F(SeatedHand, NobodyMovesAComputerPlayersPilesAndOnlyTheBottomSeatDeals) {
     EXPECT_FALSE(f.game.playToFoundation(kLeftPlayer, kPersonalSlot));  // paused for everyone
 }
 
-// Whether a seat's piles still show what they did.
 bool untouched(const Table& before, const Table& after, int player) {
     for (int slot = 0; slot < kSlotsPerPlayer; ++slot)
         if (before.pileOf(player, slot).count() != after.pileOf(player, slot).count() ||
@@ -122,8 +121,7 @@ TEST_F(SeatedHand, NoOneCanPlayTakesEffectOnceEveryPersonElsewhereHasAsked) {
     EXPECT_EQ(pile(kLeftPlayer, kStockSlot).item(kDeckSize - kPersonalPileSize - 7), leftStock);
 }
 
-// A computer player with nothing to play passes and moves no card, so the asks stand. Given up with
-// New Game: its asks count for nothing in the next, nor any before the deal.
+// A stuck computer passes, so the asks stand; after New Game they count for nothing, nor before the deal.
 TEST_F(SeatedHand, AsksForNoOneCanPlayGoWithTheHand) {
     f.game.setSeat(kMiddlePlayer, kGuest);
     f.game.setSeat(kRightPlayer, kGuest);

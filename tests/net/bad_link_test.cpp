@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Guests on links that hold data back, drop, and cut mid-message: no card is lost or made twice, a move is
-// made once or not at all.
+// Links that hold data back, drop, or cut mid-message: no card lost or made twice, a move made once or never.
 #include "faulty_link.h"
 #include "net_test_support.h"
 
@@ -10,8 +9,7 @@ namespace {
 
 using Toward = FaultyLink::Toward;
 
-// Silence is a loss only well past the slowest link's delay; seats are kept as long as a test runs. Pings
-// are rare: a cut link is known by its end, not by silence.
+// A loss only when silent far past the slowest delay; seats kept all test; few pings: a cut shows by its end.
 class BadLinkTable : public NetTable {
 protected:
     BadLinkTable()
@@ -39,9 +37,9 @@ TEST_F(BadLinkTable, AGuestComingBackTriesOneConnectionAtATime) {
     EXPECT_EQ(tries, 1);
 }
 
-// Three guests each on a link holding data back up to half a second, at random; one link after another drops
-// or is cut in the middle of a message while everybody plays. Whenever the links are all up again every
-// screen agrees with the host, all 208 cards are there, and the hand ends for everyone as the host scored it.
+// Each guest's link holds data back up to half a second at random; one link after another drops or is cut
+// mid-message as everybody plays. With all links up again the screens agree with the host, all 208 cards are
+// there, and the hand ends for everyone as the host scored it.
 TEST_F(BadLinkTable, GuestsOnSlowLinksThatDropAndCutLoseNothingAndAgreeOnceBack) {
     std::vector<std::unique_ptr<FaultyLink>> links;
     for (const char* name : {"Ann", "Bo", "Cy"}) {

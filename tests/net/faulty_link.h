@@ -11,8 +11,7 @@
 
 namespace zanfel::net::testing {
 
-// A cable as bad as real ones get: it holds data back a random while (in order, as TCP promises), can be
-// pulled out, or pulled out halfway through a message. A guest coming back goes through it too.
+// As bad as real cables get: holds data back a while (in order, as TCP does), pulled out, even mid-message.
 class FaultyLink : public QObject {
 public:
     FaultyLink(quint16 hostPort, int maxDelayMs = 0, quint32 seed = 1);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A hostile peer beside two honest guests: every bad input refused with its exact reason, the host within
-// its limits, and the honest hand finished with every card accounted for.
+// Two honest guests beside: bad input refused with its exact reason, host within limits, every card kept.
 #include <QCborArray>
 #include <QSignalSpy>
 

@@ -11,8 +11,7 @@ namespace zanfel::net::testing {
 
 namespace {
 
-// ZANFEL_NET_CORPUS=DIR keeps what went each way as seeds for the network fuzzer: its first
-// byte gives the guests' streams to the host in a hand, the host's to the one in the lobby.
+// ZANFEL_NET_CORPUS=DIR saves fuzzer seeds: the guests' bytes for a host in a hand, the host's for a lobby.
 void keepForFuzzer(const std::vector<std::unique_ptr<FaultyLink>>& links) {
     const QString dir = qEnvironmentVariable("ZANFEL_NET_CORPUS");
     for (std::size_t i = 0; i < links.size() && !dir.isEmpty(); ++i) {
@@ -54,8 +53,8 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
     keepForFuzzer(links);
 }
 
-// Ann's AD, a card onto the pile it left, and AS are sent as the host plays its AS and computers move: her
-// AS flies back from foundation 0.
+// Ann sends AD, a card onto the pile it left, and AS as the host plays AS and computers move: hers flies back
+// from foundation 0.
 TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     Guest& ann = join(QStringLiteral("Ann"));
     startAndDeal();

@@ -15,7 +15,6 @@ using namespace zanfel::testing;
 
 constexpr int kLeftGuy = zanfel::kLeftPlayer;
 
-// Time moves only when the test says so.
 struct FakeClock {
     std::chrono::steady_clock::time_point now{};
     TableSounds::Clock clock() {

@@ -13,7 +13,6 @@ constexpr CardNumber of(int rank, Suit suit) {
     return static_cast<CardNumber>(4 * (rank - 1) + (suit == D ? 4 : static_cast<int>(suit)));
 }
 
-// Lays cards on a list, top card first.
 inline void setPile(PileList& list, std::initializer_list<CardNumber> topFirst) {
     list.clear();
     for (CardNumber card : topFirst)

@@ -165,8 +165,7 @@ private slots:
         QVERIFY(window_->ended());
     }
 
-    // Aces on work piles, 2S personal; a double-click on the deck turns it twice; the stock's card is carried
-    // too.
+    // Aces on work piles, 2S personal; a deck double-click turns it twice; the stock's card is carried too.
     void theMouseMovesCardsUpToGoingOut() {
         clickDeck();
         drag(1, "Pile3");
@@ -241,8 +240,7 @@ private slots:
         QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
     }
 
-    // Left's 2S flies onto the ace as right moves; flights and frames last under a tick; the human's
-    // going-out frame goes as the announcement closes.
+    // Left's 2S flies as right moves; flights and frames last under a tick; yours goes with the announcement.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         window_->game().tableForSetUp().pileTop[0] = of(1, S);

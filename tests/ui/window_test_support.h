@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Shared by the window tests.
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -24,7 +22,6 @@
 
 namespace testing_support {
 
-// Cards by name and set-ups, as the game's tests have them.
 using namespace zanfel::testing;
 
 template <typename T = QWidget>
