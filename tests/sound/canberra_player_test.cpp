@@ -27,8 +27,7 @@ class CanberraPlayerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The device writes what it is given into a file: it must be each sound's own samples, the next sound's
-    // as well as the first's.
+    // The device writes what it gets to a file: each sound's own samples, the next sound's as the first's.
     void playsTheSoundsOwnSamples() {
         QTemporaryDir folder;
         const QString played = folder.filePath(QStringLiteral("played.raw"));

@@ -13,8 +13,8 @@ class ArtworkScaleTest : public testing_support::WindowTest {
     static QImage rgb(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); }
 
 private slots:
-    // A place covers floor(size x ratio) device pixels at 100 % and 175 %, shown one to one; the
-    // announcement fills its window edge to edge and names who went out.
+    // At 100 % and 175 % a place covers floor(size x ratio) pixels one to one; the announcement fills its
+    // window edge to edge and names who went out.
     void placesAndTheAnnouncementDrawArtForTheirDevicePixels() {
         clickDeck();
         for (int percent : {100, 175}) {

@@ -24,8 +24,7 @@ const FaceSet kFourColour{.fourColour = true};
 const FaceSet kLarge{.largeIndices = true};
 const FaceSet kBoth{.fourColour = true, .largeIndices = true};
 
-// The inks the player is promised, by suit from diamonds, spades, hearts to clubs: red and black today;
-// burnt orange, black, crimson and cobalt in four colours.
+// Inks by suit (D, S, H, C): red and black today; burnt orange, black, crimson and cobalt in four colours.
 constexpr std::array<QRgb, 4> kTodayInks{0xFFC00000, 0xFF101010, 0xFFC00000, 0xFF101010};
 constexpr std::array<QRgb, 4> kFourInks{0xFFA04000, 0xFF101010, 0xFFDC143C, 0xFF17459E};
 QRgb promisedInk(zanfel::Suit suit, FaceSet faces) {

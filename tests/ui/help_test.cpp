@@ -54,8 +54,7 @@ private slots:
         const QByteArray whole = bytesOf(kCommitted);
         const qsizetype control = whole.indexOf("::DataSpace/Storage/MSCompressed/ControlData") + 44;
         const qsizetype window = whole.indexOf("LZXC") + 12;  // in 32 KB units
-        // The start page's directory entry: its name, section, offset and length, the last two in two bytes
-        // each; 0x80 0x00 is a length of 0.
+        // Start page entry: name, section, offset, length, the last two in two bytes; 0x80 0x00 is length 0.
         const qsizetype startLength = whole.indexOf("/overview.html") + 17;
         const auto changed = [&](qsizetype at, char byte) {
             return QByteArray(whole).replace(at, 1, &byte, 1);

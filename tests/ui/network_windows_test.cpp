@@ -146,8 +146,7 @@ private slots:
         QVERIFY(eventually([&] { return heads.contains("Ann") && heads.contains("Bob"); }));
     }
 
-    // Both drop AS on foundation 1; the host's reaches the rules first, so the guest's, shown there at once,
-    // flies back to its pile.
+    // Both drop AS on foundation 1; the host's reaches the rules first: the guest's, shown there, flies back.
     void aGuestsCardBeatenToAFoundationFliesBack() {
         QVERIFY(seatBobAndStart() > 0);
         host().front().dealCommand();
@@ -218,8 +217,7 @@ private slots:
         QVERIFY(!join->findChild<SeatList*>()->isVisible());  // the games to choose from again instead
     }
 
-    // A name from the command line with no letter is asked for again; cancelled, nothing is opened, and
-    // answered, the lobby opens under the name given.
+    // A command-line name with no letter; once answered, the lobby opens under the name given.
     void aHostNameAskedAgainAndCancelledOpensNoGame() {
         const ModalAnswerer cancelThenAnn([asked = 0](QWidget* modal) mutable {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
@@ -233,8 +231,7 @@ private slots:
         QCOMPARE(host().network().lobby()->seatList()->occupant(zanfel::kHuman), QStringLiteral("Ann (you)"));
     }
 
-    // Cancel at the host's question keeps the game; at Ok, each guest reads one message naming the host and
-    // plays alone again, with every item of its own.
+    // Cancel keeps the game; at Ok each guest reads one message naming the host, with every item of its own.
     void theHostLeavingSendsTheGuestBackToAGameOfItsOwn() {
         QVERIFY(seatBobAndStart() > 0);
         QList<ShownBox> boxes;

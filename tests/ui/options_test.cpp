@@ -194,8 +194,8 @@ private slots:
         QCOMPARE(wrong.join(", "), QString());
     }
 
-    // Colour painted, or error box (no icon, OK alone) and exit, the value gone from the file, other settings
-    // kept. "1,2" splits; garbage is nothing.
+    // Painted, or error box (no icon, OK alone), exit, value gone, rest kept. "1,2" splits; garbage is
+    // nothing.
     void windowTakesTheSavedColour() {
         for (const auto& [saved, expected] : {std::pair<QString, QString>{"255", "#ff0000"},
                                               {"1,2", "13 Type mismatch"},

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pixel for pixel as drawn in tests/ui/reference/ (DejaVu Sans 10 points, offscreen); the README says how
-// to draw them anew after a change meant to show.
+// As drawn in tests/ui/reference/ (DejaVu Sans 10 points, offscreen); the README says how to redraw them.
 
 #include "dialogs/announcement_window.h"
 #include "network/join_window.h"

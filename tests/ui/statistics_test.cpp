@@ -70,8 +70,7 @@ private slots:
         QCOMPARE(savedSettings().value(kColourKey).toString(), QStringLiteral("-2147483633"));
     }
 
-    // Dealt at Normal, switched to Blinding: Normal's. Dealt at Blinding, Super Easy for a moment: Super
-    // Easy's, and the game it ends there too.
+    // Normal then Blinding: Normal's. Blinding, Super Easy a moment: Super Easy's, and the game it ends too.
     void aHandAndAGameCountAtTheEasiestLevelTheyWerePlayedAt() {
         for (const auto& levels :
              {QStringList{"mnuLevel3", "mnuLevel5"}, {"mnuLevel5", "mnuLevel1", "mnuLevel5"}}) {
