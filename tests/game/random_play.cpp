@@ -32,9 +32,8 @@ bool RandomPlay::step() {
 
 namespace {
 
-// What the player does next, with how often, in ten thousandths of all actions. Ticks and good moves most
-// often, so both sides go out at times; New Game rarely, so most hands run to an end. Menu commands act only
-// when enabled; drops take any own top card to any foundation or own pile.
+// Each action's share, in ten thousandths. Ticks and good moves most, so both sides go out at times; New
+// Game rarely, so most hands end. Menu commands act only when enabled.
 struct Action {
     const char* name;
     int weight;

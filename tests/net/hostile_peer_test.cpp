@@ -174,8 +174,7 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     }
     expectBounded("a guest that stops reading");
 
-    // A thousand connections opened and left: only a few are ever held. An honest guest whose link breaks
-    // meanwhile is turned away while they crowd the door, and keeps trying.
+    // A thousand idle connections: few ever held; an honest guest cut meanwhile is turned away, keeps trying.
     const int turnedAway = host.log().total(Refusal::TooManyGreetings);
     const int timedOut = host.log().total(Refusal::GreetingTimeout);
     std::vector<std::unique_ptr<QTcpSocket>> crowd;

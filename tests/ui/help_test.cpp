@@ -26,8 +26,7 @@ class HelpTest : public WindowTest {
     QTemporaryDir scratch_;
 
 private slots:
-    // A page changed without tools/help/rebuild.sh fails here; so does a contents entry to nowhere, or a
-    // title not read as written (not UTF-8, an entity left).
+    // Catches a page changed past tools/help/rebuild.sh, a dead contents entry, a non-UTF-8 or entity title.
     void committedFileHoldsTheSourcePagesAsTheyAre() {
         const QStringList languages = QStringList{""} + QString(ZANFEL_LANGUAGES).split(' ');
         for (const QString& language : languages) {

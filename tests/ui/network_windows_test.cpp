@@ -183,8 +183,7 @@ private slots:
         QVERIFY(!guestLayers().veil().isVisible());
     }
 
-    // The host's name is asked again if it has no letter; the lobby offers addresses others could reach. A
-    // guest taken off the table reads why where its seats were.
+    // A name with no letter is asked again; the lobby offers reachable addresses; a removed guest reads why.
     void theMenuOpensTheLobbyAndAGuestLeavingItFreesTheSeat() {
         const ModalAnswerer named([asked = 0](QWidget* modal) mutable {
             auto* dialog = qobject_cast<QInputDialog*>(modal);

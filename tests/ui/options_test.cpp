@@ -104,8 +104,7 @@ private slots:
         QCOMPARE(savedSettings().value(kKey).toString(), QStringLiteral("-2147483633"));
         QCOMPARE(find<CardTable>("table")->colour().name(), colourOf(QPalette::Button));
         QCOMPARE(countsShown(), 0);
-        // A file where the folder should be: the colour stays, also at New Game; one notice a run, OK alone,
-        // and none more for a hand's record lost after it.
+        // A file for a folder: colour kept, at New Game too; one notice (OK alone) a run, none for records.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, "/dev/null/store");
         QList<ShownBox> boxes = chooseColour(Qt::darkRed);
         boxes += chooseColour(Qt::darkBlue);
@@ -194,8 +193,7 @@ private slots:
         QCOMPARE(wrong.join(", "), QString());
     }
 
-    // Painted, or error box (no icon, OK alone), exit, value gone, rest kept. "1,2" splits; garbage is
-    // nothing.
+    // Painted, or error box (no icon, OK alone), exit, value gone, rest kept. "1,2" splits; junk is nothing.
     void windowTakesTheSavedColour() {
         for (const auto& [saved, expected] : {std::pair<QString, QString>{"255", "#ff0000"},
                                               {"1,2", "13 Type mismatch"},

@@ -17,8 +17,8 @@ class SoundTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // Aces on the work piles, 2S personal, 5H in stock. Let go on rivals' piles, the deck or its own pile,
-    // a card goes back; a pile with no card, and anything while paused, is silent.
+    // Aces on work piles, 2S personal, 5H in stock. A card going back is silent, as are empty piles and
+    // pauses.
     void eachMoveOfYoursIsHeardOnceAsItLands() {
         focus();
         clickDeck();

@@ -30,8 +30,7 @@ class StatisticsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // Human out twice at Normal. After a restart, Reset Options leaves the record; shown with the hand
-    // running, its Reset (OK) clears every level.
+    // Out twice at Normal; after a restart, Reset Options keeps it; Reset (OK) mid-hand clears every level.
     void aHandShowsInItsLevelsColumnAndResetKeepsTheColour() {
         for (int held : {0, 39}) {  // 52, then 13: two hands that add up, and no game over
             clickDeck();
