@@ -134,8 +134,8 @@ class CardFacesTest : public WindowTest {
     }
 
 private slots:
-    // At 100 % and 200 %: index and pips (ace, court letter and marks) in the suit's ink; large indices at
-    // least twice today's; no ink outside the index, pip or middle boxes, and no index box over the others.
+    // At 100 % and 200 %: index and pips (ace, court letter, marks) in the suit's ink; large indices twice
+    // today's or more; no ink outside the index, pip or middle boxes, no index box over the others.
     void everyFaceShowsItsCardInItsSet() {
         for (qreal zoom : {1.0, 2.0}) {
             for (const FaceSet faces : {kToday, kFourColour, kLarge, kBoth}) {

@@ -53,9 +53,8 @@ static bool readsAsEnglish(const QString& text) {
                        [](const QString& line) { return english.contains(line); });
 }
 
-// Texts or a field's hint cut short ("Label1 cut", "txtAddress hint cut"), over another text, a card or a
-// line ("Label1 over Line1"), left in English ("Label1 in English"), or a menu's access key given twice
-// ("mnuGame: &Score").
+// Texts or hints cut short ("Label1 cut", "txtAddress hint cut"), over a text, card or line ("Label1 over
+// Line1"), left in English ("Label1 in English"), or a menu's access key given twice ("mnuGame: &Score").
 static QStringList textFaults(const QWidget* window) {
     QList<std::pair<QString, QRect>> texts, others;
     QStringList faults;
@@ -190,8 +189,7 @@ private slots:
         QCOMPARE(places, (QList<QPoint>{{608, 150}, {592, 150}, {574, 458}, {574, 222}, {950, 50}}));
     }
 
-    // At 9 and 12 points all text shows in the run's language, nothing overlaps (About's Line2 under both),
-    // each menu item has a key of its own; windows come up over the table's middle. About is made once.
+    // At 9 and 12 points, in the run's language; menu keys unique; About's Line2 under both; About made once.
     void windowsFitTheFontAndStandOverTheTable() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
         QStringList faults, abouts;

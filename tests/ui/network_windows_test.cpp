@@ -101,9 +101,8 @@ private slots:
     void initTestCase() { useNetworkModule(zanfelNetworkModule()); }
     void cleanup() { guest_.reset(); }
 
-    // The guest sees what the host alone decides greyed, with why; seats named on both screens, with counts
-    // if shown; the guest's stock turn shows on the host; a move is framed in its deck's colour on both, and
-    // the score sheets name them.
+    // The guest sees the host's decisions greyed, with why; both screens name seats (counts if shown), show
+    // the guest's stock turn, frame moves in the deck's colour; the score sheets name them.
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);

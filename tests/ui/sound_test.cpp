@@ -17,8 +17,7 @@ class SoundTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // Aces on work piles, 2S personal, 5H in stock. A card going back is silent, as are empty piles and
-    // pauses.
+    // Aces on work piles, 2S personal, 5H in stock. A card going back is silent, as are empty piles, pauses.
     void eachMoveOfYoursIsHeardOnceAsItLands() {
         focus();
         clickDeck();

@@ -95,9 +95,9 @@ private slots:
         QCOMPARE(column(record).first().toInt(), played + 1);
     }
 
-    // Hand-written Normal figures beside a colour, each row spoiling some (nullptr: no key): unreadable or
-    // impossible figures (more won than played, runs past the wins, bests out of reach) read as 0, nothing
-    // else is lost. Bests below 0 can be real, as can a run as long as the longest and 99 + 52.
+    // Rows spoil Normal figures (nullptr: no key): unreadable or impossible (won > played, runs past wins,
+    // bests out of reach) read 0, nothing else is lost; bests below 0, runs equal to the longest, 99 + 52
+    // hold.
     void handEditedFiguresThatCannotBeUsedReadAsZero() {
         const char* const keys[] = {"HandsPlayed",    "HandsWentOut",  "HandsScoredHighest",
                                     "BestHandScore",  "GamesPlayed",   "GamesWon",
