@@ -96,8 +96,7 @@ private slots:
     }
 
     // Rows spoil Normal figures (nullptr: no key): unreadable or impossible (won > played, runs past wins,
-    // bests out of reach) read 0, nothing else is lost; bests below 0, runs equal to the longest, 99 + 52
-    // hold.
+    // bests out of reach) read 0, nothing else lost; bests below 0, runs equal to the longest, 99 + 52 hold.
     void handEditedFiguresThatCannotBeUsedReadAsZero() {
         const char* const keys[] = {"HandsPlayed",    "HandsWentOut",  "HandsScoredHighest",
                                     "BestHandScore",  "GamesPlayed",   "GamesWon",
