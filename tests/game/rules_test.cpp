@@ -21,9 +21,8 @@ TEST(Shuffle, ADrawLandsOnAPlaceFromOneToFiftyTwo) {
     EXPECT_EQ(drawPlace(0.99999994f), 52);  // the largest float below one
 }
 
-// A reseed that replaced the state with the clock would repeat one value; at this frozen clock the mix
-// gives one twice running at draw 571. The real clock moves the draws: sources drawn from before and after
-// them differ, as two starts of the game deal differently.
+// A reseed replacing the state with the clock would repeat a value; at this frozen clock the mix gives one
+// twice running at draw 571. The real clock moves the draws: sources made before and after them differ.
 TEST(ClockRandomSource, DrawsSpreadOverTheRangeNeverTwiceRunningAndFollowTheClock) {
     const float before = ClockRandomSource().reseedAndDraw();
     ClockRandomSource random([] { return std::uint64_t{9789}; });

@@ -45,10 +45,9 @@ private slots:
         }
     }
 
-    // Each refusal's reason at the reader's edges: 64 MiB is read, a byte more not; LZX windows of 32 KB
-    // to 2 MB, powers of two, reach chmlib, which cannot read the file's 64 KB window through the two
-    // edges. chmlib divides by zero on a control entry moved out of the plain section and crashes on
-    // a window it cannot use, so those are refused before it sees them.
+    // At the reader's edges: 64 MiB is read, a byte more not; LZX windows of 32 KB to 2 MB, powers of two,
+    // reach chmlib, which cannot read the file's 64 KB window via both edges. chmlib divides by zero on
+    // a control entry moved out of the plain section and crashes on a window it cannot use: refused first.
     void unusableFileIsRefusedWithItsReason_data() {
         const QByteArray whole = bytesOf(kCommitted);
         const qsizetype control = whole.indexOf("::DataSpace/Storage/MSCompressed/ControlData") + 44;

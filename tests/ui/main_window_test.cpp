@@ -112,8 +112,8 @@ private slots:
         QVERIFY(!layers().veil().isVisible());
     }
 
-    // A move, or a pause and a resume, under a tick keeps what is left of it, or a player who moved or paused
-    // more often than once a tick would stop the computers; the tick after that rest is a whole one again.
+    // A move or pause under a tick keeps its rest, or acting more than once a tick would stop the computers;
+    // the tick after that rest is whole again.
     void theComputerPlayersKeepTheirPaceWhileTheHumanMovesAndPauses() {
         clickDeck();
         lay(1, {of(5, S)});
@@ -145,8 +145,8 @@ private slots:
         QVERIFY(answers.seen.isEmpty());
     }
 
-    // 52 and 52 pass 99; Cancel ends the program. Each window made once; the question sits beside the sheet.
-    // The last card is heard before the hand's end, the game's end after its last going out.
+    // 52 and 52 pass 99; Cancel ends the program. Windows made once, the question beside the sheet; the last
+    // card heard before the hand's end, the game's end after its last going out.
     void handEndsThroughTheAnnouncementAndTheSheet() {
         HandEndAnswers answers;
         humanWinsAHand();
@@ -340,8 +340,8 @@ private slots:
                  (QList<int>{of(1, H), 0, of(5, H)}));
     }
 
-    // Four clicks bring the stock round: the line shows beside the hint, No one can play stands out; Stuck
-    // Cue unchecked hides it all. Left's AD, on the timer, frees the two; the next run remembers the option.
+    // Four clicks bring the stock round: the line beside the hint, No one can play stands out; Stuck Cue off
+    // hides it all. Left's AD, on the timer, frees the two; the next run remembers the option.
     void theStuckCueComesWhenTurningCannotHelpAndGoesAtTheNextMove() {
         clickDeck();
         const std::initializer_list<zanfel::CardNumber> piles[] = {{of(5, S), of(5, C), of(6, S), of(6, C)},
