@@ -46,8 +46,7 @@ Table tableWithUnders(CardNumber under) {
     return table;
 }
 
-// Changing any card a seat may not see changes nothing of what it is told; that it is told every top and
-// count, the loopback test's screens agreeing with the host show.
+// Changing a card a seat may not see changes nothing it is told; the loopback test shows it gets the rest.
 TEST(VisibleTable, ASeatSeesEveryTopAndCountButOnlyItsOwnWorkPilesCardBeneath) {
     for (int viewer = 0; viewer < kPlayers; ++viewer) {
         const VisibleTable seen = visibleTo(tableWithUnders(of(7, testing::D)), viewer);

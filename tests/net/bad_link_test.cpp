@@ -37,9 +37,8 @@ TEST_F(BadLinkTable, AGuestComingBackTriesOneConnectionAtATime) {
     EXPECT_EQ(tries, 1);
 }
 
-// Each guest's link holds data back up to half a second at random; one link after another drops or is cut
-// mid-message as everybody plays. With all links up again the screens agree with the host, all 208 cards are
-// there, and the hand ends for everyone as the host scored it.
+// Links hold data back up to 0.5 s at random; one after another drops or is cut mid-message. Once all are
+// up, screens agree with the host, all 208 cards are there, and the hand ends as the host scored it.
 TEST_F(BadLinkTable, GuestsOnSlowLinksThatDropAndCutLoseNothingAndAgreeOnceBack) {
     std::vector<std::unique_ptr<FaultyLink>> links;
     for (const char* name : {"Ann", "Bo", "Cy"}) {

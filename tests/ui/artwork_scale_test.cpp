@@ -13,8 +13,8 @@ class ArtworkScaleTest : public testing_support::WindowTest {
     static QImage rgb(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); }
 
 private slots:
-    // At 100 % and 175 % a place covers floor(size x ratio) pixels one to one; the announcement fills its
-    // window edge to edge and names who went out.
+    // 100 %, 175 %: places cover floor(size x ratio) pixels; the announcement fills its window, names who's
+    // out.
     void placesAndTheAnnouncementDrawArtForTheirDevicePixels() {
         clickDeck();
         for (int percent : {100, 175}) {
