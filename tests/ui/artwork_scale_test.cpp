@@ -13,8 +13,7 @@ class ArtworkScaleTest : public testing_support::WindowTest {
     static QImage rgb(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); }
 
 private slots:
-    // 100 %, 175 %: places cover floor(size x ratio) pixels; the announcement fills its window, names who's
-    // out.
+    // 100 %, 175 %: places take floor(size x ratio) px; the announcement fills its window, names who's out.
     void placesAndTheAnnouncementDrawArtForTheirDevicePixels() {
         clickDeck();
         for (int percent : {100, 175}) {
