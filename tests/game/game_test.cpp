@@ -26,8 +26,7 @@ TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
     }
 }
 
-// Start-up: Normal, counts hidden. A level moves its one mark and sets the pace, mid-hand and paused too.
-// Reset Options restores the colour while the count mark stands, then clears it.
+// Start: Normal, counts hidden; levels set mark and pace, even paused; Reset Options: colour, then counts.
 TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     GameFixture f;
     const Controls& c = f.game.controls();

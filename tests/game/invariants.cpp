@@ -119,7 +119,6 @@ std::string scoresFault(const Game& game, const std::vector<HandRow>& scores) {
 
 }  // namespace
 
-// The first broken rule, in words, or empty when all hold.
 std::string RandomPlay::brokenRule() const {
     const Table& table = game_->table();
     for (const std::string& fault :

@@ -53,8 +53,7 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
     keepForFuzzer(links);
 }
 
-// Ann sends AD, a card onto the pile it left, and AS as the host plays AS and computers move: hers flies back
-// from foundation 0.
+// Ann sends AD, a card onto its own pile, and AS as the host plays AS and computers move: her AS flies back.
 TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     Guest& ann = join(QStringLiteral("Ann"));
     startAndDeal();

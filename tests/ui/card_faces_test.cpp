@@ -60,7 +60,6 @@ struct DrawnFace {
                     .convertToFormat(QImage::Format_ARGB32)),
           zoom(zoom) {}
 
-    // The device pixels a box of the place touches.
     QRect pixels(const QRectF& logical) const {
         return QRectF(logical.topLeft() * zoom, logical.size() * zoom).toAlignedRect() & image.rect();
     }

@@ -112,8 +112,7 @@ private slots:
         QVERIFY(!layers().veil().isVisible());
     }
 
-    // A move or pause under a tick keeps its rest, or acting more than once a tick would stop the computers;
-    // the tick after that rest is whole again.
+    // Moves and pauses keep the tick's rest, else acting often would stop the computers; the next is whole.
     void theComputerPlayersKeepTheirPaceWhileTheHumanMovesAndPauses() {
         clickDeck();
         lay(1, {of(5, S)});
