@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The input is a byte stream from a peer. Its first byte's low six bits say how it is cut as it arrives, its
-// top two which host hears it: in its lobby, in a hand, paused, between hands. A frame that decodes must
-// encode and decode to itself; then the host reads the stream from a socket as a guest's, a greeting in it
-// taking the seat kept for it. The host must close every such connection, keep all 208 cards and stay within
-// its limits; anything else, or a sanitizer's report, aborts.
+// Input: a peer's byte stream; its first byte's low six bits say how it is cut as it arrives, its top two
+// which host hears it: in its lobby, in a hand, paused, between hands. A frame that decodes must encode and
+// decode to itself; the host then reads the stream as a guest's socket, a greeting taking the seat kept for
+// it, and must close it, keep all 208 cards and its limits; anything else, or a sanitizer report, aborts.
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTcpSocket>
