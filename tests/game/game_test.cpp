@@ -26,7 +26,7 @@ TEST(StartUp, AnUnusableSavedColourEndsTheProgramThereAndAtNewGame) {
     }
 }
 
-// Start: Normal, counts hidden; levels set mark and pace, even paused; Reset Options: colour, then counts.
+// Start: Normal, counts hidden; levels set mark and pace, even paused; Reset: colour, then counts hide.
 TEST(Options, LevelsSetThePaceAndResetOptionsLeavesThemAndTheHand) {
     GameFixture f;
     const Controls& c = f.game.controls();

@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(places, (QList<QPoint>{{608, 150}, {592, 150}, {574, 458}, {574, 222}, {950, 50}}));
     }
 
-    // At 9 and 12 points, in the run's language; menu keys unique; About's Line2 under both; About made once.
+    // 9 and 12 points: the run's language, no overlap (About's Line2 under both), own menu keys; About once.
     void windowsFitTheFontAndStandOverTheTable() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
         QStringList faults, abouts;

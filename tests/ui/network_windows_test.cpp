@@ -215,7 +215,7 @@ private slots:
         QVERIFY(!join->findChild<SeatList*>()->isVisible());  // the games to choose from again instead
     }
 
-    // A command-line name with no letter; once answered, the lobby opens under the name given.
+    // A command-line name with no letter is asked again; answered, the lobby opens under the name given.
     void aHostNameAskedAgainAndCancelledOpensNoGame() {
         const ModalAnswerer cancelThenAnn([asked = 0](QWidget* modal) mutable {
             auto* dialog = qobject_cast<QInputDialog*>(modal);

@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(savedSettings().value(kKey).toString(), QStringLiteral("-2147483633"));
         QCOMPARE(find<CardTable>("table")->colour().name(), colourOf(QPalette::Button));
         QCOMPARE(countsShown(), 0);
-        // A file for a folder: colour kept, at New Game too; one notice (OK alone) a run, none for records.
+        // A file for a folder: colour kept, New Game too; one notice (OK alone) a run, none for lost hands.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, "/dev/null/store");
         QList<ShownBox> boxes = chooseColour(Qt::darkRed);
         boxes += chooseColour(Qt::darkBlue);

@@ -23,7 +23,7 @@ private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10)); }
 
     // The table at 150 % before the deal, at 100 % with counts, a card lifted, paused, gone out, seats named,
-    // moves marked; a hand's end, the record, About, joining, hosting. A differing picture stays in the cwd.
+    // moves marked; a hand's end, the record, About, joining, hosting. A differing one is left in the cwd.
     void theTableAndTheWindowsLookAsDrawn() {
         auto* table = find<CardTable>("table");
         table->setZoom(150);
