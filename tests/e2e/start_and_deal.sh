@@ -145,8 +145,9 @@ poll 20 find_window 'Zanfel' || fail "no message about the saved colour"
 shot 5-colour-message
 keys Return
 poll 10 program_ended || fail "the program went on after the message"
+wait "$game" || fail "the program ended with status $? after the message"
 game=
-pass "an unusable saved colour shows the message and ends the program"
+pass "an unusable saved colour shows the message and ends the program with status 0"
 
 ! grep -q BackgroundColor "$work/Zanfel/Settings.ini" || fail "the unusable colour was left in the file"
 start_game "$program"

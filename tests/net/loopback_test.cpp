@@ -31,6 +31,7 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
         join(QString::fromLatin1(name), links.back()->port());
     }
     startAndDeal();
+    guests[0]->game->scoreCommand();  // no hand on the sheet yet
     for (int round = 0; round < 200 && window.announced.empty(); ++round) {
         for (auto& guest : guests)
             playOnce(*guest->game);
@@ -48,7 +49,11 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
         EXPECT_EQ(hand.wentOut, localPlayer(seat, out));
         EXPECT_EQ(hand.scores[kHuman], game.handScores().row(1)[seat]);
         EXPECT_TRUE(hand.handWithPeopleElsewhere);
+        const int shown = guest->screen.sheetsShown;
+        guest->game->scoreCommand();
+        EXPECT_EQ(guest->screen.sheetsShown, shown + 1);
     }
+    EXPECT_EQ(guests[0]->screen.sheetsShown, 2);  // the hand's end and Score: not the Score before it
     EXPECT_TRUE(eventually([this] { return agreed(); }));  // the table is cleared for the next deal
     keepForFuzzer(links);
 }

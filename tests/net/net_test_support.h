@@ -32,13 +32,17 @@ struct GuestScreen final : TableView {
     Moves marked, takenBack;
     std::vector<int> announced;  // by the screen's own player indices
     std::vector<HandResult> recorded;
+    int sheetsShown = 0;
     void showImage(PileImage image, CardNumber card) override { shown[flatIndex(image)] = card; }
     void markComputerMove(PileImage from, PileImage to) override { marked.emplace_back(from, to); }
     void moveTakenBack(PileImage from, PileImage to) override { takenBack.emplace_back(from, to); }
     void showControls() override {}
     void announceGoingOut(int player) override { announced.push_back(player); }
     void recordHand(const HandResult& hand) override { recorded.push_back(hand); }
-    void showScoreSheet() override { game->scoreSheetActivated(); }
+    void showScoreSheet() override {
+        ++sheetsShown;
+        game->scoreSheetActivated();
+    }
     void hideScoreSheet() override {}
     Answer askPlayAgain(const GameOutcome&) override { return Answer::Cancel; }
     bool applySavedColour() override { return true; }

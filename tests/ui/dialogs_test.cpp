@@ -124,6 +124,7 @@ private slots:
         sheet.setNames({"", "Bob", "", ""});  // a network game's seats: Bob plays in the middle
         fill(sheet, 3);
         sheet.show();
+        QCOMPARE(sheet.windowTitle(), QStringLiteral("Score Sheet"));
         QMap<std::pair<int, int>, QString> labels;  // by left, then top
         for (const QLabel* label : sheet.findChildren<QLabel*>())
             labels[{label->mapTo(&sheet, QPoint()).x(), label->mapTo(&sheet, QPoint()).y()}] = label->text();

@@ -131,6 +131,7 @@ private slots:
         QTest::mouseClick(child(guest_.get(), "Deck"), Qt::LeftButton);
         QVERIFY(eventually([&] { return host().front().cardFor(seenByHost) != zanfel::kNoCard; }));
         QCOMPARE(child<CardImage>(guest_.get(), "Stack0")->card(), host().front().cardFor(seenByHost));
+        QVERIFY(!child(guest_.get(), "lblStuck")->isVisible());
         for (int turn = 0; turn < 3; ++turn)  // the ace of the one beside Bob, then the middle player's
             host().game().tick();
         QVERIFY(eventually([&] { return guestCard("Pile1") != zanfel::kNoCard; }));
