@@ -48,12 +48,13 @@ void paintFrameLine(QPainter& painter, const QRect& outer, int line, QColor ink,
     }
     const int dash = dashOf(style) * line;
     const int step = dash + kGap * line;
-    for (int x = outer.left(); x <= outer.right(); x += step)
+    // By the distance along the side: a dash begun past the end is cut away whole.
+    for (int along = 0; along < outer.width(); along += step)
         for (const QRect& side : {top, bottom})
-            painter.fillRect(QRect(x, side.top(), dash, line) & side, ink);
-    for (int y = outer.top(); y <= outer.bottom(); y += step)
+            painter.fillRect(QRect(outer.left() + along, side.top(), dash, line) & side, ink);
+    for (int along = 0; along < outer.height(); along += step)
         for (const QRect& side : {left, right})
-            painter.fillRect(QRect(side.left(), y, line, dash) & side, ink);
+            painter.fillRect(QRect(side.left(), outer.top() + along, line, dash) & side, ink);
 }
 
 }  // namespace
