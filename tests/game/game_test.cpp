@@ -324,6 +324,7 @@ TEST_F(DealtHand, TheHumanIsStuckOnceTheStockHasComeRoundWithNothingAnywhere) {
         EXPECT_EQ(stuck, atOnce) << stock.size();
         EXPECT_EQ(stuckAfterTurns(1), std::vector<bool>{afterATurn}) << stock.size();
     }
+    EXPECT_TRUE(anyMovePossible(t(), kHuman));  // the stock's eight: the turns count again from here
 }
 
 }  // namespace
