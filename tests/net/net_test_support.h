@@ -5,7 +5,9 @@
 
 #include <QTcpServer>
 #include <QTest>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "../game/fake_table_view.h"
 #include "frame_reader.h"
@@ -32,7 +34,8 @@ struct GuestScreen final : TableView {
     Moves marked, takenBack;
     std::vector<int> announced;  // by the screen's own player indices
     std::vector<HandResult> recorded;
-    int sheetsShown = 0;
+    int sheetsShown = 0, sheetsHidden = 0;
+    std::function<void()> whileSheetShown;  // once, as if the sheet stood open meanwhile
     void showImage(PileImage image, CardNumber card) override { shown[flatIndex(image)] = card; }
     void markComputerMove(PileImage from, PileImage to) override { marked.emplace_back(from, to); }
     void moveTakenBack(PileImage from, PileImage to) override { takenBack.emplace_back(from, to); }
@@ -41,9 +44,11 @@ struct GuestScreen final : TableView {
     void recordHand(const HandResult& hand) override { recorded.push_back(hand); }
     void showScoreSheet() override {
         ++sheetsShown;
+        if (whileSheetShown)
+            std::exchange(whileSheetShown, {})();
         game->scoreSheetActivated();
     }
-    void hideScoreSheet() override {}
+    void hideScoreSheet() override { ++sheetsHidden; }
     Answer askPlayAgain(const GameOutcome&) override { return Answer::Cancel; }
     bool applySavedColour() override { return true; }
     void resetTableColour() override {}
