@@ -53,7 +53,8 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
         EXPECT_EQ(guest->screen.announced, std::vector{localPlayer(seat, out)});
         const HandResult& hand = guest->screen.recorded.front();
         EXPECT_EQ(hand.wentOut, localPlayer(seat, out));
-        EXPECT_EQ(hand.scores[kHuman], game.handScores().row(1)[seat]);
+        for (int player = 0; player < kPlayers; ++player)  // every column, seen from the guest's seat
+            EXPECT_EQ(hand.scores[localPlayer(seat, player)], game.handScores().row(1)[player]);
         EXPECT_TRUE(hand.handWithPeopleElsewhere);
         const int shown = guest->screen.sheetsShown;
         guest->game->scoreCommand();
