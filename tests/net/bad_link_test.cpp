@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Links that hold data back, drop, or cut mid-message: no card lost or made twice, a move made once or never.
+#include "connection.h"
 #include "faulty_link.h"
 #include "net_test_support.h"
 
@@ -73,6 +74,8 @@ TEST_F(BadLinkTable, GuestsOnSlowLinksThatDropAndCutLoseNothingAndAgreeOnceBack)
     for (auto& guest : guests) {  // one cut off as the hand ended learns the score on coming back
         EXPECT_TRUE(eventually([&] { return guest->game->scoreSheet().handsListed == 1; }));
         EXPECT_EQ(guest->game->handScores().row(1)[kHuman], game.handScores().row(1)[guest->game->seat()]);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(guest->session->findChildren<Connection*>().size(), 1u);  // every cut link is gone
     }
 }
 
