@@ -252,12 +252,13 @@ private slots:
     }
 
     // It refuses the greeting: the join window names both versions and lets the player choose again.
+    // Then it is busy with others greeting: a first join says so rather than wait on.
     void aHostOfAnotherVersionIsNamedAtJoining() {
         QTcpServer otherVersion;
         QVERIFY(otherVersion.listen(QHostAddress::LocalHost));
-        connect(&otherVersion, &QTcpServer::newConnection, [&otherVersion] {
+        zanfel::net::Refused refused{zanfel::net::Refusal::IncompatibleVersion, "3.1", 7};
+        connect(&otherVersion, &QTcpServer::newConnection, [&otherVersion, &refused] {
             QTcpSocket* socket = otherVersion.nextPendingConnection();
-            const zanfel::net::Refused refused{zanfel::net::Refusal::IncompatibleVersion, "3.1", 7};
             socket->write(zanfel::net::framed(zanfel::net::encodeMessage(refused)));
         });
         host().network().join(QStringLiteral("127.0.0.1"), otherVersion.serverPort(), QStringLiteral("Bob"));
@@ -267,6 +268,11 @@ private slots:
                                                 "with this Zanfel 2.0.")
                                      .arg(otherVersion.serverPort()));
         QVERIFY(child<QPushButton>(join, "cmdJoin")->isEnabled());
+        refused = {zanfel::net::Refusal::TooManyGreetings, "2.0", zanfel::net::kProtocolVersion};
+        QTest::keyClicks(child<QLineEdit>(join, "txtAddress"),
+                         "127.0.0.1:" + QString::number(otherVersion.serverPort()));
+        QTest::mouseClick(child<QPushButton>(join, "cmdJoin"), Qt::LeftButton);
+        QVERIFY(eventually([&] { return join->status().contains("busy with others joining"); }));
     }
 
     // What a desktop shortcut or a script may ask for, and each mistake said before a window opens.
