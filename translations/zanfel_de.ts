@@ -436,6 +436,26 @@
         <source>%1 v%2</source>
         <translation>%1 v%2</translation>
     </message>
+    <message>
+        <source>You</source>
+        <comment>the owner of a place, as in: %1&apos;s stock</comment>
+        <translation>dir</translation>
+    </message>
+    <message>
+        <source>Middle Guy</source>
+        <comment>the owner of a place, as in: %1&apos;s stock</comment>
+        <translation>Herrn Mitte</translation>
+    </message>
+    <message>
+        <source>Left Guy</source>
+        <comment>the owner of a place, as in: %1&apos;s stock</comment>
+        <translation>Herrn Links</translation>
+    </message>
+    <message>
+        <source>Right Guy</source>
+        <comment>the owner of a place, as in: %1&apos;s stock</comment>
+        <translation>Herrn Rechts</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPlay</name>
@@ -627,15 +647,15 @@
     </message>
     <message>
         <source>%1&apos;s stock</source>
-        <translation>Vorrat (%1)</translation>
+        <translation>Vorrat von %1</translation>
     </message>
     <message>
         <source>%1&apos;s personal pile</source>
-        <translation>Persönlicher Stapel (%1)</translation>
+        <translation>Persönlicher Stapel von %1</translation>
     </message>
     <message>
         <source>%1&apos;s work pile %2</source>
-        <translation>Arbeitsstapel %2 (%1)</translation>
+        <translation>Arbeitsstapel %2 von %1</translation>
     </message>
     <message>
         <source>a card face down</source>
@@ -656,7 +676,7 @@
     </message>
     <message>
         <source>%1&apos;s deck</source>
-        <translation>Stapel (%1)</translation>
+        <translation>Stapel von %1</translation>
     </message>
     <message>
         <source>Foundation %1</source>

@@ -436,6 +436,26 @@
         <source>%1 v%2</source>
         <translation>%1 v%2</translation>
     </message>
+    <message>
+        <source>You</source>
+        <comment>the owner of a place, as in: %1&apos;s stock</comment>
+        <translation>vous</translation>
+    </message>
+    <message>
+        <source>Middle Guy</source>
+        <comment>the owner of a place, as in: %1&apos;s stock</comment>
+        <translation>Monsieur Milieu</translation>
+    </message>
+    <message>
+        <source>Left Guy</source>
+        <comment>the owner of a place, as in: %1&apos;s stock</comment>
+        <translation>Monsieur Gauche</translation>
+    </message>
+    <message>
+        <source>Right Guy</source>
+        <comment>the owner of a place, as in: %1&apos;s stock</comment>
+        <translation>Monsieur Droite</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPlay</name>

@@ -19,6 +19,18 @@ constexpr std::array<const char*, zanfel::kPlayers> kPlayerNames{
     QT_TRANSLATE_NOOP("Names", "You"), QT_TRANSLATE_NOOP("Names", "Middle Guy"),
     QT_TRANSLATE_NOOP("Names", "Left Guy"), QT_TRANSLATE_NOOP("Names", "Right Guy")};
 
+// The computer players' names where they own a place, "Left Guy's stock": a language that
+// declines names there translates these apart ("Vorrat von Herrn Links").
+struct OwnerName {
+    const char* source;
+    const char* comment;
+};
+constexpr std::array<OwnerName, zanfel::kPlayers> kOwnerNames{
+    OwnerName QT_TRANSLATE_NOOP3("Names", "You", "the owner of a place, as in: %1's stock"),
+    OwnerName QT_TRANSLATE_NOOP3("Names", "Middle Guy", "the owner of a place, as in: %1's stock"),
+    OwnerName QT_TRANSLATE_NOOP3("Names", "Left Guy", "the owner of a place, as in: %1's stock"),
+    OwnerName QT_TRANSLATE_NOOP3("Names", "Right Guy", "the owner of a place, as in: %1's stock")};
+
 constexpr std::array<const char*, zanfel::kLevelCount> kLevelCaptions{
     QT_TRANSLATE_NOOP("Names", "&Super Easy"), QT_TRANSLATE_NOOP("Names", "&Easy"),
     QT_TRANSLATE_NOOP("Names", "&Normal"), QT_TRANSLATE_NOOP("Names", "&Really Hard"),
@@ -39,11 +51,25 @@ QString playerName(int player) {
     return Words::tr(kPlayerNames[player]);
 }
 
-QString seatName(const zanfel::Seats& seats, int viewer, int local) {
+QString ownerName(int player) {
+    return Words::tr(kOwnerNames[player].source, kOwnerNames[player].comment);
+}
+
+namespace {
+QString personAt(const zanfel::Seats& seats, int local) {
     const zanfel::Seat& seat = seats[local];
-    if (zanfel::isPerson(seat.kind) && !seat.name.empty())
-        return QString::fromStdString(seat.name);
-    return playerName(zanfel::hostPlayer(viewer, local));
+    return zanfel::isPerson(seat.kind) ? QString::fromStdString(seat.name) : QString();
+}
+}  // namespace
+
+QString seatName(const zanfel::Seats& seats, int viewer, int local) {
+    const QString person = personAt(seats, local);
+    return person.isEmpty() ? playerName(zanfel::hostPlayer(viewer, local)) : person;
+}
+
+QString seatOwnerName(const zanfel::Seats& seats, int viewer, int local) {
+    const QString person = personAt(seats, local);
+    return person.isEmpty() ? ownerName(zanfel::hostPlayer(viewer, local)) : person;
 }
 
 QString levelCaption(int level) {

@@ -17,11 +17,17 @@ QString programTitle();
 // A player by the game's player index: "Left Guy", "Middle Guy", "Right Guy"; the human is "You".
 QString playerName(int player);
 
+// The same as the owner of a place, the form "%1's stock" takes: "Left Guy" in English, declined
+// where a language declines it ("Herrn Links").
+QString ownerName(int player);
+
 // Who plays the place a screen draws at `local` (a player index of that screen), seen from the
 // seat `viewer` as the host of a network game numbers them: a person's chosen name, else the
 // usual name of the player of that seat ("Left Guy" is the host's left player on every screen;
 // a game alone's bottom seat is "You").
 QString seatName(const zanfel::Seats& seats, int viewer, int local);
+// The same as the owner of that seat's places.
+QString seatOwnerName(const zanfel::Seats& seats, int viewer, int local);
 
 // A skill level 1..5 as its menu item shows it, with its access key: "&Super Easy".
 QString levelCaption(int level);

@@ -221,6 +221,11 @@ private slots:
             QApplication::setFont(QFont(QApplication::font().family(), points));
             startWindow();
             clickDeck();
+            // Where a language declines a name as a place's owner, the place says it so.
+            const QMap<QString, QString> leftsPile{{"", "Left Guy's personal pile"},
+                                                   {"de", "Persönlicher Stapel von Herrn Links"},
+                                                   {"fr", "Pile personnelle de Monsieur Gauche"}};
+            QVERIFY(find("Player11")->toolTip().startsWith(leftsPile.value(kTestLanguage)));
             trigger("mnuCardCount");
             faults << textFaults(window_.get());
             trigger("mnuStatistics");

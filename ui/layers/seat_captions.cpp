@@ -74,7 +74,8 @@ void SeatCaptions::refresh() {
     noteChanges(seats);
     std::array<QString, zanfel::kPlayers> owners;
     for (int player = 0; player < zanfel::kPlayers; ++player) {
-        owners[player] = player == zanfel::kHuman ? QString() : nameOf(player);
+        owners[player] =
+            player == zanfel::kHuman ? QString() : seatOwnerName(game_->seats(), game_->viewer(), player);
         labels_[player]->setText(textOf(player));
         labels_[player]->setToolTip(nameOf(player));
     }

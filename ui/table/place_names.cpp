@@ -76,7 +76,7 @@ QString cardName(zanfel::CardNumber card) {
 QString deckName(int player, const QString& owner) {
     if (player == zanfel::kHuman)
         return Words::tr("Your deck");
-    return Words::tr("%1's deck").arg(owner.isEmpty() ? playerName(player) : owner);
+    return Words::tr("%1's deck").arg(owner.isEmpty() ? ownerName(player) : owner);
 }
 
 QString placeName(zanfel::PileImage image, const QString& owner) {
@@ -86,7 +86,7 @@ QString placeName(zanfel::PileImage image, const QString& owner) {
     if (image.kind == zanfel::ImageKind::Stack)
         return pileName(slot, {});
     const int player = zanfel::playerOfBase(zanfel::playerBaseOf(image.index));
-    return pileName(slot, owner.isEmpty() ? playerName(player) : owner);
+    return pileName(slot, owner.isEmpty() ? ownerName(player) : owner);
 }
 
 QString placeText(zanfel::PileImage image, zanfel::CardNumber card, const QString& owner) {
