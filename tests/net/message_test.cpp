@@ -77,6 +77,7 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
         Refusal refusal;
     } rows[] = {
         {"larger than a frame", QByteArray(kMaxFrameBytes + 1, '\0'), Refusal::TooLarge},
+        {"a whole frame, read", QByteArray(kMaxFrameBytes, '\0'), Refusal::NotAnArray},
         {"nothing", QByteArray(), Refusal::Truncated},
         {"a text cut short", QByteArray::fromHex("830163322e"), Refusal::Truncated},
         {"a stray break", QByteArray::fromHex("ff"), Refusal::NotCbor},
