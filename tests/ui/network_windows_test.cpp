@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QNetworkInterface>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -200,6 +201,8 @@ private slots:
         QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") > 0; }));
         const QString offered = child<QLabel>(lobby, "lblAddresses")->text();
         QVERIFY(!offered.contains("127.0.0.1") && !offered.contains("[::1]") && !offered.contains("[fe80"));
+        for (const QHostAddress& address : QNetworkInterface::allAddresses())  // those others can reach
+            QVERIFY(address.isLoopback() || address.isLinkLocal() || offered.contains(address.toString()));
         const auto ours = [this] {  // the one row of this game, open to join
             return gamesListed(*guest_->network().joinWindow())
                 .filter(QStringLiteral(":%1|+").arg(host().network().port()));
