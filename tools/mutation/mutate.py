@@ -206,8 +206,8 @@ def sync_copy(work, files):
 def configure(work, env, log, args):
     build = work / "build"
     # No -Werror: a fault that only draws a warning still runs against the tests. -O1 without
-    # debug information compiles fastest while the random play stays quick; asserts stay on,
-    # as in the sanitizer run. No benchmarks, fuzz target or package.
+    # debug information compiles fastest while the random play stays quick; asserts and the
+    # standard library's bounds checks stay on, as in the sanitizer run. No benchmarks, fuzz target or package.
     command = ["cmake", "-G", "Ninja", "-S", str(work / "src"), "-B", str(build),
                "-DZANFEL_BUILD_BENCH=OFF", "-DZANFEL_BUILD_TESTS=ON", f"-DCMAKE_BUILD_TYPE={CONFIG}",
                f"-DCMAKE_CXX_FLAGS_{CONFIG.upper()}={args.flags}"]
@@ -529,7 +529,8 @@ def arguments():
     parser.add_argument("--self-test", action="store_true", help="check the fault finder on fixtures and stop")
     parser.add_argument("--jobs", type=int, default=2, help="build and test jobs (default 2)")
     parser.add_argument("--nice", type=int, default=10, help="niceness of builds and tests (default 10)")
-    parser.add_argument("--flags", default="-O1", help="compiler flags of the scratch build (default -O1)")
+    parser.add_argument("--flags", default="-O1 -D_GLIBCXX_ASSERTIONS",
+                        help="compiler flags of the scratch build (default -O1 -D_GLIBCXX_ASSERTIONS)")
     parser.add_argument("--timeout", type=int, default=600, help="seconds of building and tests per mutant")
     parser.add_argument("--build-limit", type=int, default=900, help="seconds of one build")
     parser.add_argument("--results", help="results file (default WORK/results.txt)")
