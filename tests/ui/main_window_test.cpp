@@ -296,6 +296,12 @@ private slots:
         lay(2, {});
         lay(5, {of(7, H), of(2, S)});
         const DropTargets* targets = &layers().dropTargets();
+        const QPoint besidePile3 = find("Pile3")->mapTo(window_.get(), QPoint(-1, 30));
+        const auto onScreen = [this](QPoint at) {  // as last drawn, without drawing again
+            return window_->screen()->grabWindow(window_->winId()).toImage().pixelColor(at);
+        };
+        QTest::qWait(20);
+        const QColor table = onScreen(besidePile3);
         const QPoint grip(50, 65);
         mouse(QTest::MousePress, "Stack5", grip);
         mouse(QTest::MouseMove, "Stack5", grip - QPoint(0, QApplication::startDragDistance() - 1));
@@ -306,6 +312,13 @@ private slots:
         for (zanfel::PileImage place : targets->outlined())
             outlined << placeName(place);
         QCOMPARE(outlined, (QStringList{"Pile3", "Pile7", "Stack1", "Stack2", "Stack4"}));
+        QTest::qWait(20);
+        QVERIFY(onScreen(besidePile3) != table);
+        t.pileTop[3] = of(7, H);  // a computer player's, meanwhile: the outline beside it goes too
+        static_cast<zanfel::TableView&>(*window_).showImage({zanfel::ImageKind::Foundation, 3}, of(7, H));
+        QTest::qWait(20);
+        QCOMPARE(onScreen(besidePile3), table);
+        t.pileTop[3] = of(6, H);
         QStringList lit;
         for (const auto& [place, at] :
              {std::pair{"Pile3", kGrip}, {"Stack3", kGrip}, {"Pile7", QPoint(60, 40)}}) {
