@@ -84,7 +84,6 @@ class MainWindowTest : public WindowTest {
                 commands.greyed << name;
         return commands;
     }
-    void pauseKey() { QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier); }
     QString placeName(std::optional<zanfel::PileImage> place) {
         return place ? window_->findChild<CardTable*>()->image(*place)->objectName() : QString("none");
     }
@@ -325,7 +324,7 @@ private slots:
         mouse(QTest::MousePress, "Stack2");
         mouse(QTest::MouseMove, "Pile1");
         QVERIFY(find("heldCard")->isVisible());
-        pauseKey();
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!find("heldCard")->isVisible());
         keys("2 \r6");
         mouse(QTest::MouseRelease, "Pile1");
