@@ -132,7 +132,6 @@ private slots:
             QCOMPARE(column(&sheet), expected << "0");
             QCOMPARE(savedSettings().value(kColourKey).toString(), QStringLiteral("255"));
         }
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
     }
 
     // Whatever the level; a game begun alone, ended with them: its hand apart, the game at its level.
@@ -149,7 +148,6 @@ private slots:
         sheet.refresh();
         QCOMPARE(column(&sheet, 6), QStringList({"2", "2", "2", "52", "0", "0", "-", "0", "0", "0"}));
         QCOMPARE(column(&sheet), QStringList({"0", "0", "0", "-", "1", "1", "104", "1", "1", "0"}));
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
     }
 };
 
