@@ -14,7 +14,6 @@
 #include "layers/pause_veil.h"
 #include "layers/place_outline.h"
 #include "table/card_table.h"
-#include "table/place_names.h"
 #include "window_test_support.h"
 
 using namespace testing_support;
