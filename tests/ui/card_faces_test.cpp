@@ -8,7 +8,6 @@
 
 #include "layers/card_flight.h"
 #include "pip_layout.h"
-#include "table/card_table.h"
 #include "table/pictures.h"
 #include "table_face.h"
 #include "window_test_support.h"

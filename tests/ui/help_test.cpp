@@ -123,7 +123,6 @@ private slots:
         QCOMPARE(shown(), QStringLiteral("overview.html under Welcome to Zanfel"));
         contents->setCurrentItem(contents->topLevelItem(5));
         QCOMPARE(shown(), QStringLiteral("menus.html under The menus"));
-        QVERIFY(page->toPlainText().contains("Ctrl+X"));
         page->setFocus();  // the first link of the menus page leads on to the tips
         QTest::keyClick(page, Qt::Key_Tab);
         QTest::keyClick(page, Qt::Key_Return);

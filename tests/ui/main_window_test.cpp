@@ -14,7 +14,6 @@
 #include "layers/pause_veil.h"
 #include "layers/place_outline.h"
 #include "table/card_table.h"
-#include "table/place_names.h"
 #include "window_test_support.h"
 
 using namespace testing_support;
@@ -68,23 +67,15 @@ class MainWindowTest : public WindowTest {
         lay(zanfel::kPersonalSlot, {of(1, S)});
         doubleClick("Stack5");
     }
-    // The hand's commands as the menu shows them, the computers' timer, and any item wrongly greyed.
+    // The hand's commands as the menu shows them, and the computers' timer.
     struct HandCommands {
         bool deal = false, pause = false, paused = false, noOneCanPlay = false, running = false;
-        QStringList greyed = {};
         bool operator==(const HandCommands&) const = default;
     };
     HandCommands handCommands() {
-        HandCommands commands{action("mnuDeal")->isEnabled(), action("mnuPause")->isEnabled(),
-                              action("mnuPause")->isChecked(), action("mnuUnstuck")->isEnabled(),
-                              timer()->isActive()};
-        for (const char* name : {"mnuNewGame", "mnuScore", "mnuExit", "mnuLevel1", "mnuLevel5",
-                                 "mnuBackColor", "mnuCardCount", "mnuReset", "mnuHelpTopics", "mnuAbout"})
-            if (!action(name)->isEnabled())
-                commands.greyed << name;
-        return commands;
+        return {action("mnuDeal")->isEnabled(), action("mnuPause")->isEnabled(),
+                action("mnuPause")->isChecked(), action("mnuUnstuck")->isEnabled(), timer()->isActive()};
     }
-    void pauseKey() { QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier); }
     QString placeName(std::optional<zanfel::PileImage> place) {
         return place ? window_->findChild<CardTable*>()->image(*place)->objectName() : QString("none");
     }
@@ -109,7 +100,6 @@ private slots:
         QCOMPARE(card("Stack0"), of(6, H));  // 5H after the deal, 6S turned, then one on
         trigger("mnuNewGame");               // the pause ends with the hand
         QCOMPARE(handCommands(), HandCommands{.deal = true});
-        QVERIFY(!layers().veil().isVisible());
     }
 
     // Moves and pauses keep the tick's rest, else acting often would stop the computers; the next is whole.
@@ -140,7 +130,6 @@ private slots:
         clickDeck();
         window_->close();
         QVERIFY(window_->ended());
-        QVERIFY(!window_->isVisible());
         QVERIFY(answers.seen.isEmpty());
     }
 
@@ -187,11 +176,9 @@ private slots:
     // Every deck comes out in order: the work piles hold the aces, the personal pile shows 2S.
     void keysDealPickPlayAndDrop() {
         focus();
-        keys("  ");
-        QCOMPARE(card("Stack0"), of(6, S));
+        keys("  ");   // deals, then turns the stock to the six of spades
         keys("2\r");  // the ace of hearts to the lowest empty foundation
-        QCOMPARE(card("Pile0"), of(1, H));
-        keys("6");  // the stock's six of spades would fit the emptied work pile
+        keys("6");    // the stock's six of spades would fit the emptied work pile
         QCOMPARE(placeName(layers().dropTargets().outlined().at(0)), QStringLiteral("Stack2"));
         keys("52");  // the two of spades starts it instead
         QCOMPARE(card("Stack2"), of(2, S));
@@ -228,7 +215,6 @@ private slots:
             QCOMPARE(spoken(place), QString(text));
             QCOMPARE(find(place)->toolTip(), text + endsTheHand);
         }
-        QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts"));
         trigger("mnuCardCount");
         QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts, 35 cards"));
         window_->game().playToFoundation(2);
@@ -307,7 +293,7 @@ private slots:
         mouse(QTest::MouseMove, "Stack5", grip - QPoint(0, QApplication::startDragDistance() - 1));
         QVERIFY(!targets->isVisible());  // too short a move to lift the card
         mouse(QTest::MouseMove, "Stack5", grip - QPoint(0, 20));
-        QCOMPARE(card("Stack5"), 5);
+        QCOMPARE(card("Stack5"), of(2, S));
         QStringList outlined;
         for (zanfel::PileImage place : targets->outlined())
             outlined << placeName(place);
@@ -339,7 +325,7 @@ private slots:
         mouse(QTest::MousePress, "Stack2");
         mouse(QTest::MouseMove, "Pile1");
         QVERIFY(find("heldCard")->isVisible());
-        pauseKey();
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!find("heldCard")->isVisible());
         keys("2 \r6");
         mouse(QTest::MouseRelease, "Pile1");
@@ -377,7 +363,6 @@ private slots:
         trigger("mnuStuckCue");
         QCOMPARE(cue(), QList<bool>({true, true}));
         QTRY_COMPARE_WITH_TIMEOUT(cue(), QList<bool>({false, false}), 3000);
-        QCOMPARE(card("Pile0"), of(1, D));
         trigger("mnuStuckCue");
         startWindow();
         QVERIFY(!action("mnuStuckCue")->isChecked());

@@ -89,13 +89,14 @@ inline const QString kTestLanguage = qEnvironmentVariable("ZANFEL_TEST_LANGUAGE"
 
 const QPoint kGrip(28, 36);  // where the mouse takes a card, near its top left corner
 
-// The per-user settings in a folder of their own.
+// The per-user settings in a folder of their own, and back in it after a test that moved them.
 class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
     void init() { startWindow(); }
     void cleanup() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
         window_.reset();
         clearQuitRequest();
     }

@@ -26,11 +26,6 @@ class ZoomTest : public WindowTest {
                 shown.second << name;
         return shown;
     }
-    void restartWith(const QString& saved) {
-        window_.reset();
-        savedSettings().setValue("View/Zoom", saved);
-        QCOMPARE(boxesDuring([this] { startWindow(); }), QList<ShownBox>());
-    }
 
 private slots:
     // A window of 30 pixels' menu bar and frame: 150 % needs 1131 x 708; never below 100 %.
@@ -87,7 +82,9 @@ private slots:
         startWindow();
         QCOMPARE(items(), Items(125, {}));
         for (const auto& [saved, percent] : {std::pair{"300", 200}, {"130", 200}, {"many", 200}, {"", 100}}) {
-            restartWith(saved);
+            window_.reset();
+            savedSettings().setValue("View/Zoom", saved);
+            QCOMPARE(boxesDuring([this] { startWindow(); }), QList<ShownBox>());
             QCOMPARE(zoom(), percent);
         }
     }
