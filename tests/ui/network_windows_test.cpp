@@ -212,11 +212,14 @@ private slots:
         QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") < 0; }));
         guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
         JoinWindow* join = guest_->network().joinWindow();
+        auto* joinButton = child<QPushButton>(join, "cmdJoin");
+        QVERIFY(!joinButton->isEnabled());  // while joining
         QVERIFY(eventually([&] { return join->findChild<SeatList*>()->isVisible(); }));
         QTest::mouseClick(child(lobby, QStringLiteral("cmdRemove%1").arg(seatOf(*lobby->seatList(), "Bob"))),
                           Qt::LeftButton);
         QVERIFY(eventually([&] { return join->status() == "Ann took you off the table."; }));
         QVERIFY(!join->findChild<SeatList*>()->isVisible());  // the games to choose from again instead
+        QVERIFY(joinButton->isVisible() && joinButton->isEnabled());
     }
 
     // A command-line name with no letter is asked again; answered, the lobby opens under the name given.
