@@ -122,6 +122,11 @@ private slots:
         trigger("mnuLevel5");  // a rest kept is never longer than a tick of the new pace
         trigger("mnuPause");
         QVERIFY(timer()->remainingTime() < 150);
+        trigger("mnuPause");
+        trigger("mnuNewGame");  // the rest kept goes with the hand: the next begins with a whole tick
+        trigger("mnuLevel1");
+        clickDeck();
+        QVERIFY(timer()->remainingTime() > 1000);
     }
 
     // Mid-hand, at once: no hand is scored and nothing opens.

@@ -24,6 +24,7 @@
 #include "network/seat_list.h"
 #include "network_module.h"
 #include "seat_view.h"
+#include "settings/settings_store.h"
 #include "window_test_support.h"
 
 using namespace testing_support;
@@ -196,6 +197,7 @@ private slots:
         QVERIFY(lobby && lobby->isVisible());
         QVERIFY(!action("mnuHostNetworkGame")->isEnabled() && action("mnuLeaveNetworkGame")->isEnabled());
         QCOMPARE(lobby->seatList()->occupant(zanfel::kHuman), QStringLiteral("Ann (you)"));
+        QCOMPARE(SettingsStore(nullptr).networkName(), QStringLiteral("Ann"));  // offered next time
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
         guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
         QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") > 0; }));
