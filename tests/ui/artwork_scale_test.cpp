@@ -44,6 +44,7 @@ private slots:
                      art = rgb(goingOutPicture(AnnouncementPicture::Theyout, ratio_));
         for (QPoint at : {QPoint(2, 2), QPoint(100, 60), QPoint(197, 100), QPoint(100, 197)})
             QCOMPARE(shown.pixel(at * ratio_), art.pixel(at * ratio_));
+        QCOMPARE(iconPicture().size(), QSize(64, 64));  // every window's, and the taskbar's
     }
 
     // Ink across each line's middle, as wide as the scale rounded, at whole and odd-menu-bar offsets.
