@@ -220,6 +220,7 @@ private slots:
             QCOMPARE(spoken(place), QString(text));
             QCOMPARE(find(place)->toolTip(), text + endsTheHand);
         }
+        QVERIFY(spoken("Player8").startsWith("Left Guy's work pile 2: "));
         trigger("mnuCardCount");
         QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts, 35 cards"));
         window_->game().playToFoundation(2);

@@ -217,8 +217,13 @@ private slots:
         auto* joinButton = child<QPushButton>(join, "cmdJoin");
         QVERIFY(!joinButton->isEnabled());  // while joining
         QVERIFY(eventually([&] { return join->findChild<SeatList*>()->isVisible(); }));
-        QTest::mouseClick(child(lobby, QStringLiteral("cmdRemove%1").arg(seatOf(*lobby->seatList(), "Bob"))),
-                          Qt::LeftButton);
+        auto* remove =
+            child<QPushButton>(lobby, QStringLiteral("cmdRemove%1").arg(seatOf(*lobby->seatList(), "Bob")));
+        lobby->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(lobby));
+        remove->setFocus();  // Enter still starts the game, and Start keeps its frame
+        QVERIFY(remove->hasFocus() && child<QPushButton>(lobby, "cmdStart")->isDefault());
+        QTest::mouseClick(remove, Qt::LeftButton);
         QVERIFY(eventually([&] { return join->status() == "Ann took you off the table."; }));
         QVERIFY(!join->findChild<SeatList*>()->isVisible());  // the games to choose from again instead
         QVERIFY(joinButton->isVisible() && joinButton->isEnabled());
