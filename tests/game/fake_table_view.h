@@ -11,14 +11,18 @@
 
 namespace zanfel::testing {
 
+using Moves = std::vector<std::pair<PileImage, PileImage>>;
+
 // Records what the game asks of the screen; modal windows "close" at once after the test's scripted actions.
+// A host's screen too, in the network tests.
 class FakeTableView final : public TableView {
 public:
     Game* game = nullptr;
 
     std::vector<PileImage> shownImages;
     std::vector<PileImage> goingOutMarks;  // the emptied personal piles framed
-    std::vector<int> announcements;        // who went out
+    Moves marked;                          // the computer players' moves
+    std::vector<int> announced;            // who went out
     std::vector<int> recordedOut;          // who went out, as each hand reached the record
     std::vector<ScoreSheetFigures> sheetsShown;
     std::vector<GameOutcome> questions;         // each answered OK
@@ -32,9 +36,11 @@ public:
 
     void showImage(PileImage image, CardNumber) override { shownImages.push_back(image); }
     void showControls() override {}
+    void markComputerMove(PileImage from, PileImage to) override { marked.emplace_back(from, to); }
+    void markPersonMove(int, PileImage, PileImage) override {}
     void markGoingOut(PileImage emptiedPile) override { goingOutMarks.push_back(emptiedPile); }
     void announceGoingOut(int player) override {
-        announcements.push_back(player);
+        announced.push_back(player);
         whileAnnouncing();
     }
     void recordHand(const HandResult& hand) override {

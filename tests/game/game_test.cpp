@@ -161,7 +161,7 @@ TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
     };
     lay({{of(1, D)}, {}, {}, {}, {}, {of(1, C)}});
     f.game.playToFoundation(5);
-    EXPECT_EQ(f.view.announcements.size(), 1u);
+    EXPECT_EQ(f.view.announced.size(), 1u);
 }
 
 TEST_F(DealtHand, ADoubleClickReachesTheLastFoundation) {
@@ -192,7 +192,7 @@ TEST_F(DealtHand, NoOneCanPlayShiftsEveryStockByOneCard) {
 TEST_F(DealtHand, GoingOutAnnouncesThenScoresAndOkAtTheEndOfAGameStartsANewOne) {
     f.view.whileAnnouncing = [&] {
         EXPECT_EQ(f.game.controls().hint, Hint::Deal);
-        EXPECT_EQ(f.view.sheetsShown.size(), f.view.announcements.size() - 1);
+        EXPECT_EQ(f.view.sheetsShown.size(), f.view.announced.size() - 1);
     };
     humanGoesOut(f.game);  // with every card played: 52, and -26 for the others
     f.game.deckClicked();
@@ -227,12 +227,12 @@ TEST_F(DealtHand, AHandEndingUnderTheScoreSheetClosesItBeforeTheAnnouncement) {
     f.view.whileSheetOpen = [&] {
         f.game.tick();
         EXPECT_EQ(f.view.sheetHides, 1);
-        EXPECT_EQ(f.view.announcements.size(), 1u);  // not yet: the sheet is still closing
-        f.game.tick();                               // a stray tick moves no one
+        EXPECT_EQ(f.view.announced.size(), 1u);  // not yet: the sheet is still closing
+        f.game.tick();                           // a stray tick moves no one
         EXPECT_EQ(f.game.playerBase(), kLeftBase);
     };
     f.game.scoreCommand();
-    EXPECT_EQ(f.view.announcements.size(), 2u);
+    EXPECT_EQ(f.view.announced.size(), 2u);
     EXPECT_EQ(f.view.sheetsShown.size(), 3u);  // the hand's, the Score command's, the hand's
     EXPECT_EQ(f.view.goingOutMarks,
               (std::vector<PileImage>{{Stack, kPersonalSlot}, {Player, kLeftBase + kPersonalSlot}}));

@@ -13,13 +13,13 @@
 #include "frame_reader.h"
 #include "guest_game.h"
 #include "host.h"
-#include "host_window.h"
 #include "message_codec.h"
 #include "seat_view.h"
 #include "visible_table.h"
 
 namespace zanfel::net::testing {
 
+using zanfel::testing::Moves;
 using zanfel::testing::of;
 
 // Waits on the event loop until `done` holds; time only bounds a test that would hang.
@@ -97,7 +97,7 @@ protected:
     Hello hello(const QString& name, const QByteArray& token = {}) const;
 
     GuestTiming guestTiming;
-    HostWindow window;
+    zanfel::testing::FakeTableView window;  // the host's
     zanfel::testing::ScriptedRandom random;
     Game game{window, random};
     Host host;
