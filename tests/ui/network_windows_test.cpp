@@ -132,7 +132,7 @@ private slots:
         QVERIFY(eventually([&] { return guest_->front().controls().hint == zanfel::Hint::TurnStock; }));
         QTest::mouseClick(child(guest_.get(), "Deck"), Qt::LeftButton);
         QVERIFY(eventually([&] { return host().front().cardFor(seenByHost) != zanfel::kNoCard; }));
-        QCOMPARE(child<CardImage>(guest_.get(), "Stack0")->card(), host().front().cardFor(seenByHost));
+        QCOMPARE(guestCard("Stack0"), host().front().cardFor(seenByHost));
         QVERIFY(!child(guest_.get(), "lblStuck")->isVisible());
         for (int turn = 0; turn < 3; ++turn)  // the ace of the one beside Bob, then the middle player's
             host().game().tick();
