@@ -49,8 +49,6 @@ bool RawPeer::closedByHost() {
 
 NetTable::NetTable(HostLimits limits, GuestTiming guestTiming)
     : guestTiming(guestTiming), host(game, window, QStringLiteral("Hal"), limits) {
-    window.game = &game;
-    game.startUp();
     host.listen(QHostAddress::LocalHost, 0);
 }
 

@@ -85,7 +85,7 @@ constexpr HostLimits kQuickHost{
 constexpr GuestTiming kQuickGuest{600, 600, 50};
 
 // A host with its Game at the table, decks dealt in order, and guests joining it on loopback.
-class NetTable : public ::testing::Test {
+class NetTable : public ::testing::Test, protected zanfel::testing::GameFixture {
 protected:
     explicit NetTable(HostLimits limits = kQuickHost, GuestTiming guestTiming = kQuickGuest);
     Guest& join(const QString& name, quint16 port = 0);
@@ -97,9 +97,7 @@ protected:
     Hello hello(const QString& name, const QByteArray& token = {}) const;
 
     GuestTiming guestTiming;
-    zanfel::testing::FakeTableView window;  // the host's
-    zanfel::testing::ScriptedRandom random;
-    Game game{window, random};
+    zanfel::testing::FakeTableView& window = view;  // the host's
     Host host;
     std::vector<std::unique_ptr<Guest>> guests;
 };
