@@ -129,14 +129,14 @@ private slots:
         QCOMPARE(caption(host(), zanfel::kMiddlePlayer),
                  QStringLiteral("<b>Middle Guy</b><br>Personal pile: 13"));
         const zanfel::PileImage seenByHost = zanfel::imageOf(bob, zanfel::kStockSlot);
-        QVERIFY(eventually([&] { return guest_->front().controls().hint == zanfel::Hint::TurnStock; }));
+        QTRY_VERIFY(guest_->front().controls().hint == zanfel::Hint::TurnStock);
         QTest::mouseClick(child(guest_.get(), "Deck"), Qt::LeftButton);
-        QVERIFY(eventually([&] { return host().front().cardFor(seenByHost) != zanfel::kNoCard; }));
+        QTRY_VERIFY(host().front().cardFor(seenByHost) != zanfel::kNoCard);
         QCOMPARE(guestCard("Stack0"), host().front().cardFor(seenByHost));
         QVERIFY(!child(guest_.get(), "lblStuck")->isVisible());
         for (int turn = 0; turn < 3; ++turn)  // the ace of the one beside Bob, then the middle player's
             host().game().tick();
-        QVERIFY(eventually([&] { return guestCard("Pile1") != zanfel::kNoCard; }));
+        QTRY_VERIFY(guestCard("Pile1") != zanfel::kNoCard);
         QCOMPARE(guestLayers().moveMarks().moveTo()->colour(), layers().moveMarks().moveTo()->colour());
         QStringList heads;  // of both score sheets' own columns as the hand ends
         const ModalAnswerer answer([&heads](QWidget* modal) {
@@ -145,14 +145,14 @@ private slots:
             modal->close();
         });
         humanGoesOut(host().game());
-        QVERIFY(eventually([&] { return heads.contains("Ann") && heads.contains("Bob"); }));
+        QTRY_VERIFY(heads.contains("Ann") && heads.contains("Bob"));
     }
 
     // Both drop AS on foundation 1; the host's reaches the rules first: the guest's, shown there, flies back.
     void aGuestsCardBeatenToAFoundationFliesBack() {
         QVERIFY(seatBobAndStart() > 0);
         host().front().dealCommand();
-        QVERIFY(eventually([&] { return card("Stack1") == of(1, S) && guestCard("Stack1") == of(1, S); }));
+        QTRY_VERIFY(card("Stack1") == of(1, S) && guestCard("Stack1") == of(1, S));
         const auto mouse = [this](QTest::MouseAction act, const char* place, QPoint at) {
             QTest::mouseEvent(act, guest_->windowHandle(), Qt::LeftButton, {},
                               child(guest_.get(), place)->mapTo(guest_.get(), at));
@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(guestCard("Pile0"), of(1, S));
         QCOMPARE(guestCard("Stack1"), zanfel::kNoCard);
         host().front().dropOnFoundation(1, 0);
-        QVERIFY(eventually([&] { return guestCard("Stack1") == of(1, S); }));
+        QTRY_VERIFY(guestCard("Stack1") == of(1, S));
         QVERIFY(guestLayers().flight().inFlight());
         QCOMPARE(guestLayers().flight().target(), child(guest_.get(), "Stack1"));
     }
@@ -177,8 +177,8 @@ private slots:
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
         link_->cut();
-        QVERIFY(eventually([&] { return guestLayers().veil().isVisible(); }));
-        QVERIFY(eventually([&] { return caption(host(), bob).endsWith("<br>Bob left"); }));
+        QTRY_VERIFY(guestLayers().veil().isVisible());
+        QTRY_VERIFY(caption(host(), bob).endsWith("<br>Bob left"));
         QTest::qWait(50);
         QVERIFY(caption(host(), bob).endsWith("<br>Bob left"));
         child<QAction>(guest_.get(), "mnuLeaveNetworkGame")->trigger();
@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(SettingsStore(nullptr).networkName(), QStringLiteral("Ann"));  // offered next time
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
         guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
-        QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") > 0; }));
+        QTRY_VERIFY(seatOf(*lobby->seatList(), "Bob") > 0);
         const QString offered = child<QLabel>(lobby, "lblAddresses")->text();
         QVERIFY(!offered.contains("127.0.0.1") && !offered.contains("[::1]") && !offered.contains("[fe80"));
         for (const QHostAddress& address : QNetworkInterface::allAddresses())  // those others can reach
@@ -209,14 +209,14 @@ private slots:
             return gamesListed(*guest_->network().joinWindow())
                 .filter(QStringLiteral(":%1|+").arg(host().network().port()));
         };
-        QVERIFY(eventually([&] { return ours().size() == 1 && ours()[0].startsWith("Ann|2 free seats|"); }));
+        QTRY_VERIFY(ours().size() == 1 && ours()[0].startsWith("Ann|2 free seats|"));
         QTest::mouseClick(child(guest_->network().joinWindow(), "cmdCancel"), Qt::LeftButton);
-        QVERIFY(eventually([&] { return seatOf(*lobby->seatList(), "Bob") < 0; }));
+        QTRY_VERIFY(seatOf(*lobby->seatList(), "Bob") < 0);
         guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
         JoinWindow* join = guest_->network().joinWindow();
         auto* joinButton = child<QPushButton>(join, "cmdJoin");
         QVERIFY(!joinButton->isEnabled());  // while joining
-        QVERIFY(eventually([&] { return join->findChild<SeatList*>()->isVisible(); }));
+        QTRY_VERIFY(join->findChild<SeatList*>()->isVisible());
         auto* remove =
             child<QPushButton>(lobby, QStringLiteral("cmdRemove%1").arg(seatOf(*lobby->seatList(), "Bob")));
         lobby->activateWindow();
@@ -224,7 +224,7 @@ private slots:
         remove->setFocus();  // Enter still starts the game, and Start keeps its frame
         QVERIFY(remove->hasFocus() && child<QPushButton>(lobby, "cmdStart")->isDefault());
         QTest::mouseClick(remove, Qt::LeftButton);
-        QVERIFY(eventually([&] { return join->status() == "Ann took you off the table."; }));
+        QTRY_VERIFY(join->status() == "Ann took you off the table.");
         QVERIFY(!join->findChild<SeatList*>()->isVisible());  // the games to choose from again instead
         QVERIFY(joinButton->isVisible() && joinButton->isEnabled());
     }
@@ -254,7 +254,7 @@ private slots:
         });
         trigger("mnuLeaveNetworkGame");
         trigger("mnuLeaveNetworkGame");
-        QVERIFY(eventually([&] { return boxes.size() == 3; }));
+        QTRY_VERIFY(boxes.size() == 3);
         QCOMPARE(boxes[1].text.left(33), QStringLiteral("End the network game for everyone"));
         QCOMPARE(boxes[2].text,
                  QStringLiteral("Ann ended the network game.\n\nYou are back at a game of your own."));
@@ -274,7 +274,7 @@ private slots:
         });
         host().network().join(QStringLiteral("127.0.0.1"), otherVersion.serverPort(), QStringLiteral("Bob"));
         JoinWindow* join = host().network().joinWindow();
-        QVERIFY(eventually([&] { return join->status().contains("cannot play"); }));
+        QTRY_VERIFY(join->status().contains("cannot play"));
         QCOMPARE(join->status(), QStringLiteral("The game at 127.0.0.1:%1 runs Zanfel 3.1, which cannot play "
                                                 "with this Zanfel 2.0.")
                                      .arg(otherVersion.serverPort()));
@@ -283,7 +283,7 @@ private slots:
         QTest::keyClicks(child<QLineEdit>(join, "txtAddress"),
                          "127.0.0.1:" + QString::number(otherVersion.serverPort()));
         QTest::mouseClick(child<QPushButton>(join, "cmdJoin"), Qt::LeftButton);
-        QVERIFY(eventually([&] { return join->status().contains("busy with others joining"); }));
+        QTRY_VERIFY(join->status().contains("busy with others joining"));
     }
 
     // What a desktop shortcut or a script may ask for, and each mistake said before a window opens.
