@@ -84,7 +84,7 @@ public:
     }
 
     void hear(QByteArray stream) {
-        window_.shownImages.clear();  // the screen records every card it shows: a long run would fill memory
+        window_.forget();  // the screen records all it is shown: a long run would fill memory
         stream = withToken(stream);
         const int accepted = host_.load().accepted;
         QTcpSocket peer;

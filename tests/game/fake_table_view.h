@@ -34,6 +34,18 @@ public:
     std::function<void()> whileAnnouncing = [] {};
     std::function<void()> whileSheetOpen = [] {};  // once, after the sheet's activation
 
+    // For a screen that lives as long as a fuzzing run: what it recorded so far is let go.
+    void forget() {
+        shownImages.clear();
+        goingOutMarks.clear();
+        marked.clear();
+        announced.clear();
+        recordedOut.clear();
+        sheetsShown.clear();
+        questions.clear();
+        countMarkAtColourResets.clear();
+    }
+
     void showImage(PileImage image, CardNumber) override { shownImages.push_back(image); }
     void showControls() override {}
     void markComputerMove(PileImage from, PileImage to) override { marked.emplace_back(from, to); }
