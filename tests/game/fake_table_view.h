@@ -36,14 +36,9 @@ public:
 
     // For a screen that lives as long as a fuzzing run: what it recorded so far is let go.
     void forget() {
-        shownImages.clear();
-        goingOutMarks.clear();
-        marked.clear();
-        announced.clear();
-        recordedOut.clear();
-        sheetsShown.clear();
-        questions.clear();
-        countMarkAtColourResets.clear();
+        Game* const playing = game;
+        *this = FakeTableView();
+        game = playing;
     }
 
     void showImage(PileImage image, CardNumber) override { shownImages.push_back(image); }
