@@ -36,6 +36,12 @@ constexpr std::array<const char*, zanfel::kLevelCount> kLevelCaptions{
     QT_TRANSLATE_NOOP("Names", "&Normal"), QT_TRANSLATE_NOOP("Names", "&Really Hard"),
     QT_TRANSLATE_NOOP("Names", "&Blinding")};
 
+// A person's chosen name at that seat, or none for a computer player's seat.
+QString personAt(const zanfel::Seats& seats, int local) {
+    const zanfel::Seat& seat = seats[local];
+    return zanfel::isPerson(seat.kind) ? QString::fromStdString(seat.name) : QString();
+}
+
 }  // namespace
 
 QString programName() {
@@ -54,13 +60,6 @@ QString playerName(int player) {
 QString ownerName(int player) {
     return Words::tr(kOwnerNames[player].source, kOwnerNames[player].comment);
 }
-
-namespace {
-QString personAt(const zanfel::Seats& seats, int local) {
-    const zanfel::Seat& seat = seats[local];
-    return zanfel::isPerson(seat.kind) ? QString::fromStdString(seat.name) : QString();
-}
-}  // namespace
 
 QString seatName(const zanfel::Seats& seats, int viewer, int local) {
     const QString person = personAt(seats, local);
