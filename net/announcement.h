@@ -21,14 +21,6 @@ struct Announcement {
     int freeSeats = 0;
     bool started = false;
     int port = kDefaultPort;  // the host's TCP port
-    static void fields(auto& m, auto& f) {
-        f(m.program, kVersionText);
-        f(m.protocol, Int{0, 0xffff});
-        f(m.hostName, kNameText);
-        f(m.freeSeats, Int{0, kMaxGuests});
-        f(m.started, Flag{});
-        f(m.port, Int{1, 0xffff});
-    }
     friend bool operator==(const Announcement&, const Announcement&) = default;
 };
 

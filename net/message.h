@@ -15,42 +15,8 @@
 #include "table.h"
 
 // The messages between a host and its guests. Each travels as a CBOR array: its kind, then its
-// fields in the order each message's fields() lists them, with the range or form each must
-// have. The one list serves the encoder and the decoder, so the two cannot drift apart.
+// fields (message_fields.h lists them).
 namespace zanfel::net {
-
-// What a field must be.
-struct Int {  // an integer in [lo, hi]
-    std::int64_t lo, hi;
-};
-struct Flag {};  // true or false
-struct Text {    // plain text, cleaned of control characters and cut to maxChars
-    int maxChars, maxBytes;
-    Refusal refusal;  // when longer than maxBytes, or empty when it may not be
-    bool mayBeEmpty;
-};
-struct Token {};  // kTokenBytes bytes, or none (null)
-struct IntList {  // minItems to maxItems integers in whole groups: the first of each in `first`, the rest in
-                  // `rest`
-    int minItems, maxItems;
-    int group;
-    Int first, rest;
-};
-
-constexpr Int kSeqRange{0, 0xffff};
-constexpr Int kSlotRange{0, kSlotsPerPlayer - 1};
-constexpr Int kFoundationRange{0, kFoundations - 1};
-constexpr Int kPlayerRange{0, kPlayers - 1};
-constexpr Int kGuestSeatRange{1, kPlayers - 1};
-constexpr Int kLevelRange{1, 5};
-constexpr Int kStampRange{0, 0xffff};
-constexpr Int kCardRange{0, kDeckSize};  // a card, or a pile's count: no pile holds more than a deck
-constexpr Int kHandScoreRange{-2 * kPersonalPileSize, kDeckSize};
-constexpr Int kTotalRange{INT32_MIN, INT32_MAX};
-constexpr Int kHandRange{0, 0xffff};
-constexpr Text kNameText{kMaxNameChars, kMaxNameBytes, Refusal::BadName, false};
-constexpr Text kSeatNameText{kMaxNameChars, kMaxNameBytes, Refusal::BadName, true};
-constexpr Text kVersionText{kMaxVersionChars, kMaxVersionBytes, Refusal::BadText, false};
 
 // Places on the table in one numbering, the host's: each player's six piles (player * 6 +
 // slot), then the sixteen foundations, then beneath the top of the receiving guest's own
@@ -69,58 +35,34 @@ struct Hello {
     int protocol = kProtocolVersion;
     QString name;
     QByteArray token;
-    static void fields(auto& m, auto& f) {
-        f(m.program, kVersionText);
-        f(m.protocol, Int{0, 0xffff});
-        f(m.name, kNameText);
-        f(m.token, Token{});
-    }
     friend bool operator==(const Hello&, const Hello&) = default;
 };
 // The guest's moves on its own seat: the seat is never named, the host knows it. Each carries
 // a number the host's answer repeats.
 struct DeckClick {
     int seq = 0;
-    static void fields(auto& m, auto& f) { f(m.seq, kSeqRange); }
     friend bool operator==(const DeckClick&, const DeckClick&) = default;
 };
 struct DropOnFoundation {
     int seq = 0, slot = 0, foundation = 0;
-    static void fields(auto& m, auto& f) {
-        f(m.seq, kSeqRange);
-        f(m.slot, kSlotRange);
-        f(m.foundation, kFoundationRange);
-    }
     friend bool operator==(const DropOnFoundation&, const DropOnFoundation&) = default;
 };
 struct DropOnStack {
     int seq = 0, slot = 0, target = 0;
-    static void fields(auto& m, auto& f) {
-        f(m.seq, kSeqRange);
-        f(m.slot, kSlotRange);
-        f(m.target, kSlotRange);
-    }
     friend bool operator==(const DropOnStack&, const DropOnStack&) = default;
 };
 struct DoubleClick {
     int seq = 0, slot = 0;
-    static void fields(auto& m, auto& f) {
-        f(m.seq, kSeqRange);
-        f(m.slot, kSlotRange);
-    }
     friend bool operator==(const DoubleClick&, const DoubleClick&) = default;
 };
 struct AskNoOneCanPlay {
-    static void fields(auto&, auto&) {}
     friend bool operator==(const AskNoOneCanPlay&, const AskNoOneCanPlay&) = default;
 };
 struct Leave {
-    static void fields(auto&, auto&) {}
     friend bool operator==(const Leave&, const Leave&) = default;
 };
 struct Pong {
     int stamp = 0;  // the ping's
-    static void fields(auto& m, auto& f) { f(m.stamp, kStampRange); }
     friend bool operator==(const Pong&, const Pong&) = default;
 };
 
@@ -133,13 +75,6 @@ struct Welcome {
     QString program;
     int protocol = kProtocolVersion;
     bool rejoined = false;
-    static void fields(auto& m, auto& f) {
-        f(m.seat, kGuestSeatRange);
-        f(m.token, Token{});
-        f(m.program, kVersionText);
-        f(m.protocol, Int{0, 0xffff});
-        f(m.rejoined, Flag{});
-    }
     friend bool operator==(const Welcome&, const Welcome&) = default;
 };
 // The connection is refused or closed, and why, with the host's versions.
@@ -147,11 +82,6 @@ struct Refused {
     Refusal reason = Refusal::None;
     QString program;
     int protocol = kProtocolVersion;
-    static void fields(auto& m, auto& f) {
-        f(m.reason, Int{0, kLastRefusal});
-        f(m.program, kVersionText);
-        f(m.protocol, Int{0, 0xffff});
-    }
     friend bool operator==(const Refused&, const Refused&) = default;
 };
 // Who sits where, for the lobby and for the names on the table: by the host's player index,
@@ -161,19 +91,10 @@ struct LobbySeats {
     bool started = false;
     std::array<int, kPlayers> kinds{};
     std::array<QString, kPlayers> names;
-    static void fields(auto& m, auto& f) {
-        f(m.yourSeat, kPlayerRange);
-        f(m.started, Flag{});
-        for (auto& kind : m.kinds)
-            f(kind, Int{0, 2});
-        for (auto& name : m.names)
-            f(name, kSeatNameText);
-    }
     friend bool operator==(const LobbySeats&, const LobbySeats&) = default;
 };
 // The lobby closes: the game begins.
 struct Start {
-    static void fields(auto&, auto&) {}
     friend bool operator==(const Start&, const Start&) = default;
 };
 // What changed of what the guest may see, as pairs: a place and its new top card, a pile place
@@ -182,12 +103,6 @@ struct TableChanges {
     std::vector<int> tops;
     std::vector<int> counts;
     std::vector<int> moves;
-    static void fields(auto& m, auto& f) {
-        f(m.tops, IntList{0, 2 * kPlaces, 2, Int{0, kPlaces - 1}, kCardRange});
-        f(m.counts, IntList{0, 2 * kFirstFoundationPlace, 2, Int{0, kFirstFoundationPlace - 1}, kCardRange});
-        f(m.moves,
-          IntList{0, 2 * kMaxMovesShown, 2, Int{0, kFirstBeneathPlace - 1}, Int{0, kFirstBeneathPlace - 1}});
-    }
     friend bool operator==(const TableChanges&, const TableChanges&) = default;
 };
 // The host's controls as a guest shows them.
@@ -200,16 +115,6 @@ struct ControlsState {
     bool noOneCanPlayEnabled = false;
     int asks = 0;  // who asked for "No one can play", one bit per player index
     int handsListed = 0;
-    static void fields(auto& m, auto& f) {
-        f(m.hint, Int{0, 2});
-        f(m.handInPlay, Flag{});
-        f(m.paused, Flag{});
-        f(m.pausedBy, kPlayerRange);
-        f(m.level, kLevelRange);
-        f(m.noOneCanPlayEnabled, Flag{});
-        f(m.asks, Int{0, (1 << kPlayers) - 1});
-        f(m.handsListed, kHandRange);
-    }
     friend bool operator==(const ControlsState&, const ControlsState&) = default;
 };
 // The host's word on one of the guest's moves: made, or refused (its card goes back).
@@ -217,16 +122,10 @@ struct MoveAnswer {
     int seq = 0;
     bool accepted = false;
     Refusal reason = Refusal::None;
-    static void fields(auto& m, auto& f) {
-        f(m.seq, kSeqRange);
-        f(m.accepted, Flag{});
-        f(m.reason, Int{0, kLastRefusal});
-    }
     friend bool operator==(const MoveAnswer&, const MoveAnswer&) = default;
 };
 struct WentOut {
     int player = 0;
-    static void fields(auto& m, auto& f) { f(m.player, kPlayerRange); }
     friend bool operator==(const WentOut&, const WentOut&) = default;
 };
 // The hand just scored, by the host's player index, and the game's outcome when it ended it.
@@ -238,16 +137,6 @@ struct HandScored {
     int level = 3;
     bool gameOver = false, tie = false;
     int leader = 0;
-    static void fields(auto& m, auto& f) {
-        f(m.hand, Int{1, 0xffff});
-        f(m.row, IntList{kPlayers, kPlayers, kPlayers, kHandScoreRange, kHandScoreRange});
-        f(m.totals, IntList{kPlayers, kPlayers, kPlayers, kTotalRange, kTotalRange});
-        f(m.wentOut, Int{-1, kPlayers - 1});
-        f(m.level, kLevelRange);
-        f(m.gameOver, Flag{});
-        f(m.tie, Flag{});
-        f(m.leader, kPlayerRange);
-    }
     friend bool operator==(const HandScored&, const HandScored&) = default;
 };
 // Earlier rows of the score sheet, for a guest that joins or comes back mid-game.
@@ -255,23 +144,15 @@ struct ScoreHistory {
     int firstHand = 1;
     std::vector<int> rows;  // kPlayers scores a hand
     std::vector<int> totals;
-    static void fields(auto& m, auto& f) {
-        f(m.firstHand, Int{1, 0xffff});
-        f(m.rows,
-          IntList{kPlayers, kPlayers * kSheetRowsPerMessage, kPlayers, kHandScoreRange, kHandScoreRange});
-        f(m.totals, IntList{kPlayers, kPlayers, kPlayers, kTotalRange, kTotalRange});
-    }
     friend bool operator==(const ScoreHistory&, const ScoreHistory&) = default;
 };
 enum class LeavingReason : std::uint8_t { Quit, EndedNetworkGame };
 struct HostLeaving {
     LeavingReason reason = LeavingReason::Quit;
-    static void fields(auto& m, auto& f) { f(m.reason, Int{0, 1}); }
     friend bool operator==(const HostLeaving&, const HostLeaving&) = default;
 };
 struct Ping {
     int stamp = 0;
-    static void fields(auto& m, auto& f) { f(m.stamp, kStampRange); }
     friend bool operator==(const Ping&, const Ping&) = default;
 };
 

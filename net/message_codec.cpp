@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_codec.h"
 
-#include "announcement.h"
+#include "message_fields.h"
 
 #include <QCborStreamReader>
 #include <QCborStreamWriter>
@@ -200,13 +200,15 @@ private:
 
 using Reader = void (*)(FieldReader&, Message&);
 
+template <class T>
+void readInto(FieldReader& reader, Message& out) {
+    T message;
+    fields(message, reader);
+    out = std::move(message);
+}
 template <class... Ts>
 constexpr std::array<Reader, sizeof...(Ts)> readersFor(const std::variant<Ts...>*) {
-    return {[](FieldReader& fields, Message& out) {
-        Ts message;
-        Ts::fields(message, fields);
-        out = std::move(message);
-    }...};
+    return {&readInto<Ts>...};
 }
 constexpr auto kReaders = readersFor(static_cast<const Message*>(nullptr));
 
@@ -236,11 +238,11 @@ QByteArray encodeMessage(const Message& message) {
         [&out](const auto& m) {
             using T = std::decay_t<decltype(m)>;
             FieldCounter counter;
-            T::fields(m, counter);
+            fields(m, counter);
             out.startArray(counter.count + 1);
             out.append(static_cast<quint64>(kindOf<T>()));
             FieldWriter writer{out};
-            T::fields(m, writer);
+            fields(m, writer);
             out.endArray();
         },
         message);
@@ -285,11 +287,11 @@ QByteArray encodeAnnouncement(const Announcement& announcement) {
     QByteArray bytes;
     QCborStreamWriter out(&bytes);
     FieldCounter counter;
-    Announcement::fields(announcement, counter);
+    fields(announcement, counter);
     out.startArray(counter.count + 1);
     out.append(static_cast<qint64>(kAnnouncementMark));
     FieldWriter writer{out};
-    Announcement::fields(announcement, writer);
+    fields(announcement, writer);
     out.endArray();
     return bytes;
 }
@@ -302,11 +304,11 @@ std::optional<Announcement> decodeAnnouncement(QByteArrayView bytes) {
         !in.isUnsignedInteger() || in.toUnsignedInteger() != kAnnouncementMark)
         return std::nullopt;
     in.next();
-    FieldReader fields(in);
+    FieldReader reader(in);
     Announcement announcement;
-    Announcement::fields(announcement, fields);
-    fields.finish(bytes.size());
-    if (fields.refusal != Refusal::None)
+    fields(announcement, reader);
+    reader.finish(bytes.size());
+    if (reader.refusal != Refusal::None)
         return std::nullopt;
     return announcement;
 }
