@@ -332,7 +332,7 @@ def ctest_regex(names):
 def run_tests(work, tests, env, log, deadline, args):
     """None when every test passed, else (status, the first failing test)."""
     start = log.stat().st_size if log.exists() else 0
-    code = run(["ctest", "--stop-on-failure", "--output-on-failure", "-j", str(args.jobs),
+    code = run(["ctest", "--stop-on-failure", "--output-on-failure", "-j", str(args.test_jobs),
                 "-R", ctest_regex([t.name for t in tests])],
                work / "build", log, deadline - time.monotonic(), env, args.nice)
     if code is None:
@@ -527,14 +527,19 @@ def arguments():
     parser.add_argument("--places", action="store_true", help="count the places of each operator and stop")
     parser.add_argument("--dry-run", action="store_true", help="show the sample, build nothing")
     parser.add_argument("--self-test", action="store_true", help="check the fault finder on fixtures and stop")
-    parser.add_argument("--jobs", type=int, default=2, help="build and test jobs (default 2)")
+    parser.add_argument("--jobs", type=int, default=2, help="build jobs (default 2)")
+    # Most tests wait on timers, the network or the display, so twice as many as the cores still
+    # leaves them idle part of the time.
+    parser.add_argument("--test-jobs", type=int, help="tests run at once (default twice --jobs)")
     parser.add_argument("--nice", type=int, default=10, help="niceness of builds and tests (default 10)")
     parser.add_argument("--flags", default="-O1 -D_GLIBCXX_ASSERTIONS",
                         help="compiler flags of the scratch build (default -O1 -D_GLIBCXX_ASSERTIONS)")
     parser.add_argument("--timeout", type=int, default=600, help="seconds of building and tests per mutant")
     parser.add_argument("--build-limit", type=int, default=900, help="seconds of one build")
     parser.add_argument("--results", help="results file (default WORK/results.txt)")
-    return parser.parse_args()
+    args = parser.parse_args()
+    args.test_jobs = args.test_jobs or 2 * args.jobs
+    return args
 
 
 def main():
