@@ -292,7 +292,7 @@ private slots:
         QTest::addColumn<QString>("read");  // the way, the address, the port, the name; or the error
         QTest::newRow("alone") << QStringList{} << "Alone :0 ";
         QTest::newRow("host") << QStringList{"--host"} << "Host :29147 ";
-        QTest::newRow("join") << QStringList{"--join", "[::1]:4000", "--name=Bob"} << "Join ::1:4000 Bob";
+        QTest::newRow("join, port 1") << QStringList{"--join", "[::1]:1", "--name=Bob"} << "Join ::1:1 Bob";
         QTest::newRow("join, port left out")
             << QStringList{"--join", "games.example"} << "Join games.example:29147 ";
         QTest::newRow("port 0") << QStringList{"--host", "--port", "0"}
