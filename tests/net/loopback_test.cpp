@@ -96,6 +96,11 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     Guest& bo = join(QStringLiteral("Bo"));
     startAndDeal();
     const int seat = ann.game->seat();
+    std::array<bool, kPlayers> annAsked{};  // as Bo's screen shows her ask for "No one can play"
+    annAsked[localPlayer(bo.game->seat(), seat)] = true;
+    ASSERT_TRUE(eventually([&] { return ann.game->controls().noOneCanPlayEnabled; }));
+    ann.game->noOneCanPlayCommand();
+    EXPECT_TRUE(eventually([&] { return bo.game->controls().askedNoOneCanPlay == annAsked; }));
     link.cut();
     ASSERT_TRUE(eventually([&] { return game.seats()[seat].kind == SeatKind::Computer; }));
     const Seats& boSees = bo.game->seats();
