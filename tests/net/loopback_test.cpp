@@ -7,6 +7,7 @@
 #include "game_announcer.h"
 #include "game_finder.h"
 #include "net_test_support.h"
+#include "network_module.h"
 
 namespace zanfel::net::testing {
 
@@ -157,6 +158,16 @@ TEST(GameFinding, AGameIsListedWhileAnnouncedAndForgottenOnceSilent) {
         EXPECT_EQ(finder.games().size(), std::size_t{kMaxAnnouncedGames});
     }
     EXPECT_TRUE(eventually([&finder] { return finder.games().empty(); }));
+}
+
+// With no network up, a game on this computer is heard over the loopback alone: it is listed there.
+TEST(GameFinding, AGameHeardOnlyOverTheLoopbackIsListed) {
+    const quint16 port = GameFinder(0).port();  // free a moment ago, and no other test's
+    const std::unique_ptr<GameFinding> finding = zanfelNetworkModule()->findGames(port, [] {});
+    GameAnnouncer announcer(port, {QHostAddress(QHostAddress::LocalHost)});
+    announcer.announce({"2.0", kProtocolVersion, "Ann", 3, false, 4000});
+    EXPECT_TRUE(
+        eventually([&] { return finding->games().size() == 1 && finding->games()[0].hostName == "Ann"; }));
 }
 
 }  // namespace
