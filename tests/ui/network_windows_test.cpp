@@ -31,10 +31,6 @@ using namespace testing_support;
 
 namespace {
 
-bool eventually(const std::function<bool()>& done) {
-    return QTest::qWaitFor(done, 5000);
-}
-
 // The seat `name` sits in as `list` shows it, or -1.
 int seatOf(const SeatList& list, const QString& name) {
     for (int seat = 0; seat < zanfel::kPlayers; ++seat)
@@ -81,20 +77,20 @@ class NetworkWindowsTest : public WindowTest {
         link_ = std::make_unique<zanfel::net::testing::FaultyLink>(host().network().port());
         guest_->network().join(QStringLiteral("127.0.0.1"), link_->port(), QStringLiteral("Bob"));
         const SeatList& seats = *lobby->seatList();
-        if (!eventually([&] { return seatOf(seats, "Bob") > 0; }))
+        if (!QTest::qWaitFor([&] { return seatOf(seats, "Bob") > 0; }))
             return -1;
         JoinWindow* join = guest_->network().joinWindow();
-        if (!eventually([&] { return join->status().contains("Ann's table"); }))
+        if (!QTest::qWaitFor([&] { return join->status().contains("Ann's table"); }))
             return -1;
         const int first = seatOf(seats, "Bob");
         const int moved = first == zanfel::kRightPlayer ? zanfel::kLeftPlayer : zanfel::kRightPlayer;
         child<QAction>(lobby, QStringLiteral("mnuMove%1To%2").arg(first).arg(moved))->trigger();
         const SeatList& guestSeats = *join->findChild<SeatList*>();
-        if (!eventually([&] { return guestSeats.occupant(moved) == "Bob (you)"; }))
+        if (!QTest::qWaitFor([&] { return guestSeats.occupant(moved) == "Bob (you)"; }))
             return -1;
         // Start is the lobby's default button.
         QTest::keyClick(lobby, Qt::Key_Return);
-        if (!eventually([&] { return &guest_->front() != &guest_->game(); }))
+        if (!QTest::qWaitFor([&] { return &guest_->front() != &guest_->game(); }))
             return -1;
         return moved;
     }
