@@ -99,8 +99,9 @@ private slots:
     void initTestCase() { useNetworkModule(zanfelNetworkModule()); }
     void cleanup() { guest_.reset(); }
 
-    // The guest sees the host's decisions greyed, with why; both screens name seats (counts if shown), show
-    // the guest's stock turn, frame moves in the deck's colour; the score sheets name them.
+    // The guest sees the host's decisions greyed, with why; both screens name seats (counts if shown), frame
+    // moves in the deck's colour; the score sheets name them. The guest's stock turn is the real windows'
+    // run.
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
@@ -123,11 +124,7 @@ private slots:
         timer()->stop();  // the computer players move when the test says
         QCOMPARE(caption(host(), zanfel::kMiddlePlayer),
                  QStringLiteral("<b>Middle Guy</b><br>Personal pile: 13"));
-        const zanfel::PileImage seenByHost = zanfel::imageOf(bob, zanfel::kStockSlot);
         QTRY_VERIFY(guest_->front().controls().hint == zanfel::Hint::TurnStock);
-        QTest::mouseClick(child(guest_.get(), "Deck"), Qt::LeftButton);
-        QTRY_VERIFY(host().front().cardFor(seenByHost) != zanfel::kNoCard);
-        QCOMPARE(guestCard("Stack0"), host().front().cardFor(seenByHost));
         QVERIFY(!child(guest_.get(), "lblStuck")->isVisible());
         for (int turn = 0; turn < 3; ++turn)  // the ace of the one beside Bob, then the middle player's
             host().game().tick();
