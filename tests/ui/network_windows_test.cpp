@@ -108,13 +108,13 @@ private slots:
         for (const char* item : {"mnuNewGame", "mnuDeal", "mnuPause", "mnuLevel3"}) {
             QAction* greyed = child<QAction>(guest_.get(), item);
             QVERIFY2(!greyed->isEnabled(), item);
-            QCOMPARE(greyed->toolTip(), QStringLiteral("Only Ann, who hosts this game, decides this"));
+            QCOMPARE(greyed->toolTip(), "Only Ann, who hosts this game, decides this");
         }
         QVERIFY(!action("mnuNewGame")->toolTip().contains("Ann"));
-        QCOMPARE(caption(host(), zanfel::kHuman), QStringLiteral("<b>Ann</b>"));
-        QCOMPARE(caption(host(), bob), QStringLiteral("<b>Bob</b>"));
-        QCOMPARE(caption(*guest_, zanfel::kHuman), QStringLiteral("<b>Bob</b>"));
-        QCOMPARE(caption(*guest_, zanfel::localPlayer(bob, zanfel::kHuman)), QStringLiteral("<b>Ann</b>"));
+        QCOMPARE(caption(host(), zanfel::kHuman), "<b>Ann</b>");
+        QCOMPARE(caption(host(), bob), "<b>Bob</b>");
+        QCOMPARE(caption(*guest_, zanfel::kHuman), "<b>Bob</b>");
+        QCOMPARE(caption(*guest_, zanfel::localPlayer(bob, zanfel::kHuman)), "<b>Ann</b>");
         const QString bobsPile =
             QStringLiteral("Player%1").arg(zanfel::baseOfPlayer(bob) + zanfel::kPersonalSlot);
         QVERIFY(child(&host(), bobsPile)->toolTip().startsWith("Bob's personal pile"));
@@ -187,7 +187,7 @@ private slots:
         trigger("mnuHostNetworkGame");
         LobbyWindow* lobby = host().network().lobby();
         QVERIFY(!action("mnuHostNetworkGame")->isEnabled() && action("mnuLeaveNetworkGame")->isEnabled());
-        QCOMPARE(SettingsStore(nullptr).networkName(), QStringLiteral("Ann"));  // offered next time
+        QCOMPARE(SettingsStore(nullptr).networkName(), "Ann");  // offered next time
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
         guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
         QTRY_VERIFY(seatOf(*lobby->seatList(), "Bob") > 0);
@@ -229,7 +229,7 @@ private slots:
         host().network().host(0, QStringLiteral(" \t"));
         QVERIFY(!host().network().lobby() && action("mnuHostNetworkGame")->isEnabled());
         host().network().host(0, QStringLiteral(" \t"));
-        QCOMPARE(host().network().lobby()->seatList()->occupant(zanfel::kHuman), QStringLiteral("Ann (you)"));
+        QCOMPARE(host().network().lobby()->seatList()->occupant(zanfel::kHuman), "Ann (you)");
     }
 
     // Cancel keeps the game; at Ok each guest reads one message naming the host, with every item of its own.
@@ -244,7 +244,7 @@ private slots:
         trigger("mnuLeaveNetworkGame");
         trigger("mnuLeaveNetworkGame");
         QTRY_VERIFY(boxes.size() == 3);
-        QCOMPARE(boxes[1].text.left(33), QStringLiteral("End the network game for everyone"));
+        QCOMPARE(boxes[1].text.left(33), "End the network game for everyone");
         QCOMPARE(boxes[2].text,
                  QStringLiteral("Ann ended the network game.\n\nYou are back at a game of your own."));
         QVERIFY(!child<QLabel>(guest_.get(), "lblSeat0")->isVisible());
@@ -270,7 +270,7 @@ private slots:
         refused = {zanfel::net::Refusal::TooManyGreetings, "2.0", zanfel::net::kProtocolVersion};
         QTest::keyClicks(child<QLineEdit>(join, "txtAddress"),
                          "127.0.0.1:" + QString::number(otherVersion.serverPort()));
-        QTest::mouseClick(child<QPushButton>(join, "cmdJoin"), Qt::LeftButton);
+        QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
         QTRY_VERIFY(join->status().contains("busy with others joining"));
     }
 
@@ -314,7 +314,7 @@ private slots:
         join.showGames({zanfel::net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});
         auto* list = child<QTreeWidget>(&join, "lstGames");
         list->setCurrentItem(list->topLevelItem(0));
-        QCOMPARE(child<QLineEdit>(&join, "txtAddress")->text(), QStringLiteral("[fd00::5]:29147"));
+        QCOMPARE(child<QLineEdit>(&join, "txtAddress")->text(), "[fd00::5]:29147");
     }
 
     // Read before anything is sent.
