@@ -158,7 +158,7 @@ TEST(GameFinding, AGameIsListedWhileAnnouncedAndForgottenOnceSilent) {
     EXPECT_TRUE(eventually([&finder] { return finder.games().empty(); }));
     // As the join window lists them: with no network up, a game here is heard over the loopback alone.
     const quint16 port = GameFinder(0).port();  // free a moment ago, and no other test's
-    const std::unique_ptr<GameFinding> finding = zanfelNetworkModule()->findGames(port, [] {});
+    const auto finding = zanfelNetworkModule()->findGames(port, [] {});
     GameAnnouncer announcer(port, {QHostAddress(QHostAddress::LocalHost)});
     announcer.announce({"2.0", kProtocolVersion, "Ann", 3, false, 4000});
     EXPECT_TRUE(eventually([&] { return finding->games().size() == 1; }));
