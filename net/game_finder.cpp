@@ -5,8 +5,10 @@
 
 namespace zanfel::net {
 
-// Several copies of the game on one computer may look at once: each shares the port.
-GameFinder::GameFinder(quint16 port, int lifeMs, QObject* parent) : QObject(parent), lifeMs_(lifeMs) {
+// Several copies of the game on one computer may look at once: each shares the port. The sweep
+// timer is the finder's child, where a test can count its runs.
+GameFinder::GameFinder(quint16 port, int lifeMs, QObject* parent)
+    : QObject(parent), lifeMs_(lifeMs), sweep_(this) {
     clock_.start();
     socket_.bind(QHostAddress::AnyIPv4, port, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint);
     connect(&socket_, &QUdpSocket::readyRead, this, &GameFinder::read);

@@ -50,8 +50,7 @@ TEST(Messages, EveryKindComesBackAsItWent) {
     for (const Message& message : oneOfEachKind()) {
         kinds.insert(kindOf(message));
         const Decoded decoded = decodeMessage(encodeMessage(message));
-        EXPECT_EQ(decoded.refusal, Refusal::None) << kindOf(message) << " " << decoded.detail.toStdString();
-        EXPECT_TRUE(decoded.message == message) << kindOf(message);
+        EXPECT_TRUE(decoded.message == message) << kindOf(message) << " " << decoded.detail.toStdString();
     }
     qInstallMessageHandler(nullptr);
     EXPECT_EQ(kinds.size(), std::size_t{kKinds});
