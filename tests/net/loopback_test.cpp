@@ -124,6 +124,7 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     EXPECT_EQ(late.next(), Message(Refused{Refusal::UnknownToken, "2.0", kProtocolVersion}));
 }
 
+// Then sends Ann away from the last seat.
 TEST_F(NetTable, TheHostMovesGuestsInTheLobby) {
     join(QStringLiteral("Ann"));
     join(QStringLiteral("Bo"));
@@ -131,6 +132,8 @@ TEST_F(NetTable, TheHostMovesGuestsInTheLobby) {
     join(QStringLiteral("Cy"));
     EXPECT_TRUE(
         eventually([this] { return guests[0]->session->seat() == 3 && guests[2]->session->seat() == 1; }));
+    EXPECT_TRUE(host.removeGuest(3));
+    EXPECT_TRUE(eventually([this] { return guests[0]->session->state() == GuestSession::State::Ended; }));
 }
 
 // Listed once however often announced; a flood of games from one address lists no more than the limit.
