@@ -136,6 +136,22 @@ TEST_F(NetTable, TheHostMovesGuestsInTheLobby) {
     EXPECT_TRUE(eventually([this] { return guests[0]->session->state() == GuestSession::State::Ended; }));
 }
 
+// At once, while the host is still there; a guest whose window drops its game on hearing it is gone at once.
+TEST_F(NetTable, TheHostsExitTellsEveryGuestTheHostQuit) {
+    Guest& ann = join(QStringLiteral("Ann"));
+    startAndDeal();
+    std::optional<SessionEnd> heard;
+    QObject::connect(ann.session.get(), &GuestSession::ended, [&](const SessionEnd& end) {
+        heard = end;
+        ann.game.reset();
+        ann.session.reset();
+    });
+    game.exitCommand();
+    ASSERT_TRUE(eventually([&] { return heard.has_value(); }));
+    EXPECT_EQ(heard->why, SessionEnd::Why::HostLeft);
+    EXPECT_EQ(heard->leaving, LeavingReason::Quit);
+}
+
 // Listed once however often announced; a flood of games from one address lists no more than the limit.
 TEST(GameFinding, AGameIsListedWhileAnnouncedAndForgottenOnceSilent) {
     GameFinder finder(0, 600);
