@@ -79,6 +79,8 @@ TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
         game.tick();
     ASSERT_TRUE(eventually([this] { return agreed(); }));
     EXPECT_EQ(ann.screen.takenBack, (Moves{{{ImageKind::Stack, 1}, {ImageKind::Foundation, 0}}}));
+    // Her ace's foundation: empty at the deal, then her ace, never undone by the answer in between.
+    EXPECT_EQ(ann.screen.showings[flatIndex({ImageKind::Foundation, 15})], 2);
     ASSERT_GE(window.marked.size(), 2u);
     const auto seen = [&ann](PileImage from, PileImage to) {
         return std::pair{localImage(ann.game->seat(), from), localImage(ann.game->seat(), to)};

@@ -31,12 +31,16 @@ inline bool eventually(const std::function<bool()>& done) {
 struct GuestScreen final : TableView {
     GameFront* game = nullptr;
     std::array<CardNumber, kImageCount> shown{};
+    std::array<int, kImageCount> showings{};  // how often each image was shown anew
     Moves marked, takenBack;
     std::vector<int> announced;  // by the screen's own player indices
     std::vector<HandResult> recorded;
     int sheetsShown = 0, sheetsHidden = 0;
     std::function<void()> whileSheetShown;  // once, as if the sheet stood open meanwhile
-    void showImage(PileImage image, CardNumber card) override { shown[flatIndex(image)] = card; }
+    void showImage(PileImage image, CardNumber card) override {
+        shown[flatIndex(image)] = card;
+        ++showings[flatIndex(image)];
+    }
     void markComputerMove(PileImage from, PileImage to) override { marked.emplace_back(from, to); }
     void moveTakenBack(PileImage from, PileImage to) override { takenBack.emplace_back(from, to); }
     void showControls() override {}
