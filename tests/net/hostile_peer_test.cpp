@@ -45,11 +45,12 @@ protected:
         EXPECT_TRUE(welcome && std::holds_alternative<Welcome>(*welcome));
         return *mal;
     }
-    // The host's answer to a move, past whatever else it says meanwhile.
-    std::optional<MoveAnswer> answer() {
-        for (std::optional<Message> m = mal->next(); m; m = mal->next())
-            if (const auto* answer = std::get_if<MoveAnswer>(&*m))
-                return *answer;
+    // The host's next message of kind T to `peer`, past whatever else it says meanwhile.
+    template <class T>
+    static std::optional<T> nextOf(RawPeer& peer) {
+        for (std::optional<Message> m = peer.next(); m; m = peer.next())
+            if (const auto* found = std::get_if<T>(&*m))
+                return *found;
         return std::nullopt;
     }
     // After `act`, the host closes the connection and logs exactly one refusal more for this reason.
@@ -96,6 +97,10 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     comeBack(hello(QStringLiteral("Mal")));
     token = std::get<Welcome>(*welcome).token;
     startAndDeal();
+    // Back on a new connection while the one it greeted with is still open: that one is told why it ends.
+    const std::unique_ptr<RawPeer> first = std::move(mal);
+    seated();
+    EXPECT_EQ(nextOf<Refused>(*first), (Refused{Refusal::SeatTaken, "2.0", kProtocolVersion}));
     // Bytes no program of ours sends, seated or on a new connection (each decoder reason: message_test.cpp).
     const struct {
         const char* what;
@@ -141,11 +146,11 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     for (int seq = 0; seq < kBurstOfMoves + 20; ++seq)
         mal->send(DropOnStack{seq, kFirstWorkSlot, kStockSlot});
     for (int seq = 0; seq < kBurstOfMoves + 20; ++seq)
-        limited += answer().value_or(MoveAnswer{}).reason == Refusal::RateLimited;
+        limited += nextOf<MoveAnswer>(*mal).value_or(MoveAnswer{}).reason == Refusal::RateLimited;
     EXPECT_GE(limited, 10);
     QTest::qWait(200);
     mal->send(DropOnStack{5, kFirstWorkSlot, kStockSlot});
-    EXPECT_EQ(answer(), (MoveAnswer{5, false, Refusal::Rules})) << "onto its own stock";
+    EXPECT_EQ(nextOf<MoveAnswer>(*mal), (MoveAnswer{5, false, Refusal::Rules})) << "onto its own stock";
     EXPECT_EQ(host.seats()[3].kind, SeatKind::Elsewhere);
     expectBounded("moves too fast");
     mal->socket.abort();
@@ -213,7 +218,7 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     for (auto& guest : guests)
         EXPECT_TRUE(eventually([&] { return guest->screen.recorded.size() == 1; }));
     seated().send(DeckClick{9});
-    EXPECT_EQ(answer(), (MoveAnswer{9, false, Refusal::WrongPhase}));
+    EXPECT_EQ(nextOf<MoveAnswer>(*mal), (MoveAnswer{9, false, Refusal::WrongPhase}));
 }
 
 }  // namespace
