@@ -69,7 +69,7 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
 
 // Ann sends AD, a card onto its own pile, and AS as the host plays AS and computers move: her AS flies back.
 TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
-    Guest& ann = join(QStringLiteral("Ann"));
+    Guest& ann = join("Ann");
     startAndDeal();
     ASSERT_TRUE(ann.game->dropOnFoundation(4, 15));
     ASSERT_TRUE(ann.game->dropOnStack(kPersonalSlot, 4));
@@ -95,8 +95,8 @@ TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
 // other guest sees, and the host plays on at a level chosen meanwhile.
 TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken) {
     FaultyLink link(host.port());
-    Guest& ann = join(QStringLiteral("Ann"), link.port());
-    Guest& bo = join(QStringLiteral("Bo"));
+    Guest& ann = join("Ann", link.port());
+    Guest& bo = join("Bo");
     startAndDeal();
     const int seat = ann.game->seat();
     const int boSeat = bo.game->seat();
@@ -122,16 +122,15 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     QTest::qWait(700);  // past the window in which the seat is kept; Ann's answers to pings move nothing
     EXPECT_EQ(game.table().pileOf(kHuman, kStockSlot).top(), hostStock);
     RawPeer late(host.port());
-    late.send(hello(QStringLiteral("Bo"), boToken));
+    late.send(hello("Bo", boToken));
     EXPECT_EQ(late.next(), Message(Refused{Refusal::UnknownToken, "2.0", kProtocolVersion}));
 }
 
-// Then sends Ann away from the last seat.
-TEST_F(NetTable, TheHostMovesGuestsInTheLobby) {
-    join(QStringLiteral("Ann"));
-    join(QStringLiteral("Bo"));
+TEST_F(NetTable, TheHostMovesAndRemovesGuestsInTheLobby) {
+    join("Ann");
+    join("Bo");
     EXPECT_TRUE(host.moveGuest(1, 3));  // to the empty seat, so Cy, joining next, takes the one she left
-    join(QStringLiteral("Cy"));
+    join("Cy");
     EXPECT_TRUE(
         eventually([this] { return guests[0]->session->seat() == 3 && guests[2]->session->seat() == 1; }));
     EXPECT_TRUE(host.removeGuest(3));
@@ -140,7 +139,7 @@ TEST_F(NetTable, TheHostMovesGuestsInTheLobby) {
 
 // At once, while the host is still there; a guest whose window drops its game on hearing it is gone at once.
 TEST_F(NetTable, TheHostsExitTellsEveryGuestTheHostQuit) {
-    Guest& ann = join(QStringLiteral("Ann"));
+    Guest& ann = join("Ann");
     startAndDeal();
     std::optional<SessionEnd> heard;
     QObject::connect(ann.session.get(), &GuestSession::ended, [&](const SessionEnd& end) {

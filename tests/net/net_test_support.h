@@ -73,6 +73,14 @@ public:
     void sendBytes(const QByteArray& bytes);
     // The next message from the host, if one comes.
     std::optional<Message> next();
+    // The next of kind T, past whatever else the host says meanwhile.
+    template <class T>
+    std::optional<T> next() {
+        for (std::optional<Message> m = next(); m; m = next())
+            if (const auto* found = std::get_if<T>(&*m))
+                return *found;
+        return std::nullopt;
+    }
     bool closedByHost();
     QTcpSocket socket;
 
