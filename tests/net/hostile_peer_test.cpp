@@ -30,14 +30,14 @@ protected:
         join("Ann");
         join("Bo");
         comeBack(hello("Mal"));
-        token = welcome->token;
     }
 
-    // A new connection to the host that greets with `greeting`; `welcome` is the answer.
+    // A new connection to the host that greets with `greeting`; `welcome` is the answer, its token kept.
     RawPeer& comeBack(const Hello& greeting) {
         mal = std::make_unique<RawPeer>(host.port());
         mal->send(greeting);
         welcome = mal->next<Welcome>();
+        token = welcome ? welcome->token : QByteArray();
         return *mal;
     }
     RawPeer& seated() {
@@ -87,7 +87,6 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     mal->send(Leave{});
     ASSERT_TRUE(eventually([this] { return host.guestCount() == 2; }));
     comeBack(hello("Mal"));
-    token = welcome->token;
     startAndDeal();
     // Back on a new connection while the one it greeted with is still open: that one is told why it ends.
     const std::unique_ptr<RawPeer> first = std::move(mal);
