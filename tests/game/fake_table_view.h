@@ -14,16 +14,20 @@ namespace zanfel::testing {
 using Moves = std::vector<std::pair<PileImage, PileImage>>;
 
 // Records what the game asks of the screen; modal windows "close" at once after the test's scripted actions.
-// A host's screen too, in the network tests.
+// A host's or a guest's screen too, in the network tests.
 class FakeTableView final : public TableView {
 public:
-    Game* game = nullptr;
+    GameFront* game = nullptr;
 
     std::vector<PileImage> shownImages;
-    std::vector<PileImage> goingOutMarks;  // the emptied personal piles framed
-    Moves marked;                          // the computer players' moves
-    std::vector<int> announced;            // who went out
-    std::vector<int> recordedOut;          // who went out, as each hand reached the record
+    std::array<CardNumber, kImageCount> shown{};  // the card each image shows
+    std::vector<PileImage> goingOutMarks;         // the emptied personal piles framed
+    Moves marked;                                 // the computer players' moves
+    Moves personMoves;                            // those of people elsewhere
+    Moves takenBack;                              // own moves the host refused
+    std::vector<int> announced;                   // who went out
+    std::vector<int> recordedOut;                 // who went out, as each hand reached the record
+    std::vector<HandResult> recorded;
     std::vector<ScoreSheetFigures> sheetsShown;
     std::vector<GameOutcome> questions;         // each answered OK
     std::vector<bool> countMarkAtColourResets;  // the card-count mark as each reset came
@@ -36,15 +40,19 @@ public:
 
     // For a screen that lives as long as a fuzzing run: what it recorded so far is let go.
     void forget() {
-        Game* const playing = game;
+        GameFront* const playing = game;
         *this = FakeTableView();
         game = playing;
     }
 
-    void showImage(PileImage image, CardNumber) override { shownImages.push_back(image); }
+    void showImage(PileImage image, CardNumber card) override {
+        shownImages.push_back(image);
+        shown[flatIndex(image)] = card;
+    }
     void showControls() override {}
     void markComputerMove(PileImage from, PileImage to) override { marked.emplace_back(from, to); }
-    void markPersonMove(int, PileImage, PileImage) override {}
+    void markPersonMove(int, PileImage from, PileImage to) override { personMoves.emplace_back(from, to); }
+    void moveTakenBack(PileImage from, PileImage to) override { takenBack.emplace_back(from, to); }
     void markGoingOut(PileImage emptiedPile) override { goingOutMarks.push_back(emptiedPile); }
     void announceGoingOut(int player) override {
         announced.push_back(player);
@@ -53,6 +61,7 @@ public:
     void recordHand(const HandResult& hand) override {
         countResult(record, hand);
         recordedOut.push_back(hand.wentOut);
+        recorded.push_back(hand);
     }
     void showScoreSheet() override {
         sheetsShown.push_back(game->scoreSheet());

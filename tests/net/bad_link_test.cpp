@@ -25,7 +25,7 @@ protected:
 TEST_F(BadLinkTable, AGuestComingBackTriesOneConnectionAtATime) {
     auto link = std::make_unique<FaultyLink>(host.port());
     const quint16 port = link->port();
-    join(QStringLiteral("Ann"), port);
+    join("Ann", port);
     startAndDeal();
     link.reset();  // and on its port, a peer that never answers
     QTcpServer mute;

@@ -27,30 +27,23 @@ protected:
         : NetTable(
               {400, 100, 600, 60000, kBurstOfMoves, kMovesPerSecond, kBurstOfMessages, kMessagesPerSecond},
               {600, 60000, 50}) {
-        join(QStringLiteral("Ann"));
-        join(QStringLiteral("Bo"));
-        comeBack(hello(QStringLiteral("Mal")));
-        token = std::get<Welcome>(*welcome).token;
+        join("Ann");
+        join("Bo");
+        comeBack(hello("Mal"));
     }
 
-    // A new connection to the host that greets with `greeting`; `welcome` is the answer.
+    // A new connection to the host that greets with `greeting`; `welcome` is the answer, its token kept.
     RawPeer& comeBack(const Hello& greeting) {
         mal = std::make_unique<RawPeer>(host.port());
         mal->send(greeting);
-        welcome = mal->next();
+        welcome = mal->next<Welcome>();
+        token = welcome ? welcome->token : QByteArray();
         return *mal;
     }
     RawPeer& seated() {
-        comeBack(hello(QStringLiteral("Mal"), token));
-        EXPECT_TRUE(welcome && std::holds_alternative<Welcome>(*welcome));
+        comeBack(hello("Mal", token));
+        EXPECT_TRUE(welcome);
         return *mal;
-    }
-    // The host's answer to a move, past whatever else it says meanwhile.
-    std::optional<MoveAnswer> answer() {
-        for (std::optional<Message> m = mal->next(); m; m = mal->next())
-            if (const auto* answer = std::get_if<MoveAnswer>(&*m))
-                return *answer;
-        return std::nullopt;
     }
     // After `act`, the host closes the connection and logs exactly one refusal more for this reason.
     void expectClosed(const char* what, Refusal reason, const std::function<void()>& act) {
@@ -78,12 +71,12 @@ protected:
     QByteArray token;
     std::size_t turn = 0;
     std::unique_ptr<RawPeer> mal;
-    std::optional<Message> welcome;
+    std::optional<Welcome> welcome;
 };
 
 TEST_F(HostilePeer, InTheLobbyAMoveClosesAndAFourthGuestIsTurnedAway) {
     RawPeer fourth(host.port());
-    fourth.send(hello(QStringLiteral("Di")));
+    fourth.send(hello("Di"));
     EXPECT_EQ(fourth.next(), Message(Refused{Refusal::TableFull, "2.0", kProtocolVersion}));
     expectClosed("a move in the lobby", Refusal::WrongPhase, [this] { mal->send(DeckClick{1}); });
     EXPECT_EQ(host.seats()[3].kind, SeatKind::Computer);  // the seat is free again
@@ -93,9 +86,12 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     const QByteArray givenUp = token;  // left in the lobby and joined again: a new token
     mal->send(Leave{});
     ASSERT_TRUE(eventually([this] { return host.guestCount() == 2; }));
-    comeBack(hello(QStringLiteral("Mal")));
-    token = std::get<Welcome>(*welcome).token;
+    comeBack(hello("Mal"));
     startAndDeal();
+    // Back on a new connection while the one it greeted with is still open: that one is told why it ends.
+    const std::unique_ptr<RawPeer> first = std::move(mal);
+    seated();
+    EXPECT_EQ(first->next<Refused>(), (Refused{Refusal::SeatTaken, "2.0", kProtocolVersion}));
     // Bytes no program of ours sends, seated or on a new connection (each decoder reason: message_test.cpp).
     const struct {
         const char* what;
@@ -108,7 +104,7 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
         // Moves never name a seat: slot 6 would be the next seat's first pile in the host's numbering.
         {"another seat's pile", true, frameOf(QCborArray{kindOf<DropOnFoundation>(), 1, 6, 0}),
          Refusal::OutOfRange},
-        {"a greeting during the hand", true, frameOf(hello(QStringLiteral("Mal"))), Refusal::WrongPhase},
+        {"a greeting during the hand", true, frameOf(hello("Mal")), Refusal::WrongPhase},
         {"a host's message claiming a seat", true,
          frameOf(Welcome{1, QByteArray(kTokenBytes, 'w'), "2.0", 1, false}), Refusal::WrongDirection},
         {"a flood of messages", true, QByteArray(frameOf(Pong{1})).repeated(kBurstOfMessages + 10),
@@ -116,14 +112,12 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
         {"no answer to pings", true, {}, Refusal::Silent},
         {"another protocol", false, frameOf(Hello{"9.0", kProtocolVersion + 1, "Mal", {}}),
          Refusal::IncompatibleVersion},
-        {"a new guest once the game is on", false, frameOf(hello(QStringLiteral("Eve"))),
-         Refusal::GameStarted},
-        {"a token nobody was given", false,
-         frameOf(hello(QStringLiteral("Eve"), QByteArray(kTokenBytes, 'e'))), Refusal::UnknownToken},
-        {"a token from a seat given up", false, frameOf(hello(QStringLiteral("Mal"), givenUp)),
+        {"a new guest once the game is on", false, frameOf(hello("Eve")), Refusal::GameStarted},
+        {"a token nobody was given", false, frameOf(hello("Eve", QByteArray(kTokenBytes, 'e'))),
          Refusal::UnknownToken},
+        {"a token from a seat given up", false, frameOf(hello("Mal", givenUp)), Refusal::UnknownToken},
         {"a move before greeting", false, frameOf(DeckClick{1}), Refusal::WrongPhase},
-        {"half a greeting", false, frameOf(hello(QStringLiteral("Mal"))).first(9), Refusal::GreetingTimeout},
+        {"half a greeting", false, frameOf(hello("Mal")).first(9), Refusal::GreetingTimeout},
     };
     for (const auto& row : rows) {
         expectClosed(row.what, row.refusal, [&] {
@@ -141,11 +135,11 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     for (int seq = 0; seq < kBurstOfMoves + 20; ++seq)
         mal->send(DropOnStack{seq, kFirstWorkSlot, kStockSlot});
     for (int seq = 0; seq < kBurstOfMoves + 20; ++seq)
-        limited += answer().value_or(MoveAnswer{}).reason == Refusal::RateLimited;
+        limited += mal->next<MoveAnswer>().value_or(MoveAnswer{}).reason == Refusal::RateLimited;
     EXPECT_GE(limited, 10);
     QTest::qWait(200);
     mal->send(DropOnStack{5, kFirstWorkSlot, kStockSlot});
-    EXPECT_EQ(answer(), (MoveAnswer{5, false, Refusal::Rules})) << "onto its own stock";
+    EXPECT_EQ(mal->next<MoveAnswer>(), (MoveAnswer{5, false, Refusal::Rules})) << "onto its own stock";
     EXPECT_EQ(host.seats()[3].kind, SeatKind::Elsewhere);
     expectBounded("moves too fast");
     mal->socket.abort();
@@ -213,7 +207,7 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     for (auto& guest : guests)
         EXPECT_TRUE(eventually([&] { return guest->screen.recorded.size() == 1; }));
     seated().send(DeckClick{9});
-    EXPECT_EQ(answer(), (MoveAnswer{9, false, Refusal::WrongPhase}));
+    EXPECT_EQ(mal->next<MoveAnswer>(), (MoveAnswer{9, false, Refusal::WrongPhase}));
 }
 
 }  // namespace

@@ -36,9 +36,9 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
     guests[0]->game->scoreCommand();  // no hand on the sheet yet
     // Cy's sheet stands open at the hand's end till the next deal closes it.
     Guest& cy = *guests[2];
-    cy.screen.whileSheetShown = [&] {
+    cy.screen.whileSheetOpen = [&] {
         game.dealCommand();
-        EXPECT_TRUE(eventually([&] { return cy.screen.sheetsHidden == 1; }));
+        EXPECT_TRUE(eventually([&] { return cy.screen.sheetHides == 1; }));
     };
     for (int round = 0; round < 200 && window.announced.empty(); ++round) {
         for (auto& guest : guests)
@@ -58,18 +58,17 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
         for (int player = 0; player < kPlayers; ++player)  // every column, seen from the guest's seat
             EXPECT_EQ(hand.scores[localPlayer(seat, player)], game.handScores().row(1)[player]);
         EXPECT_TRUE(hand.handWithPeopleElsewhere);
-        const int shown = guest->screen.sheetsShown;
         guest->game->scoreCommand();
-        EXPECT_EQ(guest->screen.sheetsShown, shown + 1);
+        EXPECT_EQ(guest->screen.sheetsShown.size(),
+                  2u);  // the hand's end and Score; not Ann's Score before it
     }
-    EXPECT_EQ(guests[0]->screen.sheetsShown, 2);  // the hand's end and Score: not the Score before it
     EXPECT_TRUE(eventually([this] { return agreed(); }));  // over the next hand, which Cy's sheet saw dealt
     keepForFuzzer(links);
 }
 
 // Ann sends AD, a card onto its own pile, and AS as the host plays AS and computers move: her AS flies back.
 TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
-    Guest& ann = join(QStringLiteral("Ann"));
+    Guest& ann = join("Ann");
     startAndDeal();
     ASSERT_TRUE(ann.game->dropOnFoundation(4, 15));
     ASSERT_TRUE(ann.game->dropOnStack(kPersonalSlot, 4));
@@ -79,11 +78,14 @@ TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
         game.tick();
     ASSERT_TRUE(eventually([this] { return agreed(); }));
     EXPECT_EQ(ann.screen.takenBack, (Moves{{{ImageKind::Stack, 1}, {ImageKind::Foundation, 0}}}));
+    // Her ace's foundation: empty at the deal, then her ace, never undone by the answer in between.
+    EXPECT_EQ(std::ranges::count(ann.screen.shownImages, PileImage{ImageKind::Foundation, 15}), 2);
     ASSERT_GE(window.marked.size(), 2u);
     const auto seen = [&ann](PileImage from, PileImage to) {
         return std::pair{localImage(ann.game->seat(), from), localImage(ann.game->seat(), to)};
     };
-    Moves shown{seen({ImageKind::Stack, 1}, {ImageKind::Foundation, 0})};  // the host's own move first
+    EXPECT_EQ(ann.screen.personMoves, (Moves{seen({ImageKind::Stack, 1}, {ImageKind::Foundation, 0})}));
+    Moves shown;  // and the computer players' as the host's screen showed them
     for (const auto& [from, to] : window.marked)
         shown.push_back(seen(from, to));
     EXPECT_EQ(ann.screen.marked, shown);
@@ -93,8 +95,8 @@ TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
 // other guest sees, and the host plays on at a level chosen meanwhile.
 TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken) {
     FaultyLink link(host.port());
-    Guest& ann = join(QStringLiteral("Ann"), link.port());
-    Guest& bo = join(QStringLiteral("Bo"));
+    Guest& ann = join("Ann", link.port());
+    Guest& bo = join("Bo");
     startAndDeal();
     const int seat = ann.game->seat();
     const int boSeat = bo.game->seat();
@@ -120,17 +122,33 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     QTest::qWait(700);  // past the window in which the seat is kept; Ann's answers to pings move nothing
     EXPECT_EQ(game.table().pileOf(kHuman, kStockSlot).top(), hostStock);
     RawPeer late(host.port());
-    late.send(hello(QStringLiteral("Bo"), boToken));
+    late.send(hello("Bo", boToken));
     EXPECT_EQ(late.next(), Message(Refused{Refusal::UnknownToken, "2.0", kProtocolVersion}));
 }
 
-TEST_F(NetTable, TheHostMovesGuestsInTheLobby) {
-    join(QStringLiteral("Ann"));
-    join(QStringLiteral("Bo"));
+TEST_F(NetTable, TheHostMovesAndRemovesGuestsInTheLobby) {
+    join("Ann");
+    join("Bo");
     EXPECT_TRUE(host.moveGuest(1, 3));  // to the empty seat, so Cy, joining next, takes the one she left
-    join(QStringLiteral("Cy"));
+    join("Cy");
     EXPECT_TRUE(
         eventually([this] { return guests[0]->session->seat() == 3 && guests[2]->session->seat() == 1; }));
+    EXPECT_TRUE(host.removeGuest(3));
+    EXPECT_TRUE(eventually([this] { return guests[0]->session->state() == GuestSession::State::Ended; }));
+}
+
+// At once, while the host is still there; a guest whose window drops its game on hearing it is gone at once.
+TEST_F(NetTable, TheHostsExitTellsEveryGuestTheHostQuit) {
+    Guest& ann = join("Ann");
+    startAndDeal();
+    QObject::connect(ann.session.get(), &GuestSession::ended, [&](const SessionEnd& end) {
+        EXPECT_EQ(end.why, SessionEnd::Why::HostLeft);
+        EXPECT_EQ(end.leaving, LeavingReason::Quit);
+        ann.game.reset();
+        ann.session.reset();
+    });
+    game.exitCommand();
+    EXPECT_TRUE(eventually([&] { return !ann.session; }));
 }
 
 // Listed once however often announced; a flood of games from one address lists no more than the limit.

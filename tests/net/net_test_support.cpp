@@ -48,7 +48,7 @@ bool RawPeer::closedByHost() {
 }
 
 NetTable::NetTable(HostLimits limits, GuestTiming guestTiming)
-    : guestTiming(guestTiming), host(game, window, QStringLiteral("Hal"), limits) {
+    : guestTiming(guestTiming), host(game, window, "Hal", limits) {
     host.listen(QHostAddress::LocalHost, 0);
 }
 
@@ -57,7 +57,7 @@ Guest& NetTable::join(const QString& name, quint16 port) {
     guest.session = std::make_unique<GuestSession>(name, guestTiming);
     guest.game = std::make_unique<GuestGame>(*guest.session, guest.screen);
     guest.screen.game = guest.game.get();
-    guest.session->join(QStringLiteral("127.0.0.1"), port ? port : host.port());
+    guest.session->join("127.0.0.1", port ? port : host.port());
     EXPECT_TRUE(eventually([&] { return guest.session->state() == GuestSession::State::Lobby; }));
     return guest;
 }
@@ -112,7 +112,7 @@ bool NetTable::allCardsThere() const {
 }
 
 Hello NetTable::hello(const QString& name, const QByteArray& token) const {
-    return Hello{QStringLiteral("2.0"), kProtocolVersion, name, token};
+    return Hello{"2.0", kProtocolVersion, name, token};
 }
 
 }  // namespace zanfel::net::testing

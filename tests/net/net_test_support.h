@@ -7,7 +7,6 @@
 #include <QTest>
 #include <functional>
 #include <memory>
-#include <utility>
 
 #include "../game/fake_table_view.h"
 #include "frame_reader.h"
@@ -27,37 +26,9 @@ inline bool eventually(const std::function<bool()>& done) {
     return QTest::qWaitFor(done, 5000);
 }
 
-// A guest's window: what each image shows, the moves it shows moving, and what the modal windows said.
-struct GuestScreen final : TableView {
-    GameFront* game = nullptr;
-    std::array<CardNumber, kImageCount> shown{};
-    Moves marked, takenBack;
-    std::vector<int> announced;  // by the screen's own player indices
-    std::vector<HandResult> recorded;
-    int sheetsShown = 0, sheetsHidden = 0;
-    std::function<void()> whileSheetShown;  // once, as if the sheet stood open meanwhile
-    void showImage(PileImage image, CardNumber card) override { shown[flatIndex(image)] = card; }
-    void markComputerMove(PileImage from, PileImage to) override { marked.emplace_back(from, to); }
-    void moveTakenBack(PileImage from, PileImage to) override { takenBack.emplace_back(from, to); }
-    void showControls() override {}
-    void announceGoingOut(int player) override { announced.push_back(player); }
-    void recordHand(const HandResult& hand) override { recorded.push_back(hand); }
-    void showScoreSheet() override {
-        ++sheetsShown;
-        if (whileSheetShown)
-            std::exchange(whileSheetShown, {})();
-        game->scoreSheetActivated();
-    }
-    void hideScoreSheet() override { ++sheetsHidden; }
-    Answer askPlayAgain(const GameOutcome&) override { return Answer::Cancel; }
-    bool applySavedColour() override { return true; }
-    void resetTableColour() override {}
-    void endProgram() override {}
-};
-
 struct Guest {
     std::unique_ptr<GuestSession> session;
-    GuestScreen screen;
+    zanfel::testing::FakeTableView screen;
     std::unique_ptr<GuestGame> game;
 };
 
@@ -69,6 +40,14 @@ public:
     void sendBytes(const QByteArray& bytes);
     // The next message from the host, if one comes.
     std::optional<Message> next();
+    // The next of kind T, past whatever else the host says meanwhile.
+    template <class T>
+    std::optional<T> next() {
+        for (std::optional<Message> m = next(); m; m = next())
+            if (const auto* found = std::get_if<T>(&*m))
+                return *found;
+        return std::nullopt;
+    }
     bool closedByHost();
     QTcpSocket socket;
 
