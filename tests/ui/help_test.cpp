@@ -119,6 +119,7 @@ private slots:
         auto* page = child<QTextBrowser>(window, "helpPage");
         const auto shown = [&] { return window->shownPage() + " under " + contents->currentItem()->text(0); };
         QCOMPARE(shown(), QStringLiteral("overview.html under Welcome to Zanfel"));
+        QCOMPARE(contents->childAt(20, contents->frameWidth()), contents->viewport());  // no header atop
         contents->setCurrentItem(contents->topLevelItem(5));
         QCOMPARE(shown(), QStringLiteral("menus.html under The menus"));
         page->setFocus();  // the first link of the menus page leads on to the tips
