@@ -52,6 +52,7 @@ private slots:
         const QByteArray whole = bytesOf(kCommitted);
         const qsizetype control = whole.indexOf("::DataSpace/Storage/MSCompressed/ControlData") + 44;
         const qsizetype window = whole.indexOf("LZXC") + 12;  // in 32 KB units
+        const qsizetype contents = whole.indexOf(QByteArray("\0\0\x0b\0zanfel.hhc", 14)) + 13;  // #SYSTEM 0
         // Start page entry: name, section, offset, length, the last two in two bytes; 0x80 0x00 is length 0.
         const qsizetype startLength = whole.indexOf("/overview.html") + 17;
         const auto changed = [&](qsizetype at, char byte) {
@@ -79,9 +80,7 @@ private slots:
         QTest::newRow("window of 2 MB") << changed(window, 64) << unreadable;
         QTest::newRow("window of 4 MB") << changed(window, -128) << damaged;
         QTest::newRow("64 MiB") << largest << "Welcome to Zanfel";
-        // #SYSTEM's record 0 names the contents file: here the index, which the file lists after the .hhc.
-        const qsizetype named = whole.indexOf(QByteArray("\0\0\x0b\0zanfel.hhc", 14)) + 13;
-        QTest::newRow("index named as contents") << changed(named, 'k') << "aces";
+        QTest::newRow("#SYSTEM names the index as contents") << changed(contents, 'k') << "aces";
     }
     void unusableFileIsRefusedWithItsReason() {
         QFETCH(QByteArray, bytes);
