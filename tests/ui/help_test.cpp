@@ -119,16 +119,16 @@ private slots:
         auto* contents = child<QTreeWidget>(window, "helpContents");
         auto* page = child<QTextBrowser>(window, "helpPage");
         const auto shown = [&] { return window->shownPage() + " under " + contents->currentItem()->text(0); };
-        QCOMPARE(shown(), QStringLiteral("overview.html under Welcome to Zanfel"));
+        QCOMPARE(shown(), "overview.html under Welcome to Zanfel");
         QCOMPARE(contents->childAt(20, contents->frameWidth()), contents->viewport());  // no header atop
         contents->setCurrentItem(contents->topLevelItem(5));
-        QCOMPARE(shown(), QStringLiteral("menus.html under The menus"));
+        QCOMPARE(shown(), "menus.html under The menus");
         page->setFocus();  // the first link of the menus page leads on to the tips
         QTest::keyClick(page, Qt::Key_Tab);
         QTest::keyClick(page, Qt::Key_Return);
-        QCOMPARE(shown(), QStringLiteral("tips.html under Tips"));
+        QCOMPARE(shown(), "tips.html under Tips");
         QTest::keyClick(page, Qt::Key_F1);  // back to the start, from the help window itself
-        QCOMPARE(shown(), QStringLiteral("overview.html under Welcome to Zanfel"));
+        QCOMPARE(shown(), "overview.html under Welcome to Zanfel");
     }
 
     // Help Topics and F1 each tell which file and why, one unusable before one missing; no window.
