@@ -121,6 +121,10 @@ private slots:
 
         trigger("mnuCardCount");
         host().front().dealCommand();
+        trigger("mnuPause");  // each veil says who paused
+        QCOMPARE(layers().veil().text(), "You paused the game: Ctrl+Z to go on");
+        QTRY_COMPARE(guestLayers().veil().text(), "Ann paused the game");
+        trigger("mnuPause");
         timer()->stop();  // the computer players move when the test says
         QCOMPARE(caption(host(), zanfel::kMiddlePlayer),
                  QStringLiteral("<b>Middle Guy</b><br>Personal pile: 13"));
@@ -170,6 +174,7 @@ private slots:
         QVERIFY(bob > 0);
         link_->cut();
         QTRY_VERIFY(guestLayers().veil().isVisible());
+        QCOMPARE(guestLayers().veil().text(), "The connection to Ann was lost. Coming back...");
         QTRY_VERIFY(caption(host(), bob).endsWith("<br>Bob left"));
         QTest::qWait(50);
         QVERIFY(caption(host(), bob).endsWith("<br>Bob left"));
