@@ -282,7 +282,7 @@ private slots:
         zanfel::Table& t = window_->game().tableForSetUp();
         t.pileTop[3] = t.pileTop[7] = of(6, H);
         t.pileTop[9] = of(6, D);
-        for (auto [slot, top] : {std::pair{1, of(8, S)}, {3, of(8, H)}, {4, of(8, C)}})
+        for (auto [slot, top] : {std::pair{1, of(8, S)}, {3, of(7, H)}, {4, of(8, C)}})
             lay(slot, {top});
         lay(2, {});
         lay(5, {of(7, H), of(2, S)});
@@ -317,6 +317,9 @@ private slots:
             lit << placeName(targets->lit());
         }
         QCOMPARE(lit, (QStringList{"Pile3", "none", "Pile7"}));
+        QTest::keyClick(window_.get(), Qt::Key_3);  // 7H picked by key meanwhile: the band is the mouse's
+        QTest::qWait(20);
+        QCOMPARE(onScreen(find("Pile7")->mapTo(window_.get(), QPoint(-3, 30))), table);
         mouse(QTest::MouseRelease, "Pile7", {60, 40});
         QCOMPARE((QList<int>{card("Pile7"), card("Stack5")}), (QList<int>{of(7, H), of(2, S)}));
         QVERIFY(!targets->isVisible());
