@@ -124,15 +124,15 @@ private slots:
         sheet.setNames({"", "Bob", "", ""});  // a network game's seats: Bob plays in the middle
         fill(sheet, 3);
         sheet.show();
-        QCOMPARE(sheet.windowTitle(), QStringLiteral("Score Sheet"));
+        QCOMPARE(sheet.windowTitle(), "Score Sheet");
         QMap<std::pair<int, int>, QString> labels;  // by left, then top
         for (const QLabel* label : sheet.findChildren<QLabel*>())
             labels[{label->mapTo(&sheet, QPoint()).x(), label->mapTo(&sheet, QPoint()).y()}] = label->text();
-        QCOMPARE(labels.values().join('|'),
-                 QStringLiteral("Your Score|11\n12\n13|36|Left Guy|31\n32\n33|96|Bob|21\n22\n23|66|Right "
-                                "Guy|41\n42\n43|126"));
-        QCOMPARE(child(&sheet, "lblScore2")->accessibleName(), QStringLiteral("Left Guy: 31, 32, 33"));
-        QCOMPARE(child(&sheet, "lblTotal1")->accessibleName(), QStringLiteral("Bob total: 66"));
+        QCOMPARE(
+            labels.values().join('|'),
+            "Your Score|11\n12\n13|36|Left Guy|31\n32\n33|96|Bob|21\n22\n23|66|Right Guy|41\n42\n43|126");
+        QCOMPARE(child(&sheet, "lblScore2")->accessibleName(), "Left Guy: 31, 32, 33");
+        QCOMPARE(child(&sheet, "lblTotal1")->accessibleName(), "Bob total: 66");
         QScrollBar* bar = sheet.scoreArea()->verticalScrollBar();
         child<QPushButton>(&sheet, "cmdOk")->click();
         QVERIFY(!sheet.isVisible());

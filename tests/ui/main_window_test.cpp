@@ -95,7 +95,7 @@ private slots:
         clickDeck();
         trigger("mnuPause");
         QCOMPARE(handCommands(), (HandCommands{.pause = true, .paused = true, .noOneCanPlay = true}));
-        QCOMPARE(spoken("pauseVeil"), QStringLiteral("Paused: Ctrl+Z to go on"));
+        QCOMPARE(spoken("pauseVeil"), "Paused: Ctrl+Z to go on");
         trigger("mnuUnstuck");
         QCOMPARE(card("Stack0"), of(6, H));  // 5H after the deal, 6S turned, then one on
         trigger("mnuNewGame");               // the pause ends with the hand
@@ -174,7 +174,7 @@ private slots:
         lay(5, {of(1, C)});
         HandEndAnswers answers;
         drag(5, "Pile5");  // the ace of clubs, the last card
-        QCOMPARE(answers.seen.value(0), QStringLiteral("You won this hand !!"));
+        QCOMPARE(answers.seen.value(0), "You won this hand !!");
     }
 
     // Every deck comes out in order: the work piles hold the aces, the personal pile shows 2S.
@@ -183,7 +183,7 @@ private slots:
         keys("  ");   // deals, then turns the stock to the six of spades
         keys("2\r");  // the ace of hearts to the lowest empty foundation
         keys("6");    // the stock's six of spades would fit the emptied work pile
-        QCOMPARE(placeName(layers().dropTargets().outlined().at(0)), QStringLiteral("Stack2"));
+        QCOMPARE(placeName(layers().dropTargets().outlined().at(0)), "Stack2");
         keys("52");  // the two of spades starts it instead
         QCOMPARE(card("Stack2"), of(2, S));
         keys("1\r61");  // the stock's six of spades to the emptied pile
@@ -221,13 +221,13 @@ private slots:
         }
         QVERIFY(spoken("Player8").startsWith("Left Guy's work pile 2: "));
         trigger("mnuCardCount");
-        QCOMPARE(find("Stack0")->toolTip(), QStringLiteral("Your stock: five of hearts, 35 cards"));
+        QCOMPARE(find("Stack0")->toolTip(), "Your stock: five of hearts, 35 cards");
         window_->game().playToFoundation(2);
-        QCOMPARE(spoken("Pile0"), QStringLiteral("Foundation 1: ace of hearts"));
+        QCOMPARE(spoken("Pile0"), "Foundation 1: ace of hearts");
         window_->showImage({zanfel::ImageKind::Foundation, 1}, of(13, D));  // the deck's last card
-        QCOMPARE(spoken("Pile1"), QStringLiteral("Foundation 2: king of diamonds"));
-        QCOMPARE(find("Stack2")->toolTip(), QStringLiteral("Your work pile 2: empty, 0 cards"));
-        QCOMPARE(spoken("lblStack2"), QStringLiteral("Cards in Your work pile 2: 0"));
+        QCOMPARE(spoken("Pile1"), "Foundation 2: king of diamonds");
+        QCOMPARE(find("Stack2")->toolTip(), "Your work pile 2: empty, 0 cards");
+        QCOMPARE(spoken("lblStack2"), "Cards in Your work pile 2: 0");
     }
 
     // Left's 2S flies as right moves; flights and frames last under a tick; yours goes with the announcement.
@@ -364,8 +364,8 @@ private slots:
         for (int turn = 1; turn <= 4; ++turn)
             clickDeck();
         QCOMPARE(cue(), QList<bool>({true, true}));
-        QCOMPARE(text("lblTips"), QStringLiteral("Click the back of the red deck for 3 more cards"));
-        QCOMPARE(text("lblStuck"), QStringLiteral("None of your cards can move. Try No one can play."));
+        QCOMPARE(text("lblTips"), "Click the back of the red deck for 3 more cards");
+        QCOMPARE(text("lblStuck"), "None of your cards can move. Try No one can play.");
         trigger("mnuStuckCue");
         QCOMPARE(cue(), QList<bool>({false, false}));
         trigger("mnuStuckCue");

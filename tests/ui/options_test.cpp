@@ -77,7 +77,7 @@ private slots:
         const QColor menuBar = window_->menuBar()->grab().toImage().pixelColor(2, 2);
         QVERIFY(chooseColour(QColor(0x12, 0x34, 0x56)).isEmpty());
         QCOMPARE(openedOn_.name(), colourOf(QPalette::Button));  // the dialog starts from the table's colour
-        QCOMPARE(savedSettings().value(kKey).toString(), QStringLiteral("5649426"));
+        QCOMPARE(savedSettings().value(kKey).toString(), "5649426");
         QCOMPARE(window_->menuBar()->grab().toImage().pixelColor(2, 2), menuBar);
         QCOMPARE(QColorDialog::customColor(0), QColor(0x12, 0x34, 0x56));
         chooseColour(Qt::red, false);
@@ -100,7 +100,7 @@ private slots:
         chooseColour(Qt::darkGreen);
         trigger("mnuCardCount");
         trigger("mnuReset");
-        QCOMPARE(savedSettings().value(kKey).toString(), QStringLiteral("-2147483633"));
+        QCOMPARE(savedSettings().value(kKey).toString(), "-2147483633");
         QCOMPARE(find<CardTable>("table")->colour().name(), colourOf(QPalette::Button));
         QCOMPARE(countsShown(), 0);
         // A file for a folder: colour kept, New Game too; one notice (OK alone) a run, none for lost hands.
