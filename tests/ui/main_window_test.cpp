@@ -350,14 +350,10 @@ private slots:
     // hides it all. Left's AD, on the timer, frees the two; the next run remembers the option.
     void theStuckCueComesWhenTurningCannotHelpAndGoesAtTheNextMove() {
         clickDeck();
-        const std::initializer_list<zanfel::CardNumber> piles[] = {{of(5, S), of(5, C), of(6, S), of(6, C)},
-                                                                   {of(9, S)},
-                                                                   {of(9, C)},
-                                                                   {of(9, H)},
-                                                                   {of(9, D)},
-                                                                   {of(2, D)}};
-        for (int slot = 0; slot < zanfel::kSlotsPerPlayer; ++slot)
-            lay(slot, piles[slot]);
+        lay(zanfel::kStockSlot, {of(5, S), of(5, C), of(6, S), of(6, C)});
+        for (auto [slot, suit] : {std::pair{1, S}, {2, C}, {3, H}, {4, D}})
+            lay(slot, {of(9, suit)});
+        lay(zanfel::kPersonalSlot, {of(2, D)});
         const auto cue = [this] {
             return QList<bool>{find("lblStuck")->isVisible(), action("mnuUnstuck")->font().bold()};
         };
