@@ -291,12 +291,9 @@ TEST(Record, HandsAndGamesAreCountedAsTheyEnd) {
 // turns; No one can play brings others up; the left's AD to a foundation gives the buried two a place.
 // Three stock cards, moved on by one, come round in one turn showing only the five (8H stays under).
 TEST_F(DealtHand, TheHumanIsStuckOnceTheStockHasComeRoundWithNothingAnywhere) {
-    lay({{of(5, S), of(5, C), of(6, S), of(2, D)},
-         {of(9, S)},
-         {of(9, C)},
-         {of(9, H)},
-         {of(9, D)},
-         {of(3, S)}});
+    lay({{of(5, S), of(5, C), of(6, S), of(2, D)}, {}, {}, {}, {}, {of(3, S)}});
+    for (auto [slot, suit] : {std::pair{1, S}, {2, C}, {3, H}, {4, D}})
+        setPile(pile(slot), {of(9, suit)});
     const bool& stuck = f.game.controls().stuck;
     const auto stuckAfterTurns = [&](int turns) {
         std::vector<bool> seen;

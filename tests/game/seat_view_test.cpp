@@ -11,8 +11,7 @@ namespace zanfel {
 namespace {
 
 using enum ImageKind;
-using testing::of;
-using testing::setPile;
+using namespace testing;
 
 // Seen from each seat, clockwise from the bottom: who sits left, across and right.
 TEST(Perspective, EachScreenSeesItsOwnSeatAtTheBottomAndTheOthersClockwiseAsTheHostDoes) {
@@ -42,27 +41,26 @@ Table tableWithUnders(CardNumber under) {
     Table table;
     for (int player = 0; player < kPlayers; ++player)
         for (int slot = 0; slot < kSlotsPerPlayer; ++slot)
-            setPile(table.pileOf(player, slot), {of(slot + 1, testing::S), under, of(13, testing::H)});
+            setPile(table.pileOf(player, slot), {of(slot + 1, S), under, of(13, H)});
     return table;
 }
 
 // Changing a card a seat may not see changes nothing it is told; the loopback test shows it gets the rest.
 TEST(VisibleTable, ASeatSeesEveryTopAndCountButOnlyItsOwnWorkPilesCardBeneath) {
     for (int viewer = 0; viewer < kPlayers; ++viewer) {
-        const VisibleTable seen = visibleTo(tableWithUnders(of(7, testing::D)), viewer);
+        const VisibleTable seen = visibleTo(tableWithUnders(of(7, D)), viewer);
         for (int player = 0; player < kPlayers; ++player) {
-            Table changed = tableWithUnders(of(7, testing::D));
+            Table changed = tableWithUnders(of(7, D));
             for (int slot = 0; slot < kSlotsPerPlayer; ++slot) {
                 PileList& pile = changed.pileOf(player, slot);
-                setPile(pile,
-                        {pile.top(), player == viewer && isWorkSlot(slot) ? pile.item(1) : of(8, testing::C),
-                         of(12, testing::S)});
+                setPile(pile, {pile.top(), player == viewer && isWorkSlot(slot) ? pile.item(1) : of(8, C),
+                               of(12, S)});
             }
             EXPECT_EQ(visibleTo(changed, viewer), seen) << viewer << " " << player;
         }
-        const VisibleTable ownUnder = visibleTo(tableWithUnders(of(9, testing::D)), viewer);
-        EXPECT_EQ(ownUnder.ownBeneath, (std::array<CardNumber, 6>{0, of(9, testing::D), of(9, testing::D),
-                                                                  of(9, testing::D), of(9, testing::D), 0}));
+        const VisibleTable ownUnder = visibleTo(tableWithUnders(of(9, D)), viewer);
+        EXPECT_EQ(ownUnder.ownBeneath,
+                  (std::array<CardNumber, 6>{0, of(9, D), of(9, D), of(9, D), of(9, D), 0}));
     }
 }
 

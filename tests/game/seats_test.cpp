@@ -8,12 +8,7 @@ namespace zanfel {
 
 namespace {
 
-using testing::C;
-using testing::D;
-using testing::H;
-using testing::of;
-using testing::S;
-using testing::setPile;
+using namespace testing;
 
 const Seat kGuest{SeatKind::Elsewhere, "Ann"};
 
@@ -23,7 +18,7 @@ protected:
     SeatedHand() { f.game.deckClicked(); }
     Table& t() { return f.game.tableForSetUp(); }
     PileList& pile(int player, int slot) { return t().pileOf(player, slot); }
-    testing::GameFixture f;
+    GameFixture f;
 };
 
 TEST_F(SeatedHand, APersonAtAnySeatMovesOnlyThatSeatsPilesByTheHumansRules) {
@@ -143,14 +138,14 @@ TEST_F(SeatedHand, GoingOutFromAnySeatEndsTheHandAndPlayWithPeopleElsewhereIsRec
     f.game.dropOnStack(kRightPlayer, kPersonalSlot, 1);
     f.game.setSeat(kRightPlayer, Seat{});
     f.game.deckClicked();
-    testing::humanGoesOut(f.game);  // the guest has left: this hand is alone, the game is not
+    humanGoesOut(f.game);  // the guest has left: this hand is alone, the game is not
     EXPECT_EQ(f.view.announced, (std::vector{kRightPlayer, kHuman}));
     EXPECT_EQ(f.view.recordedOut, f.view.announced);
     EXPECT_EQ(f.view.record.withPeopleElsewhere.handsPlayed, 1);
     EXPECT_EQ(f.view.record.level(kNormalLevel).handsPlayed, 1);
     for (int hand = 2; hand <= 4; ++hand) {  // 52 a hand from -26: past 99 with the fourth
         f.game.deckClicked();
-        testing::humanGoesOut(f.game);
+        humanGoesOut(f.game);
     }
     EXPECT_EQ(f.view.record.withPeopleElsewhere.gamesPlayed, 1);
     EXPECT_EQ(f.view.record.level(kNormalLevel).gamesPlayed, 0);

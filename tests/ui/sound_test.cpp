@@ -65,8 +65,8 @@ private slots:
         drag(2, "Pile2");
         QCOMPARE(sounds_.played, (Heard{Sound::Deal, Sound::OwnCard}));
         QVERIFY(!action("mnuSound")->isChecked() && !action("mnuRivalsSounds")->isEnabled());
-        QCOMPARE(savedSettings().value("Sound/PlaySounds").toString(), QStringLiteral("false"));
-        QCOMPARE(savedSettings().value("Sound/RivalsSounds").toString(), QStringLiteral("false"));
+        QCOMPARE(savedSettings().value("Sound/PlaySounds").toString(), "false");
+        QCOMPARE(savedSettings().value("Sound/RivalsSounds").toString(), "false");
 
         startWindow();
         focus();

@@ -66,7 +66,7 @@ private slots:
                  QList<ShownBox>({{"Zanfel", "Clear your record at every skill level? This cannot be undone.",
                                    QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel}}));
         QVERIFY(!savedSettings().childGroups().contains("Statistics"));
-        QCOMPARE(savedSettings().value(kColourKey).toString(), QStringLiteral("-2147483633"));
+        QCOMPARE(savedSettings().value(kColourKey).toString(), "-2147483633");
     }
 
     // Normal then Blinding: Normal's. Blinding, Super Easy a moment: Super Easy's, and the game it ends too.
@@ -130,7 +130,7 @@ private slots:
             for (int figure : read)
                 expected << QString::number(figure);
             QCOMPARE(column(&sheet), expected << "0");
-            QCOMPARE(savedSettings().value(kColourKey).toString(), QStringLiteral("255"));
+            QCOMPARE(savedSettings().value(kColourKey).toString(), "255");
         }
     }
 
