@@ -115,6 +115,10 @@ private slots:
         QCOMPARE(caption(host(), bob), "<b>Bob</b>");
         QCOMPARE(caption(*guest_, zanfel::kHuman), "<b>Bob</b>");
         QCOMPARE(caption(*guest_, zanfel::localPlayer(bob, zanfel::kHuman)), "<b>Ann</b>");
+        // The guest's deck, drawn before he was seated, now has the back of his seat, as the host sees it.
+        QCOMPARE(
+            child(guest_.get(), "Deck")->grab().toImage(),
+            child(&host(), bob == zanfel::kLeftPlayer ? "PlayerDeck0" : "PlayerDeck2")->grab().toImage());
         const QString bobsPile =
             QStringLiteral("Player%1").arg(zanfel::baseOfPlayer(bob) + zanfel::kPersonalSlot);
         QVERIFY(child(&host(), bobsPile)->toolTip().startsWith("Bob's personal pile"));
