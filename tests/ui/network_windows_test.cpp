@@ -162,14 +162,20 @@ private slots:
         }
         QCOMPARE(guestCard("Pile0"), of(1, S));
         QCOMPARE(guestCard("Stack1"), zanfel::kNoCard);
+        mouse(QTest::MousePress, "Stack5", {20, 20});  // beneath the personal pile's top, a card face down
+        mouse(QTest::MouseMove, "Deck", {20, 32});
+        QCOMPARE(child(guest_.get(), "Stack5")->grab().toImage(),
+                 child(guest_.get(), "Deck")->grab().toImage());
+        mouse(QTest::MouseRelease, "Stack5", {20, 20});
         host().front().dropOnFoundation(1, 0);
         QTRY_VERIFY(guestCard("Stack1") == of(1, S));
         QVERIFY(guestLayers().flight().inFlight());
         QCOMPARE(guestLayers().flight().target(), child(guest_.get(), "Stack1"));
     }
 
-    // The host's table says who left, for as long as he could come back; his own game comes back unveiled.
-    void aGuestCutOffLeavesForAGameOfItsOwn() {
+    // The host's table says who left, for as long as he could come back; he comes back to his seat by
+    // himself. Cut off again, he leaves, and his own game comes back unveiled.
+    void aGuestCutOffComesBackOrLeavesForAGameOfItsOwn() {
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
         link_->cut();
