@@ -183,6 +183,9 @@ private slots:
         QTRY_VERIFY(caption(host(), bob).endsWith("<br>Bob left"));
         QTest::qWait(50);
         QVERIFY(caption(host(), bob).endsWith("<br>Bob left"));
+        QTRY_VERIFY(caption(host(), bob).endsWith("<br>Bob is back") && !guestLayers().veil().isVisible());
+        link_->cut();
+        QTRY_VERIFY(guestLayers().veil().isVisible());
         child<QAction>(guest_.get(), "mnuLeaveNetworkGame")->trigger();
         QVERIFY(!guestLayers().veil().isVisible());
     }
