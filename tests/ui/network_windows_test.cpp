@@ -262,6 +262,11 @@ private slots:
                  QStringLiteral("Ann ended the network game.\n\nYou are back at a game of your own."));
         QVERIFY(!child<QLabel>(guest_.get(), "lblSeat0")->isVisible());
         QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
+        guest_->game().dealCommand();  // a hand of his own, which ends as he is seated at a table again
+        host().network().host(0, QStringLiteral("Ann"));
+        guest_->network().join(QStringLiteral("127.0.0.1"), host().network().port(), QStringLiteral("Bob"));
+        QVERIFY(guestCard("Stack1") != zanfel::kNoCard);
+        QTRY_VERIFY(guestCard("Stack1") == zanfel::kNoCard);
     }
 
     // It refuses the greeting: the join window names both versions and lets the player choose again.
