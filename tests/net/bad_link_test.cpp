@@ -44,7 +44,7 @@ TEST_F(BadLinkTable, GuestsOnSlowLinksThatDropAndCutLoseNothingAndAgreeOnceBack)
     std::vector<std::unique_ptr<FaultyLink>> links;
     for (const char* name : {"Ann", "Bo", "Cy"}) {
         links.push_back(std::make_unique<FaultyLink>(host.port(), 500, 7 + links.size()));
-        join(QString::fromLatin1(name), links.back()->port());
+        join(name, links.back()->port());
     }
     startAndDeal();
     const std::function<void(FaultyLink&)> faults[] = {

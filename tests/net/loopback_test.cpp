@@ -17,8 +17,8 @@ namespace {
 void keepForFuzzer(const std::vector<std::unique_ptr<FaultyLink>>& links) {
     const QString dir = qEnvironmentVariable("ZANFEL_NET_CORPUS");
     for (std::size_t i = 0; i < links.size() && !dir.isEmpty(); ++i) {
-        QFile guest(QStringLiteral("%1/game_guest%2").arg(dir).arg(i));
-        QFile host(QStringLiteral("%1/game_host%2").arg(dir).arg(i));
+        QFile guest(QString("%1/game_guest%2").arg(dir).arg(i));
+        QFile host(QString("%1/game_host%2").arg(dir).arg(i));
         EXPECT_TRUE(guest.open(QIODevice::WriteOnly) && host.open(QIODevice::WriteOnly));
         guest.write('\x5f' + links[i]->towardHost());
         host.write('\x1f' + links[i]->towardGuest());
@@ -30,7 +30,7 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
     std::vector<std::unique_ptr<FaultyLink>> links;
     for (const char* name : {"Ann", "Bo", "Cy"}) {
         links.push_back(std::make_unique<FaultyLink>(host.port()));
-        join(QString::fromLatin1(name), links.back()->port());
+        join(name, links.back()->port());
     }
     startAndDeal();
     guests[0]->game->scoreCommand();  // no hand on the sheet yet

@@ -145,10 +145,10 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
 TEST(Messages, NamesArePlainTextOfLimitedLength) {
     const auto nameIn = [](const QString& sent) {
         const Decoded decoded = decodeMessage(hello(sent));
-        return decoded.message ? std::get<Hello>(*decoded.message).name : QStringLiteral("refused");
+        return decoded.message ? std::get<Hello>(*decoded.message).name : QString("refused");
     };
-    EXPECT_EQ(nameIn(QStringLiteral("\u202eAn\tn\x07\n")), QStringLiteral("Ann"));
-    EXPECT_EQ(nameIn(QStringLiteral("  Bo \u2028  Bo ")), QStringLiteral("Bo Bo"));
+    EXPECT_EQ(nameIn("\u202eAn\tn\x07\n"), "Ann");
+    EXPECT_EQ(nameIn("  Bo \u2028  Bo "), "Bo Bo");
     EXPECT_EQ(nameIn(QString(30, QChar(0x00e9))), QString(kMaxNameChars, QChar(0x00e9)));
     EXPECT_EQ(nameIn(QString::fromUcs4(U"🂡🂡🂡")), QString::fromUcs4(U"🂡🂡🂡"));
 }

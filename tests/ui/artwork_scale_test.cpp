@@ -8,7 +8,7 @@
 class ArtworkScaleTest : public testing_support::WindowTest {
     Q_OBJECT
 
-    const qreal ratio_ = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    const qreal ratio_ = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
 
     static QImage rgb(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); }
 
@@ -82,7 +82,7 @@ private slots:
             {"pictures/1x/theyout.png", goingOutPicture(AnnouncementPicture::Theyout, 1)},
             {"pictures/1x/about.png", aboutPicture(1)}};
         for (int d = 0; d < 3; ++d)
-            art.append({QStringLiteral("cards/1x/player_deck_%1.png").arg(d), playerDeckPicture(d, {})});
+            art.append({QString("cards/1x/player_deck_%1.png").arg(d), playerDeckPicture(d, {})});
         for (int card = 1; card <= zanfel::kDeckSize; ++card)  // from the ace of spades, 101.png
             art.append({QString("cards/1x/%1.png").arg(zanfel::faceResourceId(card)), facePicture(card, {})});
         const auto argb = [](const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); };

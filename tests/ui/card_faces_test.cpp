@@ -140,8 +140,7 @@ private slots:
                 const FaceLayout& layout = zanfel::artwork::faceLayout(faces);
                 const QRectF index = layout.indexBox();
                 for (zanfel::CardNumber card = of(1, S); card <= of(13, D); ++card) {
-                    const QString name =
-                        QStringLiteral("%1 %2 %3").arg(card).arg(zoom).arg(faces.largeIndices);
+                    const QString name = QString("%1 %2 %3").arg(card).arg(zoom).arg(faces.largeIndices);
                     const DrawnFace drawn(card, faces, zoom);
                     const QRgb ink = promisedInk(zanfel::suitOf(card), faces);
                     const QList<QRectF> middle = middleBoxes(zanfel::rankOf(card), layout);

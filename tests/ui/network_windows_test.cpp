@@ -39,18 +39,6 @@ int seatOf(const SeatList& list, const QString& name) {
     return -1;
 }
 
-// The join window's list: name|seats|address|+ for a game that may be chosen, - for one that may not.
-QStringList gamesListed(const JoinWindow& join) {
-    auto* list = child<QTreeWidget>(&join, "lstGames");
-    QStringList shown;
-    for (int row = 0; row < list->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* item = list->topLevelItem(row);
-        shown << QStringList{item->text(0), item->text(1), item->text(2), item->isDisabled() ? "-" : "+"}
-                     .join('|');
-    }
-    return shown;
-}
-
 }  // namespace
 
 class NetworkWindowsTest : public WindowTest {
@@ -64,18 +52,18 @@ class NetworkWindowsTest : public WindowTest {
     zanfel::CardNumber guestCard(const char* place) { return child<CardImage>(guest_.get(), place)->card(); }
     const TableLayers& guestLayers() { return *guest_->findChild<TableLayers*>(); }
     QString caption(MainWindow& window, int player) {
-        return child<QLabel>(&window, QStringLiteral("lblSeat%1").arg(player))->text();
+        return child<QLabel>(&window, QString("lblSeat%1").arg(player))->text();
     }
 
     // Ann hosts and Bob joins through a link; Bob is seated in the lobby, where Ann moves him before Start.
     int seatBobAndStart() {
-        host().network().host(0, QStringLiteral("Ann"));
+        host().network().host(0, "Ann");
         LobbyWindow* lobby = host().network().lobby();
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
         guest_->show();
         guest_->startUp();
         link_ = std::make_unique<zanfel::net::testing::FaultyLink>(host().network().port());
-        guest_->network().join(QStringLiteral("127.0.0.1"), link_->port(), QStringLiteral("Bob"));
+        guest_->network().join("127.0.0.1", link_->port(), "Bob");
         const SeatList& seats = *lobby->seatList();
         if (!QTest::qWaitFor([&] { return seatOf(seats, "Bob") > 0; }))
             return -1;
@@ -84,7 +72,7 @@ class NetworkWindowsTest : public WindowTest {
             return -1;
         const int first = seatOf(seats, "Bob");
         const int moved = first == zanfel::kRightPlayer ? zanfel::kLeftPlayer : zanfel::kRightPlayer;
-        child<QAction>(lobby, QStringLiteral("mnuMove%1To%2").arg(first).arg(moved))->trigger();
+        child<QAction>(lobby, QString("mnuMove%1To%2").arg(first).arg(moved))->trigger();
         const SeatList& guestSeats = *join->findChild<SeatList*>();
         if (!QTest::qWaitFor([&] { return guestSeats.occupant(moved) == "Bob (you)"; }))
             return -1;
@@ -115,8 +103,7 @@ private slots:
         QCOMPARE(caption(host(), bob), "<b>Bob</b>");
         QCOMPARE(caption(*guest_, zanfel::kHuman), "<b>Bob</b>");
         QCOMPARE(caption(*guest_, zanfel::localPlayer(bob, zanfel::kHuman)), "<b>Ann</b>");
-        const QString bobsPile =
-            QStringLiteral("Player%1").arg(zanfel::baseOfPlayer(bob) + zanfel::kPersonalSlot);
+        const QString bobsPile = QString("Player%1").arg(zanfel::baseOfPlayer(bob) + zanfel::kPersonalSlot);
         QVERIFY(child(&host(), bobsPile)->toolTip().startsWith("Bob's personal pile"));
 
         trigger("mnuCardCount");
@@ -152,13 +139,16 @@ private slots:
             QTest::mouseEvent(act, guest_->windowHandle(), Qt::LeftButton, {},
                               child(guest_.get(), place)->mapTo(guest_.get(), at));
         };
-        for (const char* place : {"Deck", "Pile0"}) {  // let go over the deck, it goes back to its pile
-            QCOMPARE(guestCard("Stack1"), of(1, S));
-            mouse(QTest::MousePress, "Stack1", {20, 20});
-            mouse(QTest::MouseMove, place, {20, 32});
-            mouse(QTest::MouseMove, place, {20, 20});
-            mouse(QTest::MouseRelease, place, {20, 20});
-        }
+        // Lifted, the personal pile's top shows the card beneath face down: the back of the guest's deck.
+        mouse(QTest::MousePress, "Stack5", {20, 20});
+        mouse(QTest::MouseMove, "Deck", {20, 32});
+        QCOMPARE(child(guest_.get(), "Stack5")->grab().toImage(),
+                 child(guest_.get(), "Deck")->grab().toImage());
+        mouse(QTest::MouseRelease, "Deck", {20, 32});  // let go over the deck, it goes back to its pile
+        QCOMPARE(guestCard("Stack5"), of(2, S));
+        mouse(QTest::MousePress, "Stack1", {20, 20});
+        mouse(QTest::MouseMove, "Pile0", {20, 32});
+        mouse(QTest::MouseRelease, "Pile0", {20, 32});
         QCOMPARE(guestCard("Pile0"), of(1, S));
         QCOMPARE(guestCard("Stack1"), zanfel::kNoCard);
         host().front().dropOnFoundation(1, 0);
@@ -167,10 +157,13 @@ private slots:
         QCOMPARE(guestLayers().flight().target(), child(guest_.get(), "Stack1"));
     }
 
-    // The host's table says who left, for as long as he could come back; his own game comes back unveiled.
-    void aGuestCutOffLeavesForAGameOfItsOwn() {
+    // Cut off, he comes back by himself. Cut off again, the host's table says who left, for as long as he
+    // could come back; leaving, his own game comes back unveiled.
+    void aGuestCutOffComesBackOrLeavesForAGameOfItsOwn() {
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
+        link_->cut();
+        QTRY_VERIFY(caption(host(), bob).endsWith("<br>Bob is back"));
         link_->cut();
         QTRY_VERIFY(guestLayers().veil().isVisible());
         QCOMPARE(guestLayers().veil().text(), "The connection to Ann was lost. Coming back...");
@@ -193,26 +186,28 @@ private slots:
         QVERIFY(!action("mnuHostNetworkGame")->isEnabled() && action("mnuLeaveNetworkGame")->isEnabled());
         QCOMPARE(SettingsStore(nullptr).networkName(), "Ann");  // offered next time
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
-        guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
+        guest_->network().join("::1", host().network().port(), "Bob");
         QTRY_VERIFY(seatOf(*lobby->seatList(), "Bob") > 0);
         const QString offered = child<QLabel>(lobby, "lblAddresses")->text();
         QVERIFY(!offered.contains("127.0.0.1") && !offered.contains("[::1]") && !offered.contains("[fe80"));
         for (const QHostAddress& address : QNetworkInterface::allAddresses())  // those others can reach
             QVERIFY(address.isLoopback() || address.isLinkLocal() || offered.contains(address.toString()));
-        const auto ours = [this] {  // the one row of this game, open to join
-            return gamesListed(*guest_->network().joinWindow())
-                .filter(QStringLiteral(":%1|+").arg(host().network().port()));
+        const auto ours = [this] {  // the join window's rows of this game, by the port in the address column
+            const auto* list = child<QTreeWidget>(guest_->network().joinWindow(), "lstGames");
+            return list->findItems(QString(":%1").arg(host().network().port()), Qt::MatchEndsWith, 2);
         };
-        QTRY_VERIFY(ours().size() == 1 && ours()[0].startsWith("Ann|2 free seats|"));
+        QTRY_VERIFY(ours().size() == 1 && ours()[0]->text(0) == "Ann" &&
+                    ours()[0]->text(1) == "2 free seats");
+        QVERIFY(!ours()[0]->isDisabled());  // open to join
         QTest::mouseClick(child(guest_->network().joinWindow(), "cmdCancel"), Qt::LeftButton);
         QTRY_VERIFY(seatOf(*lobby->seatList(), "Bob") < 0);
-        guest_->network().join(QStringLiteral("::1"), host().network().port(), QStringLiteral("Bob"));
+        guest_->network().join("::1", host().network().port(), "Bob");
         JoinWindow* join = guest_->network().joinWindow();
         auto* joinButton = child<QPushButton>(join, "cmdJoin");
         QVERIFY(!joinButton->isEnabled());  // while joining
         QTRY_VERIFY(join->findChild<SeatList*>()->isVisible());
         auto* remove =
-            child<QPushButton>(lobby, QStringLiteral("cmdRemove%1").arg(seatOf(*lobby->seatList(), "Bob")));
+            child<QPushButton>(lobby, QString("cmdRemove%1").arg(seatOf(*lobby->seatList(), "Bob")));
         lobby->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(lobby));
         remove->setFocus();  // Enter still starts the game, and Start keeps its frame
@@ -230,9 +225,9 @@ private slots:
             dialog->setTextValue("Ann");
             dialog->done(++asked == 1 ? QDialog::Rejected : QDialog::Accepted);
         });
-        host().network().host(0, QStringLiteral(" \t"));
+        host().network().host(0, " \t");
         QVERIFY(!host().network().lobby() && action("mnuHostNetworkGame")->isEnabled());
-        host().network().host(0, QStringLiteral(" \t"));
+        host().network().host(0, " \t");
         QCOMPARE(host().network().lobby()->seatList()->occupant(zanfel::kHuman), "Ann (you)");
     }
 
@@ -252,6 +247,11 @@ private slots:
         QCOMPARE(boxes[2].text, "Ann ended the network game.\n\nYou are back at a game of your own.");
         QVERIFY(!child<QLabel>(guest_.get(), "lblSeat0")->isVisible());
         QVERIFY(child<QAction>(guest_.get(), "mnuJoinNetworkGame")->isEnabled());
+        guest_->game().dealCommand();  // a hand of his own, which ends as he is seated at a table again
+        host().network().host(0, "Ann");
+        guest_->network().join("127.0.0.1", host().network().port(), "Bob");
+        QVERIFY(guestCard("Stack1") != zanfel::kNoCard);
+        QTRY_VERIFY(guestCard("Stack1") == zanfel::kNoCard);
     }
 
     // It refuses the greeting: the join window names both versions and lets the player choose again.
@@ -264,11 +264,11 @@ private slots:
             QTcpSocket* socket = otherVersion.nextPendingConnection();
             socket->write(zanfel::net::framed(zanfel::net::encodeMessage(refused)));
         });
-        host().network().join(QStringLiteral("127.0.0.1"), otherVersion.serverPort(), QStringLiteral("Bob"));
+        host().network().join("127.0.0.1", otherVersion.serverPort(), "Bob");
         JoinWindow* join = host().network().joinWindow();
         QTRY_VERIFY(join->status().contains("cannot play"));
-        QCOMPARE(join->status(), QStringLiteral("The game at 127.0.0.1:%1 runs Zanfel 3.1, which cannot play "
-                                                "with this Zanfel 2.0.")
+        QCOMPARE(join->status(), QString("The game at 127.0.0.1:%1 runs Zanfel 3.1, which cannot play "
+                                         "with this Zanfel 2.0.")
                                      .arg(otherVersion.serverPort()));
         refused = {zanfel::net::Refusal::TooManyGreetings, "2.0", zanfel::net::kProtocolVersion};
         QTest::keyClicks(child<QLineEdit>(join, "txtAddress"),
@@ -304,7 +304,7 @@ private slots:
         QFETCH(QString, read);
         const CommandLine line = readCommandLine(QStringList{"zanfel"} + arguments);
         const QStringList ways{"Alone", "Host", "Join"};
-        const QString shown = QStringLiteral("%1 %2:%3 %4")
+        const QString shown = QString("%1 %2:%3 %4")
                                   .arg(ways[static_cast<int>(line.network)], line.address)
                                   .arg(line.port)
                                   .arg(line.name);
@@ -313,7 +313,7 @@ private slots:
 
     // What the list says, its reference picture shows.
     void choosingAGameFillsInItsAddress() {
-        JoinWindow join(QStringLiteral("Bob"));
+        JoinWindow join("Bob");
         join.showGames({zanfel::net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});
         auto* list = child<QTreeWidget>(&join, "lstGames");
         list->setCurrentItem(list->topLevelItem(0));
