@@ -167,6 +167,8 @@ TEST(Messages, AGuestTakesOnlyWhatAnHonestHostSends) {
 TEST(Announcements, TheLowestProtocolAndPortAreTakenAndNothingBelow) {
     const Announcement lowest{"2.0", 0, "Ann", 0, false, 1};
     EXPECT_EQ(decodeAnnouncement(encodeAnnouncement(lowest)), lowest);
+    // Byte for byte as other builds of the game send and read it: the mark, then the fields.
+    EXPECT_EQ(encodeAnnouncement(lowest).toHex(), "87195a4663322e300063416e6e00f401");
     EXPECT_FALSE(decodeAnnouncement(encodeAnnouncement({"2.0", -1, "Ann", 0, false, 1})));
     EXPECT_FALSE(decodeAnnouncement(encodeAnnouncement({"2.0", 0, "Ann", 0, false, 0})));
 }
