@@ -115,6 +115,7 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     ASSERT_TRUE(eventually([&] { return game.seats()[seat] == Seat{SeatKind::Elsewhere, "Ann"}; }));
     EXPECT_TRUE(eventually([this] { return agreed(); }));  // back, it sees the table as it now is
     EXPECT_TRUE(eventually([&] { return ann.game->controls().checkedLevel() == 1; }));
+    EXPECT_EQ(ann.game->controls().timerIntervalMs, kLevelIntervalMs[1]);  // her marks and flights keep pace
     const QByteArray boToken = bo.session->token();
     bo.session->leave();
     ASSERT_TRUE(eventually([&] { return game.seats()[bo.game->seat()].kind == SeatKind::Computer; }));
