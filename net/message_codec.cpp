@@ -255,16 +255,16 @@ Decoded decodeMessage(QByteArrayView bytes) {
     if (bytes.isEmpty())
         return refused(Refusal::Truncated, QStringLiteral("no bytes"));
     QCborStreamReader in(reinterpret_cast<const quint8*>(bytes.data()), bytes.size());
-    FieldReader fields(in);
+    FieldReader reader(in);
     if (in.lastError() != QCborError::NoError || in.type() == QCborStreamReader::Invalid) {
-        fields.streamFault();
-        return refused(fields.refusal, fields.detail);
+        reader.streamFault();
+        return refused(reader.refusal, reader.detail);
     }
     if (!in.isArray())
         return refused(Refusal::NotAnArray, QStringLiteral("type %1").arg(int(in.type())));
     if (!in.enterContainer() || !in.hasNext()) {
-        fields.streamFault();
-        return refused(in.lastError() == QCborError::NoError ? Refusal::MissingField : fields.refusal,
+        reader.streamFault();
+        return refused(in.lastError() == QCborError::NoError ? Refusal::MissingField : reader.refusal,
                        QStringLiteral("no kind"));
     }
     if (!in.isUnsignedInteger())
@@ -275,10 +275,10 @@ Decoded decodeMessage(QByteArrayView bytes) {
     in.next();
     Decoded decoded;
     Message message;
-    kReaders[kind - 1](fields, message);
-    fields.finish(bytes.size());
-    if (fields.refusal != Refusal::None)
-        return refused(fields.refusal, QStringLiteral("kind %1, %2").arg(kind).arg(fields.detail));
+    kReaders[kind - 1](reader, message);
+    reader.finish(bytes.size());
+    if (reader.refusal != Refusal::None)
+        return refused(reader.refusal, QStringLiteral("kind %1, %2").arg(kind).arg(reader.detail));
     decoded.message = std::move(message);
     return decoded;
 }
