@@ -18,6 +18,9 @@ namespace {
 
 const QByteArray kToken(kTokenBytes, '\x5a');
 
+// The largest a message may be, as every build of the game sends and reads it.
+constexpr int kFrameLimit = 4096, kMovesLimit = 16;
+
 std::vector<Message> oneOfEachKind() {
     return {Hello{"2.0", kProtocolVersion, "Ann", kToken},
             DeckClick{7},
@@ -31,7 +34,7 @@ std::vector<Message> oneOfEachKind() {
             Refused{Refusal::IncompatibleVersion, "2.1", 0},
             LobbySeats{2, false, {0, 2, 1, 2}, {"Host", "Bo", "", "Ché ✓"}},
             Start{},
-            TableChanges{{0, 52, 45, 0, 24, 1}, {23, 35, 5, 0}, {5, 24, 39, 0}},
+            TableChanges{{0, 52, 45, 0, 24, 1}, {23, 35, 5, 0}, std::vector<int>(2 * kMovesLimit, 39)},
             ControlsState{2, true, true, 0, 5, true, 0b1010, 21},
             MoveAnswer{9, false, Refusal::Rules},
             WentOut{3},
@@ -75,8 +78,8 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
         QByteArray bytes;
         Refusal refusal;
     } rows[] = {
-        {"larger than a frame", QByteArray(kMaxFrameBytes + 1, '\0'), Refusal::TooLarge},
-        {"a whole frame, read", QByteArray(kMaxFrameBytes, '\0'), Refusal::NotAnArray},
+        {"larger than a frame", QByteArray(kFrameLimit + 1, '\0'), Refusal::TooLarge},
+        {"a whole frame, read", QByteArray(kFrameLimit, '\0'), Refusal::NotAnArray},
         {"nothing", QByteArray(), Refusal::Truncated},
         {"a text cut short", QByteArray::fromHex("830163322e"), Refusal::Truncated},
         {"a stray break", QByteArray::fromHex("ff"), Refusal::NotCbor},
@@ -175,7 +178,7 @@ TEST(Announcements, TheLowestProtocolAndPortAreTakenAndNothingBelow) {
 
 TEST(Frames, AStreamCutAnywhereGivesTheSameFrames) {
     const QByteArray stream =
-        framed("one") + framed("") + framed(QByteArray(kMaxFrameBytes, 'x')) + framed("two");
+        framed("one") + framed("") + framed(QByteArray(kFrameLimit, 'x')) + framed("two");
     for (int cut = 0; cut <= stream.size(); cut += 97) {
         FrameReader reader;
         std::vector<QByteArray> frames;
@@ -184,8 +187,7 @@ TEST(Frames, AStreamCutAnywhereGivesTheSameFrames) {
             while (auto frame = reader.next())
                 frames.push_back(*frame);
         }
-        EXPECT_EQ(frames, (std::vector<QByteArray>{"one", "", QByteArray(kMaxFrameBytes, 'x'), "two"}))
-            << cut;
+        EXPECT_EQ(frames, (std::vector<QByteArray>{"one", "", QByteArray(kFrameLimit, 'x'), "two"})) << cut;
     }
 }
 
