@@ -20,6 +20,12 @@ static QByteArray bytesOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The help with its index named as its contents: a keyword's entry for each page but the start page.
+static QByteArray indexAsContents() {
+    QByteArray bytes = bytesOf(kCommitted);
+    return bytes.replace(bytes.indexOf(QByteArray("\0\0\x0b\0zanfel.hhc", 14)) + 13, 1, "k");  // #SYSTEM 0
+}
+
 class HelpTest : public WindowTest {
     Q_OBJECT
 
@@ -52,7 +58,6 @@ private slots:
         const QByteArray whole = bytesOf(kCommitted);
         const qsizetype control = whole.indexOf("::DataSpace/Storage/MSCompressed/ControlData") + 44;
         const qsizetype window = whole.indexOf("LZXC") + 12;  // in 32 KB units
-        const qsizetype contents = whole.indexOf(QByteArray("\0\0\x0b\0zanfel.hhc", 14)) + 13;  // #SYSTEM 0
         // Start page entry: name, section, offset, length, the last two in two bytes; 0x80 0x00 is length 0.
         const qsizetype startLength = whole.indexOf("/overview.html") + 17;
         const auto changed = [&](qsizetype at, char byte) {
@@ -80,7 +85,7 @@ private slots:
         QTest::newRow("window of 2 MB") << changed(window, 64) << unreadable;
         QTest::newRow("window of 4 MB") << changed(window, -128) << damaged;
         QTest::newRow("64 MiB") << largest << "Welcome to Zanfel";
-        QTest::newRow("#SYSTEM names the index as contents") << changed(contents, 'k') << "aces";
+        QTest::newRow("#SYSTEM names the index as contents") << indexAsContents() << "aces";
     }
     void unusableFileIsRefusedWithItsReason() {
         QFETCH(QByteArray, bytes);
@@ -122,13 +127,20 @@ private slots:
         QCOMPARE(shown(), "overview.html under Welcome to Zanfel");
         QCOMPARE(contents->childAt(20, contents->frameWidth()), contents->viewport());  // no header atop
         contents->setCurrentItem(contents->topLevelItem(5));
-        QCOMPARE(shown(), "menus.html under The menus");
         page->setFocus();  // the first link of the menus page leads on to the tips
         QTest::keyClick(page, Qt::Key_Tab);
         QTest::keyClick(page, Qt::Key_Return);
         QCOMPARE(shown(), "tips.html under Tips");
-        QTest::keyClick(page, Qt::Key_F1);  // back to the start, from the help window itself
-        QCOMPARE(shown(), "overview.html under Welcome to Zanfel");
+        // The index as contents has no entry for the start page: none stays lit when F1 leads back there.
+        QFile keywords(scratch_.filePath("keywords.chm"));
+        QVERIFY(keywords.open(QIODevice::WriteOnly) && keywords.write(indexAsContents()) > 0);
+        keywords.close();
+        HelpOpener other(&table, [&] { return QStringList{keywords.fileName()}; });
+        other.openHelp();
+        contents = child<QTreeWidget>(other.window(), "helpContents");
+        contents->setCurrentItem(contents->topLevelItem(0));             // aces, on the rules page
+        QTest::keyClick(child(other.window(), "helpPage"), Qt::Key_F1);  // from the help window itself
+        QVERIFY(!contents->currentItem());
     }
 
     // Help Topics and F1 each tell which file and why, one unusable before one missing; no window.
