@@ -92,7 +92,9 @@ private slots:
         QCOMPARE(std::ranges::count_if(items, &QAction::isSeparator), 7);  // between the menus' groups
         clickDeck();
         QCOMPARE(handCommands(), (HandCommands{.pause = true, .noOneCanPlay = true, .running = true}));
-        clickDeck();
+        mouse(QTest::MousePress, "Deck");
+        mouse(QTest::MouseMove, "Deck", kGrip + QPoint(0, 30));  // a shaky click on the deck turns it too
+        mouse(QTest::MouseRelease, "Deck", kGrip + QPoint(0, 30));
         trigger("mnuPause");
         QCOMPARE(handCommands(), (HandCommands{.pause = true, .paused = true, .noOneCanPlay = true}));
         QCOMPARE(spoken("pauseVeil"), "Paused: Ctrl+Z to go on");
@@ -335,7 +337,9 @@ private slots:
         QVERIFY(!find("heldCard")->isVisible());
         keys("2 \r6");
         mouse(QTest::MouseRelease, "Pile1");
-        mouse(QTest::MousePress, "Stack1");  // nor is a card lifted while paused
+        trigger("mnuPause");
+        mouse(QTest::MousePress, "Stack1");  // nor is a card pressed before the pause lifted in it
+        trigger("mnuPause");
         mouse(QTest::MouseMove, "Pile0");
         QCOMPARE(layers().keyboard().picked(), -1);
         QVERIFY(!layers().keyboard().ring()->isVisible() && !layers().dropTargets().isVisible());
