@@ -195,11 +195,9 @@ private slots:
         trigger("mnuPause");
         trigger("mnuLargeIndices");
         everyFaceIsIn(kBoth);
-        trigger("mnuFourColour");
-        everyFaceIsIn(kLarge);
         startWindow();
         clickDeck();
-        everyFaceIsIn(kLarge);
+        everyFaceIsIn(kBoth);
         for (const char* saved : {"yes", "1", "", "true,false"}) {
             window_.reset();
             savedSettings().setValue("Display/FourColourSuits", saved);
