@@ -66,12 +66,14 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
     keepForFuzzer(links);
 }
 
-// Ann sends AD, a card onto its own pile, and AS as the host plays AS and computers move: her AS flies back.
+// Ann sends AD, 2S into its place and AH onto that (she sees 2S under it), and AS as the host plays AS and
+// computers move: her AS flies back.
 TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     Guest& ann = join("Ann");
     startAndDeal();
     ASSERT_TRUE(ann.game->dropOnFoundation(4, 15));
     ASSERT_TRUE(ann.game->dropOnStack(kPersonalSlot, 4));
+    ASSERT_TRUE(ann.game->dropOnStack(2, 4));
     ASSERT_TRUE(ann.game->dropOnFoundation(1, 0));
     ASSERT_TRUE(game.dropOnFoundation(1, 0));
     for (int tick = 0; tick < kPlayers; ++tick)
