@@ -129,6 +129,26 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     EXPECT_EQ(late.next(), Message(Refused{Refusal::UnknownToken, "2.0", kProtocolVersion}));
 }
 
+// Cut off as the host's game ended, Ann comes back to the next game's first hand scored: over no longer.
+TEST_F(NetTable, AGuestBackInTheNextGameIsNotToldTheLastOneIsOver) {
+    FaultyLink link(host.port());
+    Guest& ann = join("Ann", link.port());
+    startAndDeal();
+    humanGoesOut(game);
+    game.dealCommand();
+    window.whileSheetOpen = [&] {  // the host's second hand ended the game; the next is yet to begin
+        EXPECT_TRUE(eventually([&] { return ann.screen.gameOvers.size() == 1; }));
+        link.cut();
+    };
+    humanGoesOut(game);
+    game.dealCommand();
+    humanGoesOut(game, 51);
+    ASSERT_TRUE(eventually([this] { return agreed(); }));
+    ann.game->scoreCommand();
+    EXPECT_EQ(ann.screen.sheetsShown.size(), 3u);
+    EXPECT_EQ(ann.screen.gameOvers.size(), 1u);
+}
+
 TEST_F(NetTable, TheHostMovesAndRemovesGuestsInTheLobby) {
     join("Ann");
     join("Bo");

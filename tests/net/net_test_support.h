@@ -18,6 +18,7 @@
 
 namespace zanfel::net::testing {
 
+using zanfel::testing::humanGoesOut;
 using zanfel::testing::Moves;
 using zanfel::testing::of;
 
