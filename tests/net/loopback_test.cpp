@@ -93,8 +93,9 @@ TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     EXPECT_EQ(ann.screen.marked, shown);
 }
 
-// The host ticks while the guest is away: its seat's computer player moves its cards meanwhile, as the
-// other guest sees, and the host plays on at a level chosen meanwhile.
+// Ann is cut off as the host's hand ends the game. The host plays on while she is away: a hand of the next
+// game, then ticks of another, her seat's computer player moving her cards, as Bo sees, at a level chosen
+// meanwhile. Back, she sees the table as it now is, and the last game is over no longer.
 TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken) {
     FaultyLink link(host.port());
     Guest& ann = join("Ann", link.port());
@@ -107,7 +108,16 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     ASSERT_TRUE(eventually([&] { return ann.game->controls().noOneCanPlayEnabled; }));
     ann.game->noOneCanPlayCommand();
     EXPECT_TRUE(eventually([&] { return bo.game->controls().askedNoOneCanPlay == annAsked; }));
-    link.cut();
+    humanGoesOut(game);
+    game.dealCommand();
+    window.whileSheetOpen = [&] {  // before the next game begins
+        EXPECT_TRUE(eventually([&] { return ann.screen.gameOvers.size() == 1; }));
+        link.cut();
+    };
+    humanGoesOut(game);
+    game.dealCommand();
+    humanGoesOut(game, 51);
+    game.dealCommand();
     const Seats& boSees = bo.game->seats();
     EXPECT_TRUE(eventually([&] { return boSees[localPlayer(boSeat, seat)].kind == SeatKind::Computer; }));
     EXPECT_EQ(boSees[localPlayer(boSeat, kHuman)].kind, SeatKind::Elsewhere);
@@ -115,7 +125,10 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     for (int tick = 0; tick < 3; ++tick)  // left, right, then this seat: its ace of diamonds goes up
         game.tick();
     ASSERT_TRUE(eventually([&] { return game.seats()[seat] == Seat{SeatKind::Elsewhere, "Ann"}; }));
-    EXPECT_TRUE(eventually([this] { return agreed(); }));  // back, it sees the table as it now is
+    EXPECT_TRUE(eventually([this] { return agreed(); }));
+    ann.game->scoreCommand();
+    EXPECT_EQ(ann.screen.sheetsShown.size(), 3u);  // two hands' ends, and this
+    EXPECT_EQ(ann.screen.gameOvers.size(), 1u);
     EXPECT_TRUE(eventually([&] { return ann.game->controls().checkedLevel() == 1; }));
     EXPECT_EQ(ann.game->controls().timerIntervalMs, kLevelIntervalMs[1]);  // her marks and flights keep pace
     const QByteArray boToken = bo.session->token();
@@ -127,26 +140,6 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     RawPeer late(host.port());
     late.send(hello("Bo", boToken));
     EXPECT_EQ(late.next(), Message(Refused{Refusal::UnknownToken, "2.0", kProtocolVersion}));
-}
-
-// Cut off as the host's game ended, Ann comes back to the next game's first hand scored: over no longer.
-TEST_F(NetTable, AGuestBackInTheNextGameIsNotToldTheLastOneIsOver) {
-    FaultyLink link(host.port());
-    Guest& ann = join("Ann", link.port());
-    startAndDeal();
-    humanGoesOut(game);
-    game.dealCommand();
-    window.whileSheetOpen = [&] {  // the host's second hand ended the game; the next is yet to begin
-        EXPECT_TRUE(eventually([&] { return ann.screen.gameOvers.size() == 1; }));
-        link.cut();
-    };
-    humanGoesOut(game);
-    game.dealCommand();
-    humanGoesOut(game, 51);
-    ASSERT_TRUE(eventually([this] { return agreed(); }));
-    ann.game->scoreCommand();
-    EXPECT_EQ(ann.screen.sheetsShown.size(), 3u);
-    EXPECT_EQ(ann.screen.gameOvers.size(), 1u);
 }
 
 TEST_F(NetTable, TheHostMovesAndRemovesGuestsInTheLobby) {
