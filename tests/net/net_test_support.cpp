@@ -97,18 +97,13 @@ bool NetTable::agreed() const {
 }
 
 bool NetTable::allCardsThere() const {
-    const auto cards = [](const VisibleTable& table) {
-        int count = 0;
-        for (const VisiblePile& pile : table.piles)
-            count += pile.count;
-        for (CardNumber top : table.foundations)
-            count += top == kNoCard ? 0 : rankOf(top);
-        return count;
-    };
-    bool there = cards(visibleTo(game.table(), kHuman)) == kPlayers * kDeckSize;
-    for (const auto& guest : guests)
-        there = there && cards(guest->game->table().told()) == kPlayers * kDeckSize;
-    return there;
+    const VisibleTable table = visibleTo(game.table(), kHuman);
+    int count = 0;
+    for (const VisiblePile& pile : table.piles)
+        count += pile.count;
+    for (CardNumber top : table.foundations)
+        count += top == kNoCard ? 0 : rankOf(top);
+    return count == kPlayers * kDeckSize;
 }
 
 Hello NetTable::hello(const QString& name, const QByteArray& token) const {

@@ -72,7 +72,7 @@ protected:
     void startAndDeal();
     // Every guest has been told the table its seat may see, and has nothing left unanswered.
     bool agreed() const;
-    // Every card of the four decks is somewhere, on the host and on each guest's table.
+    // Every card of the four decks is somewhere on the host's table; on a guest's too, once agreed().
     bool allCardsThere() const;
     Hello hello(const QString& name, const QByteArray& token = {}) const;
 
