@@ -13,9 +13,7 @@ using Toward = FaultyLink::Toward;
 // A loss only when silent far past the slowest delay; seats kept all test; few pings: a cut shows by its end.
 class BadLinkTable : public NetTable {
 protected:
-    BadLinkTable()
-        : NetTable({2000, 1000, 3000, 60000, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond},
-                   {3000, 60000, 50}) {}
+    BadLinkTable() : NetTable({2000, 1000, 3000, 60000}, {3000, 60000, 50}) {}
     bool agreedSoon() {
         return QTest::qWaitFor([this] { return agreed(); }, 15000);
     }

@@ -60,8 +60,7 @@ private:
 void playOnce(GameFront& front);
 
 // Times short enough for a test to wait them out; greeting long enough for a busy machine.
-constexpr HostLimits kQuickHost{
-    2000, 100, 600, 600, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond};
+constexpr HostLimits kQuickHost{2000, 100, 600, 600};
 constexpr GuestTiming kQuickGuest{600, 600, 50};
 
 // A host with its Game at the table, decks dealt in order, and guests joining it on loopback.
