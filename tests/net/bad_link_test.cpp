@@ -14,9 +14,6 @@ using Toward = FaultyLink::Toward;
 class BadLinkTable : public NetTable {
 protected:
     BadLinkTable() : NetTable({2000, 1000, 3000, 60000}, {3000, 60000, 50}) {}
-    bool agreedSoon() {
-        return QTest::qWaitFor([this] { return agreed(); }, 15000);
-    }
 };
 
 // Over a link that has yet to answer: until the host answers or the silence limit, it opens no other.
@@ -62,13 +59,13 @@ TEST_F(BadLinkTable, GuestsOnSlowLinksThatDropAndCutLoseNothingAndAgreeOnceBack)
             ++cuts;
         }
         if (round % 10 == 8) {
-            ASSERT_TRUE(agreedSoon()) << round;
+            ASSERT_TRUE(agreedSoon(15000)) << round;
             ASSERT_TRUE(allCardsThere() || !window.announced.empty()) << round;
         }
     }
     ASSERT_EQ(window.announced.size(), 1u);
     EXPECT_GE(cuts, 4);
-    ASSERT_TRUE(agreedSoon());
+    ASSERT_TRUE(agreedSoon(15000));
     for (auto& guest : guests) {  // one cut off as the hand ended learns the score on coming back
         EXPECT_TRUE(eventually([&] { return guest->game->scoreSheet().handsListed == 1; }));
         EXPECT_EQ(guest->game->handScores().row(1)[kHuman], game.handScores().row(1)[guest->game->seat()]);

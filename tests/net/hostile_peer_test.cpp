@@ -64,7 +64,7 @@ protected:
         if (!host.started())
             return;
         playOnce(*guests[++turn % guests.size()]->game);
-        EXPECT_TRUE(eventually([this] { return agreed(); })) << what;
+        EXPECT_TRUE(agreedSoon()) << what;
         EXPECT_TRUE(allCardsThere() || !window.announced.empty()) << what;
     }
 

@@ -62,7 +62,7 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
         EXPECT_EQ(guest->screen.sheetsShown.size(),
                   2u);  // the hand's end and Score; not Ann's Score before it
     }
-    EXPECT_TRUE(eventually([this] { return agreed(); }));  // over the next hand, which Cy's sheet saw dealt
+    EXPECT_TRUE(agreedSoon());  // over the next hand, which Cy's sheet saw dealt
     keepForFuzzer(links);
 }
 
@@ -78,7 +78,7 @@ TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     ASSERT_TRUE(game.dropOnFoundation(1, 0));
     for (int tick = 0; tick < kPlayers; ++tick)
         game.tick();
-    ASSERT_TRUE(eventually([this] { return agreed(); }));
+    ASSERT_TRUE(agreedSoon());
     EXPECT_EQ(ann.screen.takenBack, (Moves{{{ImageKind::Stack, 1}, {ImageKind::Foundation, 0}}}));
     // Her ace's foundation: empty at the deal, then her ace, never undone by the answer in between.
     EXPECT_EQ(std::ranges::count(ann.screen.shownImages, PileImage{ImageKind::Foundation, 15}), 2);
@@ -125,7 +125,7 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     for (int tick = 0; tick < 3; ++tick)  // left, right, then this seat: its ace of diamonds goes up
         game.tick();
     ASSERT_TRUE(eventually([&] { return game.seats()[seat] == Seat{SeatKind::Elsewhere, "Ann"}; }));
-    EXPECT_TRUE(eventually([this] { return agreed(); }));
+    EXPECT_TRUE(agreedSoon());
     ann.game->scoreCommand();
     EXPECT_EQ(ann.screen.sheetsShown.size(), 3u);  // two hands' ends, and this
     EXPECT_EQ(ann.screen.gameOvers.size(), 1u);

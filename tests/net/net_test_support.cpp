@@ -65,7 +65,7 @@ Guest& NetTable::join(const QString& name, quint16 port) {
 void NetTable::startAndDeal() {
     host.start();
     game.dealCommand();
-    EXPECT_TRUE(eventually([this] { return agreed(); }));
+    EXPECT_TRUE(agreedSoon());
 }
 
 bool NetTable::agreed() const {

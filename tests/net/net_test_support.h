@@ -71,6 +71,10 @@ protected:
     void startAndDeal();
     // Every guest has been told the table its seat may see, and has nothing left unanswered.
     bool agreed() const;
+    // So within `ms`; over a link that holds data back, allow for it.
+    bool agreedSoon(int ms = 5000) const {
+        return QTest::qWaitFor([this] { return agreed(); }, ms);
+    }
     // Every card of the four decks is somewhere on the host's table; on a guest's too, once agreed().
     bool allCardsThere() const;
     Hello hello(const QString& name, const QByteArray& token = {}) const;
