@@ -8,8 +8,6 @@ namespace zanfel::net::testing {
 
 namespace {
 
-using Toward = FaultyLink::Toward;
-
 // A loss only when silent far past the slowest delay; seats kept all test; few pings: a cut shows by its end.
 class BadLinkTable : public NetTable {
 protected:
@@ -27,10 +25,8 @@ TEST_F(BadLinkTable, AGuestComingBackTriesOneConnectionAtATime) {
     ASSERT_TRUE(mute.listen(QHostAddress::LocalHost, port));
     ASSERT_TRUE(eventually([&mute] { return mute.hasPendingConnections(); }));
     QTest::qWait(1300);  // the guest looks at its link twice meanwhile
-    int tries = 0;
-    while (mute.nextPendingConnection())
-        ++tries;
-    EXPECT_EQ(tries, 1);
+    mute.nextPendingConnection();
+    EXPECT_FALSE(mute.hasPendingConnections());
 }
 
 // Links hold data back up to 0.5 s at random; one after another drops or is cut mid-message. Once all are
@@ -44,8 +40,8 @@ TEST_F(BadLinkTable, GuestsOnSlowLinksThatDropAndCutLoseNothingAndAgreeOnceBack)
     startAndDeal();
     const std::function<void(FaultyLink&)> faults[] = {
         [](FaultyLink& link) { link.cut(); },
-        [](FaultyLink& link) { link.cutMidMessage(Toward::Host); },
-        [](FaultyLink& link) { link.cutMidMessage(Toward::Guest); },
+        [](FaultyLink& link) { link.cutMidMessage(FaultyLink::Toward::Host); },
+        [](FaultyLink& link) { link.cutMidMessage(FaultyLink::Toward::Guest); },
     };
     int cuts = 0;
     for (int round = 0; round < 400 && window.announced.empty(); ++round) {

@@ -106,10 +106,6 @@ bool NetTable::allCardsThere() const {
     return count == kPlayers * kDeckSize;
 }
 
-Hello NetTable::hello(const QString& name, const QByteArray& token) const {
-    return Hello{"2.0", kProtocolVersion, name, token};
-}
-
 }  // namespace zanfel::net::testing
 
 int main(int argc, char** argv) {

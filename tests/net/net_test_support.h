@@ -33,11 +33,15 @@ struct Guest {
     std::unique_ptr<GuestGame> game;
 };
 
+inline QByteArray frameOf(const Message& message) {
+    return framed(encodeMessage(message));
+}
+
 // A peer that speaks the messages by hand: good ones, bad ones, or bare bytes.
 class RawPeer {
 public:
     explicit RawPeer(quint16 port);
-    void send(const Message& message) { sendBytes(framed(encodeMessage(message))); }
+    void send(const Message& message) { sendBytes(frameOf(message)); }
     void sendBytes(const QByteArray& bytes);
     // The next message from the host, if one comes.
     std::optional<Message> next();
@@ -77,7 +81,9 @@ protected:
     }
     // Every card of the four decks is somewhere on the host's table; on a guest's too, once agreed().
     bool allCardsThere() const;
-    Hello hello(const QString& name, const QByteArray& token = {}) const;
+    Hello hello(const QString& name, const QByteArray& token = {}) const {
+        return Hello{"2.0", kProtocolVersion, name, token};
+    }
 
     GuestTiming guestTiming;
     zanfel::testing::FakeTableView& window = view;  // the host's
