@@ -30,6 +30,7 @@ public:
     std::vector<HandResult> recorded;
     std::vector<ScoreSheetFigures> sheetsShown;
     std::vector<GameOutcome> questions;         // each answered OK
+    std::vector<GameOutcome> gameOvers;         // on a guest's screen
     std::vector<bool> countMarkAtColourResets;  // the card-count mark as each reset came
     int sheetHides = 0, coloursApplied = 0, programEnds = 0;
     PlayerRecord record;  // every hand reported, counted as the window's store counts it
@@ -73,6 +74,7 @@ public:
         questions.push_back(outcome);
         return Answer::Ok;
     }
+    void showGameOver(const GameOutcome& outcome) override { gameOvers.push_back(outcome); }
     bool applySavedColour() override {
         ++coloursApplied;
         return colourUsable;

@@ -8,17 +8,10 @@ namespace zanfel::net::testing {
 
 namespace {
 
-using Toward = FaultyLink::Toward;
-
 // A loss only when silent far past the slowest delay; seats kept all test; few pings: a cut shows by its end.
 class BadLinkTable : public NetTable {
 protected:
-    BadLinkTable()
-        : NetTable({2000, 1000, 3000, 60000, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond},
-                   {3000, 60000, 50}) {}
-    bool agreedSoon() {
-        return QTest::qWaitFor([this] { return agreed(); }, 15000);
-    }
+    BadLinkTable() : NetTable({2000, 1000, 3000, 60000}, {3000, 60000, 50}) {}
 };
 
 // Over a link that has yet to answer: until the host answers or the silence limit, it opens no other.
@@ -32,10 +25,8 @@ TEST_F(BadLinkTable, AGuestComingBackTriesOneConnectionAtATime) {
     ASSERT_TRUE(mute.listen(QHostAddress::LocalHost, port));
     ASSERT_TRUE(eventually([&mute] { return mute.hasPendingConnections(); }));
     QTest::qWait(1300);  // the guest looks at its link twice meanwhile
-    int tries = 0;
-    while (mute.nextPendingConnection())
-        ++tries;
-    EXPECT_EQ(tries, 1);
+    mute.nextPendingConnection();
+    EXPECT_FALSE(mute.hasPendingConnections());
 }
 
 // Links hold data back up to 0.5 s at random; one after another drops or is cut mid-message. Once all are
@@ -49,8 +40,8 @@ TEST_F(BadLinkTable, GuestsOnSlowLinksThatDropAndCutLoseNothingAndAgreeOnceBack)
     startAndDeal();
     const std::function<void(FaultyLink&)> faults[] = {
         [](FaultyLink& link) { link.cut(); },
-        [](FaultyLink& link) { link.cutMidMessage(Toward::Host); },
-        [](FaultyLink& link) { link.cutMidMessage(Toward::Guest); },
+        [](FaultyLink& link) { link.cutMidMessage(FaultyLink::Toward::Host); },
+        [](FaultyLink& link) { link.cutMidMessage(FaultyLink::Toward::Guest); },
     };
     int cuts = 0;
     for (int round = 0; round < 400 && window.announced.empty(); ++round) {
@@ -64,13 +55,13 @@ TEST_F(BadLinkTable, GuestsOnSlowLinksThatDropAndCutLoseNothingAndAgreeOnceBack)
             ++cuts;
         }
         if (round % 10 == 8) {
-            ASSERT_TRUE(agreedSoon()) << round;
+            ASSERT_TRUE(agreedSoon(15000)) << round;
             ASSERT_TRUE(allCardsThere() || !window.announced.empty()) << round;
         }
     }
     ASSERT_EQ(window.announced.size(), 1u);
     EXPECT_GE(cuts, 4);
-    ASSERT_TRUE(agreedSoon());
+    ASSERT_TRUE(agreedSoon(15000));
     for (auto& guest : guests) {  // one cut off as the hand ended learns the score on coming back
         EXPECT_TRUE(eventually([&] { return guest->game->scoreSheet().handsListed == 1; }));
         EXPECT_EQ(guest->game->handScores().row(1)[kHuman], game.handScores().row(1)[guest->game->seat()]);

@@ -65,7 +65,7 @@ Guest& NetTable::join(const QString& name, quint16 port) {
 void NetTable::startAndDeal() {
     host.start();
     game.dealCommand();
-    EXPECT_TRUE(eventually([this] { return agreed(); }));
+    EXPECT_TRUE(agreedSoon());
 }
 
 bool NetTable::agreed() const {
@@ -97,22 +97,13 @@ bool NetTable::agreed() const {
 }
 
 bool NetTable::allCardsThere() const {
-    const auto cards = [](const VisibleTable& table) {
-        int count = 0;
-        for (const VisiblePile& pile : table.piles)
-            count += pile.count;
-        for (CardNumber top : table.foundations)
-            count += top == kNoCard ? 0 : rankOf(top);
-        return count;
-    };
-    bool there = cards(visibleTo(game.table(), kHuman)) == kPlayers * kDeckSize;
-    for (const auto& guest : guests)
-        there = there && cards(guest->game->table().told()) == kPlayers * kDeckSize;
-    return there;
-}
-
-Hello NetTable::hello(const QString& name, const QByteArray& token) const {
-    return Hello{"2.0", kProtocolVersion, name, token};
+    const VisibleTable table = visibleTo(game.table(), kHuman);
+    int count = 0;
+    for (const VisiblePile& pile : table.piles)
+        count += pile.count;
+    for (CardNumber top : table.foundations)
+        count += top == kNoCard ? 0 : rankOf(top);
+    return count == kPlayers * kDeckSize;
 }
 
 }  // namespace zanfel::net::testing

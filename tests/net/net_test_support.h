@@ -18,6 +18,7 @@
 
 namespace zanfel::net::testing {
 
+using zanfel::testing::humanGoesOut;
 using zanfel::testing::Moves;
 using zanfel::testing::of;
 
@@ -32,11 +33,15 @@ struct Guest {
     std::unique_ptr<GuestGame> game;
 };
 
+inline QByteArray frameOf(const Message& message) {
+    return framed(encodeMessage(message));
+}
+
 // A peer that speaks the messages by hand: good ones, bad ones, or bare bytes.
 class RawPeer {
 public:
     explicit RawPeer(quint16 port);
-    void send(const Message& message) { sendBytes(framed(encodeMessage(message))); }
+    void send(const Message& message) { sendBytes(frameOf(message)); }
     void sendBytes(const QByteArray& bytes);
     // The next message from the host, if one comes.
     std::optional<Message> next();
@@ -59,8 +64,7 @@ private:
 void playOnce(GameFront& front);
 
 // Times short enough for a test to wait them out; greeting long enough for a busy machine.
-constexpr HostLimits kQuickHost{
-    2000, 100, 600, 600, kMoveBurst, kMovesPerSecond, kMessageBurst, kMessagesPerSecond};
+constexpr HostLimits kQuickHost{2000, 100, 600, 600};
 constexpr GuestTiming kQuickGuest{600, 600, 50};
 
 // A host with its Game at the table, decks dealt in order, and guests joining it on loopback.
@@ -71,9 +75,15 @@ protected:
     void startAndDeal();
     // Every guest has been told the table its seat may see, and has nothing left unanswered.
     bool agreed() const;
-    // Every card of the four decks is somewhere, on the host and on each guest's table.
+    // So within `ms`; over a link that holds data back, allow for it.
+    bool agreedSoon(int ms = 5000) const {
+        return QTest::qWaitFor([this] { return agreed(); }, ms);
+    }
+    // Every card of the four decks is somewhere on the host's table; on a guest's too, once agreed().
     bool allCardsThere() const;
-    Hello hello(const QString& name, const QByteArray& token = {}) const;
+    Hello hello(const QString& name, const QByteArray& token = {}) const {
+        return Hello{"2.0", kProtocolVersion, name, token};
+    }
 
     GuestTiming guestTiming;
     zanfel::testing::FakeTableView& window = view;  // the host's
