@@ -88,8 +88,8 @@ private slots:
     void cleanup() { guest_.reset(); }
 
     // The guest sees the host's decisions greyed, with why; both screens name seats (counts if shown), frame
-    // moves in the deck's colour; the score sheets name them. The guest's stock turn is the real windows'
-    // run.
+    // moves in the deck's colour; the score sheets name them; a guest leaving keeps no frame.
+    // The guest's stock turn is the real windows' run.
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
@@ -128,6 +128,9 @@ private slots:
         });
         humanGoesOut(host().game());
         QTRY_VERIFY(heads.contains("Ann") && heads.contains("Bob"));
+        child<QAction>(guest_.get(), "mnuLeaveNetworkGame")->trigger();
+        for (const QWidget* widget : guest_->findChildren<QWidget*>())
+            QVERIFY(!dynamic_cast<const PlaceOutline*>(widget) || !widget->isVisible());
     }
 
     // Both drop AS on foundation 1; the host's reaches the rules first: the guest's, shown there, flies back.
