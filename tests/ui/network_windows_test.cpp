@@ -87,8 +87,8 @@ private slots:
     void initTestCase() { useNetworkModule(zanfelNetworkModule()); }
     void cleanup() { guest_.reset(); }
 
-    // The guest sees the host's decisions greyed, with why; both screens name seats (counts if shown), frame
-    // moves in the deck's colour; the score sheets name them; a guest leaving keeps no frame.
+    // The guest sees the host's decisions greyed, with why; both screens name seats and frame moves in the
+    // deck's colour; the score sheets name them; a guest leaving keeps no frame.
     // The guest's stock turn is the real windows' run.
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
         const int bob = seatBobAndStart();
@@ -106,14 +106,12 @@ private slots:
         const QString bobsPile = QString("Player%1").arg(zanfel::baseOfPlayer(bob) + zanfel::kPersonalSlot);
         QVERIFY(child(&host(), bobsPile)->toolTip().startsWith("Bob's personal pile"));
 
-        trigger("mnuCardCount");
         host().front().dealCommand();
         trigger("mnuPause");  // each veil says who paused
         QCOMPARE(layers().veil().text(), "You paused the game: Ctrl+Z to go on");
         QTRY_COMPARE(guestLayers().veil().text(), "Ann paused the game");
         trigger("mnuPause");
         timer()->stop();  // the computer players move when the test says
-        QCOMPARE(caption(host(), zanfel::kMiddlePlayer), "<b>Middle Guy</b><br>Personal pile: 13");
         QTRY_VERIFY(guest_->front().controls().hint == zanfel::Hint::TurnStock);
         QVERIFY(!child(guest_.get(), "lblStuck")->isVisible());
         for (int turn = 0; turn < 3; ++turn)  // the ace of the one beside Bob, then the middle player's
