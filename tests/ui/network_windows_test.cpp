@@ -312,25 +312,22 @@ private slots:
         QCOMPARE(line.error.isEmpty() ? shown : line.error, read);
     }
 
-    // What the list says, its reference picture shows.
-    void choosingAGameFillsInItsAddress() {
-        JoinWindow join("Bob");
-        join.showGames({zanfel::net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});
-        auto* list = child<QTreeWidget>(&join, "lstGames");
-        list->setCurrentItem(list->topLevelItem(0));
-        QCOMPARE(child<QLineEdit>(&join, "txtAddress")->text(), "[fd00::5]:29147");
-    }
-
-    // Read before anything is sent.
-    void theJoinWindowSaysWhatIsWrongWithATypedAddress() {
+    // A game chosen fills in its address (the list: its reference picture); one typed is read before anything
+    // is sent.
+    void theJoinWindowTakesAChosenOrTypedAddress() {
         trigger("mnuJoinNetworkGame");
         JoinWindow* join = host().network().joinWindow();
-        child<QLineEdit>(join, "txtAddress")->setText("example.org:99999");
+        join->showGames({zanfel::net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});
+        auto* list = child<QTreeWidget>(join, "lstGames");
+        list->setCurrentItem(list->topLevelItem(0));
+        auto* address = child<QLineEdit>(join, "txtAddress");
+        QCOMPARE(address->text(), "[fd00::5]:29147");
+        address->setText("example.org:99999");
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
         QCOMPARE(join->status(),
                  "\"example.org:99999\" is no address. Type the host's name or address, with a colon and the "
                  "port after it if the port is not 29147.");
-        child<QLineEdit>(join, "txtAddress")->clear();
+        address->clear();
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
         QCOMPARE(join->status(), "Choose a game from the list, or type the address of its host.");
     }
