@@ -136,20 +136,20 @@ private slots:
         QVERIFY(seatBobAndStart() > 0);
         host().front().dealCommand();
         QTRY_VERIFY(card("Stack1") == of(1, S) && guestCard("Stack1") == of(1, S));
-        const auto mouse = [this](QTest::MouseAction act, const char* place, QPoint at) {
+        const auto mouse = [this](QTest::MouseAction act, const char* place, QPoint at = {20, 32}) {
             QTest::mouseEvent(act, guest_->windowHandle(), Qt::LeftButton, {},
                               child(guest_.get(), place)->mapTo(guest_.get(), at));
         };
         // Lifted, the personal pile's top shows the card beneath face down: the back of the guest's deck.
         mouse(QTest::MousePress, "Stack5", {20, 20});
-        mouse(QTest::MouseMove, "Deck", {20, 32});
+        mouse(QTest::MouseMove, "Deck");
         QCOMPARE(child(guest_.get(), "Stack5")->grab().toImage(),
                  child(guest_.get(), "Deck")->grab().toImage());
-        mouse(QTest::MouseRelease, "Deck", {20, 32});  // let go over the deck, it goes back to its pile
+        mouse(QTest::MouseRelease, "Deck");  // let go over the deck, it goes back to its pile
         QCOMPARE(guestCard("Stack5"), of(2, S));
         mouse(QTest::MousePress, "Stack1", {20, 20});
-        mouse(QTest::MouseMove, "Pile0", {20, 32});
-        mouse(QTest::MouseRelease, "Pile0", {20, 32});
+        mouse(QTest::MouseMove, "Pile0");
+        mouse(QTest::MouseRelease, "Pile0");
         QCOMPARE(guestCard("Pile0"), of(1, S));
         QCOMPARE(guestCard("Stack1"), zanfel::kNoCard);
         host().front().dropOnFoundation(1, 0);
