@@ -40,7 +40,8 @@ instead of
 $expected"
 
 # F1 in the language the environment asks for: the first of the desktop's languages the game knows
-# wins (Italian is none, and LANGUAGE comes before LC_ALL), with or without its locale generated.
+# wins (Italian is none, Canadian French is French, and LANGUAGE comes before LC_ALL), with or without
+# its locale generated.
 opens_help() {  # opens_help LANGUAGE LC_ALL HELP_WINDOW_TITLE
     [ -z "${game:-}" ] || { kill "$game"; wait "$game" 2>/dev/null || true; }
     LANGUAGE=$1 LC_ALL=$2 start_game "$prefix/$bindir/zanfel"
@@ -50,6 +51,6 @@ opens_help() {  # opens_help LANGUAGE LC_ALL HELP_WINDOW_TITLE
 }
 start_xvfb
 opens_help "" C.UTF-8 'Zanfel Help'
-opens_help it:fr:de de_DE.UTF-8 'Aide de Zanfel'
+opens_help it:fr_CA:de de_DE.UTF-8 'Aide de Zanfel'
 opens_help "" de_DE.UTF-8 'Zanfel-Hilfe'
 echo "3 passed, 0 failed"

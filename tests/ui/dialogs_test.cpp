@@ -157,7 +157,8 @@ private slots:
         QCOMPARE(activated.size(), 1);
     }
 
-    // Each answered another way: OK, Cancel, the close box and Escape (Cancel), Enter (OK).
+    // Each answered another way: OK, Cancel, the close box and Escape (Cancel), Enter (OK). A network game
+    // names the leader; the winner reads "You".
     void playAgainNamesTheWinnerAndTakesTheAnswer() {
         const std::function<void(QMessageBox*)> answers[] = {
             [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); },
@@ -165,7 +166,8 @@ private slots:
             [](QMessageBox* box) { box->close(); },
             [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); },
             [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }};
-        const QString firstLines[] = {"You Won !!", "The middle player won !!", "The left player won !!",
+        const QString winners[] = {"Ann", "", "Left Guy", "", "Ann"};
+        const QString firstLines[] = {"You Won !!", "The middle player won !!", "Left Guy won !!",
                                       "The player on the right won !!", "We have a tie !!"};
         for (int way = 0; way < 5; ++way) {
             QString text;
@@ -174,7 +176,7 @@ private slots:
                 text = box->text();
                 answers[way](box);
             });
-            QCOMPARE(askPlayAgain(nullptr, {true, way == 4, way % 4}),
+            QCOMPARE(askPlayAgain(nullptr, {true, way == 4, way % 4}, winners[way]),
                      way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);
             QCOMPARE(text, firstLines[way] + "\nDo you want to play again?");
         }

@@ -188,7 +188,7 @@ private slots:
         keys("\03370");  // Escape; no pile has the keys 7 and 0
         QCOMPARE(layers().keyboard().picked(), -1);
         keys("3");  // a pick left over when the hand is given up
-        trigger("mnuNewGame");
+        QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(layers().keyboard().picked(), -1);
     }
 
