@@ -162,6 +162,21 @@ private slots:
         QVERIFY(QDir().mkpath(bin) && QFile::copy(kCommitted, beside));
         QCOMPARE(locateHelpFile(bin), beside);
     }
+
+    // A picture on a page comes from the file and is drawn whole, at its own size.
+    void aPictureOnAPageShows() {
+        auto file = std::make_unique<HelpFile>();
+        QVERIFY(file->open(ZANFEL_HELP_PICTURE));
+        HelpWindow window(std::move(file));
+        window.show();
+        window.showDefaultPage();
+        const QImage shown = child<QTextBrowser>(&window, "helpPage")->viewport()->grab().toImage();
+        int drawn = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                drawn += shown.pixelColor(x, y) == QColor(0xc0, 0x10, 0x80);
+        QCOMPARE(drawn, 24 * 24);
+    }
 };
 
 QTEST_MAIN(HelpTest)
