@@ -60,9 +60,8 @@ private slots:
         window_->windowHandle()->setScreen(QGuiApplication::screens().at(1));
         QCOMPARE(items(), Items(175, {"mnuZoomIn"}));
         QVERIFY(window_->screen()->availableGeometry().contains(window_->frameGeometry()));
-        // Back on the large screen the zoom stays, and there is room again for one more step.
         window_->windowHandle()->setScreen(QGuiApplication::screens().at(0));
-        QCOMPARE(items(), Items(175, {}));
+        QCOMPARE(items(), Items(175, {}));  // back on the large screen: the zoom stays, Zoom In returns
         key(Qt::Key_Minus);
         QCOMPARE(items(), Items(150, {}));
         key(Qt::Key_0);
