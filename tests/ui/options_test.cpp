@@ -65,11 +65,9 @@ private slots:
                 palette.setColor(group, QPalette::ColorRole(role), QColor(10 + role, 40 * group, 100));
         QApplication::setPalette(palette);
     }
-    void cleanup() {
-        window_.reset();
+    void init() {  // each test starts with no settings file
         QFile::remove(file());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
-        clearQuitRequest();
+        startWindow();
     }
 
     // Saved as r + 256g + 65536b, on the table not the menu bar; Cancel changes nothing; customs unsaved.
