@@ -196,7 +196,6 @@ private slots:
                                               {"2147483648", "6 Overflow"},
                                               {"16777216", "380 Invalid property value"},
                                               {"garbage", colourOf(QPalette::Button)}}) {
-            window_.reset();
             clearQuitRequest();
             savedSettings().setValue(kKey, saved);
             savedSettings().setValue("View/Zoom", "100");  // which stays

@@ -88,7 +88,6 @@ private slots:
         startWindow();
         QCOMPARE(items(), Items(125, {}));
         for (const auto& [saved, percent] : {std::pair{"300", 200}, {"130", 200}, {"many", 200}, {"", 100}}) {
-            window_.reset();
             savedSettings().setValue("View/Zoom", saved);
             QCOMPARE(boxesDuring([this] { startWindow(); }), QList<ShownBox>());
             QCOMPARE(zoom(), percent);
