@@ -7,11 +7,7 @@
 
 using namespace testing_support;
 
-namespace {
-
 using Heard = std::vector<Sound>;
-
-}  // namespace
 
 class SoundTest : public WindowTest {
     Q_OBJECT
