@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(locateHelpFile(bin), beside);
     }
 
-    // A picture on a page comes from the file: 24 pixels square at the page's top left.
+    // A picture on a page, drawn from the file at the page's top left.
     void aPictureOnAPageShows() {
         auto file = std::make_unique<HelpFile>();
         QVERIFY(file->open(ZANFEL_HELP_PICTURE));

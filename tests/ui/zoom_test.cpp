@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(items(), Items(175, {"mnuZoomIn"}));
         QVERIFY(window_->screen()->availableGeometry().contains(window_->frameGeometry()));
         window_->windowHandle()->setScreen(QGuiApplication::screens().at(0));
-        QCOMPARE(items(), Items(175, {}));  // back on the large screen
+        QCOMPARE(items(), Items(175, {}));
         key(Qt::Key_Minus);
         QCOMPARE(items(), Items(150, {}));
         key(Qt::Key_0);
