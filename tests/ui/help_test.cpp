@@ -169,8 +169,8 @@ private slots:
         QVERIFY(file->open(ZANFEL_HELP_PICTURE));
         HelpWindow window(std::move(file));
         window.showDefaultPage();
-        const QImage shown = child<QTextBrowser>(&window, "helpPage")->viewport()->grab().toImage();
-        QCOMPARE(shown.pixelColor(16, 16), QColor(0xc0, 0x10, 0x80));
+        QCOMPARE(child<QTextBrowser>(&window, "helpPage")->viewport()->grab().toImage().pixelColor(16, 16),
+                 QColor(0xc0, 0x10, 0x80));
     }
 };
 
