@@ -169,6 +169,16 @@ private slots:
         QVERIFY(QDir().mkpath(bin) && QFile::copy(kCommitted, beside));
         QCOMPARE(locateHelpFile(bin), beside);
     }
+
+    // A picture on a page, drawn from the file at the page's top left.
+    void aPictureOnAPageShows() {
+        auto file = std::make_unique<HelpFile>();
+        QVERIFY(file->open(ZANFEL_HELP_PICTURE));
+        HelpWindow window(std::move(file));
+        window.showDefaultPage();
+        QCOMPARE(child<QTextBrowser>(&window, "helpPage")->viewport()->grab().toImage().pixelColor(16, 16),
+                 QColor(0xc0, 0x10, 0x80));
+    }
 };
 
 QTEST_MAIN(HelpTest)

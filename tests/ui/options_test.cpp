@@ -65,11 +65,9 @@ private slots:
                 palette.setColor(group, QPalette::ColorRole(role), QColor(10 + role, 40 * group, 100));
         QApplication::setPalette(palette);
     }
-    void cleanup() {
-        window_.reset();
+    void init() {  // each test starts with no settings file
         QFile::remove(file());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
-        clearQuitRequest();
+        startWindow();
     }
 
     // Saved as r + 256g + 65536b, on the table not the menu bar; Cancel changes nothing; customs unsaved.
@@ -134,7 +132,7 @@ private slots:
                 QCOMPARE(shown.pixelColor(side), ink);         // its outline, all four sides
             QCOMPARE(shown.pixelColor(pile.center()), table);  // and no more
             QCOMPARE(find("lblTips")->palette().color(QPalette::Active, QPalette::WindowText).name(),
-                     ink == Qt::black ? colourOf(QPalette::WindowText) : QStringLiteral("#ffffff"));
+                     ink == Qt::black ? colourOf(QPalette::WindowText) : ink.name());
             QTest::keyClick(window_.get(), Qt::Key_6);
             QCOMPARE(layers().keyboard().ring()->colour().name(),
                      ink == Qt::black ? colourOf(QPalette::Highlight) : ink.name());
@@ -198,7 +196,6 @@ private slots:
                                               {"2147483648", "6 Overflow"},
                                               {"16777216", "380 Invalid property value"},
                                               {"garbage", colourOf(QPalette::Button)}}) {
-            window_.reset();
             clearQuitRequest();
             savedSettings().setValue(kKey, saved);
             savedSettings().setValue("View/Zoom", "100");  // which stays
