@@ -78,6 +78,13 @@ private slots:
         QTest::newRow("window of 96 KB") << changed(window, 3) << damaged;
         QTest::newRow("window of 2 MB") << changed(window, 64) << unreadable;
         QTest::newRow("window of 4 MB") << changed(window, -128) << damaged;
+        // What chmlib never reads is not checked: the control entries' letters in the directory's free space
+        // after a byte no name length ends in (0x80 on is its entry count), or a block's first 19 bytes.
+        const qsizetype entryCount = whole.indexOf("PMGL") + 4094;
+        QTest::newRow("stray letters")
+            << QByteArray(whole).replace(entryCount - 0x81, 13, "\x80::DataSpace/") << "Welcome to Zanfel";
+        QTest::newRow("block cut short")
+            << whole + QByteArray("LZXC\2").leftJustified(19, '\0') << "Welcome to Zanfel";
         QTest::newRow("64 MiB") << largest << "Welcome to Zanfel";
     }
     void unusableFileIsRefusedWithItsReason() {
