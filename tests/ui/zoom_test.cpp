@@ -26,6 +26,10 @@ class ZoomTest : public WindowTest {
                 shown.second << name;
         return shown;
     }
+    // How many follow the window from screen to screen: each move must not add to them.
+    int screenFollowers() {
+        return (window_->windowHandle()->*&ZoomTest::receivers)(SIGNAL(screenChanged(QScreen*)));
+    }
 
 private slots:
     // A window of 30 pixels' menu bar and frame: 150 % needs 1131 x 708; never below 100 %.
@@ -55,12 +59,14 @@ private slots:
         key(Qt::Key_Equal);
         key(Qt::Key_Plus);
         QCOMPARE(items(), Items(200, {"mnuZoomIn"}));
+        const int followers = screenFollowers();
         // On a screen 920 pixels high the 200 % table fits, but not with the menu bar over it.
         window_->windowHandle()->setScreen(QGuiApplication::screens().at(1));
         QCOMPARE(items(), Items(175, {"mnuZoomIn"}));
         QVERIFY(window_->screen()->availableGeometry().contains(window_->frameGeometry()));
         window_->windowHandle()->setScreen(QGuiApplication::screens().at(0));
         QCOMPARE(items(), Items(175, {}));
+        QCOMPARE(screenFollowers(), followers);
         key(Qt::Key_Minus);
         QCOMPARE(items(), Items(150, {}));
         key(Qt::Key_0);
