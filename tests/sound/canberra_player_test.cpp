@@ -61,8 +61,6 @@ private slots:
             CanberraSoundPlayer player(QStringLiteral(ZANFEL_SOUND_DIR));
             player.play(Sound::Deal);
             player.waitUntilIdle();
-            player.play(Sound::GoingOut);
-            player.waitUntilIdle();
         }
         std::fflush(stderr);
         dup2(saved, STDERR_FILENO);
