@@ -252,20 +252,19 @@ TEST(Record, HandsAndGamesAreCountedAsTheyEnd) {
                 list.removeFirst();
         }
     };
-    const auto humanGoesOut = [&](int held = 0) { testing::humanGoesOut(f.game, held); };
     f.game.levelCommand(1);
     f.game.deckClicked();
-    humanGoesOut();  // 52 to -26 at Super Easy
+    humanGoesOut(f.game);  // 52 to -26 at Super Easy
     f.game.levelCommand(4);
     // Game 1 won alone, then game 2 won on a shared 104.
     for (int hand = 2; hand <= 4; ++hand) {
         f.game.deckClicked();
         play(hand == 2 ? kLeftPlayer : kRightPlayer, 0, true);
-        humanGoesOut();  // the hand's 52 shared
+        humanGoesOut(f.game);  // the hand's 52 shared
     }
     f.game.deckClicked();
     play(kLeftPlayer, 1, true);
-    humanGoesOut(39);  // out with 13, beaten by 49
+    humanGoesOut(f.game, 39);  // out with 13, beaten by 49
     f.game.deckClicked();
     while (f.game.playerBase() != kMiddleBase)  // the left player moves next
         f.game.tick();
@@ -277,7 +276,7 @@ TEST(Record, HandsAndGamesAreCountedAsTheyEnd) {
     f.game.newGameCommand();
     f.game.deckClicked();
     f.view.whileAnnouncing = [&] { f.game.exitCommand(); };
-    humanGoesOut();
+    humanGoesOut(f.game);
     EXPECT_EQ(f.view.record.level(1), (LevelRecord{1, 1, 1, 52, 1, 1, 104, 1, 1}));
     EXPECT_EQ(f.view.record.level(4), (LevelRecord{5, 4, 3, 52, 2, 1, 104, 0, 1}));
     for (int level : {2, 3, 5})
