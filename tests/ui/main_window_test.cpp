@@ -242,6 +242,12 @@ private slots:
         trigger("mnuNewGame");
         QVERIFY(!flight->inFlight());
         clickDeck();
+        window_->game().tick();
+        timer()->stop();     // no one else moves meanwhile
+        QTest::qWait(2500);  // at Normal a mark stays three ticks: until its player's next move is due
+        QVERIFY(marks->moveTo()->isVisible());
+        QTest::qWait(1000);
+        QVERIFY(!marks->moveTo()->isVisible());
         trigger("mnuLevel5");
         window_->game().tick();
         trigger("mnuPause");  // the marks wait with the players
