@@ -180,11 +180,10 @@ private slots:
                      way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);
             QCOMPARE(text, firstLines[way] + "\nDo you want to play again?");
         }
-        // A guest's box: the host answers for everyone, so neither a click nor Enter answers it.
+        // A guest's box: the host answers for everyone, so OK takes no click.
         const QPointer box(
             qobject_cast<QMessageBox*>(showHostAnswers(nullptr, {true, false, zanfel::kHuman}, "", "Ann")));
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        QTest::keyClick(box, Qt::Key_Return);
         QVERIFY(box && box->isVisible());
         delete box;
     }
