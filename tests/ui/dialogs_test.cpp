@@ -180,6 +180,10 @@ private slots:
                      way % 4 == 0 ? zanfel::Answer::Ok : zanfel::Answer::Cancel);
             QCOMPARE(text, firstLines[way] + "\nDo you want to play again?");
         }
+        // A guest's box: the host answers for everyone, so the guest finds both buttons greyed.
+        const std::unique_ptr<QWidget> box(
+            showHostAnswers(nullptr, {true, false, zanfel::kHuman}, "", "Ann"));
+        QVERIFY(std::ranges::none_of(box->findChildren<QPushButton*>(), &QWidget::isEnabled));
     }
 
     // Right of it, else left, below, above; with no room anywhere, at the screen's right edge.

@@ -80,7 +80,7 @@ class MainWindowTest : public WindowTest {
     }
 
 private slots:
-    // Right clicks, off-deck releases do nothing. Paused: veiled, No one can play works, New Game unpauses.
+    // Right clicks, off-deck releases do nothing. Paused: veiled, and No one can play works.
     void deckPauseAndLevelReachTheGameAndTheItemsFollow() {
         clickDeck(Qt::RightButton);
         QTest::mousePress(find("Deck"), Qt::LeftButton);
@@ -98,8 +98,6 @@ private slots:
         QCOMPARE(spoken("pauseVeil"), "Paused: Ctrl+Z to go on");
         trigger("mnuUnstuck");
         QCOMPARE(card("Stack0"), of(6, H));  // 5H after the deal, 6S turned, then one on
-        trigger("mnuNewGame");               // the pause ends with the hand
-        QCOMPARE(handCommands(), HandCommands{.deal = true});
     }
 
     // Moves and pauses keep the tick's rest, else acting often would stop the computers; the next is whole.
@@ -175,8 +173,7 @@ private slots:
         keys("  ");   // deals, then turns the stock to the six of spades
         keys("2\r");  // the ace of hearts to the lowest empty foundation
         keys("6");    // the stock's six of spades would fit the emptied work pile
-        QCOMPARE(placeName(layers().dropTargets().outlined().at(0)), "Stack2");
-        keys("52");  // the two of spades starts it instead
+        keys("52");   // the two of spades starts it instead
         QCOMPARE(card("Stack2"), of(2, S));
         keys("1\r61");  // the stock's six of spades to the emptied pile
         QCOMPARE(card("Stack1"), of(6, S));
@@ -212,7 +209,6 @@ private slots:
         trigger("mnuCardCount");
         QCOMPARE(find("Stack0")->toolTip(), "Your stock: five of hearts, 35 cards");
         window_->game().playToFoundation(2);
-        QCOMPARE(spoken("Pile0"), "Foundation 1: ace of hearts");
         window_->showImage({zanfel::ImageKind::Foundation, 1}, of(13, D));  // the deck's last card
         QCOMPARE(spoken("Pile1"), "Foundation 2: king of diamonds");
         QCOMPARE(find("Stack2")->toolTip(), "Your work pile 2: empty, 0 cards");
@@ -237,11 +233,16 @@ private slots:
         QVERIFY(flight->cardRect() != to);
         QTRY_VERIFY(!flight->inFlight());
         QCOMPARE(find("table")->grab(to.adjusted(3, 3, -3, -3)).toImage(), flying);  // its corners aside
-        window_->game().tick();
-        QVERIFY(flight->inFlight());  // the right player's card
+        window_->game().tick();  // the right player's card, in the air as the hand is given up
         trigger("mnuNewGame");
         QVERIFY(!flight->inFlight());
         clickDeck();
+        window_->game().tick();
+        timer()->stop();     // no one else moves meanwhile
+        QTest::qWait(2500);  // at Normal a mark stays three ticks: until its player's next move is due
+        QVERIFY(marks->moveTo()->isVisible());
+        QTest::qWait(1000);
+        QVERIFY(!marks->moveTo()->isVisible());
         trigger("mnuLevel5");
         window_->game().tick();
         trigger("mnuPause");  // the marks wait with the players

@@ -89,7 +89,7 @@ private slots:
 
     // The guest sees the host's decisions greyed, with why; both screens name seats and frame moves in the
     // deck's colour; the score sheets name them; a guest leaving keeps no frame.
-    // The guest's stock turn is the real windows' run.
+    // Space turns the guest's stock through the host; a click does in the real windows' run.
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
@@ -113,6 +113,10 @@ private slots:
         trigger("mnuPause");
         timer()->stop();  // the computer players move when the test says
         QTRY_VERIFY(guest_->front().controls().hint == zanfel::Hint::TurnStock);
+        guest_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(guest_.get()));
+        QTest::keyClick(guest_.get(), Qt::Key_Space);
+        QTRY_COMPARE(guestCard("Stack0"), of(6, S));
         QVERIFY(!child(guest_.get(), "lblStuck")->isVisible());
         for (int turn = 0; turn < 3; ++turn)  // the ace of the one beside Bob, then the middle player's
             host().game().tick();

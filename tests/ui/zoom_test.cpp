@@ -56,6 +56,10 @@ private slots:
         for (int x = -6; x < 0; ++x)
             inked << (table.pixelColor(card + QPoint(x, 0)) == layers().keyboard().ring()->shownColour());
         QCOMPARE(inked, (QList<bool>{false, true, true, true, false, false}));  // 3 px of line, 2 px of gap
+        // Where its card may go is framed too, the corners as round as the zoom: the top line starts 3 px in.
+        const QPoint corner = find("Pile0")->pos() - QPoint(3, 3);
+        QCOMPARE(table.pixelColor(corner + QPoint(2, 0)), table.pixelColor(corner - QPoint(1, 1)));
+        QVERIFY(table.pixelColor(corner + QPoint(3, 0)) != table.pixelColor(corner - QPoint(1, 1)));
         key(Qt::Key_Equal);
         key(Qt::Key_Plus);
         QCOMPARE(items(), Items(200, {"mnuZoomIn"}));
