@@ -139,17 +139,6 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     EXPECT_EQ(late.next(), Message(Refused{Refusal::UnknownToken, "2.0", kProtocolVersion}));
 }
 
-TEST_F(NetTable, TheHostMovesAndRemovesGuestsInTheLobby) {
-    join("Ann");
-    join("Bo");
-    EXPECT_TRUE(host.moveGuest(1, 3));  // to the empty seat, so Cy, joining next, takes the one she left
-    join("Cy");
-    EXPECT_TRUE(
-        eventually([this] { return guests[0]->session->seat() == 3 && guests[2]->session->seat() == 1; }));
-    EXPECT_TRUE(host.removeGuest(3));
-    EXPECT_TRUE(eventually([this] { return guests[0]->session->state() == GuestSession::State::Ended; }));
-}
-
 // At once, while the host is still there; a guest whose window drops its game on hearing it is gone at once.
 TEST_F(NetTable, TheHostsExitTellsEveryGuestTheHostQuit) {
     Guest& ann = join("Ann");
