@@ -69,6 +69,10 @@ QByteArray hello(const QCborValue& name, const QCborValue& token = QCborValue(QC
     return cbor(QCborArray{kindOf<Hello>(), program, kProtocolVersion, name, token});
 }
 
+QByteArray tableChanges(const QCborArray& tops, const QCborArray& counts = {}, const QCborArray& moves = {}) {
+    return cbor(QCborArray{kindOf<TableChanges>(), tops, counts, moves});
+}
+
 // More of them reach a host from a hostile peer in hostile_peer_test.cpp.
 TEST(Messages, BadInputIsRefusedWithItsReason) {
     const QByteArray drop = encodeMessage(DropOnFoundation{1, 2, 3});
@@ -95,19 +99,11 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
         {"a negative number", cbor(QCborArray{kindOf<DeckClick>(), -1}), Refusal::OutOfRange},
         {"the largest number", QByteArray::fromHex("82021bffffffffffffffff"), Refusal::OutOfRange},
         {"the lowest number", QByteArray::fromHex("82023bffffffffffffffff"), Refusal::OutOfRange},
-        {"card 53", cbor(QCborArray{kindOf<TableChanges>(), QCborArray{0, 53}, QCborArray{}, QCborArray{}}),
-         Refusal::OutOfRange},
-        {"a place past the table",
-         cbor(QCborArray{kindOf<TableChanges>(), QCborArray{kPlaces, 1}, QCborArray{}, QCborArray{}}),
-         Refusal::OutOfRange},
-        {"a place before it",
-         cbor(QCborArray{kindOf<TableChanges>(), QCborArray{-1, 1}, QCborArray{}, QCborArray{}}),
-         Refusal::OutOfRange},
-        {"a count on a foundation",
-         cbor(QCborArray{kindOf<TableChanges>(), QCborArray{}, QCborArray{24, 1}, QCborArray{}}),
-         Refusal::OutOfRange},
-        {"half a pair", cbor(QCborArray{kindOf<TableChanges>(), QCborArray{0}, QCborArray{}, QCborArray{}}),
-         Refusal::MissingField},
+        {"card 53", tableChanges({0, 53}), Refusal::OutOfRange},
+        {"a place past the table", tableChanges({kPlaces, 1}), Refusal::OutOfRange},
+        {"a place before it", tableChanges({-1, 1}), Refusal::OutOfRange},
+        {"a count on a foundation", tableChanges({}, {24, 1}), Refusal::OutOfRange},
+        {"half a pair", tableChanges({0}), Refusal::MissingField},
         {"went out: -2",
          cbor(QCborArray{kindOf<HandScored>(), 1, QCborArray{1, 2, 3, 4}, QCborArray{1, 2, 3, 4}, -2, 3,
                          false, false, 0}),
@@ -117,9 +113,7 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
         {"a guest's protocol below 0", cbor(QCborArray{kindOf<Hello>(), "2.0", -1, "Ann", QCborValue()}),
          Refusal::OutOfRange},
         {"seventeen moves, one more than are shown",
-         cbor(QCborArray{kindOf<TableChanges>(), QCborArray{}, QCborArray{},
-                         QCborArray::fromVariantList(QVariantList(2 * 17, 0))}),
-         Refusal::OutOfRange},
+         tableChanges({}, {}, QCborArray::fromVariantList(QVariantList(2 * 17, 0))), Refusal::OutOfRange},
         {"three scores of four",
          cbor(QCborArray{kindOf<HandScored>(), 1, QCborArray{1, 2, 3}, QCborArray{1, 2, 3, 4}, 0, 3, false,
                          false, 0}),
