@@ -133,7 +133,7 @@ private slots:
             QCOMPARE(shown.pixelColor(pile.center()), table);  // and no more
             QCOMPARE(find("lblTips")->palette().color(QPalette::Active, QPalette::WindowText).name(),
                      ink == Qt::black ? colourOf(QPalette::WindowText) : ink.name());
-            QTest::keyClick(window_.get(), Qt::Key_6);
+            keys("6");
             QCOMPARE(layers().keyboard().ring()->colour().name(),
                      ink == Qt::black ? colourOf(QPalette::Highlight) : ink.name());
         }

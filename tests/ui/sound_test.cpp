@@ -24,9 +24,9 @@ private slots:
         drag(2, "Stack0");  // another pile of yours: heard refused
         doubleClick("Stack0");
         doubleClick("Stack1");
-        QTest::keyClicks(window_.get(), "\r2\r34");  // Enter with nothing picked; 1H up by Enter; 1C refused
+        keys("\r2\r34");  // Enter with nothing picked; 1H up by Enter; 1C refused
         trigger("mnuPause");
-        QTest::keyClicks(window_.get(), "34");
+        keys("34");
         doubleClick("Stack0");
         trigger("mnuPause");
         window_->game().tableForSetUp().pileTop[5] = of(12, H);

@@ -132,6 +132,7 @@ protected:
     const TableLayers& layers() { return *window_->findChild<TableLayers*>(); }
     zanfel::CardNumber card(const QString& image) { return find<CardImage>(image)->card(); }
     void clickDeck(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(find("Deck"), button); }
+    void keys(const char* typed) { QTest::keyClicks(window_.get(), typed); }
     // Keys reach the active window only.
     void focus() {
         window_->activateWindow();

@@ -45,7 +45,7 @@ private slots:
     // Ctrl++ twice with a pile picked: 150 %, window and ring scaled (the places: reference pictures).
     void stepsGreyAtTheEndsAndScaleEveryPlace() {
         clickDeck();
-        QTest::keyClick(window_.get(), Qt::Key_1);
+        keys("1");
         window_->move(1000, 500);
         key(Qt::Key_Plus);
         key(Qt::Key_Plus);
