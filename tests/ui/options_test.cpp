@@ -83,13 +83,11 @@ private slots:
         window_.reset();
         const auto filter = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
         QCOMPARE(QDir(settingsFolder_.path()).entryList(filter), QStringList("Zanfel"));
-        QCOMPARE(QDir(settingsFolder_.filePath("Zanfel")).entryList(filter), QStringList("Settings.ini"));
     }
 
     // Counts come with their mark, unsaved, hidden next start. Reset: button face, saved as system colour.
     void resetAndCardCountAtTheWindow() {
         trigger("mnuCardCount");  // shown as the reference pictures hold
-        QVERIFY(!QFile::exists(file()));
         window_ = std::make_unique<MainWindow>(&random_, &sounds_);
         window_->show();  // the table goes up before the start-up runs
         QCOMPARE(countsShown(), 0);
