@@ -329,6 +329,8 @@ private slots:
         auto* address = child<QLineEdit>(join, "txtAddress");
         QCOMPARE(address->text(), "[fd00::5]:29147");
         address->setText("example.org:99999");
+        join->showGames({});
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, {20, 5});  // on "Looking for games..."
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
         QCOMPARE(join->status(),
                  "\"example.org:99999\" is no address. Type the host's name or address, with a colon and the "
