@@ -322,18 +322,17 @@ private slots:
     void theJoinWindowTakesAChosenOrTypedAddress() {
         trigger("mnuJoinNetworkGame");
         JoinWindow* join = host().network().joinWindow();
-        join->showGames({zanfel::net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});
         auto* list = child<QTreeWidget>(join, "lstGames");
-        list->setCurrentItem(list->topLevelItem(0));
         auto* address = child<QLineEdit>(join, "txtAddress");
-        QCOMPARE(address->text(), "[fd00::5]:29147");
         address->setText("example.org:99999");
-        join->showGames({});
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, {20, 5});  // on "Looking for games..."
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
         QCOMPARE(join->status(),
                  "\"example.org:99999\" is no address. Type the host's name or address, with a colon and the "
                  "port after it if the port is not 29147.");
+        join->showGames({zanfel::net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});
+        list->setCurrentItem(list->topLevelItem(0));
+        QCOMPARE(address->text(), "[fd00::5]:29147");
         address->clear();
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
         QCOMPARE(join->status(), "Choose a game from the list, or type the address of its host.");
