@@ -65,10 +65,9 @@ class NetworkWindowsTest : public WindowTest {
         link_ = std::make_unique<zanfel::net::testing::FaultyLink>(host().network().port());
         guest_->network().join("127.0.0.1", link_->port(), "Bob");
         const SeatList& seats = *lobby->seatList();
-        if (!QTest::qWaitFor([&] { return seatOf(seats, "Bob") > 0; }))
-            return -1;
         JoinWindow* join = guest_->network().joinWindow();
-        if (!QTest::qWaitFor([&] { return join->status().contains("Ann's table"); }))
+        if (!QTest::qWaitFor(
+                [&] { return seatOf(seats, "Bob") > 0 && join->status().contains("Ann's table"); }))
             return -1;
         const int first = seatOf(seats, "Bob");
         const int moved = first == zanfel::kRightPlayer ? zanfel::kLeftPlayer : zanfel::kRightPlayer;
