@@ -18,7 +18,7 @@ namespace {
 QStringList column(const QWidget* sheet, int level = 3) {
     QStringList shown;
     for (int figure = 0; figure < 9; ++figure)
-        shown << child<QLabel>(sheet, QStringLiteral("lblRecord%1_%2").arg(level).arg(figure))->text();
+        shown << child<QLabel>(sheet, QString("lblRecord%1_%2").arg(level).arg(figure))->text();
     return shown << child<QLabel>(sheet, "lblRecord5_0")->text();
 }
 
