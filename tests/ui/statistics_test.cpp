@@ -14,13 +14,11 @@ using namespace testing_support;
 
 namespace {
 
-const QString kColourKey = QStringLiteral("Colors/BackgroundColor");
-
 // A column's nine figures as the record shows them (Normal's unless told), then Blinding's hands played.
 QStringList column(const QWidget* sheet, int level = 3) {
     QStringList shown;
     for (int figure = 0; figure < 9; ++figure)
-        shown << child<QLabel>(sheet, QStringLiteral("lblRecord%1_%2").arg(level).arg(figure))->text();
+        shown << child<QLabel>(sheet, QString("lblRecord%1_%2").arg(level).arg(figure))->text();
     return shown << child<QLabel>(sheet, "lblRecord5_0")->text();
 }
 
@@ -68,7 +66,7 @@ private slots:
                  QList<ShownBox>({{"Zanfel", "Clear your record at every skill level? This cannot be undone.",
                                    QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel}}));
         QVERIFY(!savedSettings().childGroups().contains("Statistics"));
-        QCOMPARE(savedSettings().value(kColourKey).toString(), "-2147483633");
+        QCOMPARE(savedSettings().value("Colors/BackgroundColor").toString(), "-2147483633");
     }
 
     // Normal then Blinding: Normal's. Blinding, Super Easy a moment: Super Easy's, and the game it ends too.
