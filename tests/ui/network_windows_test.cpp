@@ -90,8 +90,12 @@ private slots:
     // deck's colour; the score sheets name them; a guest leaving keeps no frame.
     // Space turns the guest's stock through the host; a click does in the real windows' run.
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
+        host().game().dealCommand();  // a move framed in Ann's game alone
+        host().game().tick();
+        QVERIFY(layers().moveMarks().moveTo()->isVisible());
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
+        QVERIFY(!layers().moveMarks().moveTo()->isVisible());
         for (const char* item : {"mnuNewGame", "mnuDeal", "mnuPause", "mnuLevel3"}) {
             QAction* greyed = child<QAction>(guest_.get(), item);
             QVERIFY2(!greyed->isEnabled(), item);
