@@ -116,8 +116,7 @@ private slots:
         trigger("mnuPause");
         timer()->stop();  // the computer players move when the test says
         QTRY_VERIFY(guest_->front().controls().hint == zanfel::Hint::TurnStock);
-        guest_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(guest_.get()));
+        focus(guest_.get());
         QTest::keyClick(guest_.get(), Qt::Key_Space);
         QTRY_COMPARE(guestCard("Stack0"), of(6, S));
         QVERIFY(!child(guest_.get(), "lblStuck")->isVisible());
@@ -218,8 +217,7 @@ private slots:
         child<QAction>(lobby, "mnuMove1To3")->trigger();
         QTRY_COMPARE(seatOf(*lobby->seatList(), "Bob"), 3);
         auto* remove = child<QPushButton>(lobby, "cmdRemove3");
-        lobby->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(lobby));
+        focus(lobby);
         remove->setFocus();  // Enter still starts the game, and Start keeps its frame
         QVERIFY(remove->hasFocus() && child<QPushButton>(lobby, "cmdStart")->isDefault());
         QTest::mouseClick(remove, Qt::LeftButton);
