@@ -269,7 +269,6 @@ private slots:
         clickDeck();
         zanfel::Table& t = window_->game().tableForSetUp();
         t.pileTop[3] = t.pileTop[7] = of(6, H);
-        t.pileTop[9] = of(6, D);
         for (auto [slot, top] : {std::pair{1, of(8, S)}, {3, of(7, H)}, {4, of(8, C)}})
             lay(slot, {top});
         lay(2, {});
