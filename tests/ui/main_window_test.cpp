@@ -330,7 +330,6 @@ private slots:
         mouse(QTest::MousePress, "Stack1");  // nor is a card pressed before the pause lifted
         trigger("mnuPause");
         mouse(QTest::MouseMove, "Pile0");
-        QCOMPARE(layers().keyboard().picked(), -1);
         QVERIFY(!layers().keyboard().ring()->isVisible() && !layers().dropTargets().isVisible());
         QCOMPARE(window_->childAt(find("Stack5")->mapTo(window_.get(), kGrip)), &layers().veil());
         QCOMPARE((QList<int>{card("Stack2"), card("Pile1"), card("Stack0")}),
