@@ -26,7 +26,6 @@ public:
     Moves personMoves;                            // those of people elsewhere
     Moves takenBack;                              // own moves the host refused
     std::vector<int> announced;                   // who went out
-    std::vector<int> recordedOut;                 // who went out, as each hand reached the record
     std::vector<HandResult> recorded;
     std::vector<ScoreSheetFigures> sheetsShown;
     std::vector<GameOutcome> questions;         // each answered OK
@@ -61,7 +60,6 @@ public:
     }
     void recordHand(const HandResult& hand) override {
         countResult(record, hand);
-        recordedOut.push_back(hand.wentOut);
         recorded.push_back(hand);
     }
     void showScoreSheet() override {

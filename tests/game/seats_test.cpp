@@ -143,7 +143,7 @@ TEST_F(SeatedHand, GoingOutFromAnySeatEndsTheHandAndPlayWithPeopleElsewhereIsRec
     f.game.deckClicked();
     humanGoesOut(f.game);  // the guest has left: this hand is alone, the game is not
     EXPECT_EQ(f.view.announced, (std::vector{kRightPlayer, kHuman}));
-    EXPECT_EQ(f.view.recordedOut, f.view.announced);
+    EXPECT_EQ(f.view.recorded.front().wentOut, kRightPlayer);
     EXPECT_EQ(f.view.record.withPeopleElsewhere.handsPlayed, 1);
     EXPECT_EQ(f.view.record.level(kNormalLevel).handsPlayed, 1);
     for (int hand = 2; hand <= 4; ++hand) {  // 52 a hand from -26: past 99 with the fourth

@@ -134,9 +134,10 @@ protected:
     void clickDeck(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(find("Deck"), button); }
     void keys(const char* typed) { QTest::keyClicks(window_.get(), typed); }
     // Keys reach the active window only.
-    void focus() {
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    void focus(QWidget* window = nullptr) {
+        window = window ? window : window_.get();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
     // Sent as the window system sends it: to the window.
     void mouse(QTest::MouseAction act, const QString& place, QPoint at = kGrip) {

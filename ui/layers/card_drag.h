@@ -26,6 +26,8 @@ public:
 
     // Puts the card back without a move, as when a window comes up over the table.
     void cancel();
+    // Whether a card is in the air: the places outlined are its own.
+    bool holding() const { return slot_ >= 0; }
     // The card in the air is drawn anew, as its pile would draw it now: the faces changed.
     void redraw();
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "game_front.h"
+#include "layers/card_drag.h"
 #include "layers/drop_targets.h"
 #include "layers/own_moves.h"
 #include "layers/place_outline.h"
@@ -25,12 +26,13 @@ void onKey(QWidget* window, QKeySequence key, std::function<void()> action) {
 }  // namespace
 
 KeyboardPlay::KeyboardPlay(QWidget* window, QWidget* table, zanfel::GameFront& game, const Piles& piles,
-                           DropTargets* targets, OwnMoves& moves)
+                           DropTargets* targets, const CardDrag* drag, OwnMoves& moves)
     : QObject(window),
       game_(&game),
       moves_(moves),
       piles_(piles),
       targets_(targets),
+      drag_(drag),
       ring_(new PlaceOutline(table)) {
     onKey(window, QKeySequence(Qt::Key_Space), [this] { game_->deckClicked(); });
     for (int number = 1; number <= 6; ++number)
@@ -61,8 +63,9 @@ void KeyboardPlay::enterKey() {
 }
 
 // While paused the cards are veiled: no pile is picked, nor are the places for its card shown.
+// While the mouse holds a card the outlines are where that card goes: a pick would take them over.
 void KeyboardPlay::pick(int slot) {
-    if (game_->controls().pauseChecked)
+    if (game_->controls().pauseChecked || drag_->holding())
         return;
     picked_ = slot;
     const QPalette& shades = ring_->palette();
@@ -73,5 +76,6 @@ void KeyboardPlay::pick(int slot) {
 void KeyboardPlay::clearPick() {
     picked_ = -1;
     ring_->hide();
-    targets_->withdraw();
+    if (!drag_->holding())
+        targets_->withdraw();
 }

@@ -41,12 +41,14 @@ TableLayers::TableLayers(zanfel::GameFront& game, QWidget* window, SoundPlayer* 
       targets_(new DropTargets(table_, game)),
       drag_(new CardDrag(table_, targets_, game, moves_)),
       veil_(new PauseVeil(table_)),
-      keyboard_(new KeyboardPlay(window, table_, game, table_->humanPiles(), targets_, moves_)) {
+      keyboard_(new KeyboardPlay(window, table_, game, table_->humanPiles(), targets_, drag_, moves_)) {
     table_->showHint(game_->controls().hint);
     captions_->setGame(game);
     connect(table_, &CardTable::deckClicked, this, [this] { game_->deckClicked(); });
     connect(table_, &CardTable::stackDoubleClicked, this,
             [this](int slot) { moves_.playToFoundation(slot); });
+    // The mouse takes over from the keys: a card lifted puts the pick's ring away.
+    connect(table_, &CardTable::cardLifted, keyboard_, &KeyboardPlay::clearPick);
 }
 
 TableLayers::~TableLayers() = default;

@@ -129,10 +129,10 @@ void JoinWindow::showGames(const std::vector<zanfel::net::AnnouncedGame>& games)
         if (item->text(AddressColumn) == chosen)
             games_->setCurrentItem(item);
     }
-    if (games.empty())
-        new QTreeWidgetItem(games_, {tr("Looking for games...")});
-    if (games.empty())
-        games_->topLevelItem(0)->setDisabled(true);
+    if (games.empty()) {
+        auto* looking = new QTreeWidgetItem(games_, {tr("Looking for games...")});
+        looking->setDisabled(true);
+    }
 }
 
 void JoinWindow::showListProblem(const QString& problem) {

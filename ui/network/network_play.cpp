@@ -139,10 +139,12 @@ void NetworkPlay::openLobby() {
 }
 
 // The guests are seated before the table names them, so nobody reads as coming back; the names
-// go up before the next frame is drawn.
+// go up before the next frame is drawn. The table is the network game's from now on, as a guest's
+// is: nothing of the game alone stays on it, such as the frame of a computer player's last move.
 void NetworkPlay::startHostedGame() {
     lobby_->hide();
     lobby_->deleteLater();
+    window_.playFront(window_.game());
     hosting_->start();
     setState(State::Playing);
 }
