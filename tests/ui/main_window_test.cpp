@@ -154,14 +154,15 @@ private slots:
         QVERIFY(window_->ended());
     }
 
-    // Aces on work piles; a deck double-click turns it twice; the stock's card is carried too.
+    // Aces on work piles; a deck double-click turns it twice; the stock's card is carried too,
+    // and Space meanwhile leaves the stock alone.
     void theMouseMovesCards() {
         clickDeck();
         for (const char* place : {"Stack2", "Deck"})
             doubleClick(place);
         QCOMPARE(card("Stack0"), of(6, D));  // 5H after the deal, then 6S, then 6D
         lay(zanfel::kStockSlot, {of(2, H), of(6, D)});
-        drag(zanfel::kStockSlot, "Pile0");
+        drag(zanfel::kStockSlot, "Pile0", " ");
         QCOMPARE(card("Pile0"), of(2, H));
     }
 

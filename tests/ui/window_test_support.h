@@ -145,10 +145,11 @@ protected:
                           find(place)->mapTo(window_.get(), at));
     }
     // The top card of the human's pile `slot`, carried over the table.
-    void drag(int slot, const QString& target) {
+    void drag(int slot, const QString& target, const char* typedWhileHeld = "") {
         mouse(QTest::MousePress, QStringLiteral("Stack%1").arg(slot));
         mouse(QTest::MouseMove, target, kGrip + QPoint(0, 12));
         mouse(QTest::MouseMove, target);
+        keys(typedWhileHeld);
         mouse(QTest::MouseRelease, target);
     }
     void doubleClick(const QString& place) { mouse(QTest::MouseDClick, place, find(place)->rect().center()); }

@@ -28,6 +28,7 @@ public:
     void cancel();
     // Whether a card is in the air: the places outlined are its own.
     bool holding() const { return slot_ >= 0; }
+    int heldSlot() const { return slot_; }
     // The card in the air is drawn anew, as its pile would draw it now: the faces changed.
     void redraw();
 

@@ -34,7 +34,11 @@ KeyboardPlay::KeyboardPlay(QWidget* window, QWidget* table, zanfel::GameFront& g
       targets_(targets),
       drag_(drag),
       ring_(new PlaceOutline(table)) {
-    onKey(window, QKeySequence(Qt::Key_Space), [this] { game_->deckClicked(); });
+    // The stock cannot turn under the card the mouse holds from it.
+    onKey(window, QKeySequence(Qt::Key_Space), [this] {
+        if (drag_->heldSlot() != zanfel::kStockSlot)
+            game_->deckClicked();
+    });
     for (int number = 1; number <= 6; ++number)
         onKey(window, QKeySequence(Qt::Key_0 + number), [this, number] { numberKey(number); });
     onKey(window, QKeySequence(Qt::Key_Return), [this] { enterKey(); });
