@@ -91,7 +91,6 @@ void ScoreSheet::buildScoreColumns() {
 
     scoreColumns_ = new QWidget;
     scoreColumns_->setObjectName(QStringLiteral("scoreColumns"));
-    scoreColumns_->setAutoFillBackground(false);
     for (int column = 0; column < zanfel::kPlayers; ++column) {
         const int player = kPlayerInColumn[column];
         lblScore_[player] = centredLabel(scoreColumns_, QStringLiteral("lblScore%1").arg(player));
