@@ -101,7 +101,7 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
         {"a greeting during the hand", true, frameOf(hello("Mal")), Refusal::WrongPhase},
         {"a host's message claiming a seat", true,
          frameOf(Welcome{1, QByteArray(kTokenBytes, 'w'), "2.0", 1, false}), Refusal::WrongDirection},
-        {"a flood of messages", true, frameOf(Pong{1}).repeated(kBurstOfMessages + 10), Refusal::Flooding},
+        {"a flood of messages", true, frameOf(Pong{1}).repeated(kReadBufferBytes), Refusal::Flooding},
         {"no answer to pings", true, {}, Refusal::Silent},
         {"another protocol", false, frameOf(Hello{"9.0", kProtocolVersion + 1, "Mal", {}}),
          Refusal::IncompatibleVersion},
