@@ -65,12 +65,15 @@ protected:
     std::optional<Welcome> welcome;
 };
 
-TEST_F(HostilePeer, InTheLobbyAMoveClosesAndAFourthGuestIsTurnedAway) {
+TEST_F(HostilePeer, InTheLobbyAMoveClosesAFourthIsTurnedAwayTheHostMovesAndRemoves) {
     RawPeer fourth(host.port());
     fourth.send(hello("Di"));
     EXPECT_EQ(fourth.next(), Message(Refused{Refusal::TableFull, "2.0", kProtocolVersion}));
+    host.moveGuest(3, 1);  // Mal, to Ann's seat
     expectClosed("a move in the lobby", Refusal::WrongPhase, [this] { mal->send(DeckClick{1}); });
-    EXPECT_EQ(host.seats()[3].kind, SeatKind::Computer);  // the seat is free again
+    EXPECT_EQ(host.seats()[1].kind, SeatKind::Computer);  // the seat is free again
+    comeBack(hello("Mal"));
+    expectClosed("removed", Refusal::Removed, [this] { host.removeGuest(1); });
 }
 
 TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNormally) {
@@ -98,7 +101,7 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
         {"a greeting during the hand", true, frameOf(hello("Mal")), Refusal::WrongPhase},
         {"a host's message claiming a seat", true,
          frameOf(Welcome{1, QByteArray(kTokenBytes, 'w'), "2.0", 1, false}), Refusal::WrongDirection},
-        {"a flood of messages", true, frameOf(Pong{1}).repeated(kBurstOfMessages + 10), Refusal::Flooding},
+        {"a flood of messages", true, frameOf(Pong{1}).repeated(kReadBufferBytes), Refusal::Flooding},
         {"no answer to pings", true, {}, Refusal::Silent},
         {"another protocol", false, frameOf(Hello{"9.0", kProtocolVersion + 1, "Mal", {}}),
          Refusal::IncompatibleVersion},

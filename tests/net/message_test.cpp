@@ -152,9 +152,8 @@ TEST(Messages, NamesArePlainTextOfLimitedLength) {
 
 // Before its welcome a guest takes only the greeting's answers (a host's part: hostile_peer_test.cpp).
 TEST(Messages, AGuestTakesOnlyWhatAnHonestHostSends) {
-    const PhaseVerdict take{Verdict::Take, Refusal::None}, close{Verdict::Close, Refusal::WrongPhase};
+    const PhaseVerdict close{Verdict::Close, Refusal::WrongPhase};
     EXPECT_EQ(judgeHostMessage(kindOf<TableChanges>(), false), close);
-    EXPECT_EQ(judgeHostMessage(kindOf<Refused>(), false), take);
     EXPECT_EQ(judgeHostMessage(kindOf<Welcome>(), true), close);
     EXPECT_EQ(judgeHostMessage(kindOf<DeckClick>(), true),
               (PhaseVerdict{Verdict::Close, Refusal::WrongDirection}));

