@@ -44,7 +44,3 @@ zanfel::net::NetworkModule* networkModule(QString* error) {
 void useNetworkModule(zanfel::net::NetworkModule* module) {
     loaded = module;
 }
-
-bool networkModuleLoaded() {
-    return loaded != nullptr;
-}

@@ -12,5 +12,3 @@ class NetworkModule;
 zanfel::net::NetworkModule* networkModule(QString* error);
 // For the tests, which link the module's code into their own program.
 void useNetworkModule(zanfel::net::NetworkModule* module);
-// Whether the module has been loaded (or given) in this run.
-bool networkModuleLoaded();
