@@ -69,9 +69,12 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
 TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     Guest& ann = join("Ann");
     startAndDeal();
+    EXPECT_FALSE(ann.game->playToFoundation(kPersonalSlot));  // her two fits no foundation: refused here
     ASSERT_TRUE(ann.game->dropOnFoundation(4, 15));
     ASSERT_TRUE(ann.game->dropOnStack(kPersonalSlot, 4));
     ASSERT_TRUE(ann.game->dropOnStack(2, 4));
+    EXPECT_EQ(ann.game->cardBeneath(4),
+              of(2, Suit::Spades));  // lifted at once, the ace shows the two it lies on
     ASSERT_TRUE(ann.game->dropOnFoundation(1, 0));
     ASSERT_TRUE(game.dropOnFoundation(1, 0));
     for (int tick = 0; tick < kPlayers; ++tick)
@@ -89,6 +92,9 @@ TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     for (const auto& [from, to] : window.marked)
         shown.push_back(seen(from, to));
     EXPECT_EQ(ann.screen.marked, shown);
+    ann.session->breakLink();  // and while she comes back, her ace of hearts stays put
+    ASSERT_TRUE(eventually([&] { return ann.session->state() == GuestSession::State::Rejoining; }));
+    EXPECT_FALSE(ann.game->playToFoundation(4));
 }
 
 // Cut off as the host's hand ends the game, Ann misses a hand of the next; then her seat's computer player
