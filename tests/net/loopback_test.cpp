@@ -146,8 +146,10 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
 }
 
 // At once, while the host is still there; a guest whose window drops its game on hearing it is gone at once.
+// Bo hears it under the announcement of the hand's end: back at a game of his own, he sees no score of it.
 TEST_F(NetTable, TheHostsExitTellsEveryGuestTheHostQuit) {
     Guest& ann = join("Ann");
+    Guest& bo = join("Bo");
     startAndDeal();
     QObject::connect(ann.session.get(), &GuestSession::ended, [&](const SessionEnd& end) {
         EXPECT_EQ(end.why, SessionEnd::Why::HostLeft);
@@ -155,8 +157,13 @@ TEST_F(NetTable, TheHostsExitTellsEveryGuestTheHostQuit) {
         ann.game.reset();
         ann.session.reset();
     });
-    game.exitCommand();
+    bo.screen.whileAnnouncing = [&] {
+        game.exitCommand();
+        EXPECT_TRUE(eventually([&] { return bo.session->state() == GuestSession::State::Ended; }));
+    };
+    humanGoesOut(game);
     EXPECT_TRUE(eventually([&] { return !ann.session; }));
+    EXPECT_TRUE(bo.screen.sheetsShown.empty() && bo.screen.recorded.empty());
 }
 
 // Listed once however often announced; a flood of games from one address lists no more than the limit.
