@@ -92,9 +92,6 @@ TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     for (const auto& [from, to] : window.marked)
         shown.push_back(seen(from, to));
     EXPECT_EQ(ann.screen.marked, shown);
-    ann.session->breakLink();  // and while she comes back, her ace of hearts stays put
-    ASSERT_TRUE(eventually([&] { return ann.session->state() == GuestSession::State::Rejoining; }));
-    EXPECT_FALSE(ann.game->playToFoundation(4));
 }
 
 // Cut off as the host's hand ends the game, Ann misses a hand of the next; then her seat's computer player
