@@ -18,13 +18,14 @@ protected:
 TEST_F(BadLinkTable, AGuestComingBackTriesOneConnectionAtATime) {
     auto link = std::make_unique<FaultyLink>(host.port());
     const quint16 port = link->port();
-    join("Ann", port);
+    Guest& ann = join("Ann", port);
     startAndDeal();
     link.reset();  // and on its port, a peer that never answers
     QTcpServer mute;
     ASSERT_TRUE(mute.listen(QHostAddress::LocalHost, port));
     ASSERT_TRUE(eventually([&mute] { return mute.hasPendingConnections(); }));
-    QTest::qWait(1300);  // the guest looks at its link twice meanwhile
+    EXPECT_FALSE(ann.game->playToFoundation(4));  // meanwhile her ace of diamonds stays put
+    QTest::qWait(1300);                           // the guest looks at its link twice meanwhile
     mute.nextPendingConnection();
     EXPECT_FALSE(mute.hasPendingConnections());
 }

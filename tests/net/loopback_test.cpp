@@ -69,9 +69,12 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
 TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     Guest& ann = join("Ann");
     startAndDeal();
+    EXPECT_FALSE(ann.game->playToFoundation(kPersonalSlot));  // her two fits no foundation: refused here
     ASSERT_TRUE(ann.game->dropOnFoundation(4, 15));
     ASSERT_TRUE(ann.game->dropOnStack(kPersonalSlot, 4));
     ASSERT_TRUE(ann.game->dropOnStack(2, 4));
+    EXPECT_EQ(ann.game->cardBeneath(4),
+              of(2, Suit::Spades));  // lifted at once, the ace shows the two it lies on
     ASSERT_TRUE(ann.game->dropOnFoundation(1, 0));
     ASSERT_TRUE(game.dropOnFoundation(1, 0));
     for (int tick = 0; tick < kPlayers; ++tick)
@@ -142,6 +145,7 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
 // At once, while the host is still there; a guest whose window drops its game on hearing it is gone at once.
 TEST_F(NetTable, TheHostsExitTellsEveryGuestTheHostQuit) {
     Guest& ann = join("Ann");
+    Guest& bo = join("Bo");
     startAndDeal();
     QObject::connect(ann.session.get(), &GuestSession::ended, [&](const SessionEnd& end) {
         EXPECT_EQ(end.why, SessionEnd::Why::HostLeft);
@@ -149,8 +153,13 @@ TEST_F(NetTable, TheHostsExitTellsEveryGuestTheHostQuit) {
         ann.game.reset();
         ann.session.reset();
     });
-    game.exitCommand();
+    bo.screen.whileAnnouncing = [&] {  // Bo hears it under the announcement of the hand's end
+        game.exitCommand();
+        EXPECT_TRUE(eventually([&] { return bo.session->state() == GuestSession::State::Ended; }));
+    };
+    humanGoesOut(game);
     EXPECT_TRUE(eventually([&] { return !ann.session; }));
+    EXPECT_TRUE(bo.screen.recorded.empty());  // back at a game of his own, his record takes nothing of it
 }
 
 // Listed once however often announced; a flood of games from one address lists no more than the limit.
