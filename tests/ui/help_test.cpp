@@ -2,6 +2,7 @@
 // The help file against its sources, the reader on damaged files, the window, and the file's place.
 #include <QDialog>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -176,8 +177,11 @@ private slots:
         QCOMPARE(locateHelpFile(bin), beside);
     }
 
-    // A picture on a page, drawn from the file at the page's top left.
+    // A picture on a page, drawn from the file at the page's top left; under a style sheet that frames no
+    // list.
     void aPictureOnAPageShows() {
+        qApp->setStyleSheet("QTreeView { border: none }");
+        const auto restore = qScopeGuard([] { qApp->setStyleSheet({}); });
         auto file = std::make_unique<HelpFile>();
         QVERIFY(file->open(ZANFEL_HELP_PICTURE));
         HelpWindow window(std::move(file));
