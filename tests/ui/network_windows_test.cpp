@@ -124,6 +124,11 @@ private slots:
             host().game().tick();
         QTRY_VERIFY(guestCard("Pile1") != zanfel::kNoCard);
         QCOMPARE(guestLayers().moveMarks().moveTo()->colour(), layers().moveMarks().moveTo()->colour());
+        // Bob alone elsewhere: his ask moves the stocks on at once, and the item's mark goes with the ask.
+        auto* unstuck = child<QAction>(guest_.get(), "mnuUnstuck");
+        const zanfel::CardNumber stock = guestCard("Stack0");
+        unstuck->trigger();
+        QTRY_VERIFY(guestCard("Stack0") != stock && !unstuck->isChecked());
         QStringList heads;  // of both score sheets' own columns as the hand ends
         const ModalAnswerer answer([&heads](QWidget* modal) {
             if (modal->inherits("ScoreSheet"))
