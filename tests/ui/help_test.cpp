@@ -177,8 +177,7 @@ private slots:
         QCOMPARE(locateHelpFile(bin), beside);
     }
 
-    // A picture on a page, drawn from the file at the page's top left; under a style sheet that frames no
-    // list.
+    // A picture on a page, drawn from the file at the page's top left; lists styled with no frame.
     void aPictureOnAPageShows() {
         qApp->setStyleSheet("QTreeView { border: none }");
         const auto restore = qScopeGuard([] { qApp->setStyleSheet({}); });
