@@ -123,15 +123,6 @@ private slots:
         QVERIFY(timer()->remainingTime() > 1000);
     }
 
-    // Mid-hand, at once: no hand is scored and nothing opens.
-    void closingEndsTheProgram() {
-        HandEndAnswers answers;
-        clickDeck();
-        window_->close();
-        QVERIFY(window_->ended());
-        QVERIFY(answers.seen.isEmpty());
-    }
-
     // 52 and 52 pass 99; Cancel ends the program. Windows made once, the question beside the sheet; the last
     // card heard before the hand's end, the game's end after its last going out.
     void handEndsThroughTheAnnouncementAndTheSheet() {
@@ -152,8 +143,8 @@ private slots:
         QVERIFY(window_->ended());
     }
 
-    // Aces on work piles; a deck double-click turns it twice; the stock's card is carried too,
-    // and Space meanwhile leaves the stock alone.
+    // Aces on work piles; a deck double-click turns it twice; the stock's card is carried too, and Space
+    // meanwhile leaves the stock alone. Closed mid-hand, it ends at once, scoring and opening nothing.
     void theMouseMovesCards() {
         clickDeck();
         for (const char* place : {"Stack2", "Deck"})
@@ -162,6 +153,10 @@ private slots:
         lay(zanfel::kStockSlot, {of(2, H), of(6, D)});
         drag(zanfel::kStockSlot, "Pile0", " ");
         QCOMPARE(card("Pile0"), of(2, H));
+        HandEndAnswers answers;
+        window_->close();
+        QVERIFY(window_->ended());
+        QVERIFY(answers.seen.isEmpty());
     }
 
     // Every deck comes out in order: the work piles hold the aces, the personal pile shows 2S.
