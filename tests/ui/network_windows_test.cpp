@@ -124,7 +124,7 @@ private slots:
             host().game().tick();
         QTRY_VERIFY(guestCard("Pile1") != zanfel::kNoCard);
         QCOMPARE(guestLayers().moveMarks().moveTo()->colour(), layers().moveMarks().moveTo()->colour());
-        // Bob alone elsewhere: his ask moves the stocks on at once, and the item's mark goes with the ask.
+        // Bob alone elsewhere: his ask is answered at once, and the item's mark goes with it.
         auto* unstuck = child<QAction>(guest_.get(), "mnuUnstuck");
         const zanfel::CardNumber stock = guestCard("Stack0");
         unstuck->trigger();
