@@ -152,14 +152,15 @@ TEST_F(DealtHand, RefusedDropsChangeNothingAndShowNothing) {
     EXPECT_EQ(pile(3).top(), of(8, H));
 }
 
-// Once it is out, a card still in the air and the deck change nothing.
+// Once it is out, a card still in the air, the deck and No one can play change nothing.
 TEST_F(DealtHand, ThePersonalPilesLastCardGoesOut) {
     f.view.whileAnnouncing = [&] {
         f.game.dropOnFoundation(0, 1);
         f.game.deckClicked();
+        f.game.noOneCanPlayCommand();
         EXPECT_EQ(pile(0).top(), of(1, D));
     };
-    lay({{of(1, D)}, {}, {}, {}, {}, {of(1, C)}});
+    lay({{of(1, D), of(5, S)}, {}, {}, {}, {}, {of(1, C)}});
     f.game.playToFoundation(5);
     EXPECT_EQ(f.view.announced.size(), 1u);
 }
