@@ -106,12 +106,12 @@ protected:
 TEST_F(DealtHand, EachDropTakesOnlyACardThatFits) {
     constexpr bool F = true, W = false;  // onto a foundation, onto a work pile
     const std::tuple<bool, CardNumber, CardNumber, bool> cases[] = {
-        {F, of(1, S), 0, true},          {F, of(1, D), 0, true},         {F, of(3, H), of(2, H), true},
-        {F, of(13, D), of(12, D), true}, {F, of(3, H), of(2, S), false}, {W, of(8, H), of(9, S), true},
-        {W, of(8, H), of(9, C), true},   {W, of(8, H), of(9, H), false}, {W, of(8, H), of(9, D), false},
-        {W, of(8, H), of(10, S), false}, {W, of(8, H), of(7, S), false}, {W, of(1, D), of(2, S), true},
-        {W, of(1, D), of(2, C), true},   {W, of(1, S), of(2, H), true},  {W, of(1, S), of(2, D), true},
-        {W, of(13, S), 0, true},         {W, of(2, S), 0, true},         {W, of(13, S), of(13, H), false}};
+        {F, of(1, S), 0, true},          {F, of(1, D), 0, true},          {F, of(3, H), of(2, H), true},
+        {F, of(13, D), of(12, D), true}, {F, of(3, H), of(2, S), false},  {W, of(8, H), of(9, S), true},
+        {W, of(8, H), of(9, C), true},   {W, of(8, H), of(9, H), false},  {W, of(8, H), of(9, D), false},
+        {W, of(8, H), of(10, S), false}, {W, of(8, H), of(7, S), false},  {W, of(1, D), of(2, S), true},
+        {W, of(1, D), of(2, C), true},   {W, of(1, S), of(2, H), true},   {W, of(1, S), of(2, D), true},
+        {W, of(13, S), 0, true},         {W, of(13, S), of(13, H), false}};
     for (auto [onFoundation, card, top, taken] : cases) {
         setPile(pile(0), {card, of(10, D)});
         if (onFoundation) {
