@@ -285,8 +285,8 @@ TEST(Record, HandsAndGamesAreCountedAsTheyEnd) {
 }
 
 // Nines on the work piles, 3S personal: only the stock could help. Four stock cards come round in four
-// turns; No one can play brings others up; the left's AD to a foundation gives the buried two a place.
-// Three stock cards, moved on by one, come round in one turn showing only the five (8H stays under).
+// turns; No one can play brings others up. Three stock cards, moved on by one, come round in one turn showing
+// only the five (8H stays under).
 TEST_F(DealtHand, TheHumanIsStuckOnceTheStockHasComeRoundWithNothingAnywhere) {
     lay({{of(5, S), of(5, C), of(6, S), of(2, D)}, {}, {}, {}, {}, {of(3, S)}});
     for (auto [slot, suit] : {std::pair{1, S}, {2, C}, {3, H}, {4, D}})
@@ -303,9 +303,6 @@ TEST_F(DealtHand, TheHumanIsStuckOnceTheStockHasComeRoundWithNothingAnywhere) {
     EXPECT_EQ(stuckAfterTurns(5), (std::vector<bool>{false, false, false, true, true}));
     f.game.noOneCanPlayCommand();
     EXPECT_EQ(stuckAfterTurns(4), (std::vector<bool>{false, false, false, true}));
-    ASSERT_NE(pile(0).top(), of(2, D));
-    f.game.tick();
-    EXPECT_FALSE(stuck);
     using Stock = std::vector<CardNumber>;
     for (auto [stock, atOnce, afterATurn] : {std::tuple{Stock{of(6, S), of(5, S), of(8, H)}, false, true},
                                              {Stock{}, true, true},
