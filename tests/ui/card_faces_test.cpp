@@ -169,7 +169,6 @@ private slots:
 
     // Even with no room in Qt's shared picture cache, a place draws its picture once, not at every paint.
     void aPlaceDrawsItsPictureOnce() {
-        clickDeck();
         QPixmapCache::setCacheLimit(0);
         auto* place = find<CardImage>("Stack5");
         place->grab();

@@ -205,12 +205,10 @@ private slots:
         QCOMPARE(spoken("lblStack2"), "Cards in Your work pile 2: 0");
     }
 
-    // Left's 2S flies as right moves; flights and frames last under a tick; yours goes with the announcement.
+    // Left's AD flies as right moves; flights and frames last under a tick; yours goes with the announcement.
     void computerMovesFlyAndAreMarked() {
         clickDeck();
-        window_->game().tableForSetUp().pileTop[0] = of(1, S);
-        window_->showImage({zanfel::ImageKind::Foundation, 0}, of(1, S));
-        const QRect from = find("Player11")->geometry(), to = find("Pile0")->geometry();
+        const QRect from = find("Player10")->geometry(), to = find("Pile0")->geometry();
         window_->game().tick();
         const MoveMarks* marks = &layers().moveMarks();
         const CardFlight* flight = &layers().flight();

@@ -53,10 +53,10 @@ private slots:
         clickDeck();
         trigger("mnuCardCount");
         window_->findChild<TableLayers*>()->setNetworkGame(true);  // every seat named, and counted
-        lay(zanfel::kPersonalSlot, {of(1, S), of(2, S)}, zanfel::kMiddleBase);  // the ace up at its turn
+        lay(zanfel::kPersonalSlot, {of(2, D), of(2, S)}, zanfel::kMiddleBase);  // onto Left's ace at its turn
         for (int turn = 0; turn < 3; ++turn)
             window_->game().tick();
-        draw("marked_moves", find("table"));     // left, right, middle framed, the last card in the air
+        draw("marked_moves", find("table"));     // left, right, middle framed, the 2D in the air over the ace
         JoinWindow join(QStringLiteral("Bob"));  // only a game that can seat the player is offered
         join.showGames({{"10.0.0.2", 29147, "Ann", 2, false, "2.0", true},
                         {"10.0.0.3", 4000, "Cy", 2, true, "2.0", true},

@@ -91,6 +91,9 @@ private slots:
             QVERIFY(caption->geometry().right() < find("lblStack1")->x());
             QCOMPARE(qFloor(find("lblStuck")->font().pointSizeF()), 7);
         }
+        find<QLabel>("lblStuck")->setText("Stuck");  // with room again it takes the table's font
+        find<CardTable>("table")->setZoom(100);
+        QCOMPARE(find("lblStuck")->font(), find("table")->font());
     }
 
     // The saved zoom returns; a non-step or too large one silently gives the largest that fits; none: 100 %.
