@@ -102,7 +102,6 @@ private slots:
             QCOMPARE(greyed->toolTip(), "Only Ann, who hosts this game, decides this");
         }
         QVERIFY(!action("mnuNewGame")->toolTip().contains("Ann"));
-        QCOMPARE(caption(host(), zanfel::kHuman), "<b>Ann</b>");
         QCOMPARE(caption(host(), bob), "<b>Bob</b>");
         QCOMPARE(caption(*guest_, zanfel::kHuman), "<b>Bob</b>");
         QCOMPARE(caption(*guest_, zanfel::localPlayer(bob, zanfel::kHuman)), "<b>Ann</b>");
@@ -188,7 +187,7 @@ private slots:
         });
         trigger("mnuHostNetworkGame");
         LobbyWindow* lobby = host().network().lobby();
-        QVERIFY(!action("mnuHostNetworkGame")->isEnabled() && action("mnuLeaveNetworkGame")->isEnabled());
+        QVERIFY(!action("mnuHostNetworkGame")->isEnabled());
         QCOMPARE(SettingsStore(nullptr).networkName(), "Ann");  // offered next time
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
         guest_->network().join("::1", host().network().port(), "Bob");
