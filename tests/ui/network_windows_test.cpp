@@ -92,7 +92,6 @@ private slots:
     void aGuestJoinsWaitsInTheLobbyAndPlaysItsOwnSeat() {
         host().game().dealCommand();  // a move framed in Ann's game alone
         host().game().tick();
-        QVERIFY(layers().moveMarks().moveTo()->isVisible());
         const int bob = seatBobAndStart();
         QVERIFY(bob > 0);
         QVERIFY(!layers().moveMarks().moveTo()->isVisible());
