@@ -138,7 +138,7 @@ private slots:
     void aGuestsCardBeatenToAFoundationFliesBack() {
         QVERIFY(seatBobAndStart() > 0);
         host().front().dealCommand();
-        QTRY_VERIFY(card("Stack1") == of(1, S) && guestCard("Stack1") == of(1, S));
+        QTRY_VERIFY(guestCard("Stack1") == of(1, S));
         const auto mouse = [this](QTest::MouseAction act, const char* place, QPoint at = {20, 32}) {
             QTest::mouseEvent(act, guest_->windowHandle(), Qt::LeftButton, {},
                               child(guest_.get(), place)->mapTo(guest_.get(), at));
