@@ -28,6 +28,7 @@
 #include "window_test_support.h"
 
 using namespace testing_support;
+namespace net = zanfel::net;
 
 namespace {
 
@@ -46,7 +47,7 @@ class NetworkWindowsTest : public WindowTest {
 
     FirstPlaceRandom guestRandom_;
     std::unique_ptr<MainWindow> guest_;
-    std::unique_ptr<zanfel::net::testing::FaultyLink> link_;  // between them, to be pulled out
+    std::unique_ptr<net::testing::FaultyLink> link_;  // between them, to be pulled out
 
     MainWindow& host() { return *window_; }
     zanfel::CardNumber guestCard(const char* place) { return child<CardImage>(guest_.get(), place)->card(); }
@@ -62,7 +63,7 @@ class NetworkWindowsTest : public WindowTest {
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
         guest_->show();
         guest_->startUp();
-        link_ = std::make_unique<zanfel::net::testing::FaultyLink>(host().network().port());
+        link_ = std::make_unique<net::testing::FaultyLink>(host().network().port());
         guest_->network().join("127.0.0.1", link_->port(), "Bob");
         const SeatList& seats = *lobby->seatList();
         JoinWindow* join = guest_->network().joinWindow();
@@ -258,17 +259,16 @@ private slots:
     void aHostOfAnotherVersionIsNamedAtJoining() {
         QTcpServer otherVersion;
         QVERIFY(otherVersion.listen(QHostAddress::LocalHost));
-        zanfel::net::Refused refused{zanfel::net::Refusal::IncompatibleVersion, "3.1", 7};
+        net::Refused refused{net::Refusal::IncompatibleVersion, "3.1", 7};
         connect(&otherVersion, &QTcpServer::newConnection, [&otherVersion, &refused] {
-            QTcpSocket* socket = otherVersion.nextPendingConnection();
-            socket->write(zanfel::net::framed(zanfel::net::encodeMessage(refused)));
+            otherVersion.nextPendingConnection()->write(net::framed(net::encodeMessage(refused)));
         });
         host().network().join("127.0.0.1", otherVersion.serverPort(), "Bob");
         JoinWindow* join = host().network().joinWindow();
         QTRY_COMPARE(join->status(), QString("The game at 127.0.0.1:%1 runs Zanfel 3.1, which cannot play "
                                              "with this Zanfel 2.0.")
                                          .arg(otherVersion.serverPort()));
-        refused = {zanfel::net::Refusal::TooManyGreetings, "2.0", zanfel::net::kProtocolVersion};
+        refused = {net::Refusal::TooManyGreetings, "2.0", net::kProtocolVersion};
         QTest::keyClicks(child<QLineEdit>(join, "txtAddress"),
                          "127.0.0.1:" + QString::number(otherVersion.serverPort()));
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
@@ -322,7 +322,7 @@ private slots:
         QCOMPARE(join->status(),
                  "\"example.org:99999\" is no address. Type the host's name or address, with a colon and the "
                  "port after it if the port is not 29147.");
-        join->showGames({zanfel::net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});
+        join->showGames({net::AnnouncedGame{"fd00::5", 29147, "Ann", 2, false, "2.0", true}});
         list->setCurrentItem(list->topLevelItem(0));
         QCOMPARE(address->text(), "[fd00::5]:29147");
         address->clear();
