@@ -21,6 +21,7 @@ test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick desk
                clang libclang-rt-14-dev  # clang's libFuzzer for the fuzz target
                clang-format-14           # the layout check of every C++ file
                gettext                   # msgfmt, which checks the translations' placeholders and keys
+               x11-utils                 # xprop, which reads what the game's window asks of the desktop
                dpkg-dev file lintian)    # cpack's Debian package and its check
 jobs=$(nproc 2>/dev/null || echo 2)
 

@@ -4,7 +4,8 @@
 # (--host) and opens its lobby at once, the other joins it (--join) and waits there until the
 # host presses Return on the lobby's Start. The host deals; the guest turns its own stock, which
 # only the host can do for it, so the card it sees has been there and back. The host quits and the
-# guest reads that it left, then plays on alone. Screenshots of the way are left in ARTEFACTS.
+# guest reads that it left, then plays on alone. A copy without the network module beside it, asked
+# to host, says why it cannot and plays alone. Screenshots of the way are left in ARTEFACTS.
 #   host_and_join.sh PATH/TO/zanfel ARTEFACTS
 set -euo pipefail
 program=$1
@@ -88,4 +89,19 @@ pass "the host quitting leaves the guest one message and a game of its own"
 keys "$guest_table" ctrl+x
 poll 10 eval '! kill -0 "$guest" 2>/dev/null' || fail "Ctrl+X did not end the guest"
 guest=
+# A copy of the program without its network module beside it: --host says why the network game
+# cannot be played, and the game goes on alone.
+cp "$program" "$work/alone"
+XDG_CONFIG_HOME=$work/host QT_QPA_PLATFORM=xcb "$work/alone" --host 2>>"$work/host.log" &
+host=$!
+poll 20 window_of "$host" 'Zanfel' || fail "--host without the network module said nothing"
+shot 5-no-module
+keys "$wid" Return
+poll 10 window_of "$host" 'Zanfel v2.0' || fail "the game did not go on without the network module"
+keys "$wid" ctrl+x
+poll 10 eval '! kill -0 "$host" 2>/dev/null' || fail "Ctrl+X did not end the game without its network module"
+wait "$host" || fail "the game without its network module ended with status $?"
+host=
+pass "--host without the network module says so, and the game is played alone"
+
 echo "$passed passed, 0 failed"

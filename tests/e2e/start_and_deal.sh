@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a virtual X display, driven as a player would drive it: the window opens
-# with its title and size, Ctrl+D deals, a click on the red deck turns the stock, a drop on the
-# stock is refused, the computer players move until Ctrl+Z pauses them under a veil that hides
-# every card, zoomed in too, and the table comes back as it was; About opens and closes, and
-# Ctrl+X ends the program at once. The sound library comes in with the deal's sound, not before,
-# and on a machine without audio the game plays on in silence, saying nothing on standard error.
-# Then a start with a saved colour that is no number shows the message and ends, and the next
-# start comes up on the table's own colour. Screenshots of the way are left in ARTEFACTS for a
-# person to look at.
+# with its title and size, leaving its place to the desktop, Ctrl+D deals, a click on the red deck
+# turns the stock, a drop on the stock is refused, the computer players move until Ctrl+Z pauses
+# them under a veil that hides every card, zoomed in too, and the table comes back as it was;
+# About opens and closes, and Ctrl+X ends the program at once. The sound library comes in with
+# the deal's sound, not before, and on a machine without audio the game plays on in silence,
+# saying nothing on standard error. Then a start with a saved colour that is no number shows the
+# message and ends, and the next start comes up on the table's own colour. Screenshots of the way
+# are left in ARTEFACTS for a person to look at.
 #   start_and_deal.sh PATH/TO/zanfel ARTEFACTS
 set -euo pipefail
 program=$1
@@ -46,6 +46,9 @@ deck_drawn() { [ "$(pixel 575 388)" = "C00000" ]; }
 poll 10 deck_drawn || fail "the red deck is not at its place (saw $(pixel 575 388))"
 own_colour=$(pixel 2 440)
 pass "the window opens with the red deck in its place"
+# The desktop puts the window where it puts new windows: the game asks for no place of its own.
+! xprop -id "$wid" WM_NORMAL_HINTS | grep -q 'specified location' || fail "the window asks for a place of its own"
+pass "the window leaves its place to the desktop"
 shot 1-start
 
 sound_library() { grep -q libcanberra "/proc/$game/maps"; }

@@ -252,6 +252,7 @@ private slots:
                                                  "address of the host instead.")
                                      .arg("Address in use"));
             join.show();
+            QVERIFY(child(&join, "lblListProblem")->isVisible());
             faults << textFaults(&sheet) << textFaults(&lobby) << textFaults(&join);
             askPlayAgain(nullptr, {true, false, zanfel::kRightPlayer});
             faults.replaceInStrings(QRegularExpression("^(?!\\d)"), QString::number(points) + " pt: ");

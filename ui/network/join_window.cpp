@@ -95,6 +95,7 @@ void JoinWindow::createChooser() {
     connect(games_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { choose(item); });
     connect(games_, &QTreeWidget::itemDoubleClicked, this, [this] { joinClicked(); });
     listProblem_ = new QLabel(chooser_);
+    listProblem_->setObjectName(QStringLiteral("lblListProblem"));
     listProblem_->setWordWrap(true);
     listProblem_->hide();
     layout->addWidget(heading);
