@@ -108,6 +108,7 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
          cbor(QCborArray{kindOf<HandScored>(), 1, QCborArray{1, 2, 3, 4}, QCborArray{1, 2, 3, 4}, -2, 3,
                          false, false, 0}),
          Refusal::OutOfRange},
+        {"a guest welcomed to the host's seat", cbor(QCborArray{kindOf<Welcome>(), 0}), Refusal::OutOfRange},
         {"leaving for no reason", cbor(QCborArray{kindOf<HostLeaving>(), -1}), Refusal::OutOfRange},
         {"a host's protocol below 0", cbor(QCborArray{kindOf<Refused>(), 1, "2.0", -1}), Refusal::OutOfRange},
         {"a guest's protocol below 0", cbor(QCborArray{kindOf<Hello>(), "2.0", -1, "Ann", QCborValue()}),

@@ -24,7 +24,6 @@ public:
     // The colour asked for, and the one drawn on the table as it is now.
     QColor colour() const { return colour_; }
     QColor shownColour() const;
-    zanfel::artwork::FrameLine line() const { return line_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
