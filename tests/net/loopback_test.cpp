@@ -109,6 +109,8 @@ TEST_F(NetTable, ALostGuestIsPlayedByTheComputerAndTakesItsSeatBackWithItsToken)
     ann.game->noOneCanPlayCommand();
     EXPECT_TRUE(eventually([&] { return bo.game->controls().askedNoOneCanPlay == annAsked; }));
     humanGoesOut(game);
+    EXPECT_TRUE(eventually([&] { return ann.screen.sheetsShown.size() == 1; }));
+    EXPECT_TRUE(ann.screen.gameOvers.empty());  // a hand, not yet the game
     game.dealCommand();
     window.whileSheetOpen = [&] {  // before the next game begins
         EXPECT_TRUE(eventually([&] { return ann.screen.gameOvers.size() == 1; }));
