@@ -62,6 +62,7 @@ inline constexpr std::array<Figure, 9> kFigures{
     &LevelRecord::handsPlayed,    &LevelRecord::handsWentOut,  &LevelRecord::handsScoredHighest,
     &LevelRecord::bestHandScore,  &LevelRecord::gamesPlayed,   &LevelRecord::gamesWon,
     &LevelRecord::bestFinalTotal, &LevelRecord::currentWinRun, &LevelRecord::longestWinRun};
+static_assert(kFigures.size() * sizeof(int) == sizeof(LevelRecord), "every figure is listed, once");
 
 // False for a best while nothing has been counted that it could be the best of.
 bool hasValue(const LevelRecord& record, Figure figure);
