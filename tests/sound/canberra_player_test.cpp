@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real player, through libcanberra and ALSA. One process a case: ALSA reads its set-up once.
+#include <link.h>
 #include <unistd.h>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
 #include <cstdio>
+#include <string_view>
+#include <thread>
 
 #include "canberra_sound_player.h"
 
@@ -21,6 +25,22 @@ void useAlsaConfiguration(const QTemporaryDir& folder, const QByteArray& default
     qputenv("CANBERRA_DRIVER", "alsa");
 }
 
+// A device that writes what it plays to a file.
+QByteArray writingTo(const QString& path) {
+    return "type file\nslave.pcm nowhere\nformat raw\nfile \"" + QFile::encodeName(path) + '"';
+}
+
+bool alsaOutputLoaded() {
+    bool loaded = false;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* found) {
+            *static_cast<bool*>(found) |= std::string_view(info->dlpi_name).ends_with("/libcanberra-alsa.so");
+            return 0;
+        },
+        &loaded);
+    return loaded;
+}
+
 }  // namespace
 
 class CanberraPlayerTest : public QObject {
@@ -31,8 +51,7 @@ private slots:
     void playsTheSoundsOwnSamples() {
         QTemporaryDir folder;
         const QString played = folder.filePath(QStringLiteral("played.raw"));
-        useAlsaConfiguration(
-            folder, "type file\nslave.pcm nowhere\nformat raw\nfile \"" + QFile::encodeName(played) + '"');
+        useAlsaConfiguration(folder, writingTo(played));
         CanberraSoundPlayer player(QStringLiteral(ZANFEL_SOUND_DIR));
         for (const auto& [sound, name] :
              {std::pair{Sound::OwnCard, "own_card"}, {Sound::RivalCard, "rival_card"}}) {
@@ -47,6 +66,22 @@ private slots:
             };
             QVERIFY2(QTest::qWaitFor(heard, 10000), name);
         }
+    }
+
+    // Players ended a little later each time, until one ends just as the library's own thread
+    // for a sound is on its way out of the ALSA output: the run goes on, and that output stays
+    // loaded for any such thread.
+    void endsWhileItsSoundsAreEnding() {
+        QTemporaryDir folder;
+        useAlsaConfiguration(folder, writingTo(folder.filePath(QStringLiteral("played.raw"))));
+        for (int later = 0; later < 16; ++later) {
+            CanberraSoundPlayer player(QStringLiteral(ZANFEL_SOUND_DIR));
+            player.play(Sound::OwnCard);
+            player.play(Sound::RivalCard);
+            player.waitUntilIdle();
+            std::this_thread::sleep_for(std::chrono::milliseconds(8 * later));
+        }
+        QVERIFY(alsaOutputLoaded());
     }
 
     // No card at all: the sound is given up without a word and nothing waits for it.

@@ -2,6 +2,8 @@
 #include "canberra_sound_player.h"
 
 #include <canberra.h>
+#include <dlfcn.h>
+#include <link.h>
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,8 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -65,6 +69,25 @@ struct Canberra {
     }
 };
 
+// libcanberra plays each ALSA sound on a thread of its own. Destroying a context waits for those
+// threads to say they are done and then unloads the output module, while they may still be on
+// their way out through its code. Every output module it has loaded therefore stays in memory to
+// the end of the run.
+void keepOutputModulesLoaded() {
+    std::vector<std::string> modules;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* found) {
+            const std::string_view path = info->dlpi_name;
+            const std::string_view file = path.substr(path.rfind('/') + 1);
+            if (file.starts_with("libcanberra-"))
+                static_cast<std::vector<std::string>*>(found)->emplace_back(path);
+            return 0;
+        },
+        &modules);
+    for (const std::string& module : modules)
+        dlopen(module.c_str(), RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
+}
+
 struct Request {
     bool stop = false;
     std::string path;
@@ -95,6 +118,7 @@ private:
 
     // Only the thread touches these.
     bool loadTried_ = false;
+    bool modulesKept_ = false;
     std::optional<Canberra> canberra_;
     ca_context* context_ = nullptr;
     steady_clock::time_point retryAt_{};
@@ -159,6 +183,9 @@ void CanberraSoundPlayer::Worker::handle(const Request& request) {
     if (error < 0) {
         closeContext();
         retryAt_ = steady_clock::now() + kRetryAfter;
+    } else if (!modulesKept_) {
+        keepOutputModulesLoaded();
+        modulesKept_ = true;
     }
 }
 
