@@ -9,7 +9,7 @@ namespace {
 
 // Every IPv4 network this computer is on that carries broadcasts, and the computer itself.
 QList<QHostAddress> localNetworks() {
-    QList<QHostAddress> targets{QHostAddress(QHostAddress::LocalHost)};
+    QList<QHostAddress> targets{GameAnnouncer::thisComputer()};
     for (const QNetworkInterface& network : QNetworkInterface::allInterfaces()) {
         const auto flags = network.flags();
         if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::CanBroadcast) ||
@@ -28,6 +28,10 @@ GameAnnouncer::GameAnnouncer(quint16 port, QList<QHostAddress> targets, QObject*
     : QObject(parent), port_(port), targets_(targets.isEmpty() ? localNetworks() : std::move(targets)) {
     timer_.setInterval(kAnnounceIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &GameAnnouncer::send);
+}
+
+QHostAddress GameAnnouncer::thisComputer() {
+    return QHostAddress(QStringLiteral("127.255.255.255"));
 }
 
 // A change is said at once, so a guest's list follows the lobby without waiting a second.

@@ -23,6 +23,10 @@ public:
     // What to say from now on.
     void announce(const Announcement& announcement);
 
+    // This computer's own broadcast address. Every copy of the game looking here hears what is
+    // sent to it, where a datagram to 127.0.0.1 reaches only one of the sockets sharing the port.
+    static QHostAddress thisComputer();
+
 private:
     void send();
 

@@ -164,19 +164,22 @@ TEST_F(NetTable, TheHostsExitTellsEveryGuestTheHostQuit) {
     EXPECT_TRUE(bo.screen.recorded.empty());  // back at a game of his own, his record takes nothing of it
 }
 
-// Listed once however often announced; a flood of games from one address lists no more than the limit.
+// Listed once however often announced, by every copy of the game looking on this computer; a
+// flood of games from one address lists no more than the limit.
 TEST(GameFinding, AGameIsListedWhileAnnouncedAndForgottenOnceSilent) {
     GameFinder finder(0, 600);
+    const GameFinder secondCopy(finder.port(), 600);
     const QSignalSpy changes(&finder, &GameFinder::gamesChanged);
     const QSignalSpy sweeps(finder.findChild<QTimer*>(), &QTimer::timeout);
     {
-        GameAnnouncer announcer(finder.port(), {QHostAddress::LocalHost});
+        GameAnnouncer announcer(finder.port(), {GameAnnouncer::thisComputer()});
         const Announcement said{"2.0", kProtocolVersion, "Ann", 3, false, 4000};
         for (int i = 0; i < 24; ++i) {  // its life and two sweeps more, heard every 50 ms
             announcer.announce(said);
             QTest::qWait(50);
         }
         ASSERT_EQ(finder.games().size(), 1u);
+        EXPECT_EQ(secondCopy.games().size(), 1u);
         EXPECT_EQ(changes.count(), 1);
         EXPECT_LT(sweeps.count(), 10);  // a sweep each third of its life, not a CPU spinning while listing
         for (int port = 1; port <= kMaxAnnouncedGames + 4; ++port)
@@ -189,7 +192,7 @@ TEST(GameFinding, AGameIsListedWhileAnnouncedAndForgottenOnceSilent) {
     // As the join window lists them: with no network up, a game here is heard over the loopback alone.
     const quint16 port = GameFinder(0).port();  // free a moment ago, and no other test's
     const auto finding = zanfelNetworkModule()->findGames(port, [] {});
-    GameAnnouncer announcer(port, {QHostAddress::LocalHost});
+    GameAnnouncer announcer(port, {GameAnnouncer::thisComputer()});
     announcer.announce({"2.0", kProtocolVersion, "Ann", 3, false, 4000});
     EXPECT_TRUE(eventually([&] { return finding->games().size() == 1; }));
 }
