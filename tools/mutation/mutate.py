@@ -9,6 +9,7 @@ Read README.md beside this file for how to run it and read its results.
 
 import argparse
 import fnmatch
+import hashlib
 import json
 import os
 import random
@@ -269,11 +270,26 @@ def target_objects(work, target):
     return set(re.findall(r"\s-o\s+(\S+\.o)\b", out))
 
 
+def digest(path):
+    try:
+        return hashlib.sha1(path.read_bytes()).digest()
+    except OSError:
+        return None
+
+
 @dataclass
 class BuildGraph:
     objects: dict  # target -> its object files
     sources: dict  # object file -> the project files compiled into it
     seconds: dict  # object file -> a guess of the seconds to compile it
+    digests: dict = None  # object file -> its digest in the unchanged tree
+
+    def remember_objects(self, build):
+        self.digests = {o: digest(build / o) for t in self.objects.values() for o in t}
+
+    def changed(self, objects, build):
+        """Those of the objects that no longer compile to what the unchanged tree did."""
+        return {o for o in objects if digest(build / o) != self.digests.get(o)}
 
     def dirty(self, targets, mutant_file):
         return {o for t in targets for o in self.objects[t] if mutant_file in self.sources.get(o, ())}
@@ -363,7 +379,7 @@ def read_durations(log, tests):
 
 @dataclass
 class Outcome:
-    status: str  # caught, time-limit, survived, build-broken
+    status: str  # caught, time-limit, survived, same-code, build-broken
     detail: str = ""
     seconds: float = 0.0
 
@@ -397,7 +413,7 @@ def stages(tests, graph, mutant_file):
     return ordered
 
 
-def try_mutant(m, number, work, plan, env, args):
+def try_mutant(m, number, work, graph, plan, env, args):
     log = work / "logs" / f"{number:03d}.log"
     log.unlink(missing_ok=True)
     target = work / "src" / m.file
@@ -409,16 +425,25 @@ def try_mutant(m, number, work, plan, env, args):
         target.write_bytes(m.apply(text).encode("utf-8", errors="surrogateescape"))
         if not plan:
             return Outcome("survived", "no test runs this code", time.monotonic() - started)
+        compiled_alike = True
         for targets, tests in plan:
             code = ninja(work, targets, env, log, args.build_limit, args)
             if code != 0:
                 why = "the build ran past its limit" if code is None else "does not compile"
                 return Outcome("build-broken", why, time.monotonic() - started)
+            # A program whose objects all came out as in the unchanged tree runs as it did there.
+            changed = graph.changed(graph.dirty(targets, m.file), work / "build")
+            tests = [t for t in tests if graph.dirty(t.targets, m.file) & changed]
+            if not tests:
+                continue
+            compiled_alike = False
             # A hang need not wait for the test's own time limit: far past its usual time is enough.
             patience = max(20.0, 4 * sum(t.seconds for t in tests) + 10)
             failed = run_tests(work, tests, env, log, min(deadline, time.monotonic() + patience), args)
             if failed:
                 return Outcome(failed[0], failed[1], time.monotonic() - started)
+        if compiled_alike:
+            return Outcome("same-code", "compiles to the objects of the unchanged tree", time.monotonic() - started)
         return Outcome("survived", "", time.monotonic() - started)
     finally:
         target.write_bytes(original)
@@ -435,18 +460,18 @@ def describe(m):
 def listed_summary(listed):
     if not listed:
         return []
-    counted = [(m, o) for m, o in listed if o.status != "build-broken"]
+    counted = [(m, o) for m, o in listed if o.status not in ("build-broken", "same-code")]
     caught = sum(o.status in ("caught", "time-limit") for _, o in counted)
     lines = ["", f"Listed faults (extra cases, not in the figures): {caught} of {len(counted)} caught"]
     for m, o in listed:
-        if o.status in ("survived", "build-broken"):
+        if o.status in ("survived", "same-code", "build-broken"):
             lines.append(f"  {o.status}: {describe(m)}")
     return lines
 
 
 def summary(results, judged, seed, seconds, stale, listed=()):
     lines = ["", f"Sample seed {seed}; {len(results)} mutants in {seconds / 60:.1f} min.",
-             "Caught of counted per folder (equivalent and build-broken mutants are not counted;",
+             "Caught of counted per folder (equivalent, compiled-alike and build-broken mutants are not counted;",
              "a test past its time limit counts as caught):"]
     total_caught = total_counted = 0
     for folder in FOLDERS:
@@ -459,7 +484,8 @@ def summary(results, judged, seed, seconds, stale, listed=()):
         total_caught, total_counted = total_caught + caught, total_counted + counted
         share = f"{100 * caught / counted:.0f} %" if counted else "-"
         lines.append(f"  {folder:6} {caught:3} of {counted:3} caught ({share:>5}); {count['survived']} survived, "
-                     f"{count['equivalent']} equivalent, {count['build-broken']} build-broken, "
+                     f"{count['equivalent']} equivalent, {count['same-code']} compiled alike, "
+                     f"{count['build-broken']} build-broken, "
                      f"{count['time-limit']} past the time limit")
     if total_counted:
         lines.append(f"  all    {total_caught:3} of {total_counted:3} caught ({100 * total_caught / total_counted:.0f} %)")
@@ -468,6 +494,8 @@ def summary(results, judged, seed, seconds, stale, listed=()):
     sections = (("survived", "Survivors: write a test a player or a file would notice it by, or judge it "
                  "equivalent in equivalent.txt"),
                 ("equivalent", "Judged equivalent (not counted)"),
+                ("same-code", "Compiled alike: the very objects of the unchanged tree, so no test can tell "
+                 "(not counted)"),
                 ("time-limit", "Past the time limit (counted as caught; a slow machine can cause it)"),
                 ("build-broken", "Build-broken (not counted)"))
     for status, title in sections:
@@ -605,13 +633,14 @@ def main():
     deps, seconds = object_sources(work)
     graph = BuildGraph({target: target_objects(work, target) for target in {x for t in tests for x in t.targets}},
                        deps, seconds)
+    graph.remember_objects(work / "build")
     print(f"  passes; {len(tests)} tests, {time.monotonic() - started:.0f} s so far", flush=True)
 
     results, listed_results = [], []
     with open(results_file, "w", encoding="utf-8") as out:
         out.write(f"# mutation run of {len(chosen)} mutants, seed {seed}, {time.strftime('%Y-%m-%d %H:%M')}\n")
         for number, m in enumerate(chosen + listed, 1):
-            outcome = try_mutant(m, number, work, stages(tests, graph, m.file), env, args)
+            outcome = try_mutant(m, number, work, graph, stages(tests, graph, m.file), env, args)
             if outcome.status == "survived" and m.key in judged:
                 outcome.status = "equivalent"
             (listed_results if m.operator == "listed" else results).append((m, outcome))
