@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 #include "command_line.h"
@@ -57,7 +58,8 @@ class NetworkWindowsTest : public WindowTest {
     }
 
     // Ann hosts and Bob joins through a link; Bob is seated in the lobby, where Ann moves him before Start.
-    int seatBobAndStart() {
+    // A second guest given joins straight to Ann as Cy, before Start.
+    int seatBobAndStart(MainWindow* second = nullptr) {
         host().network().host(0, "Ann");
         LobbyWindow* lobby = host().network().lobby();
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
@@ -75,6 +77,10 @@ class NetworkWindowsTest : public WindowTest {
         child<QAction>(lobby, QString("mnuMove%1To%2").arg(first).arg(moved))->trigger();
         const SeatList& guestSeats = *join->findChild<SeatList*>();
         if (!QTest::qWaitFor([&] { return guestSeats.occupant(moved) == "Bob (you)"; }))
+            return -1;
+        if (second)
+            second->network().join("127.0.0.1", host().network().port(), "Cy");
+        if (second && !QTest::qWaitFor([&] { return seatOf(seats, "Cy") > 0; }))
             return -1;
         // Start is the lobby's default button.
         QTest::keyClick(lobby, Qt::Key_Return);
@@ -178,6 +184,28 @@ private slots:
         QVERIFY(caption(host(), bob).endsWith("<br>Bob left"));
         child<QAction>(guest_.get(), "mnuLeaveNetworkGame")->trigger();
         QVERIFY(!guestLayers().veil().isVisible());
+    }
+
+    // Bob's ask waits for Cy's: his own one-line caption is cut to fit its label, its tooltip says it whole;
+    // Ann's table gives it a line of its own.
+    void aGuestsAskWaitingForAnotherIsCutToItsOwnCaption() {
+        MainWindow cy(&guestRandom_);
+        const int bob = seatBobAndStart(&cy);
+        QVERIFY(bob > 0);
+        host().front().dealCommand();
+        auto* unstuck = child<QAction>(guest_.get(), "mnuUnstuck");
+        QTRY_VERIFY(unstuck->isEnabled());
+        unstuck->trigger();
+        QTRY_VERIFY(unstuck->isChecked());
+        QVERIFY(caption(host(), bob).endsWith("<br>Asks for No one can play"));
+        const auto* own = child<QLabel>(guest_.get(), "lblSeat0");
+        QCOMPARE(own->toolTip(), "Bob \u00b7 Asks for No one can play");
+        QTextDocument line;
+        line.setDefaultFont(own->font());
+        line.setDocumentMargin(0);
+        line.setHtml(own->text());
+        QVERIFY2(line.idealWidth() <= own->width() && own->text().startsWith("<b>Bob</b>"),
+                 qPrintable(own->text()));
     }
 
     // A name with no letter is asked again; the lobby offers reachable addresses; a removed guest reads why.

@@ -76,8 +76,7 @@ void SeatCaptions::refresh() {
     for (int player = 0; player < zanfel::kPlayers; ++player) {
         owners[player] =
             player == zanfel::kHuman ? QString() : seatOwnerName(game_->seats(), game_->viewer(), player);
-        labels_[player]->setText(textOf(player));
-        labels_[player]->setToolTip(nameOf(player));
+        showCaption(player);
     }
     table_->setOwners(owners);
 }
@@ -96,20 +95,38 @@ void SeatCaptions::noteChanges(const zanfel::Seats& seats) {
     seen_ = seats;
 }
 
-// The name in bold, cut to the caption's width, then a line for each thing there is to say.
-QString SeatCaptions::textOf(int player) const {
+// The name in bold, cut to the caption's width, then a line for each thing there is to say. The
+// screen's own caption has one line beside the deck: what it says comes after the name, cut with an
+// ellipsis where the line would not fit, and then the tooltip says the whole line.
+void SeatCaptions::showCaption(int player) {
     QLabel* label = labels_[player];
     QFont bold = label->font();
     bold.setBold(true);
-    const QString name = QFontMetrics(bold).elidedText(nameOf(player), Qt::ElideRight, label->width());
-    QStringList lines{QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped())};
+    const QString fullName = nameOf(player);
+    const QString name = QFontMetrics(bold).elidedText(fullName, Qt::ElideRight, label->width());
+    QString text = QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped());
+    QStringList said;
     const zanfel::Controls& controls = game_->controls();
     if (controls.cardCountChecked && player != zanfel::kHuman)
-        lines << tr("Personal pile: %1").arg(game_->countOf(zanfel::imageOf(player, zanfel::kPersonalSlot)));
+        said << tr("Personal pile: %1").arg(game_->countOf(zanfel::imageOf(player, zanfel::kPersonalSlot)));
     if (controls.askedNoOneCanPlay[player])
-        lines << tr("Asks for No one can play").toHtmlEscaped();
+        said << tr("Asks for No one can play");
     if (!notes_[player].isEmpty())
-        lines << notes_[player].toHtmlEscaped();
-    // The screen's own caption has one line beside the deck: what it says comes after the name.
-    return lines.join(player == zanfel::kHuman ? QStringLiteral(" &middot; ") : QStringLiteral("<br>"));
+        said << notes_[player];
+    label->setToolTip(fullName);
+    if (player != zanfel::kHuman || said.isEmpty()) {
+        for (const QString& line : said)
+            text += QStringLiteral("<br>") + line.toHtmlEscaped();
+        label->setText(text);
+        return;
+    }
+    const QString separator = QStringLiteral(" \u00b7 ");
+    const QString whole = said.join(separator);
+    const QFontMetricsF metrics(label->font());
+    const qreal room =
+        label->width() - QFontMetricsF(bold).horizontalAdvance(name) - metrics.horizontalAdvance(separator);
+    const QString shown = metrics.elidedText(whole, Qt::ElideRight, room);
+    label->setText(shown.isEmpty() ? text : text + separator + shown.toHtmlEscaped());
+    if (shown != whole)
+        label->setToolTip(fullName + separator + whole);
 }

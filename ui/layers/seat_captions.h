@@ -36,7 +36,7 @@ public:
 
 private:
     void noteChanges(const zanfel::Seats& seats);
-    QString textOf(int player) const;
+    void showCaption(int player);
 
     CardTable* table_;
     const zanfel::GameFront* game_ = nullptr;
