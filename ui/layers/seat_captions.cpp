@@ -95,16 +95,12 @@ void SeatCaptions::noteChanges(const zanfel::Seats& seats) {
     seen_ = seats;
 }
 
-// The name in bold, cut to the caption's width, then a line for each thing there is to say. The
-// screen's own caption has one line beside the deck: what it says comes after the name, cut with an
-// ellipsis where the line would not fit, and then the tooltip says the whole line.
+// The name in bold, cut to the caption's width, then a line for each thing there is to say.
 void SeatCaptions::showCaption(int player) {
     QLabel* label = labels_[player];
     QFont bold = label->font();
     bold.setBold(true);
-    const QString fullName = nameOf(player);
-    const QString name = QFontMetrics(bold).elidedText(fullName, Qt::ElideRight, label->width());
-    QString text = QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped());
+    const QString name = QFontMetrics(bold).elidedText(nameOf(player), Qt::ElideRight, label->width());
     QStringList said;
     const zanfel::Controls& controls = game_->controls();
     if (controls.cardCountChecked && player != zanfel::kHuman)
@@ -113,20 +109,31 @@ void SeatCaptions::showCaption(int player) {
         said << tr("Asks for No one can play");
     if (!notes_[player].isEmpty())
         said << notes_[player];
-    label->setToolTip(fullName);
-    if (player != zanfel::kHuman || said.isEmpty()) {
-        for (const QString& line : said)
-            text += QStringLiteral("<br>") + line.toHtmlEscaped();
-        label->setText(text);
+    label->setToolTip(nameOf(player));
+    if (player == zanfel::kHuman) {
+        showOwnLine(label, QFontMetricsF(bold).horizontalAdvance(name), name, said);
         return;
     }
+    QString text = QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped());
+    for (const QString& line : said)
+        text += QStringLiteral("<br>") + line.toHtmlEscaped();
+    label->setText(text);
+}
+
+// The screen's own caption has one line beside the deck: what it says comes after the name, cut
+// with an ellipsis where the line would not fit, and then the tooltip says the whole line.
+void SeatCaptions::showOwnLine(QLabel* label, qreal nameWidth, const QString& name, const QStringList& said) {
+    const QString text = QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped());
+    label->setText(text);
+    if (said.isEmpty())
+        return;
     const QString separator = QStringLiteral(" \u00b7 ");
     const QString whole = said.join(separator);
     const QFontMetricsF metrics(label->font());
-    const qreal room =
-        label->width() - QFontMetricsF(bold).horizontalAdvance(name) - metrics.horizontalAdvance(separator);
-    const QString shown = metrics.elidedText(whole, Qt::ElideRight, room);
-    label->setText(shown.isEmpty() ? text : text + separator + shown.toHtmlEscaped());
+    const QString shown = metrics.elidedText(
+        whole, Qt::ElideRight, label->width() - nameWidth - metrics.horizontalAdvance(separator));
+    if (!shown.isEmpty())
+        label->setText(text + separator + shown.toHtmlEscaped());
     if (shown != whole)
-        label->setToolTip(fullName + separator + whole);
+        label->setToolTip(label->toolTip() + separator + whole);
 }

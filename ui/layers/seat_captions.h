@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 #include "seats.h"
@@ -37,6 +38,7 @@ public:
 private:
     void noteChanges(const zanfel::Seats& seats);
     void showCaption(int player);
+    void showOwnLine(QLabel* label, qreal nameWidth, const QString& name, const QStringList& said);
 
     CardTable* table_;
     const zanfel::GameFront* game_ = nullptr;
