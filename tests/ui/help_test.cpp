@@ -61,17 +61,14 @@ private slots:
             return QByteArray(whole).replace(at, 1, &byte, 1);
         };
         const QByteArray largest = whole + QByteArray(64 * 1024 * 1024 - whole.size(), '\0');
-        QTest::addColumn<QByteArray>("bytes");  // null: no file at all
-        QTest::addColumn<QString>("told");      // why it is refused, or the first topic of its contents
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("told");  // why it is refused, or the first topic of its contents
         const QString damaged = "It is damaged.", unreadable = "Its table of contents cannot be read.",
                       opens = "Welcome to Zanfel";
-        QTest::newRow("missing") << QByteArray() << "The file is missing.";
         QTest::newRow("empty") << QByteArray("") << "The file is empty.";
         QTest::newRow("64 MiB + 1") << largest + '\0' << "The file is far too large to be the game's help.";
-        QTest::newRow("garbage") << QByteArray(5000, '\x5a') << "It is not a compiled help file.";
         QTest::newRow("first half") << whole.left(whole.size() / 2) << unreadable;
         QTest::newRow("control entry moved") << changed(control, 14) << damaged;
-        QTest::newRow("no window") << changed(window, 0) << damaged;
         QTest::newRow("start page empty")
             << QByteArray(whole).replace(startLength, 2, "\x80", 2) << "Its first page cannot be read.";
         // A version 1 block gives its reset interval and window in bytes.
@@ -92,8 +89,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, told);
         QFile file(scratch_.filePath("ZanfelHelp.chm"));
-        file.remove();  // the last row's
-        QVERIFY(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
         HelpFile help;
         QCOMPARE(help.open(file.fileName()) ? help.contents().first().title : help.error(), told);
@@ -125,6 +121,7 @@ private slots:
         auto* page = child<QTextBrowser>(window, "helpPage");
         const auto shown = [&] { return window->shownPage() + " under " + contents->currentItem()->text(0); };
         QCOMPARE(shown(), "overview.html under Welcome to Zanfel");
+        QCOMPARE(window->size(), QSize(760, 540));                 // the titles fit the contents' least width
         QCOMPARE(contents->childAt(20, 0), contents->viewport());  // no header atop
         QCOMPARE(contents->visualItemRect(contents->topLevelItem(0)).x(), 0);
         contents->setCurrentItem(contents->topLevelItem(5));
