@@ -49,11 +49,22 @@ struct HandEndAnswers {
     }};
 };
 
+struct HandClock : QAnimationDriver {  // the animations' clock, moved on by hand
+    qint64 ms = 0;
+    qint64 elapsed() const override { return ms; }
+    void at(qint64 time) { ms = time, advance(); }
+};
+
 }  // namespace
 
 class MainWindowTest : public WindowTest {
     Q_OBJECT
 
+    // The window as drawn once what waits to be drawn is, without drawing it again.
+    QImage onScreen() {
+        QTest::qWait(20);
+        return window_->screen()->grabWindow(window_->winId()).toImage();
+    }
     QString spoken(const QString& name) {
         return QAccessible::queryAccessibleInterface(find(name))->text(QAccessible::Name);
     }
@@ -95,6 +106,9 @@ private slots:
         trigger("mnuPause");
         QCOMPARE(handCommands(), (HandCommands{.pause = true, .paused = true, .noOneCanPlay = true}));
         QCOMPARE(spoken("pauseVeil"), "Paused: Ctrl+Z to go on");
+        const QImage veiled = onScreen();
+        window_->showLinkLost("The connection was lost");  // new words on the veil that is up
+        QVERIFY(onScreen() != veiled);
     }
 
     // Moves and pauses keep the tick's rest, else acting often would stop the computers; the next is whole.
@@ -209,35 +223,37 @@ private slots:
     void computerMovesFlyAndAreMarked() {
         clickDeck();
         const QRect from = find("Player10")->geometry(), to = find("Pile0")->geometry();
+        HandClock clock;
+        clock.install();
         window_->game().tick();
         const MoveMarks* marks = &layers().moveMarks();
         const CardFlight* flight = &layers().flight();
-        QCOMPARE(flight->cardRectAt(0.5).topLeft(), (from.topLeft() + to.topLeft()) / 2);
         QCOMPARE((QList<int>{CardFlight::durationFor(100), CardFlight::durationFor(3000)}),
                  (QList<int>{50, 300}));  // half a tick, 300 ms at most: landed before the next
         const QImage flying = find("table")->grab(from.adjusted(3, 3, -3, -3)).toImage();
-        QTRY_VERIFY(flight->cardRect() != from);
-        QVERIFY(flight->inFlight());  // between the two: 300 ms at Normal
-        QVERIFY(flight->cardRect() != to);
-        QTRY_VERIFY(!flight->inFlight());
+        QTRY_VERIFY(clock.isRunning());
+        clock.at(150);  // half its 300 ms at Normal: fast away, seven eighths of the way
+        QCOMPARE(flight->cardRect().topLeft(), (from.topLeft() + to.topLeft() * 7) / 8);
+        clock.at(300);
+        QVERIFY(!flight->inFlight());
         QCOMPARE(find("table")->grab(to.adjusted(3, 3, -3, -3)).toImage(), flying);  // its corners aside
         window_->game().tick();  // the right player's card, in the air as the hand is given up
         trigger("mnuNewGame");
         QVERIFY(!flight->inFlight());
         clickDeck();
+        trigger("mnuLevel4");
         window_->game().tick();
+        trigger("mnuPause");  // the marks wait with the players
+        QTest::qWait(600);
+        trigger("mnuPause");
         timer()->stop();     // no one else moves meanwhile
-        QTest::qWait(2500);  // at Normal a mark stays three ticks: until its player's next move is due
+        QTest::qWait(1000);  // three ticks of 500 ms, the pause aside: until its player's next move is due
         QVERIFY(marks->moveTo()->isVisible());
-        QTest::qWait(1000);
+        QTest::qWait(700);
         QVERIFY(!marks->moveTo()->isVisible());
         trigger("mnuLevel5");
         window_->game().tick();
-        trigger("mnuPause");  // the marks wait with the players
-        QTest::qWait(250);
-        QVERIFY(marks->moveTo()->isVisible());
-        trigger("mnuPause");
-        timer()->stop();    // no one else moves meanwhile
+        timer()->stop();
         QTest::qWait(250);  // gone after the tick at Blinding, with room to spare
         QVERIFY(!marks->moveTo()->isVisible());
 
@@ -265,11 +281,7 @@ private slots:
         lay(5, {of(7, H), of(2, S)});
         const DropTargets* targets = &layers().dropTargets();
         const QPoint besidePile3 = find("Pile3")->mapTo(window_.get(), QPoint(-1, 30));
-        const auto onScreen = [this](QPoint at) {  // as last drawn, without drawing again
-            return window_->screen()->grabWindow(window_->winId()).toImage().pixelColor(at);
-        };
-        QTest::qWait(20);
-        const QColor table = onScreen(besidePile3);
+        const QColor table = onScreen().pixelColor(besidePile3);
         const QPoint grip(50, 65);
         mouse(QTest::MousePress, "Stack5", grip);
         mouse(QTest::MouseMove, "Stack5", grip - QPoint(0, QApplication::startDragDistance() - 1));
@@ -280,12 +292,10 @@ private slots:
         for (zanfel::PileImage place : targets->outlined())
             outlined << placeName(place);
         QCOMPARE(outlined, (QStringList{"Pile3", "Pile7", "Stack1", "Stack2", "Stack4"}));
-        QTest::qWait(20);
-        QVERIFY(onScreen(besidePile3) != table);
+        QVERIFY(onScreen().pixelColor(besidePile3) != table);
         t.pileTop[3] = of(7, H);  // a computer player's, meanwhile: the outline beside it goes too
         static_cast<zanfel::TableView&>(*window_).showImage({zanfel::ImageKind::Foundation, 3}, of(7, H));
-        QTest::qWait(20);
-        QCOMPARE(onScreen(besidePile3), table);
+        QCOMPARE(onScreen().pixelColor(besidePile3), table);
         t.pileTop[3] = of(6, H);
         QStringList lit;
         for (const auto& [place, at] :
@@ -295,8 +305,7 @@ private slots:
         }
         QCOMPARE(lit, (QStringList{"Pile3", "none", "Pile7"}));
         keys("1\r\033");  // 8S: no pick, play or Escape while 7H is held
-        QTest::qWait(20);
-        QVERIFY(onScreen(find("Pile7")->mapTo(window_.get(), QPoint(-3, 30))) != table);
+        QVERIFY(onScreen().pixelColor(find("Pile7")->mapTo(window_.get(), QPoint(-3, 30))) != table);
         mouse(QTest::MouseRelease, "Pile7", {60, 40});
         QCOMPARE((QList<int>{card("Pile7"), card("Stack5")}), (QList<int>{of(7, H), of(2, S)}));
         QVERIFY(!targets->isVisible());
