@@ -103,6 +103,7 @@ TEST(Messages, BadInputIsRefusedWithItsReason) {
         {"a place past the table", tableChanges({kPlaces, 1}), Refusal::OutOfRange},
         {"a place before it", tableChanges({-1, 1}), Refusal::OutOfRange},
         {"a count on a foundation", tableChanges({}, {24, 1}), Refusal::OutOfRange},
+        {"a move from a card beneath", tableChanges({}, {}, {kFirstBeneathPlace, 0}), Refusal::OutOfRange},
         {"half a pair", tableChanges({0}), Refusal::MissingField},
         {"went out: -2",
          cbor(QCborArray{kindOf<HandScored>(), 1, QCborArray{1, 2, 3, 4}, QCborArray{1, 2, 3, 4}, -2, 3,

@@ -233,8 +233,8 @@ private slots:
         clock.advance();
         QVERIFY(!layers().flight().inFlight());
         QCOMPARE(find("table")->grab(to.adjusted(3, 3, -3, -3)).toImage(), flying);  // its corners aside
-        QTest::qWait(150);  // its mark gone after the tick at Blinding, with room to spare
-        QVERIFY(!layers().moveMarks().moveTo()->isVisible());
+        // Its mark gone after the tick at Blinding, long before three ticks however late the timer.
+        QTRY_VERIFY_WITH_TIMEOUT(!layers().moveMarks().moveTo()->isVisible(), 200);
         window_->game().tick();  // the right player's card, in the air as the hand is given up
         trigger("mnuNewGame");
         QVERIFY(!layers().flight().inFlight());
@@ -247,8 +247,7 @@ private slots:
         timer()->stop();     // no one else moves meanwhile
         QTest::qWait(1000);  // three ticks of 500 ms, the pause aside: until its player's next move is due
         QVERIFY(layers().moveMarks().moveTo()->isVisible());
-        QTest::qWait(700);
-        QVERIFY(!layers().moveMarks().moveTo()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!layers().moveMarks().moveTo()->isVisible(), 1000);
 
         lay(zanfel::kPersonalSlot, {of(1, S)});
         HandEndAnswers answers;
