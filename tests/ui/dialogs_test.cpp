@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(child(&sheet, "lblScore2")->accessibleName(), "Left Guy: 31, 32, 33");
         QCOMPARE(child(&sheet, "lblTotal1")->accessibleName(), "Bob total: 66");
         QScrollBar* bar = sheet.scoreArea()->verticalScrollBar();
-        QTest::keyClick(&sheet, Qt::Key_Return);  // OK is the default button, wherever the focus is
+        QTest::keyClick(&sheet, Qt::Key_Return);  // OK is the default button
         QVERIFY(sheet.isHidden());
         QCoreApplication::processEvents();  // the queued activation of that showing
         fill(sheet, 30);
