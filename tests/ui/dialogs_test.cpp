@@ -186,15 +186,15 @@ private slots:
         QVERIFY(std::ranges::none_of(box->findChildren<QPushButton*>(), &QWidget::isEnabled));
     }
 
-    // Right of it, else left, below, above; with no room anywhere, at the screen's right edge.
+    // Right of it, else left, below, above; with no room anywhere, at the right edge of a screen around 0,0.
     void theQuestionStandsBesideTheSheet() {
-        const QRect screen(200, 50, 1000, 700);
+        const QRect screen(-200, -50, 1000, 700);
         QList<QPoint> places;
         for (const QRect sheet :
-             {QRect(300, 150, 300, 300), QRect(850, 150, 300, 300), QRect(250, 150, 900, 300),
-              QRect(250, 350, 900, 390), QRect(250, 100, 900, 640)})
+             {QRect(-100, 50, 300, 300), QRect(450, 50, 300, 300), QRect(-150, 50, 900, 300),
+              QRect(-150, 250, 900, 390), QRect(-150, 0, 900, 640)})
             places << besideWindow(sheet, QSize(250, 120), screen);
-        QCOMPARE(places, (QList<QPoint>{{608, 150}, {592, 150}, {574, 458}, {574, 222}, {950, 100}}));
+        QCOMPARE(places, (QList<QPoint>{{208, 50}, {192, 50}, {174, 358}, {174, 122}, {550, 0}}));
     }
 
     // 9 and 12 points: the run's language, no overlap (About's Line2 under both), own menu keys; About once.
