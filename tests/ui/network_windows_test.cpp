@@ -231,12 +231,13 @@ private slots:
         QTRY_VERIFY(ours().size() == 1 && ours()[0]->text(0) == "Ann" &&
                     ours()[0]->text(1) == "2 free seats");
         QTest::mouseClick(child(guest_->network().joinWindow(), "cmdCancel"), Qt::LeftButton);
-        QTRY_VERIFY(seatOf(*lobby->seatList(), "Bob") < 0);
-        guest_->network().join("::1", host().network().port(), "Bob");
+        QTRY_VERIFY(seatOf(*lobby->seatList(), "Bob") < 0 && !guest_->findChild<JoinWindow*>());
+        guest_->network().join("::1", host().network().port(), {});  // under the name he gave last time
         JoinWindow* join = guest_->network().joinWindow();
         auto* joinButton = child<QPushButton>(join, "cmdJoin");
         QVERIFY(!joinButton->isEnabled());  // while joining
         QTRY_VERIFY(join->findChild<SeatList*>()->isVisible());
+        QCOMPARE(child<QAction>(lobby, "mnuMove2To1")->text(), "To the Seat Across");
         child<QAction>(lobby, "mnuMove1To3")->trigger();  // taken off from the last seat, as from any other
         auto* remove = child<QPushButton>(lobby, "cmdRemove3");
         focus(lobby);
