@@ -165,7 +165,6 @@ private slots:
         mouse(QTest::MouseRelease, "Pile0");
         host().front().dropOnFoundation(1, 0);
         QTRY_VERIFY(guestCard("Stack1") == of(1, S));
-        QVERIFY(guestLayers().flight().inFlight());
         QCOMPARE(guestLayers().flight().target(), child(guest_.get(), "Stack1"));
     }
 
@@ -222,7 +221,7 @@ private slots:
         guest_ = std::make_unique<MainWindow>(&guestRandom_);
         guest_->network().join("::1", host().network().port(), "Bob");
         const QString offered = child<QLabel>(lobby, "lblAddresses")->text();
-        QVERIFY(!offered.contains("127.0.0.1") && !offered.contains("[::1]") && !offered.contains("[fe80"));
+        QVERIFY(!offered.contains("127.0.0.1") && !offered.contains("[fe80"));
         for (const QHostAddress& address : QNetworkInterface::allAddresses())  // those others can reach
             QVERIFY(address.isLoopback() || address.isLinkLocal() || offered.contains(address.toString()));
         const auto ours = [this] {  // the join window's rows of this game, by the port in the address column
@@ -232,12 +231,13 @@ private slots:
         QTRY_VERIFY(ours().size() == 1 && ours()[0]->text(0) == "Ann" &&
                     ours()[0]->text(1) == "2 free seats");
         QTest::mouseClick(child(guest_->network().joinWindow(), "cmdCancel"), Qt::LeftButton);
-        QTRY_VERIFY(seatOf(*lobby->seatList(), "Bob") < 0);
-        guest_->network().join("::1", host().network().port(), "Bob");
+        QTRY_VERIFY(seatOf(*lobby->seatList(), "Bob") < 0 && !guest_->findChild<JoinWindow*>());
+        guest_->network().join("::1", host().network().port(), {});  // under the name he gave last time
         JoinWindow* join = guest_->network().joinWindow();
         auto* joinButton = child<QPushButton>(join, "cmdJoin");
         QVERIFY(!joinButton->isEnabled());  // while joining
         QTRY_VERIFY(join->findChild<SeatList*>()->isVisible());
+        QCOMPARE(child<QAction>(lobby, "mnuMove2To1")->text(), "To the Seat Across");
         child<QAction>(lobby, "mnuMove1To3")->trigger();  // taken off from the last seat, as from any other
         auto* remove = child<QPushButton>(lobby, "cmdRemove3");
         focus(lobby);
@@ -246,7 +246,7 @@ private slots:
         QTest::mouseClick(remove, Qt::LeftButton);
         QTRY_VERIFY(join->status() == "Ann took you off the table.");
         QVERIFY(!join->findChild<SeatList*>()->isVisible());  // the games to choose from again instead
-        QVERIFY(joinButton->isVisible() && joinButton->isEnabled());
+        QVERIFY(joinButton->isVisible());
     }
 
     // A command-line name with no letter is asked again; answered, the lobby opens under the name given.
