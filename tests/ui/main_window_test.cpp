@@ -262,7 +262,7 @@ private slots:
         trigger("mnuAnimateMoves");  // back on for the tests after, which share the settings
     }
 
-    // 7H lifted off 2S outlines its takers (hearts sixes, black eights, empty pile); the one under it is lit.
+    // Stock's 7H (on 2S) outlines its takers (hearts sixes, black eights, empty pile); the one under it: lit.
     void aLiftedCardShowsWhereItCanGoAndLandsWhereItMostlyLies() {
         clickDeck();
         zanfel::Table& t = window_->game().tableForSetUp();
@@ -270,16 +270,16 @@ private slots:
         for (auto [slot, top] : {std::pair{1, of(8, S)}, {3, of(7, H)}, {4, of(8, C)}})
             lay(slot, {top});
         lay(2, {});
-        lay(5, {of(7, H), of(2, S)});
+        lay(0, {of(7, H), of(2, S)});
         const DropTargets* targets = &layers().dropTargets();
         const QPoint besidePile3 = find("Pile3")->mapTo(window_.get(), QPoint(-1, 30));
         const QColor table = onScreen().pixelColor(besidePile3);
         const QPoint grip(50, 65);
-        mouse(QTest::MousePress, "Stack5", grip);
-        mouse(QTest::MouseMove, "Stack5", grip - QPoint(0, QApplication::startDragDistance() - 1));
+        mouse(QTest::MousePress, "Stack0", grip);
+        mouse(QTest::MouseMove, "Stack0", grip - QPoint(0, QApplication::startDragDistance() - 1));
         QVERIFY(!targets->isVisible());  // too short a move to lift the card
-        mouse(QTest::MouseMove, "Stack5", grip - QPoint(0, 20));
-        QCOMPARE(card("Stack5"), of(2, S));
+        mouse(QTest::MouseMove, "Stack0", grip - QPoint(0, 20));
+        QCOMPARE(card("Stack0"), of(2, S));
         QStringList outlined;
         for (zanfel::PileImage place : targets->outlined())
             outlined << placeName(place);
@@ -299,7 +299,7 @@ private slots:
         keys("1\r\033");  // 8S: no pick, play or Escape while 7H is held
         QVERIFY(onScreen().pixelColor(find("Pile7")->mapTo(window_.get(), QPoint(-3, 30))) != table);
         mouse(QTest::MouseRelease, "Pile7", {60, 40});
-        QCOMPARE((QList<int>{card("Pile7"), card("Stack5")}), (QList<int>{of(7, H), of(2, S)}));
+        QCOMPARE((QList<int>{card("Pile7"), card("Stack0")}), (QList<int>{of(7, H), of(2, S)}));
         QVERIFY(!targets->isVisible());
     }
 

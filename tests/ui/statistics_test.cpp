@@ -69,10 +69,10 @@ private slots:
         QCOMPARE(savedSettings().value("Colors/BackgroundColor").toString(), "-2147483633");
     }
 
-    // Normal then Blinding: Normal's. Blinding, Super Easy a moment: Super Easy's, and the game it ends too.
+    // Blinding, Super Easy a moment: Super Easy's. Normal, Blinding: Normal's; the game it ends Super Easy's.
     void aHandAndAGameCountAtTheEasiestLevelTheyWerePlayedAt() {
         for (const auto& levels :
-             {QStringList{"mnuLevel3", "mnuLevel5"}, {"mnuLevel5", "mnuLevel1", "mnuLevel5"}}) {
+             {QStringList{"mnuLevel5", "mnuLevel1", "mnuLevel5"}, {"mnuLevel3", "mnuLevel5"}}) {
             trigger(levels.first());
             clickDeck();
             for (const QString& level : levels)
