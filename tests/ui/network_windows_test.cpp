@@ -57,7 +57,7 @@ class NetworkWindowsTest : public WindowTest {
         return child<QLabel>(&window, QString("lblSeat%1").arg(player))->text();
     }
 
-    // Ann hosts and Bob joins through a link; Bob is seated in the lobby, where Ann moves him before Start.
+    // Ann hosts; Bob joins through a link, is moved in the lobby, and at Start reads who deals.
     // A second guest given joins straight to Ann as Cy, before Start.
     int seatBobAndStart(MainWindow* second = nullptr) {
         host().network().host(0, "Ann");
@@ -82,9 +82,9 @@ class NetworkWindowsTest : public WindowTest {
             second->network().join("127.0.0.1", host().network().port(), "Cy");
         if (second && !QTest::qWaitFor([&] { return seatOf(seats, "Cy") > 0; }))
             return -1;
-        // Start is the lobby's default button; Bob, at Ann's table, reads who deals.
+        // Start is the lobby's default button.
         QTest::keyClick(lobby, Qt::Key_Return);
-        const auto* tips = child<QLabel>(guest_.get(), "lblTips");
+        auto* tips = child<QLabel>(guest_.get(), "lblTips");
         if (!QTest::qWaitFor([&] { return tips->text() == "The host deals the next hand"; }))
             return -1;
         return moved;
