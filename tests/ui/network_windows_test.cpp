@@ -282,6 +282,7 @@ private slots:
         guest_->game().dealCommand();  // a hand of his own, which ends as he is seated at a table again
         host().network().host(0, "Ann");
         guest_->network().join("127.0.0.1", host().network().port(), "Bob");
+        QVERIFY(guestCard("Stack1") != zanfel::kNoCard);
         QTRY_VERIFY(guestCard("Stack1") == zanfel::kNoCard);
     }
 
