@@ -111,7 +111,7 @@ void SeatCaptions::showCaption(int player) {
         said << notes_[player];
     label->setToolTip(nameOf(player));
     if (player == zanfel::kHuman) {
-        showOwnLine(label, QFontMetricsF(bold).horizontalAdvance(name), name, said);
+        showOwnLine(label, bold, name, said);
         return;
     }
     QString text = QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped());
@@ -122,18 +122,18 @@ void SeatCaptions::showCaption(int player) {
 
 // The screen's own caption has one line beside the deck: what it says comes after the name, cut
 // with an ellipsis where the line would not fit, and then the tooltip says the whole line.
-void SeatCaptions::showOwnLine(QLabel* label, qreal nameWidth, const QString& name, const QStringList& said) {
-    const QString text = QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped());
-    label->setText(text);
-    if (said.isEmpty())
-        return;
+void SeatCaptions::showOwnLine(QLabel* label, const QFont& bold, const QString& name,
+                               const QStringList& said) {
     const QString separator = QStringLiteral(" \u00b7 ");
     const QString whole = said.join(separator);
     const QFontMetricsF metrics(label->font());
-    const QString shown = metrics.elidedText(
-        whole, Qt::ElideRight, label->width() - nameWidth - metrics.horizontalAdvance(separator));
+    const qreal room =
+        label->width() - QFontMetricsF(bold).horizontalAdvance(name) - metrics.horizontalAdvance(separator);
+    const QString shown = metrics.elidedText(whole, Qt::ElideRight, room);
+    QString text = QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped());
     if (!shown.isEmpty())
-        label->setText(text + separator + shown.toHtmlEscaped());
+        text += separator + shown.toHtmlEscaped();
+    label->setText(text);
     if (shown != whole)
         label->setToolTip(label->toolTip() + separator + whole);
 }

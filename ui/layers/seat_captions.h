@@ -10,6 +10,7 @@
 #include "table.h"
 
 class CardTable;
+class QFont;
 class QLabel;
 class QTimer;
 
@@ -38,7 +39,7 @@ public:
 private:
     void noteChanges(const zanfel::Seats& seats);
     void showCaption(int player);
-    void showOwnLine(QLabel* label, qreal nameWidth, const QString& name, const QStringList& said);
+    void showOwnLine(QLabel* label, const QFont& bold, const QString& name, const QStringList& said);
 
     CardTable* table_;
     const zanfel::GameFront* game_ = nullptr;
