@@ -48,9 +48,8 @@ static bool readsAsEnglish(const QString& text) {
         }
         return sources;
     }();
-    const QStringList lines = QString(text).remove('&').split('\n');
-    return std::any_of(lines.begin(), lines.end(),
-                       [](const QString& line) { return english.contains(line); });
+    return std::ranges::any_of(QString(text).remove('&').split('\n'),
+                               [](const QString& line) { return english.contains(line); });
 }
 
 // Texts or hints cut short ("Label1 cut", "txtAddress hint cut"), over a text, card or line ("Label1 over
