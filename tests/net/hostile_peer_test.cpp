@@ -133,7 +133,6 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     QTest::qWait(200);
     mal->send(DropOnStack{5, kFirstWorkSlot, kStockSlot});
     EXPECT_EQ(mal->next<MoveAnswer>(), (MoveAnswer{5, false, Refusal::Rules})) << "onto its own stock";
-    EXPECT_EQ(host.seats()[3].kind, SeatKind::Elsewhere);
     expectBounded("moves too fast");
     mal->socket.abort();
     ASSERT_TRUE(eventually([this] { return host.seats()[3].kind == SeatKind::Computer; }));
@@ -157,7 +156,6 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
             game.pauseCommand();
         EXPECT_EQ(host.log().total(Refusal::OutgoingQueueFull), 1);
         EXPECT_LE(mostQueued, kMaxOutgoingBytes);
-        EXPECT_EQ(host.seats()[3].kind, SeatKind::Computer);
     }
     expectBounded("a guest that stops reading");
 
@@ -193,8 +191,6 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
         expectBounded("the hand played on");
     }
     ASSERT_EQ(window.announced.size(), 1u);
-    for (auto& guest : guests)
-        EXPECT_TRUE(eventually([&] { return guest->screen.recorded.size() == 1; }));
     seated().send(DeckClick{9});
     EXPECT_EQ(mal->next<MoveAnswer>(), (MoveAnswer{9, false, Refusal::WrongPhase}));
 }

@@ -45,7 +45,6 @@ TEST_F(NetTable, ThreeGuestsPlayAHandToTheEndAndEveryScreenAgreesAfterEveryMove)
             playOnce(*guest->game);
         playOnce(game);
         ASSERT_TRUE(eventually([this] { return agreed() || !window.announced.empty(); })) << round;
-        ASSERT_TRUE(!window.announced.empty() || allCardsThere()) << round;
     }
     ASSERT_EQ(window.announced.size(), 1u);
     const int out = window.announced.front();
