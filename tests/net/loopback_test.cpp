@@ -69,11 +69,13 @@ TEST_F(NetTable, EachAnswerSettlesItsOwnMoveAndEveryMoveOfAnotherShowsMoving) {
     Guest& ann = join("Ann");
     startAndDeal();
     EXPECT_FALSE(ann.game->playToFoundation(kPersonalSlot));  // her two fits no foundation: refused here
+    EXPECT_FALSE(ann.game->dropOnStack(2, kPersonalSlot));    // her ace of hearts: only work piles take it
+    EXPECT_FALSE(ann.game->dropOnFoundation(kSlotsPerPlayer + 1, 0));  // the next seat's ace
     ASSERT_TRUE(ann.game->dropOnFoundation(4, 15));
     ASSERT_TRUE(ann.game->dropOnStack(kPersonalSlot, 4));
     ASSERT_TRUE(ann.game->dropOnStack(2, 4));
-    EXPECT_EQ(ann.game->cardBeneath(4),
-              of(2, Suit::Spades));  // lifted at once, the ace shows the two it lies on
+    EXPECT_EQ(ann.game->controls().counts[4], 2);  // at once: her two, and the ace on it
+    EXPECT_EQ(ann.game->cardBeneath(4), of(2, Suit::Spades));
     ASSERT_TRUE(ann.game->dropOnFoundation(1, 0));
     ASSERT_TRUE(game.dropOnFoundation(1, 0));
     for (int tick = 0; tick < kPlayers; ++tick)
@@ -154,13 +156,16 @@ TEST_F(NetTable, TheHostsExitTellsEveryGuestTheHostQuit) {
         ann.game.reset();
         ann.session.reset();
     });
-    bo.screen.whileAnnouncing = [&] {  // Bo hears it under the announcement of the hand's end
+    bo.screen.whileAnnouncing = [&] {  // Bo hears it under the announcement of the hand's end, after a deal
+        game.dealCommand();
         game.exitCommand();
         EXPECT_TRUE(eventually([&] { return bo.session->state() == GuestSession::State::Ended; }));
+        bo.screen.shownImages.clear();
     };
     humanGoesOut(game);
     EXPECT_TRUE(eventually([&] { return !ann.session; }));
-    EXPECT_TRUE(bo.screen.recorded.empty());  // back at a game of his own, his record takes nothing of it
+    EXPECT_TRUE(bo.screen.recorded.empty());  // back at a game of his own: nothing of this one in his record,
+    EXPECT_TRUE(bo.screen.shownImages.empty());  // nor on his table
 }
 
 // Listed once however often announced, by every copy of the game looking on this computer; a
