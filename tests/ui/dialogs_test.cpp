@@ -238,7 +238,12 @@ private slots:
             trigger("mnuStatistics");
             ScoreSheet sheet;
             fill(sheet, 3);
+            sheet.setNames({"", "Bob", "", ""});  // named once filled
+            sheet.show();
             QVERIFY(sheet.height() >= 359);  // at least as drawn
+            const auto at = [&](const char* name) { return child(&sheet, name)->mapTo(&sheet, QPoint()); };
+            QCOMPARE(at("lblTotal1") - at("lblScore1"), QPoint(0, 272));  // pushed down alike, under one head
+            QCOMPARE(at("Line2").y(), at("lblTotal1").y());
             LobbyWindow lobby;
             lobby.showSeats(zanfel::aloneSeats());
             lobby.showAddresses({"192.168.1.20", "fd00::5"}, 29147);
