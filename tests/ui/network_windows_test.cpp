@@ -237,7 +237,7 @@ private slots:
         JoinWindow* join = guest_->network().joinWindow();
         auto* joinButton = child<QPushButton>(join, "cmdJoin");
         QVERIFY(!joinButton->isEnabled());  // while joining
-        QTRY_VERIFY(join->findChild<SeatList*>()->isVisible());
+        QTRY_VERIFY(join->findChild<SeatList*>()->isVisible() && seatOf(*lobby->seatList(), "Bob") > 0);
         QCOMPARE(child<QAction>(lobby, "mnuMove2To1")->text(), "To the Seat Across");
         child<QAction>(lobby, "mnuMove1To3")->trigger();  // taken off from the last seat, as from any other
         auto* remove = child<QPushButton>(lobby, "cmdRemove3");
@@ -349,7 +349,8 @@ private slots:
         auto* list = child<QTreeWidget>(join, "lstGames");
         auto* address = child<QLineEdit>(join, "txtAddress");
         address->setText("example.org:99999");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, {20, 5});  // on "Looking for games..."
+        QCOMPARE(list->findItems("Looking for games...", Qt::MatchExactly).size(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, {20, 5});  // on it
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
         QCOMPARE(join->status(),
                  "\"example.org:99999\" is no address. Type the host's name or address, with a colon and the "

@@ -37,19 +37,17 @@ class OptionsTest : public WindowTest {
     // Picks `colour`, adds it to the custom colours, then OK or Cancel.
     QColor openedOn_;
     QList<ShownBox> chooseColour(const QColor& colour, bool ok = true) {
-        return boxesDuring([this] { trigger("mnuBackColor"); },
-                           [this, colour, ok](QWidget* modal) {
-                               auto* dialog = child<QColorDialog>(modal->parent(), "CommonDialog1");
-                               openedOn_ = dialog->currentColor();
-                               dialog->setCurrentColor(colour);
-                               for (auto* button : dialog->findChildren<QPushButton*>())
-                                   if (button->text().contains("Custom"))
-                                       button->click();
-                               if (ok)
-                                   dialog->accept();
-                               else
-                                   dialog->reject();
-                           });
+        return boxesDuring(
+            [this] { trigger("mnuBackColor"); },
+            [this, colour, ok](QWidget* modal) {
+                auto* dialog = child<QColorDialog>(modal->parent(), "CommonDialog1");
+                openedOn_ = dialog->currentColor();
+                dialog->setCurrentColor(colour);
+                for (auto* button : dialog->findChildren<QPushButton*>())
+                    if (button->text().contains("Custom"))
+                        button->click();
+                static_cast<QDialog*>(dialog)->done(ok ? QDialog::Accepted : QDialog::Rejected);
+            });
     }
     int countsShown() {  // of the seven
         const auto counts = window_->findChildren<QWidget*>(QRegularExpression("^lblStack[0-6]$"));
