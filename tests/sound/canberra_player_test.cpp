@@ -2,6 +2,7 @@
 // The real player, through libcanberra and ALSA. One process a case: ALSA reads its set-up once.
 #include <link.h>
 #include <unistd.h>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,15 +48,15 @@ class CanberraPlayerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The device writes what it gets to a file: each sound's own samples, the next sound's as the first's.
+    // The device writes what it gets to a file: each sound's own samples, every next sound's as the first's.
     void playsTheSoundsOwnSamples() {
         QTemporaryDir folder;
         const QString played = folder.filePath(QStringLiteral("played.raw"));
         useAlsaConfiguration(folder, writingTo(played));
         CanberraSoundPlayer player(QStringLiteral(ZANFEL_SOUND_DIR));
-        for (const auto& [sound, name] :
-             {std::pair{Sound::OwnCard, "own_card"}, {Sound::RivalCard, "rival_card"}}) {
-            QFile wav(QStringLiteral(ZANFEL_SOUND_DIR "/%1.wav").arg(name));
+        for (Sound sound : {Sound::Deal, Sound::OwnCard, Sound::RivalCard, Sound::Refused,
+                            Sound::FoundationClosed, Sound::GoingOut, Sound::GameOver}) {
+            QFile wav(QDir(ZANFEL_SOUND_DIR).filePath(soundFileName(sound)));
             QVERIFY(wav.open(QIODevice::ReadOnly));
             const QByteArray samples = wav.readAll().mid(44);
             player.play(sound);
@@ -64,7 +65,7 @@ private slots:
                 QFile out(played);
                 return out.open(QIODevice::ReadOnly) && out.readAll().contains(samples);
             };
-            QVERIFY2(QTest::qWaitFor(heard, 10000), name);
+            QVERIFY2(QTest::qWaitFor(heard, 10000), qPrintable(wav.fileName()));
         }
     }
 
