@@ -71,7 +71,6 @@ TEST_F(HostilePeer, InTheLobbyAMoveClosesAFourthIsTurnedAwayTheHostMovesAndRemov
     EXPECT_EQ(fourth.next(), Message(Refused{Refusal::TableFull, "2.0", kProtocolVersion}));
     host.moveGuest(3, 1);  // Mal, to Ann's seat
     expectClosed("a move in the lobby", Refusal::WrongPhase, [this] { mal->send(DeckClick{1}); });
-    EXPECT_EQ(host.seats()[1].kind, SeatKind::Computer);  // the seat is free again
     comeBack(hello("Mal"));
     expectClosed("removed", Refusal::Removed, [this] { host.removeGuest(1); });
 }
@@ -80,6 +79,7 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     const QByteArray givenUp = token;  // left in the lobby and joined again: a new token
     mal->send(Leave{});
     ASSERT_TRUE(eventually([this] { return host.guestCount() == 2; }));
+    EXPECT_EQ(host.log().entries().back().detail, "left");  // not a broken link
     comeBack(hello("Mal"));
     startAndDeal();
     // Back on a new connection while the one it greeted with is still open: that one is told why it ends.
@@ -134,8 +134,6 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
     mal->send(DropOnStack{5, kFirstWorkSlot, kStockSlot});
     EXPECT_EQ(mal->next<MoveAnswer>(), (MoveAnswer{5, false, Refusal::Rules})) << "onto its own stock";
     expectBounded("moves too fast");
-    mal->socket.abort();
-    ASSERT_TRUE(eventually([this] { return host.seats()[3].kind == SeatKind::Computer; }));
 
     // A guest that stops reading is dropped once what waits for it passes the cap.
     {

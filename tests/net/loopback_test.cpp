@@ -194,11 +194,13 @@ TEST(GameFinding, AGameIsListedWhileAnnouncedAndForgottenOnceSilent) {
     }
     EXPECT_TRUE(eventually([&finder] { return finder.games().empty(); }));
     // As the join window lists them: with no network up, a game here is heard over the loopback alone.
-    const quint16 port = GameFinder(0).port();  // free a moment ago, and no other test's
-    const auto finding = zanfelNetworkModule()->findGames(port, [] {});
-    GameAnnouncer announcer(port, {GameAnnouncer::thisComputer()});
+    const auto finding = zanfelNetworkModule()->findGames(finder.port(), [] {});
+    GameAnnouncer announcer(finder.port(), {GameAnnouncer::thisComputer()});
     announcer.announce({"2.0", kProtocolVersion, "Ann", 3, false, 4000});
     EXPECT_TRUE(eventually([&] { return finding->games().size() == 1; }));
+    QUdpSocket alone;  // a port held by a program that shares it with none: the join window says why
+    ASSERT_TRUE(alone.bind(0, QUdpSocket::DontShareAddress));
+    EXPECT_TRUE(zanfelNetworkModule()->findGames(alone.localPort(), [] {})->errorString().contains("in use"));
 }
 
 }  // namespace
