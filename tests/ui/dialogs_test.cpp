@@ -73,7 +73,7 @@ static QStringList textFaults(const QWidget* window) {
             readsAsEnglish(words + '\n' + widget->toolTip() + '\n' + widget->accessibleName() + '\n' +
                            window->windowTitle()))
             faults << widget->objectName() + " in English";
-        QRect place(widget->mapTo(window, QPoint(0, 0)), widget->size());
+        QRect place = QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()) & window->rect();
         if (widget->isVisibleTo(window) && !label && !button &&
             (qobject_cast<const CardImage*>(widget) || (frame && frame->frameShape() == QFrame::HLine)))
             others << std::pair(widget->objectName(), place);
@@ -193,15 +193,15 @@ private slots:
         QCOMPARE(places, (QList<QPoint>{{208, 50}, {192, 50}, {174, 358}, {174, 122}, {550, 0}}));
     }
 
-    // 9 and 12 points: the run's language, no overlap (About's Line2 under both), own menu keys; About once.
+    // 9, 12, 20 points: the run's language, no overlap (About's Line2 under both), own menu keys; About once.
     void windowsFitTheFontAndStandOverTheTable() {
         const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
         QStringList faults, abouts;
         const ModalAnswerer answerer([&](QWidget* modal) {
             faults << textFaults(modal);
             const QPoint off = modal->frameGeometry().center() - window_->frameGeometry().center();
-            const bool fits = modal->width() < modal->screen()->availableGeometry().width();
-            if (modal->parentWidget() == window_.get() && fits && qMax(qAbs(off.x()), qAbs(off.y())) > 1)
+            if (modal->parentWidget() == window_.get() && qMax(qAbs(off.x()), qAbs(off.y())) > 1 &&
+                modal->screen()->availableGeometry().contains(modal->frameGeometry().translated(-off)))
                 faults << modal->metaObject()->className() + QString(" off the middle");
             auto* about = qobject_cast<AboutWindow*>(modal);
             if (!about) {
@@ -220,7 +220,7 @@ private slots:
             else
                 about->close();
         });
-        for (int points : {9, 12}) {
+        for (int points : {9, 12, 20}) {
             QApplication::setFont(QFont(QApplication::font().family(), points));
             startWindow();
             clickDeck();
@@ -258,7 +258,7 @@ private slots:
             askPlayAgain(nullptr, {true, false, zanfel::kRightPlayer});
             faults.replaceInStrings(QRegularExpression("^(?!\\d)"), QString::number(points) + " pt: ");
         }
-        QCOMPARE(abouts, QStringList(4, AboutWindow::tr("About %1").arg("Zanfel") + " over a running hand"));
+        QCOMPARE(abouts, QStringList(6, AboutWindow::tr("About %1").arg("Zanfel") + " over a running hand"));
         QCOMPARE(faults.join(", "), QString());
     }
 };

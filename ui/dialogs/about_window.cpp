@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "dialogs/button_room.h"
 #include "names.h"
 #include "table/pictures.h"
 #include "table/twips.h"
@@ -22,7 +23,6 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("About %1").arg(programName()));
     setModal(true);
-    setFixedSize(px(5640), px(3495));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
@@ -30,18 +30,26 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     // The wide picture was drawn stretched into the square, for this screen's pixel ratio.
     picture->setPixmap(aboutPicture(devicePixelRatioF()));
 
-    // A line that needs more room than the drawing gave it pushes what lies under it down.
+    // A line that needs more room than the drawing gave it pushes what lies under it down; once
+    // the text reaches Line1, Line1 and OK move down too, keeping a line's room under Line2.
     int pushed = addLine("Label1", tr("%1, Zanfel team").arg(programTitle()), twipsRect(2880, 120, 2535, 255),
                          Qt::AlignLeft);
     pushed += addLine("Label2", tr("Released December 2026"),
                       twipsRect(2880, 360, 2535, 255).translated(0, pushed), Qt::AlignRight);
     line2_ = kLine2.translated(0, pushed);
+    const int drop = qMax(0, line2_.y1() + kLinePitch - kLine1.y1());
+    line1_ = kLine1.translated(0, drop);
 
+    // OK grows leftwards and downwards to hold its word; the window grows by as much.
     auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("Command1"));
     okButton->setGeometry(twipsRect(4320, 3000, 1095, 375));
+    const QSize more = textShortfall(okButton);
+    okButton->setGeometry(
+        okButton->geometry().translated(0, drop).adjusted(-more.width(), 0, 0, more.height()));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    setFixedSize(px(5640), px(3495) + drop + more.height());
 }
 
 // A font larger than the drawing allowed wraps the text and grows the label downwards, rather
@@ -59,6 +67,6 @@ int AboutWindow::addLine(const char* name, const QString& text, const QRect& pla
 void AboutWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Active, QPalette::Highlight));
-    painter.drawLine(kLine1);
+    painter.drawLine(line1_);
     painter.drawLine(line2_);
 }

@@ -20,5 +20,6 @@ protected:
 private:
     int addLine(const char* name, const QString& text, const QRect& place, Qt::Alignment alignment);
 
+    QLine line1_;  // under the picture and the text
     QLine line2_;  // under the release line
 };

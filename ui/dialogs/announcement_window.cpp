@@ -5,10 +5,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <algorithm>
 
+#include "dialogs/button_room.h"
 #include "names.h"
 #include "table.h"
 #include "table/pictures.h"
@@ -59,12 +57,10 @@ AnnouncementWindow::AnnouncementWindow(QWidget* parent) : QDialog(parent) {
     auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("cmdOK"));
     okButton->setGeometry(twipsRect(2350, 2475, 495, 375));
-    // The button was drawn for "OK": a longer word widens it to the left, over the picture.
-    QStyleOptionButton option;
-    option.initFrom(okButton);
-    const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, okButton).width();
-    const int needed = okButton->fontMetrics().size(Qt::TextShowMnemonic, okButton->text()).width();
-    okButton->setGeometry(okButton->geometry().adjusted(-std::max(0, needed - room), 0, 0, 0));
+    // The button was drawn for "OK": a longer word or a larger font widens it to the left and
+    // heightens it upwards, over the picture.
+    const QSize more = textShortfall(okButton);
+    okButton->setGeometry(okButton->geometry().adjusted(-more.width(), -more.height(), 0, 0));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "dialogs/button_room.h"
 #include "names.h"
 #include "table/twips.h"
 
@@ -117,9 +118,11 @@ void ScoreSheet::buildLines() {
 // Everything where it was drawn, unless the font needs more room than the drawing gave it. A
 // heading too wide for its column widens its column about the column's middle, and the columns
 // move apart only as far as the gap between them needs; headings taller than their line push
-// everything under them down. The sheet grows by as much.
+// everything under them down, and the headings and totals take the height their text needs. OK
+// grows about its middle and downwards to hold its word, and moves down when the totals reach
+// it. The sheet grows by as much.
 void ScoreSheet::layOut() {
-    const int lineHeight = std::max(kLineHeight, fontMetrics().height());
+    int lineHeight = std::max(kLineHeight, fontMetrics().height());
     std::array<int, zanfel::kPlayers> widths{};
     int pitch = kColumnPitch;
     int drop = 0;
@@ -130,8 +133,13 @@ void ScoreSheet::layOut() {
         widths[column] = kLabelWidth + extra + extra % 2;
         pitch = std::max(pitch, widths[column] + kColumnGap);
         drop = std::max(drop, needed.height() - kLine1Top);
+        lineHeight = std::max(lineHeight, needed.height());
     }
-    const QSize size = kSheetSize + QSize(zanfel::kPlayers * (pitch - kColumnPitch), drop);
+    okButton_->resize(kOk.size());
+    const QSize okMore = textShortfall(okButton_);
+    const int okDrop = drop + std::max(0, kTotalTop + lineHeight - kOk.top());
+    const QSize size =
+        kSheetSize + QSize(zanfel::kPlayers * (pitch - kColumnPitch), okDrop + okMore.height());
     setFixedSize(size);
     for (int column = 0; column < zanfel::kPlayers; ++column) {
         // The middle of column c lies half a pixel right of pitch * (c + 1/2) on the drawing.
@@ -143,7 +151,9 @@ void ScoreSheet::layOut() {
     // The lines end two pixels short of the sheet's right edge, as drawn.
     line_[0]->setGeometry(0, kLine1Top + drop, size.width() - 2, 1);
     line_[1]->setGeometry(0, kTotalTop + drop, size.width() - 2, 1);
-    okButton_->setGeometry(kOk.translated((size.width() - kSheetSize.width()) / 2, drop));
+    okButton_->setGeometry(
+        kOk.translated((size.width() - kSheetSize.width()) / 2, okDrop)
+            .adjusted(-okMore.width() / 2, 0, okMore.width() - okMore.width() / 2, okMore.height()));
     fitScoreColumns();
 }
 

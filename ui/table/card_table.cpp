@@ -75,15 +75,22 @@ constexpr int kCountCaption = zanfel::kSlotsPerPlayer;
 // The smallest font a label's words shrink to, in points.
 constexpr qreal kLeastPoints = 7;
 
-// A translation longer than the words a label was drawn for takes a smaller font, down to a
-// readable least, rather than run over the cards round it; English fits and keeps the table's font.
-void shrinkToFit(QLabel* label, int width, int room) {
+// Starting from the table's font, a label takes a smaller one while its text is too large for it,
+// down to a readable least.
+template <typename TooLarge>
+void shrinkWhile(QLabel* label, TooLarge tooLarge) {
     label->setFont(QFont());
     QFont font = label->font();
-    while (label->heightForWidth(width) > room && font.pointSizeF() - 0.5 >= kLeastPoints) {
+    while (tooLarge() && font.pointSizeF() - 0.5 >= kLeastPoints) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         label->setFont(font);
     }
+}
+
+// A translation longer than the words a label was drawn for takes a smaller font rather than run
+// over the cards round it; English fits and keeps the table's font.
+void shrinkToFit(QLabel* label, int width, int room) {
+    shrinkWhile(label, [&] { return label->heightForWidth(width) > room; });
 }
 
 // The player index a pile image belongs to.
@@ -148,10 +155,10 @@ void CardTable::setZoom(int percent) {
             font.setPixelSize(font.pixelSize() * percent / 100);
     }
     setFont(font);
-    fitCounts();
+    const int countsBelow = fitCounts();
     fitHint();
     shrinkToFit(lblStuck_, lblStuck_->width(), lblStuck_->height());
-    setFixedSize(zoomedPx(kTwipsSize.width(), percent), zoomedPx(kTwipsSize.height(), percent));
+    setFixedSize(zoomedPx(kTwipsSize.width(), percent), zoomedPx(kTwipsSize.height(), percent) + countsBelow);
 }
 
 void CardTable::setFaces(zanfel::artwork::FaceSet faces) {
@@ -274,15 +281,30 @@ void CardTable::fitDownwards(QLabel* label, const QRect& box, int needed) const 
     label->setGeometry(box.left(), top, box.width(), height);
 }
 
-// The counts take their font's height. The caption runs on to the right rather than be cut off,
-// and starts further left only when it would run into the first count.
-void CardTable::fitCounts() {
-    for (QLabel* label : lblStack_)
-        fitDownwards(label, label->geometry(), label->fontMetrics().height());
+// The counts take the height their text needs, moving up into the room under the human's piles
+// as far as they must to stay on the table; past the piles' bottom they keep there, and the
+// table grows downwards by the height given back. The caption runs on to the right rather than
+// be cut off, and starts further left only when it would run into the first count; with no room
+// left of that count at the table's font, it takes a smaller one.
+int CardTable::fitCounts() {
+    const int table = zoomedPx(kTwipsSize.height(), zoom_);
+    const int floor = stack_[0]->geometry().bottom() + 1;
     QLabel* caption = lblStack_[kCountCaption];
+    caption->setFont(QFont());
+    // A line of the caption's words, as the counts may still be empty.
+    const int line = caption->sizeHint().height();
+    int extra = 0;
+    for (QLabel* label : lblStack_) {
+        const int height = std::max({label->height(), label->fontMetrics().height(), line});
+        const int top = std::max(std::min(label->y(), table - height), std::min(label->y(), floor));
+        label->setGeometry(label->x(), top, label->width(), height);
+        extra = std::max(extra, top + height - table);
+    }
+    const int room = lblStack_[1]->x();
+    shrinkWhile(caption, [&] { return caption->sizeHint().width() > room; });
     const int width = std::max(caption->width(), caption->sizeHint().width());
-    caption->setGeometry(std::min(caption->x(), lblStack_[1]->x() - width), caption->y(), width,
-                         caption->height());
+    caption->setGeometry(std::min(caption->x(), room - width), caption->y(), width, caption->height());
+    return extra;
 }
 
 CardImage* CardTable::image(zanfel::PileImage image) const {

@@ -85,7 +85,7 @@ private:
     CardImage* placeCard(int left, int top, const QString& name);
     QLabel* placeLabel(const QString& name, const QRect& twips, Qt::Alignment alignment);
     void fitDownwards(QLabel* label, const QRect& box, int needed) const;
-    void fitCounts();
+    int fitCounts();
     void fitHint();
 
     HumanPiles stack_{};
