@@ -48,7 +48,6 @@ protected:
     void expectBounded(const char* what) {
         const HostLoad load = host.load();
         EXPECT_LE(load.greeting, kMaxPendingGreetings) << what;
-        EXPECT_LE(load.largestQueue, kMaxOutgoingBytes) << what;
         EXPECT_LE(load.largestUnread, kReadBufferBytes) << what;
         EXPECT_LE(load.largestInbox, kMaxInbox) << what;
         EXPECT_LE(load.logEntries, kLogEntries) << what;
@@ -106,8 +105,6 @@ TEST_F(HostilePeer, EveryKindOfBadInputIsRefusedWithItsReasonAndTheHandEndsNorma
         {"another protocol", false, frameOf(Hello{"9.0", kProtocolVersion + 1, "Mal", {}}),
          Refusal::IncompatibleVersion},
         {"a new guest once the game is on", false, frameOf(hello("Eve")), Refusal::GameStarted},
-        {"a token nobody was given", false, frameOf(hello("Eve", QByteArray(kTokenBytes, 'e'))),
-         Refusal::UnknownToken},
         {"a token from a seat given up", false, frameOf(hello("Mal", givenUp)), Refusal::UnknownToken},
         {"a move before greeting", false, frameOf(DeckClick{1}), Refusal::WrongPhase},
         {"half a greeting", false, frameOf(hello("Mal")).first(9), Refusal::GreetingTimeout},

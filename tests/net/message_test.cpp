@@ -16,7 +16,7 @@ namespace zanfel::net {
 
 namespace {
 
-const QByteArray kToken(kTokenBytes, '\x5a');
+const QByteArray kToken(16, '\x5a');
 
 // The largest a message may be, as every build of the game sends and reads it.
 constexpr int kFrameLimit = 4096, kMovesLimit = 16;
@@ -38,7 +38,7 @@ std::vector<Message> oneOfEachKind() {
             ControlsState{2, true, true, 0, 5, true, 0b1010, 21},
             MoveAnswer{9, false, Refusal::Rules},
             WentOut{3},
-            HandScored{21, {52, -26, 0, -3}, {104, -300000, 5, 2}, 0, 1, true, true, 0},
+            HandScored{21, {52, -26, 0, -3}, {104, -300000, 5, 2}, -1, 1, true, true, 0},
             ScoreHistory{1, {52, -26, 0, -3, 1, 2, 3, 4}, {53, -24, 3, 1}},
             HostLeaving{LeavingReason::EndedNetworkGame},
             Ping{65535}};
