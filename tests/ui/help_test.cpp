@@ -153,6 +153,7 @@ private slots:
     void helpWithoutTheFileGivesTheMessage() {
         const QList<ShownBox> told = boxesDuring([this] {
             trigger("mnuHelpTopics");
+            QCOMPARE(action("mnuHelpTopics")->shortcut(), QKeySequence(Qt::Key_F1));  // shown in the menu
             focus();  // F1 is the item's shortcut there, and opens the help once
             QTest::keyClick(window_.get(), Qt::Key_F1);
         });
