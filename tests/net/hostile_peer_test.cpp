@@ -47,7 +47,6 @@ protected:
     // Whatever the peers did: an honest guest plays on, everyone agreeing, every card where it should be.
     void expectBounded(const char* what) {
         const HostLoad load = host.load();
-        EXPECT_LE(load.greeting, kMaxPendingGreetings) << what;
         EXPECT_LE(load.largestUnread, kReadBufferBytes) << what;
         EXPECT_LE(load.largestInbox, kMaxInbox) << what;
         EXPECT_LE(load.logEntries, kLogEntries) << what;
