@@ -305,6 +305,9 @@ private slots:
                          "127.0.0.1:" + QString::number(otherVersion.serverPort()));
         QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
         QTRY_VERIFY(join->status().contains("busy with others joining"));
+        refused.reason = net::Refusal::BadName;  // a name another build's host will not take
+        QTest::mouseClick(child(join, "cmdJoin"), Qt::LeftButton);
+        QTRY_COMPARE(join->status(), QString("That name cannot be used: type another."));
     }
 
     // What a desktop shortcut or a script may ask for, and each mistake said before a window opens.
